@@ -1,0 +1,13 @@
+// Vuvuvudozizod: insulation of multilayer building envelopes.
+
+#include "ui/GuardedApplication.h"
+#include "ui/Program.h"
+#include "ui/QtPlatform.h"
+
+int main(int argc, char** argv) {
+    GuardedApplication application(argc, argv);
+    QtPlatform platform;
+    application.setPlatform(&platform);
+    Program program(platform);
+    return GuardedApplication::exec();
+}

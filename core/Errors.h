@@ -1,0 +1,52 @@
+#pragma once
+// The interruptions that end an operation; the general error handler shows their message.
+
+#include <QString>
+#include <exception>
+
+class AppError : public std::exception {
+public:
+    explicit AppError(QString message) : message_(std::move(message)) {}
+    const QString& message() const { return message_; }
+    const char* what() const noexcept override { return "application error"; }
+
+private:
+    QString message_;
+};
+
+// A text that is not a number.
+class ConversionError : public AppError {
+public:
+    explicit ConversionError(const QString& text)
+        : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text)) {}
+};
+
+class DivisionByZero : public AppError {
+public:
+    DivisionByZero() : AppError(QStringLiteral("Floating point division by zero")) {}
+};
+
+// 0/0 and a mean over no values.
+class InvalidOperation : public AppError {
+public:
+    InvalidOperation() : AppError(QStringLiteral("Invalid floating point operation")) {}
+};
+
+// A result that is not a finite number.
+class Overflow : public AppError {
+public:
+    Overflow() : AppError(QStringLiteral("Floating point overflow")) {}
+};
+
+// A file that could not be opened, created, read or written.
+class FileError : public AppError {
+public:
+    using AppError::AppError;
+};
+
+namespace Arithmetic {
+// a / b, raising the error a plain division would hide in inf or nan.
+double divide(double a, double b);
+// x itself when finite; a result beyond the double range raises Overflow.
+double checked(double x);
+} // namespace Arithmetic

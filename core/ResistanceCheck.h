@@ -1,0 +1,39 @@
+#pragma once
+// R0 = 1/alpha_ext + Rk + 1/alpha_int, the check R0 >= Rqmin, and the
+// resistance Rk_req that the layers must reach.
+
+#include <QChar>
+#include "core/Rgb.h"
+
+#include <QString>
+
+namespace ResistanceCheck {
+
+enum class Relation { Greater, Equal, Less };
+
+struct Verdict {
+    bool met = false;
+    Relation relation = Relation::Less;
+    QString r0Text;    // R0 in the result format, as shown beside the relation
+    QString rqminText; // Rqmin in the result format
+};
+
+// Texts as they stand in the fields, parsed in the order Rk, alpha_ext, alpha_int.
+double computeR0(const QString& rk, const QString& alphaExt, const QString& alphaInt,
+                 QChar separator);
+
+// Reads Rk, alpha_ext, alpha_int, R0 and Rqmin in this order and compares R0 as shown.
+Verdict check(const QString& rk, const QString& alphaExt, const QString& alphaInt,
+              const QString& r0, const QString& rqmin, QChar separator);
+
+// (Rqmin - 1/alpha_ext) - 1/alpha_int; reads alpha_ext, alpha_int, Rqmin in this order.
+double computeRkRequired(const QString& alphaExt, const QString& alphaInt, const QString& rqmin,
+                         QChar separator);
+
+QString verdictText(bool met);
+QString relationCaption(Relation relation); // "Ro > Rqmin", ...
+QString relationSign(Relation relation);    // " > ", ...
+Rgb verdictColor(bool met);
+Rgb initialColor(); // maroon, before the first check
+
+} // namespace ResistanceCheck

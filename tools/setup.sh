@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need, when missing.
+set -e
+PACKAGES="cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth imagemagick"
+missing=""
+for package in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
+fi

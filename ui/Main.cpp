@@ -1,0 +1,507 @@
+#include "ui/Main.h"
+
+#include "core/Calculation.h"
+#include "core/NumberText.h"
+#include "core/ResistanceCheck.h"
+#include "ui/About.h"
+#include "ui/Contacts.h"
+#include "ui/ErrorHandler.h"
+#include "ui/Forms.h"
+#include "ui/Unit1.h"
+#include "ui/Unit10.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString usageText = QStringLiteral("Просто выбираем или вводим все необходимые значения");
+
+QString calculationHelpText() {
+    const QChar cr(13);
+    const QChar tab(9);
+    return QStringLiteral(
+               "Расчет производится в соответствии с ДБН В.2.6-31:2006 (СНиП II-3-79 (1998))") +
+           cr + cr + QStringLiteral("  R0>=Rqmin") + tab +
+           QStringLiteral("                   - Условие") + cr +
+           QStringLiteral("  R0:=(1/Alfa н)+Rk+(1/Alfa в) - сопр.теплопередаче, м2*К/Вт ") + cr +
+           QStringLiteral("  Rk:=R1+R2+R3+...") + tab +
+           QStringLiteral("           - термическое сопр., м2*К/Вт ") + cr +
+           QStringLiteral("  R1:=(Dt1/Ld1)") + tab + tab +
+           QStringLiteral("           - (толщина,м) / (коэф.теплопроводности, Вт/(м*К)).");
+}
+
+QList<FileFilter> textFileFilters() {
+    return {{QStringLiteral("Текстовые (*.txt)"), QStringLiteral("*.txt")},
+            {QStringLiteral("MWord(.doc)"), QStringLiteral("*.doc")},
+            {QStringLiteral("rtf-формат (*.rtf)"), QStringLiteral("*.rtf")},
+            {QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")},
+            {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+}
+
+QLabel* caption(const QString& text, QWidget* parent = nullptr) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* heading(const QString& text) {
+    QLabel* label = caption(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* pushButton(const QString& text, const QString& name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TMainForm::TMainForm(Forms& forms)
+    : QWidget(nullptr), forms_(forms), platform_(forms.platform) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(
+        QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций _V5.1"));
+    resize(727, 709);
+
+    openDialog_.filters = textFileFilters();
+    saveDialog_.filters = textFileFilters();
+    saveDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
+    saveDialog_.defaultExtension = QStringLiteral("txt");
+    saveDialog_.overwritePrompt = true;
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(300);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    buildMenu(layout);
+    layout->addWidget(buildToolBar());
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    QLabel* title =
+        heading(QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций"));
+    title->setAlignment(Qt::AlignCenter);
+    body->addWidget(title);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(buildInputPanel(), 3);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildDealerPanel());
+    right->addWidget(buildResultsPanel());
+    upper->addLayout(right, 2);
+    body->addLayout(upper);
+    body->addWidget(buildLowerPanel(), 1);
+    layout->addLayout(body, 1);
+
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("StatusBar1"));
+    statusLine->setSizeGripEnabled(false);
+    layout->addWidget(statusLine);
+
+    connectCheck();
+    // The main window listens to the hints of every window.
+    qApp->installEventFilter(this);
+}
+
+void TMainForm::buildMenu(QVBoxLayout* layout) {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QAction* open = file->addAction(QStringLiteral("&Open text..."));
+    setHint(open, QStringLiteral("Open an existing file"));
+    connect(open, &QAction::triggered, this, [this] {
+        guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); });
+    });
+    QAction* saveAs = file->addAction(QStringLiteral("Save &As..."));
+    setHint(saveAs, QStringLiteral("Save current file under a new name"));
+    connect(saveAs, &QAction::triggered, this, [this] {
+        guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); });
+    });
+    file->setDefaultAction(saveAs);
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    setHint(exit, QStringLiteral("Exit this application"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* contents = help->addMenu(QStringLiteral("&Contents"));
+    setHint(contents->menuAction(), QStringLiteral("Display the help contents screen"));
+    QAction* usage = contents->addAction(QStringLiteral("О пользовании"));
+    connect(usage, &QAction::triggered, this, [this] { platform_.information(usageText); });
+    QAction* calculation = contents->addAction(QStringLiteral("По расчету"));
+    connect(calculation, &QAction::triggered, this, &TMainForm::showCalculationHelp);
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&About..."));
+    setHint(about, QStringLiteral("Show program information"));
+    connect(about, &QAction::triggered, this, [this] { openWindow(forms_.aboutBox); });
+    help->setDefaultAction(about);
+    layout->setMenuBar(bar);
+}
+
+QWidget* TMainForm::buildToolBar() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("ToolBar1"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    auto addTool = [&](const QString& name, const QString& text, QStyle::StandardPixmap icon,
+                       const QString& hint) {
+        auto* button = new QToolButton(strip);
+        button->setObjectName(name);
+        button->setText(text);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly
+                                                  : Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        setHint(button, hint);
+        row->addWidget(button);
+        return button;
+    };
+    QToolButton* text = addTool(QStringLiteral("TextButton"), QStringLiteral("Text"),
+                                QStyle::SP_DialogOpenButton, QStringLiteral("Открыть текст"));
+    connect(text, &QToolButton::clicked, this, [this] {
+        guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); });
+    });
+    QToolButton* save = addTool(QStringLiteral("SaveButton"), QString(),
+                                QStyle::SP_DialogSaveButton,
+                                QStringLiteral("Сохранить результаты расчета"));
+    connect(save, &QToolButton::clicked, this, [this] {
+        guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); });
+    });
+    viewButton = addTool(QStringLiteral("ViewButton"), QStringLiteral("Просмотр/редактир."),
+                         QStyle::SP_FileDialogContentsView,
+                         QStringLiteral("Просмотр и редактирование сохраненного расчета"));
+    viewButton->setEnabled(false);
+    connect(viewButton, &QToolButton::clicked, this, [this] { openWindow(forms_.form1); });
+    QToolButton* help = addTool(QStringLiteral("HelpButton"), QStringLiteral("Справка"),
+                                QStyle::SP_DialogHelpButton,
+                                QStringLiteral("Справка о пользовании программой"));
+    connect(help, &QToolButton::clicked, this, &TMainForm::showCalculationHelp);
+    QToolButton* info = addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
+                                QStyle::SP_MessageBoxInformation,
+                                QStringLiteral("Информация о программе"));
+    connect(info, &QToolButton::clicked, this, [this] { openWindow(forms_.aboutBox); });
+    QToolButton* exit = addTool(QStringLiteral("ExitButton"), QStringLiteral("Выход"),
+                                QStyle::SP_DialogCloseButton,
+                                QStringLiteral("Закрыть программу"));
+    connect(exit, &QToolButton::clicked, this, &QWidget::close);
+    row->addStretch(1);
+    return strip;
+}
+
+QLineEdit* TMainForm::numberField(const QString& name, bool decimalKeys) {
+    auto* field = new QLineEdit(QStringLiteral("0"), this);
+    field->setObjectName(name);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setMaximumWidth(90);
+    if (decimalKeys)
+        installDecimalKeyFilter(field, forms_.separator());
+    return field;
+}
+
+QWidget* TMainForm::buildInputPanel() {
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("InputPanel"));
+    auto* grid = new QGridLayout(panel);
+    grid->setColumnStretch(0, 1);
+
+    Edit5 = numberField(QStringLiteral("Edit5"), true);
+    auto* chooseRqmin = pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseRqmin"));
+    connect(chooseRqmin, &QPushButton::clicked, this, [this] { openWindow(forms_.form3); });
+    grid->addWidget(caption(QStringLiteral("Сопрот.требуемое")), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Rqmin")), 0, 1);
+    grid->addWidget(chooseRqmin, 0, 2);
+    grid->addWidget(Edit5, 0, 3);
+
+    Label17 = caption(QStringLiteral("Вид ограждающей конструкции "));
+    Label17->setObjectName(QStringLiteral("Label17"));
+    Label17->setWordWrap(true);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItems({QStringLiteral("НАРУЖНОЙ СТЕНЫ"), QStringLiteral("ПЕРЕКРЫТИЯ"),
+                         QStringLiteral("ПОКРЫТИЯ")});
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setPlaceholderText(QStringLiteral("(вид конструкции)"));
+    grid->addWidget(Label17, 1, 0, 1, 2);
+    grid->addWidget(ComboBox1, 1, 2, 1, 2);
+
+    Edit2 = numberField(QStringLiteral("Edit2"), true);
+    Edit3 = numberField(QStringLiteral("Edit3"), true);
+    auto* chooseCoefficients =
+        pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
+    connect(chooseCoefficients, &QPushButton::clicked, this,
+            [this] { openWindow(forms_.form4); });
+    grid->addWidget(caption(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
+    grid->addWidget(caption(QStringLiteral("Alfa н")), 2, 1);
+    grid->addWidget(chooseCoefficients, 2, 2, 2, 1);
+    grid->addWidget(Edit2, 2, 3);
+    grid->addWidget(caption(QStringLiteral("Коэф.ТП внутр.")), 3, 0);
+    grid->addWidget(caption(QStringLiteral("Alfa в")), 3, 1);
+    grid->addWidget(Edit3, 3, 3);
+
+    Label18 = caption(QStringLiteral("Тип конструкции"));
+    Label18->setObjectName(QStringLiteral("Label18"));
+    Label18->setWordWrap(true);
+    grid->addWidget(Label18, 4, 0, 1, 4);
+
+    Edit1 = numberField(QStringLiteral("Edit1"), true);
+    auto* layers =
+        pushButton(QStringLiteral("Слои конструкции..."), QStringLiteral("LayersButton"));
+    connect(layers, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
+    grid->addWidget(caption(QStringLiteral("Термическое сопротивление")), 5, 0);
+    grid->addWidget(caption(QStringLiteral("Rk")), 5, 1);
+    grid->addWidget(layers, 5, 2);
+    grid->addWidget(Edit1, 5, 3);
+    return panel;
+}
+
+QWidget* TMainForm::buildDealerPanel() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* site = pushButton(QStringLiteral("Сайт фирмы"), QStringLiteral("SiteButton"));
+    setHint(site, QStringLiteral("ПОСЕТИТЬ САЙТ"));
+    connect(site, &QPushButton::clicked, this, &TMainForm::openDealerSite);
+    auto* picture = new ClickableLabel(panel);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(40, 40));
+    picture->setCursor(Qt::PointingHandCursor);
+    setHint(picture, QStringLiteral("ПОСЕТИТЬ САЙТ ФИРМЫ"));
+    connect(picture, &ClickableLabel::clicked, this, &TMainForm::openDealerSite);
+    auto* contacts = pushButton(QStringLiteral("Контакты"), QStringLiteral("ContactsButton"));
+    setHint(contacts, QStringLiteral("Контакты и гиперссылки на сайт"));
+    connect(contacts, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(site);
+    buttons->addWidget(contacts);
+    row->addLayout(buttons);
+    row->addWidget(picture);
+    row->addStretch(1);
+    return panel;
+}
+
+QWidget* TMainForm::buildResultsPanel() {
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("ResultsPanel"));
+    auto* grid = new QGridLayout(panel);
+    grid->addWidget(heading(QStringLiteral("Р е з у л ь т а т ы :")), 0, 0, 1, 3);
+    grid->addWidget(caption(QStringLiteral("Сопротивление теплопередаче конструкции, Ro")), 1, 0,
+                    1, 3);
+    auto* calculate = pushButton(QStringLiteral("Расчет!!!"), QStringLiteral("CalculateButton"));
+    connect(calculate, &QPushButton::clicked, this,
+            [this] { guarded(platform_, [this] { computeR0(); }); });
+    Edit4 = numberField(QStringLiteral("Edit4"), false);
+    grid->addWidget(calculate, 2, 0);
+    grid->addWidget(Edit4, 2, 1, 1, 2);
+
+    Label8 = heading(QStringLiteral("              Результат"));
+    Label8->setObjectName(QStringLiteral("Label8"));
+    setTextColor(Label8, ResistanceCheck::initialColor());
+    grid->addWidget(Label8, 3, 0, 1, 3);
+
+    Edit6 = numberField(QStringLiteral("Edit6"), true);
+    Edit7 = numberField(QStringLiteral("Edit7"), true);
+    Label7 = heading(QStringLiteral("Ro <=> Rqmin"));
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setAlignment(Qt::AlignCenter);
+    setTextColor(Label7, ResistanceCheck::initialColor());
+    grid->addWidget(Edit6, 4, 0);
+    grid->addWidget(Label7, 4, 1);
+    grid->addWidget(Edit7, 4, 2);
+    return panel;
+}
+
+QWidget* TMainForm::buildLowerPanel() {
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("LowerPanel"));
+    auto* column = new QVBoxLayout(panel);
+    auto* required = new QHBoxLayout;
+    required->addWidget(caption(QStringLiteral("Необходимое термическое сопротивление  Rk ")));
+    Edit8 = numberField(QStringLiteral("Edit8"), false);
+    required->addWidget(Edit8);
+    required->addStretch(1);
+    selectInsulationButton = pushButton(QStringLiteral("- Подбор  утеплителя -"),
+                                        QStringLiteral("SelectInsulationButton"));
+    selectInsulationButton->setEnabled(false);
+    connect(selectInsulationButton, &QPushButton::clicked, this, [this] {
+        openWindow(forms_.form2);
+        openWindow(forms_.form5);
+    });
+    saveReportButton =
+        pushButton(QStringLiteral("Сохранить расчет "), QStringLiteral("SaveReportButton"));
+    setHint(saveReportButton, QStringLiteral("Сохранить расчет"));
+    saveReportButton->setEnabled(false);
+    required->addWidget(selectInsulationButton);
+    required->addWidget(saveReportButton);
+    column->addLayout(required);
+    column->addWidget(buildLayerList(), 1);
+    return panel;
+}
+
+QWidget* TMainForm::buildLayerList() {
+    auto* list = new QWidget(this);
+    auto* grid = new QGridLayout(list);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(1, 1);
+    grid->addWidget(heading(QStringLiteral("Слои конструкции:")), 0, 1);
+    grid->addWidget(heading(QStringLiteral("Толщина, мм")), 0, 2);
+    for (int i = 0; i < 12; ++i) {
+        grid->addWidget(caption(QStringLiteral("%1.").arg(i + 1)), i + 1, 0);
+        layerNames[i] = caption(QStringLiteral("---"));
+        layerNames[i]->setObjectName(QStringLiteral("Label%1").arg(19 + i));
+        layerThicknesses[i] = caption(QStringLiteral("---"));
+        layerThicknesses[i]->setObjectName(QStringLiteral("Label%1").arg(31 + i));
+        layerThicknesses[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(layerNames[i], i + 1, 1);
+        grid->addWidget(layerThicknesses[i], i + 1, 2);
+    }
+    Label46 = heading(QStringLiteral("Итого:"));
+    Label46->setObjectName(QStringLiteral("Label46"));
+    Label46->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label46->hide();
+    Label45 = heading(QStringLiteral("---"));
+    Label45->setObjectName(QStringLiteral("Label45"));
+    Label45->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(Label46, 13, 1);
+    grid->addWidget(Label45, 13, 2);
+    grid->setRowStretch(14, 1);
+    return list;
+}
+
+void TMainForm::connectCheck() {
+    connect(Edit1, &QLineEdit::textChanged, this,
+            [this] { guarded(platform_, [this] { computeR0(); }); });
+    for (QLineEdit* field : {Edit4, Edit6, Edit7})
+        connect(field, &QLineEdit::textChanged, this,
+                [this] { guarded(platform_, [this] { runCheck(); }); });
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { guarded(platform_, [this] { runCheck(); }); });
+    connect(Timer2, &QTimer::timeout, this,
+            [this] { guarded(platform_, [this] { computeRkRequired(); }); });
+}
+
+void TMainForm::computeR0() {
+    const double r0 =
+        ResistanceCheck::computeR0(Edit1->text(), Edit2->text(), Edit3->text(), forms_.separator());
+    Edit4->setText(NumberText::result(r0, forms_.separator()));
+    switchOn(*Timer1);
+}
+
+void TMainForm::runCheck() {
+    Timer1->stop();
+    const auto verdict = ResistanceCheck::check(Edit1->text(), Edit2->text(), Edit3->text(),
+                                                Edit4->text(), Edit5->text(), forms_.separator());
+    Edit6->setText(verdict.r0Text);
+    Edit7->setText(verdict.rqminText);
+
+    const Rgb color = ResistanceCheck::verdictColor(verdict.met);
+    setTextColor(Label8, color);
+    setTextColor(Label7, color);
+    Label8->setText(ResistanceCheck::verdictText(verdict.met));
+    Label7->setText(ResistanceCheck::relationCaption(verdict.relation));
+    forms_.form2->showVerdict(Label8->text(), color);
+
+    CheckSnapshot& snapshot = forms_.calculation.snapshot;
+    snapshot.rk = Edit1->text();
+    snapshot.alphaExt = Edit2->text();
+    snapshot.alphaInt = Edit3->text();
+    snapshot.r0 = Edit4->text();
+    snapshot.rqmin = Edit5->text();
+    snapshot.constructionType = Label18->text();
+    snapshot.verdict = Label8->text();
+    snapshot.relationSign = ResistanceCheck::relationSign(verdict.relation);
+    forms_.calculation.hasSnapshot = true;
+
+    switchOn(*Timer2);
+    if (NumberText::parse(Edit4->text(), forms_.separator()) > 0)
+        saveReportButton->setEnabled(true);
+}
+
+void TMainForm::computeRkRequired() {
+    Timer2->stop();
+    const double rkRequired = ResistanceCheck::computeRkRequired(Edit2->text(), Edit3->text(),
+                                                                 Edit5->text(), forms_.separator());
+    Edit8->setText(NumberText::result(rkRequired, forms_.separator()));
+    selectInsulationButton->setEnabled(true);
+}
+
+void TMainForm::showCalculationHelp() { platform_.information(calculationHelpText()); }
+
+void TMainForm::openDealerSite() { platform_.openAddress(Contacts::dealerSite); }
+
+void TMainForm::writeRqmin(const QString& text) { Edit5->setText(text); }
+void TMainForm::writeEnvelopeCaption(const QString& text) { Label17->setText(text); }
+void TMainForm::writeAlphaExt(const QString& text) { Edit2->setText(text); }
+void TMainForm::writeAlphaInt(const QString& text) { Edit3->setText(text); }
+void TMainForm::writeConstructionType(const QString& text) { Label18->setText(text); }
+void TMainForm::writeRk(const QString& text) { Edit1->setText(text); }
+
+void TMainForm::writeLayerName(int layer, const QString& text) {
+    layerNames.at(layer - 1)->setText(text);
+}
+
+void TMainForm::writeLayerThickness(int layer, const QString& text) {
+    layerThicknesses.at(layer - 1)->setText(text);
+}
+
+void TMainForm::writeTotalThickness(const QString& text) {
+    Label45->setText(text);
+    Label46->show();
+}
+
+QString TMainForm::rqmin() const { return Edit5->text(); }
+QString TMainForm::rkRequired() const { return Edit8->text(); }
+QString TMainForm::rkText() const { return Edit1->text(); }
+QString TMainForm::envelopeCaption() const { return Label17->text(); }
+QString TMainForm::constructionKind() const { return ComboBox1->currentText(); }
+QString TMainForm::relationCaption() const { return Label7->text(); }
+QString TMainForm::layerName(int layer) const { return layerNames.at(layer - 1)->text(); }
+QString TMainForm::layerThickness(int layer) const {
+    return layerThicknesses.at(layer - 1)->text();
+}
+QString TMainForm::totalThickness() const { return Label45->text(); }
+
+void TMainForm::enableViewButton() { viewButton->setEnabled(true); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    platform_.quit();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        statusLine->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

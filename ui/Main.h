@@ -1,0 +1,103 @@
+#pragma once
+// The main window: the hub of the calculation, its inputs, results, layer list and the check.
+
+#include "core/Rgb.h"
+#include "ui/Platform.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+struct Forms;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(Forms& forms);
+
+    // Hand-overs from the requirement and coefficient windows.
+    void writeRqmin(const QString& text);
+    void writeEnvelopeCaption(const QString& text);
+    void writeAlphaExt(const QString& text);
+    void writeAlphaInt(const QString& text);
+    void writeConstructionType(const QString& text);
+
+    // Hand-overs from the layer window; writing Rk runs the R0 computation, nested.
+    void writeRk(const QString& text);
+    void writeLayerName(int layer, const QString& text);      // layer 1..12
+    void writeLayerThickness(int layer, const QString& text); // layer 1..12
+    void writeTotalThickness(const QString& text);
+
+    // What the other windows and the report read.
+    QString rqmin() const;
+    QString rkRequired() const;
+    QString rkText() const;
+    QString envelopeCaption() const;
+    QString constructionKind() const;
+    QString relationCaption() const;
+    QString layerName(int layer) const;
+    QString layerThickness(int layer) const;
+    QString totalThickness() const;
+
+    // After a report has been written.
+    void enableViewButton();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildToolBar();
+    QWidget* buildInputPanel();
+    QWidget* buildResultsPanel();
+    QWidget* buildDealerPanel();
+    QWidget* buildLowerPanel();
+    QWidget* buildLayerList();
+    void buildMenu(class QVBoxLayout* layout);
+    QLineEdit* numberField(const QString& name, bool decimalKeys);
+    void connectCheck();
+
+    void computeR0();
+    void runCheck();
+    void computeRkRequired();
+    void showCalculationHelp();
+    void openDealerSite();
+
+    Forms& forms_;
+    Platform& platform_;
+
+    QLineEdit* Edit1 = nullptr; // Rk
+    QLineEdit* Edit2 = nullptr; // alpha_ext
+    QLineEdit* Edit3 = nullptr; // alpha_int
+    QLineEdit* Edit4 = nullptr; // R0
+    QLineEdit* Edit5 = nullptr; // Rqmin
+    QLineEdit* Edit6 = nullptr; // R0 beside the relation
+    QLineEdit* Edit7 = nullptr; // Rqmin beside the relation
+    QLineEdit* Edit8 = nullptr; // Rk_req
+    QLabel* Label7 = nullptr;   // relation
+    QLabel* Label8 = nullptr;   // verdict
+    QLabel* Label17 = nullptr;  // envelope-kind caption
+    QLabel* Label18 = nullptr;  // construction-type caption
+    QLabel* Label45 = nullptr;  // total thickness
+    QLabel* Label46 = nullptr;  // "Итого:"
+    std::array<QLabel*, 12> layerNames{};       // Label19 .. Label30
+    std::array<QLabel*, 12> layerThicknesses{}; // Label31 .. Label42
+    QComboBox* ComboBox1 = nullptr;             // construction kind
+    QPushButton* selectInsulationButton = nullptr;
+    QPushButton* saveReportButton = nullptr;
+    QToolButton* viewButton = nullptr;
+    QStatusBar* statusLine = nullptr;
+    QTimer* Timer1 = nullptr; // check, 200 ms
+    QTimer* Timer2 = nullptr; // Rk_req follow-up, 300 ms
+
+    FileDialog openDialog_;
+    FileDialog saveDialog_;
+};

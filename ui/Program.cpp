@@ -1,0 +1,60 @@
+#include "ui/Program.h"
+
+#include "ui/About.h"
+#include "ui/Main.h"
+#include "ui/Unit1.h"
+#include "ui/Unit10.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Unit6.h"
+#include "ui/Unit7.h"
+#include "ui/Unit8.h"
+#include "ui/Unit9.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+template <class Window> Window* Program::create(Window*& slot) {
+    slot = new Window(forms_);
+    windows_.push_back(slot);
+    return slot;
+}
+
+Program::Program(Platform& platform) : forms_{platform, calculation_} {
+    QCoreApplication::setApplicationName(QStringLiteral("Vuvuvudozizod"));
+    create(forms_.mainForm);
+    create(forms_.aboutBox);
+    create(forms_.form1);
+    create(forms_.form2);
+    create(forms_.form3);
+    create(forms_.form4);
+    create(forms_.form6);
+    create(forms_.form7);
+    create(forms_.form8);
+    create(forms_.form5);
+    create(forms_.form9);
+    create(forms_.form10);
+
+    QWidget* main = forms_.mainForm;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = main->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        main->move(frame.topLeft());
+    }
+    main->show();
+}
+
+Program::~Program() {
+    // Windows go in the reverse order of their creation.
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        delete *it;
+}
+
+QWidget* Program::window(const QString& className) const {
+    for (QWidget* window : windows_)
+        if (QString::fromLatin1(window->metaObject()->className()) == className)
+            return window;
+    return nullptr;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The one calculation and its twelve windows, created in their order; used by
+// the program itself, the tests and the scenario runner alike.
+
+#include "core/Calculation.h"
+#include "ui/Forms.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class Program {
+public:
+    // Creates every window once, in the start-up order, and shows the main window.
+    explicit Program(Platform& platform);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Forms& forms() { return forms_; }
+    Calculation& calculation() { return calculation_; }
+    // The twelve windows in the order of their creation.
+    const std::vector<QWidget*>& windows() const { return windows_; }
+    QWidget* window(const QString& className) const;
+
+private:
+    template <class Window> Window* create(Window*& slot);
+
+    Calculation calculation_;
+    Forms forms_;
+    std::vector<QWidget*> windows_;
+};

@@ -1,0 +1,69 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+QStringList nameFilters(const FileDialog& dialog) {
+    QStringList filters;
+    for (const auto& filter : dialog.filters)
+        filters << QStringLiteral("%1 (%2)").arg(filter.name, filter.pattern);
+    return filters;
+}
+
+std::optional<QString> runDialog(FileDialog& dialog, QFileDialog::AcceptMode mode) {
+    QFileDialog box(QApplication::activeWindow());
+    box.setAcceptMode(mode);
+    box.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
+    box.setNameFilters(nameFilters(dialog));
+    box.setDefaultSuffix(dialog.defaultExtension);
+    box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
+    box.setSizeGripEnabled(true);
+    const QString start = dialog.lastPath.isEmpty() ? dialog.proposedName : dialog.lastPath;
+    if (!start.isEmpty())
+        box.selectFile(start);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    dialog.lastPath = box.selectedFiles().constFirst();
+    return dialog.lastPath;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : Platform(QLocale::system().decimalPoint().at(0)) {}
+
+void QtPlatform::information(const QString& text) {
+    QMessageBox::information(QApplication::activeWindow(), applicationTitle, text);
+}
+
+void QtPlatform::warning(const QString& title, const QString& text) {
+    QMessageBox::warning(QApplication::activeWindow(), title, text);
+}
+
+void QtPlatform::error(const QString& text) {
+    QMessageBox::critical(QApplication::activeWindow(), applicationTitle, text);
+}
+
+std::optional<QString> QtPlatform::askOpenFile(FileDialog& dialog) {
+    return runDialog(dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::askSaveFile(FileDialog& dialog) {
+    return runDialog(dialog, QFileDialog::AcceptSave);
+}
+
+void QtPlatform::openAddress(const QString& address) {
+    const bool isFile = QFileInfo(address).isAbsolute();
+    QDesktopServices::openUrl(isFile ? QUrl::fromLocalFile(address) : QUrl(address));
+}
+
+void QtPlatform::quit() { QApplication::quit(); }

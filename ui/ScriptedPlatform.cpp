@@ -1,0 +1,42 @@
+#include "ui/ScriptedPlatform.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void ScriptedPlatform::information(const QString& text) {
+    messages.append({Kind::Info, applicationTitle, text});
+}
+
+void ScriptedPlatform::warning(const QString& title, const QString& text) {
+    messages.append({Kind::Warning, title, text});
+}
+
+void ScriptedPlatform::error(const QString& text) {
+    messages.append({Kind::Error, applicationTitle, text});
+}
+
+std::optional<QString> ScriptedPlatform::askOpenFile(FileDialog& dialog) {
+    return runDialog(dialog);
+}
+
+std::optional<QString> ScriptedPlatform::askSaveFile(FileDialog& dialog) {
+    return runDialog(dialog);
+}
+
+void ScriptedPlatform::openAddress(const QString& address) { opened.append(address); }
+
+std::optional<QString> ScriptedPlatform::runDialog(FileDialog& dialog) {
+    dialogsShown.append(dialog);
+    if (answers.isEmpty()) {
+        ++unansweredDialogs;
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = answers.dequeue();
+    if (!answer)
+        return std::nullopt;
+    QString path = QDir::current().absoluteFilePath(*answer);
+    if (QFileInfo(path).suffix().isEmpty() && !dialog.defaultExtension.isEmpty())
+        path += QLatin1Char('.') + dialog.defaultExtension;
+    dialog.lastPath = path;
+    return path;
+}

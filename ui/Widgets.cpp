@@ -1,0 +1,93 @@
+#include "ui/Widgets.h"
+
+#include "ui/Forms.h"
+#include "ui/Platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+QChar Forms::separator() const { return platform.separator(); }
+
+void switchOn(QTimer& timer) {
+    if (!timer.isActive())
+        timer.start();
+}
+
+void openWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void setTextColor(QWidget* widget, Rgb color) {
+    QPalette palette = widget->palette();
+    const QColor qcolor(color.red, color.green, color.blue);
+    palette.setColor(QPalette::WindowText, qcolor);
+    palette.setColor(QPalette::ButtonText, qcolor);
+    palette.setColor(QPalette::Text, qcolor);
+    widget->setPalette(palette);
+}
+
+Rgb textColor(const QWidget* widget) {
+    const QColor color = widget->palette().color(widget->foregroundRole());
+    return Rgb{color.red(), color.green(), color.blue()};
+}
+
+namespace {
+
+QString shortHint(const QString& hint) { return hint.section(QLatin1Char('|'), 0, 0); }
+
+QString longHint(const QString& hint) {
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+class DecimalKeyFilter : public QObject {
+public:
+    DecimalKeyFilter(QObject* parent, QChar separator) : QObject(parent), separator_(separator) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if ((text != QStringLiteral(".") && text != QStringLiteral(",")) ||
+            text.at(0) == separator_)
+            return false;
+        const int code = separator_ == QLatin1Char(',') ? Qt::Key_Comma : Qt::Key_Period;
+        QKeyEvent mapped(key->type(), code, key->modifiers(), QString(separator_),
+                         key->isAutoRepeat());
+        QApplication::sendEvent(watched, &mapped);
+        return true;
+    }
+
+private:
+    QChar separator_;
+};
+
+} // namespace
+
+void setHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(shortHint(hint));
+    widget->setStatusTip(longHint(hint));
+}
+
+void setHint(QAction* action, const QString& hint) {
+    action->setToolTip(shortHint(hint));
+    action->setStatusTip(longHint(hint));
+}
+
+void installDecimalKeyFilter(QLineEdit* field, QChar separator) {
+    field->installEventFilter(new DecimalKeyFilter(field, separator));
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Small pieces shared by the windows: timers, colours, hints, key filters, links.
+
+#include "core/Rgb.h"
+
+#include <QLabel>
+#include <QWidget>
+
+class QAction;
+class QLineEdit;
+class QTimer;
+
+// Starts a one-shot delay unless it is already counting down.
+void switchOn(QTimer& timer);
+
+// Makes a window visible, brings it to the front and gives it the focus.
+void openWindow(QWidget* window);
+
+void setTextColor(QWidget* widget, Rgb color);
+Rgb textColor(const QWidget* widget);
+
+// A hint "short|long": the short part is the tool tip, the long part goes to the status line.
+void setHint(QWidget* widget, const QString& hint);
+void setHint(QAction* action, const QString& hint);
+
+// A typed "." or "," is entered as the locale's decimal separator.
+void installDecimalKeyFilter(QLineEdit* field, QChar separator);
+
+// A label that acts on a click: links and pictures.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void click() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
