@@ -1,0 +1,163 @@
+#include "core/RequiredResistance.h"
+
+#include <array>
+
+namespace RequiredResistance {
+
+namespace {
+
+using ByZone = std::array<double, 4>; // zones I to IV
+
+struct ResidentialRow {
+    const char* item; // nullptr: the separator line
+    ByZone values;
+};
+
+const std::array<ResidentialRow, 6> residentialTable{{
+    {"1.    Наружные стены", {2.8, 2.5, 2.2, 2.0}},
+    {"2а*. Покрытия и перекрытия неотаплив.чердаков", {4.95, 4.5, 3.9, 3.3}},
+    {nullptr, {3.3, 3.0, 2.6, 2.2}},
+    {"3.    Перекрытия над проездами и холодными подвалами", {3.5, 3.3, 3.0, 2.5}},
+    {"4.    Перекрытия над неотаплив.подвалами- ВЫШЕ уровня земли", {2.8, 2.6, 2.2, 2.0}},
+    {"5а*. Перекрытия над неотаплив. подвалами- НИЖЕ уровня земли", {3.75, 3.45, 3.0, 2.7}},
+}};
+
+enum class Inertia { Above, AtMost, Any }; // D > 1.5, D <= 1.5, either
+constexpr int anyRegime = -1;
+
+struct ProductionRow {
+    int kind;
+    int regime;
+    Inertia inertia;
+    ByZone values;
+};
+
+const std::array<ProductionRow, 12> productionTable{{
+    {0, 0, Inertia::Above, {1.5, 1.3, 1.2, 0.7}},
+    {0, 0, Inertia::AtMost, {2.0, 1.8, 1.7, 1.2}},
+    {0, 1, Inertia::Above, {1.6, 1.4, 1.2, 0.9}},
+    {0, 1, Inertia::AtMost, {2.2, 2.0, 1.8, 1.5}},
+    {0, 2, Inertia::Any, {0.55, 0.45, 0.45, 0.35}},
+    {1, 0, Inertia::Above, {1.6, 1.5, 1.3, 0.9}},
+    {1, 0, Inertia::AtMost, {2.1, 2.0, 1.8, 1.1}},
+    {1, 1, Inertia::Above, {1.6, 1.5, 1.4, 1.2}},
+    {1, 1, Inertia::AtMost, {1.8, 1.7, 1.5, 1.4}},
+    {1, 2, Inertia::Any, {0.55, 0.45, 0.45, 0.35}},
+    {2, anyRegime, Inertia::Above, {1.8, 1.7, 1.6, 1.4}},
+    {2, anyRegime, Inertia::AtMost, {2.2, 2.0, 1.9, 1.7}},
+}};
+
+struct City {
+    const char* name;
+    int zone;
+};
+
+const std::array<City, 25> cities{{
+    {"Винница", 0},
+    {"Днепропетровск", 1},
+    {"Донецк", 0},
+    {"Житомир", 0},
+    {"Запорожье", 1},
+    {"Ивано-Франковск", 1},
+    {"Киев", 0},
+    {"Кировоград", 0},
+    {"Луганск", 0},
+    {"Луцк", 1},
+    {"Львов", 1},
+    {"Николаев", 2},
+    {"Одесса", 2},
+    {"Полтава", 0},
+    {"Ровно", 0},
+    {"Симферополь", 2},
+    {"Сумы", 0},
+    {"Ужгород", 2},
+    {"Харьков", 0},
+    {"Херсон", 2},
+    {"Хмельницкий", 0},
+    {"Черкассы", 0},
+    {"Черновцы", 1},
+    {"Чернигов", 0},
+    {"--- Южный берег Крыма ---", 3},
+}};
+
+bool validZone(int zone) {
+    return zone >= 0 && zone < 4;
+}
+
+bool matches(const ProductionRow& row, int kind, int regime, double d) {
+    if (row.kind != kind || (row.regime != anyRegime && row.regime != regime))
+        return false;
+    switch (row.inertia) {
+    case Inertia::Above:
+        return d > 1.5;
+    case Inertia::AtMost:
+        return !(d > 1.5);
+    case Inertia::Any:
+        return true;
+    }
+    return false;
+}
+
+QStringList fromUtf8(std::initializer_list<const char*> texts) {
+    QStringList items;
+    for (const char* text : texts)
+        items << QString::fromUtf8(text);
+    return items;
+}
+
+} // namespace
+
+QStringList zoneItems() {
+    return fromUtf8({"  I", "  II", "  III", "  IV"});
+}
+
+QStringList residentialItems() {
+    QStringList items;
+    for (const ResidentialRow& row : residentialTable)
+        items << (row.item ? QString::fromUtf8(row.item) : QString(86, QLatin1Char('-')));
+    return items;
+}
+
+QStringList productionKindItems() {
+    return fromUtf8({"Внешние непрозрачные стены зданий", "Покрытия и перекрытия зданий",
+                     "Перекрытия над проездами и подвалами"});
+}
+
+QStringList regimeItems() {
+    return fromUtf8({"С сухим и нормальным режимом", "С влажным и мокрым режимом",
+                     "С избытками тепла (>23Вт/м3)"});
+}
+
+QStringList cityItems() {
+    QStringList items;
+    for (const City& city : cities)
+        items << QString::fromUtf8(city.name);
+    return items;
+}
+
+std::optional<double> ResidentialRqmin(int row, int zone) {
+    if (row < 0 || row >= int(residentialTable.size()) || !validZone(zone))
+        return std::nullopt;
+    return residentialTable[row].values[zone];
+}
+
+std::optional<double> ProductionRqmin(int kind, int regime, int zone, double d) {
+    if (!validZone(zone))
+        return std::nullopt;
+    for (const ProductionRow& row : productionTable)
+        if (matches(row, kind, regime, d))
+            return row.values[zone];
+    return std::nullopt;
+}
+
+std::optional<int> CityZone(int city) {
+    if (city < 0 || city >= int(cities.size()))
+        return std::nullopt;
+    return cities[city].zone;
+}
+
+QString InertiaClassLabel(double d) {
+    return d > 1.5 ? QStringLiteral("D > 1,5") : QStringLiteral("D =< 1,5");
+}
+
+} // namespace RequiredResistance
