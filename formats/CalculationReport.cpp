@@ -1,0 +1,154 @@
+#include "formats/CalculationReport.h"
+
+namespace {
+
+const QString blank = QStringLiteral(" ");
+const QString plus = QStringLiteral(" + ");
+
+bool listed(const CalculationReport::Layer& layer) {
+    return layer.calculatedThickness > 0;
+}
+
+// Layer 11 has its own spacing before "Ld".
+QString layerLine(const CalculationReport::Layer& layer, int number) {
+    const QString middle =
+        number == 11 ? QStringLiteral(" мм,  Ld = ") : QStringLiteral(" мм,     Ld = ");
+    return layer.name + QStringLiteral(" - ") + layer.thickness + middle + layer.ld +
+           QStringLiteral(" Вт/(м*К);");
+}
+
+QStringList methodLines(const CalculationReport::Input& in) {
+    return {
+        QStringLiteral("      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + in.constructionKind,
+        blank,
+        blank,
+        QStringLiteral("               ОПИСАНИЕ МЕТОДИКИ РАСЧЕТА"),
+        QStringLiteral("             (согласно ДБН В.2.6-31:2006)"),
+        blank,
+        QStringLiteral("Необходимо выполнение условия:"),
+        blank,
+        QStringLiteral(" R0 >= Rqmin     ,где"),
+        blank,
+        QStringLiteral("R0 - Сопротивление теплопередаче конструкции, м2*К/Вт"),
+        QStringLiteral("Rqmin -  требуемое сопротивление теплопередаче, м2*К/Вт."),
+        blank,
+        QStringLiteral("R0=(1/Alfa н)+Rk+(1/Alfa в)    ,где"),
+        blank,
+        QStringLiteral("Alfa н - коэффициент теплопередачи наружной поверхности, Вт/(м2*К) ;"),
+        QStringLiteral("Alfa в - коэффициент теплопередачи внутренней поверхности, Вт/(м2*К) ;"),
+        QStringLiteral("Rk - термическое сопротивление, м2*К/Вт"),
+        QStringLiteral("Rk=Summa(Ri)     ,где"),
+        QStringLiteral("Ri:=(Dti/Ldi) - термическое сопротивление каждого слоя конструкции, "
+                       "м2*К/Вт"),
+        QStringLiteral("Dti - толщина і-го слоя, м;"),
+        QStringLiteral("Ldi - коэффициент теплопроводности материала і-го слоя, Вт/(м*К)."),
+        blank,
+        blank};
+}
+
+QStringList requirementLines(const CalculationReport::Input& in) {
+    QStringList lines{QStringLiteral("             Р А С Ч Е Т"), blank,
+                      QStringLiteral("  Температурная зона - ") + in.zone, blank,
+                      QStringLiteral("Для вида конструкции  (Таблица ") + in.tableNumber +
+                          QStringLiteral(" ) : ")};
+    if (in.tableNumber == QLatin1String("1"))
+        lines << in.envelopeCaption;
+    else if (in.tableNumber == QLatin1String("2"))
+        lines << in.envelopeCaption + QStringLiteral("  при  режиме: ") + in.regime;
+    else if (in.tableNumber == QLatin1String("3"))
+        lines << QStringLiteral("  для  домов : ") + in.purpose +
+                     QStringLiteral("  при  deltaTcr=") + in.deltaTcr;
+    lines << QStringLiteral("требуемое сопротивление теплопередаче   Rqmin = ") +
+                 in.snapshot.rqmin + QStringLiteral("  м2*оС/Вт .");
+    if (in.reconstruction)
+        lines << QStringLiteral("( Принят допускаемый коэффициент 0,8 при реконструкции с целью "
+                                "термомодернизации  /п.2.3 ДБН/)");
+    lines << blank
+          << QStringLiteral("Для типа конструкции (Приложение Е) :") +
+                 in.snapshot.constructionType + QStringLiteral(" --")
+          << QStringLiteral("коэффициент теплопередачи наружной поверхности равен:")
+          << QStringLiteral("   Alfa н = ") + in.snapshot.alphaExt + QStringLiteral("  Вт/(м2*К);")
+          << QStringLiteral("коэффициент теплопередачи внутренней поверхности равен:")
+          << QStringLiteral("   Alfa в = ") + in.snapshot.alphaInt + QStringLiteral("  Вт/(м2*К).")
+          << blank << blank << QStringLiteral("Вычисляем термическое сопротивление Rk.")
+          << QStringLiteral("Условия эксплуатации - нормальные.") << blank;
+    return lines;
+}
+
+QStringList layerLines(const CalculationReport::Input& in) {
+    QStringList lines{QStringLiteral("          СЛОИ КОНСТРУКЦИИ ") + in.constructionKind +
+                          QStringLiteral(" :"),
+                      blank};
+    for (int i = 0; i < 12; ++i) {
+        const CalculationReport::Layer& layer = in.layers[i];
+        if (!listed(layer))
+            continue;
+        lines << layerLine(layer, i + 1);
+        if (i + 1 == 11 && in.layer11HoldsAirGap)
+            lines << QStringLiteral("(Размещение- ") + in.airGapPlacement +
+                         QStringLiteral(" при температуре ") + in.airGapTemperature +
+                         QStringLiteral(")");
+    }
+    lines << QString(37, QLatin1Char('-'))
+          << QStringLiteral("Итого толщина конструкции = ") + in.totalThickness +
+                 QStringLiteral(" мм.")
+          << blank << blank;
+    return lines;
+}
+
+// " + " stands before the term of every listed layer but the first one of the stack.
+QString rkLine(const CalculationReport::Input& in) {
+    QString formula;
+    QString resistances;
+    for (int i = 0; i < 12; ++i) {
+        const CalculationReport::Layer& layer = in.layers[i];
+        if (!listed(layer))
+            continue;
+        if (i > 0) {
+            formula += plus;
+            resistances += plus;
+        }
+        formula += layer.thickness + QStringLiteral(" * 0,001/") + layer.ld;
+        resistances += layer.resistance;
+    }
+    return QStringLiteral("   Rk = ") + formula + QStringLiteral(" = ") + resistances +
+           QStringLiteral(" = ") + in.rkField + QStringLiteral(" м2*К/Вт.");
+}
+
+QStringList conclusionLines(const CalculationReport::Input& in) {
+    const CheckSnapshot& s = in.snapshot;
+    return {rkLine(in),
+            blank,
+            blank,
+            QStringLiteral("Сопротивление теплопередаче конструкции равно:"),
+            blank,
+            QStringLiteral("   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/") + s.alphaExt + plus + s.rk +
+                plus + QStringLiteral("1/") + s.alphaInt + QStringLiteral(" = ") + s.r0 +
+                QStringLiteral("  м2*К/Вт ;"),
+            blank,
+            blank,
+            blank,
+            QStringLiteral("          В Ы В О Д"),
+            blank,
+            s.r0 + blank + s.relationSign + blank + s.rqmin,
+            in.relationCaption,
+            s.verdict};
+}
+
+} // namespace
+
+namespace CalculationReport {
+
+QStringList lines(const Input& input) {
+    return methodLines(input) + requirementLines(input) + layerLines(input) +
+           conclusionLines(input);
+}
+
+QString text(const Input& input) {
+    QString result;
+    for (const QString& line : lines(input))
+        result += line + QStringLiteral("\r\n");
+    return result;
+}
+
+} // namespace CalculationReport

@@ -1,0 +1,47 @@
+#pragma once
+// The calculation report: the whole calculation as a listing of plain-text lines.
+
+#include "core/Calculation.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace CalculationReport {
+
+struct Layer {
+    QString name;                   // the main window's layer list
+    QString thickness;              // the main window's layer list, mm
+    QString ld;                     // the layer window's conductivity field
+    QString resistance;             // the layer window's resistance field
+    double calculatedThickness = 0; // mm, as the last layer calculation took it
+};
+
+// Every value that the report reads, as the windows hold it at the time of writing.
+struct Input {
+    QString constructionKind; // the main window's construction-kind selector
+    QString zone;             // temperature zone of the required-resistance window
+    QString tableNumber;      // "1", "2" or "3"
+    QString envelopeCaption;  // the main window's envelope-kind caption
+    QString regime;           // operating regime (production buildings)
+    QString purpose;          // building purpose (walls between flats)
+    QString deltaTcr;         // design temperature difference (walls between flats)
+    bool reconstruction = false;
+    CheckSnapshot snapshot; // the last check
+    std::array<Layer, 12> layers;
+    QString totalThickness;
+    QString rkField;         // the main window's Rk field now
+    QString relationCaption; // the main window's relation label now
+    bool layer11HoldsAirGap = false;
+    QString airGapPlacement;
+    QString airGapTemperature;
+};
+
+// The report's lines, without line ends.
+QStringList lines(const Input& input);
+
+// The file's text: every line followed by CR LF, the last one included.
+QString text(const Input& input);
+
+} // namespace CalculationReport
