@@ -3,13 +3,34 @@
 
 #include <QWidget>
 
+class ClickableLabel;
+class QLabel;
+class QPushButton;
+class QTimer;
 struct Forms;
 
 class TAboutBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(Forms& forms);
 
-private:
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QWidget* buildPanel();
+    QWidget* buildDetails();
+    QWidget* buildLinks();
+    void Timer1Timer();
+    void Timer2Timer();
+    void OKButtonHover();
+
     Forms& forms_;
+    QLabel* thankYouLine = nullptr;
+    ClickableLabel* emailLink = nullptr;
+    ClickableLabel* siteLink = nullptr;
+    QPushButton* OKButton = nullptr; // "З а к р ы т ь"
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
 };

@@ -1,12 +1,102 @@
 #include "ui/Unit10.h"
 
+#include "ui/Contacts.h"
 #include "ui/Forms.h"
+#include "ui/Platform.h"
 #include "ui/Widgets.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
-TForm10::TForm10(Forms& forms) : QWidget(nullptr), forms_(forms) {
+namespace {
+
+const Rgb teal{0, 128, 128};
+const Rgb navy{0, 0, 128};
+
+QTimer* blinkTimer(QObject* parent, const QString& name) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(1000);
+    return timer;
+}
+
+} // namespace
+
+TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Контакты и гиперссылки на сайт"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(2);
+    for (int i = 0; i < 5; ++i) {
+        const Contacts::Office& office = Contacts::offices.at(i);
+        auto* link = new ClickableLabel(office.caption, this);
+        link->setObjectName(QStringLiteral("Link%1").arg(i + 1));
+        link->setCursor(Qt::PointingHandCursor);
+        setHint(link, QStringLiteral("Перейти на сайт"));
+        QFont font = link->font();
+        font.setBold(true);
+        font.setUnderline(true);
+        font.setPointSizeF(font.pointSizeF() * 1.15);
+        link->setFont(font);
+        connect(link, &ClickableLabel::clicked, this, [this, i] { openOffice(i); });
+        links[i] = link;
+
+        auto* details = new QLabel(office.details, this);
+        details->setObjectName(QStringLiteral("Office%1").arg(i + 1));
+        details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        details->setContentsMargins(16, 0, 0, 0);
+        if (i > 0)
+            layout->addSpacing(8);
+        layout->addWidget(link);
+        layout->addWidget(details);
+    }
+    layout->addStretch(1);
+
+    Timer1 = blinkTimer(this, QStringLiteral("Timer1"));
+    Timer2 = blinkTimer(this, QStringLiteral("Timer2"));
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    colourLinks(false);
+    Timer1->start();
+}
+
+void TForm10::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// The page opens in the browser and the window steps aside.
+void TForm10::openOffice(int office) {
+    forms_.platform.openAddress(Contacts::offices.at(office).page);
+    hide();
+}
+
+void TForm10::Timer1Timer() {
+    Timer1->stop();
+    colourLinks(true);
+    Timer2->start();
+}
+
+void TForm10::Timer2Timer() {
+    Timer2->stop();
+    colourLinks(false);
+    Timer1->start();
+}
+
+void TForm10::colourLinks(bool oddTeal) {
+    for (int i = 0; i < 5; ++i) {
+        const bool odd = i % 2 == 0; // links 1, 3 and 5
+        setTextColor(links[i], odd == oddTeal ? teal : navy);
+    }
 }

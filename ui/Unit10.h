@@ -3,13 +3,30 @@
 
 #include <QWidget>
 
+#include <array>
+
+class ClickableLabel;
+class QTimer;
 struct Forms;
 
 class TForm10 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm10(Forms& forms);
 
-private:
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void openOffice(int office);
+    void Timer1Timer();
+    void Timer2Timer();
+    // Links 1, 3 and 5 teal and links 2 and 4 navy, or the other way round.
+    void colourLinks(bool oddTeal);
+
     Forms& forms_;
+    std::array<ClickableLabel*, 5> links{}; // Link1 .. Link5
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    bool centred_ = false;
 };

@@ -1,12 +1,220 @@
 #include "ui/Unit5.h"
 
+#include "core/Calculation.h"
+#include "core/InsulationSelection.h"
+#include "core/NumberText.h"
+#include "core/ResistanceCheck.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit10.h"
+#include "ui/Unit2.h"
+#include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
-TForm5::TForm5(Forms& forms) : QWidget(nullptr), forms_(forms) {
+#include <algorithm>
+
+namespace {
+
+QLabel* namedLabel(const QString& text, const QString& name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) {
+    QLabel* label = namedLabel(text, name);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* namedButton(const QString& text, const QString& name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TForm5::TForm5(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildProductPanel());
+    layout->addWidget(buildThicknessPanel());
+    layout->addWidget(buildButtons());
+    layout->addStretch(1);
+    setTabOrder(ComboBox1, Button4);
+    setTabOrder(Button4, Button3);
+    setTabOrder(Button3, Button2);
+}
+
+QWidget* TForm5::buildProductPanel() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    ComboBox1 = new QComboBox(panel);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->lineEdit()->setReadOnly(true);
+    for (const auto& product : InsulationSelection::products())
+        ComboBox1->addItem(product.name);
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setEditText(InsulationSelection::noProductText);
+    ComboBox1->setMinimumContentsLength(34);
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int index) { guarded(forms_.platform, [&] { ComboBox1Change(index); }); });
+    column->addWidget(ComboBox1);
+
+    GroupBox1 = new QGroupBox(InsulationSelection::noProductCaption, panel);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* values = new QGridLayout(GroupBox1);
+    Label2 = boldLabel(QStringLiteral("0"), QStringLiteral("Label2"));
+    Label4 = boldLabel(QStringLiteral("0"), QStringLiteral("Label4"));
+    values->addWidget(namedLabel(QStringLiteral("Ld = "), QStringLiteral("Label1")), 0, 0);
+    values->addWidget(Label2, 0, 1);
+    values->addWidget(new QLabel(QStringLiteral("Вт/(м·К)")), 0, 2);
+    values->addWidget(namedLabel(QStringLiteral("S = "), QStringLiteral("Label3")), 1, 0);
+    values->addWidget(Label4, 1, 1);
+    values->addWidget(new QLabel(QStringLiteral("Вт/(м²·К)")), 1, 2);
+    values->setColumnStretch(2, 1);
+    column->addWidget(GroupBox1);
+    return panel;
+}
+
+QWidget* TForm5::buildThicknessPanel() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 6, 0, 6);
+    column->addWidget(
+        namedLabel(QStringLiteral("Необходимая толщина  утеплителя:"), QStringLiteral("Label6")), 0,
+        Qt::AlignHCenter);
+    Label5 = boldLabel(InsulationSelection::unknownThickness, QStringLiteral("Label5"), 1.6);
+    setTextColor(Label5, Rgb{0, 0, 128});
+    column->addWidget(Label5, 0, Qt::AlignHCenter);
+    return panel;
+}
+
+QWidget* TForm5::buildButtons() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    Button4 = namedButton(QStringLiteral("---  Посчитать расход утеплителя  ---"),
+                          QStringLiteral("Button4"));
+    Button3 = namedButton(QStringLiteral("Узнать о наличии марок утеплителя в филиалах"),
+                          QStringLiteral("Button3"));
+    Button2 = namedButton(QStringLiteral("Возврат"), QStringLiteral("Button2"));
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { Button4Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { Button2Click(); }); });
+    column->addWidget(Button4);
+    column->addWidget(Button3);
+    column->addWidget(Button2);
+    return panel;
+}
+
+bool TForm5::searching() const {
+    return Timer1->isActive();
+}
+
+// Makes the board layer 12, lets the layer window estimate its thickness and
+// starts the search from there; a new choice restarts a running search.
+void TForm5::ComboBox1Change(int index) {
+    const auto& product = InsulationSelection::products().at(index);
+    const QChar separator = forms_.separator();
+    Timer1->stop();
+    Label2->setText(NumberText::general(product.ld, separator));
+    Label4->setText(NumberText::general(product.s, separator));
+    GroupBox1->setTitle(product.name);
+
+    TForm2& layers = *forms_.form2;
+    layers.writeLayer12Name(product.name);
+    layers.writeLd(12, Label2->text());
+    layers.writeS(12, Label4->text());
+    layers.pressCalculate();
+    if (!checkIsCurrent())
+        return stopUnconfirmed();
+    layers.pressLayer12Thickness();
+    switchOn(*Timer1);
+}
+
+// One search step: confirm the thickness in layer 12, or try 10 mm more.
+void TForm5::Timer1Timer() {
+    Timer1->stop();
+    const QChar separator = forms_.separator();
+    TForm2& layers = *forms_.form2;
+    QString tried = layers.thickness(12);
+    const double thickness = NumberText::parse(tried, separator);
+    if (thickness < 0)
+        tried = NumberText::general(0, separator); // layers that suffice need no board
+
+    Label5->setText(InsulationSelection::thicknessText(tried));
+    layers.writeThickness(12, tried);
+    layers.pressCalculate();
+    forms_.mainForm->writeLayerName(12, GroupBox1->title());
+    if (!checkIsCurrent())
+        return stopUnconfirmed();
+    if (verdictMet())
+        return;
+
+    const QString rkBefore = forms_.mainForm->rkText();
+    const double next = InsulationSelection::nextThickness(std::max(0.0, thickness));
+    layers.writeThickness(12, NumberText::general(next, separator));
+    layers.pressCalculate();
+    // A board that adds no resistance could never meet the condition.
+    if (NumberText::parse(forms_.mainForm->rkText(), separator) <=
+        NumberText::parse(rkBefore, separator))
+        return stopUnconfirmed();
+    switchOn(*Timer1);
+}
+
+bool TForm5::checkIsCurrent() const {
+    const Calculation& calculation = forms_.calculation;
+    return calculation.hasSnapshot && calculation.snapshot.rk == forms_.mainForm->rkText() &&
+           calculation.snapshot.rqmin == forms_.mainForm->rqmin();
+}
+
+bool TForm5::verdictMet() const {
+    return forms_.form2->verdictColor() != ResistanceCheck::verdictColor(false);
+}
+
+// No check confirms the thickness: claim none and end the search.
+void TForm5::stopUnconfirmed() {
+    Timer1->stop();
+    Label5->setText(InsulationSelection::unknownThickness);
+}
+
+void TForm5::Button2Click() {
+    hide();
+    openWindow(forms_.form2);
+}
+
+void TForm5::Button4Click() {
+    const int index = ComboBox1->currentIndex();
+    if (index >= 0)
+        forms_.calculation.orderingGrade = InsulationSelection::products().at(index).grade;
+    forms_.form9->startRecalculation();
+    openWindow(forms_.form9);
 }

@@ -3,13 +3,44 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
 struct Forms;
 
 class TForm5 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm5(Forms& forms);
 
-private:
+    // Whether a search is stepping (its next step is due).
+    bool searching() const;
+
+  private:
+    QWidget* buildProductPanel();
+    QWidget* buildThicknessPanel();
+    QWidget* buildButtons();
+
+    void ComboBox1Change(int index);
+    void Timer1Timer();
+    void Button2Click();
+    void Button4Click();
+
+    // Whether the main window's check has completed for the Rk now shown there.
+    bool checkIsCurrent() const;
+    bool verdictMet() const;
+    void stopUnconfirmed();
+
     Forms& forms_;
+    QComboBox* ComboBox1 = nullptr; // product
+    QGroupBox* GroupBox1 = nullptr; // product name
+    QLabel* Label2 = nullptr;       // Ld
+    QLabel* Label4 = nullptr;       // S
+    QLabel* Label5 = nullptr;       // needed thickness
+    QPushButton* Button2 = nullptr; // "Возврат"
+    QPushButton* Button3 = nullptr; // contacts
+    QPushButton* Button4 = nullptr; // quantity
+    QTimer* Timer1 = nullptr;       // search step, 1000 ms
 };

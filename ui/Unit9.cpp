@@ -1,12 +1,162 @@
 #include "ui/Unit9.h"
 
+#include "core/Calculation.h"
+#include "core/InsulationQuantity.h"
+#include "formats/OrderText.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit10.h"
+#include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
-TForm9::TForm9(Forms& forms) : QWidget(nullptr), forms_(forms) {
+namespace {
+
+QPushButton* namedButton(const QString& text, const QString& name, const QString& hint) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    setHint(button, hint);
+    return button;
+}
+
+QLabel* namedLabel(const QString& text, const QString& name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+TForm9::TForm9(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Подсчет расхода утеплителя"));
+
+    saveDialog_.filters = {{QStringLiteral("Текстовый файл"), QStringLiteral("*.txt")}};
+    saveDialog_.proposedName = QStringLiteral("Расход утеплителя");
+    saveDialog_.defaultExtension = QStringLiteral("txt");
+    saveDialog_.overwritePrompt = true;
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildInputs());
+    layout->addWidget(buildResults());
+    layout->addWidget(buildButtons());
+    layout->addStretch(1);
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+}
+
+QComboBox* TForm9::numberBox(const QString& name, const QStringList& items, const QString& text) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    box->setMinimumContentsLength(6);
+    installDecimalKeyFilter(box->lineEdit(), forms_.separator());
+    connect(box, &QComboBox::activated, this, [this] { startRecalculation(); });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this] { startRecalculation(); });
+    return box;
+}
+
+QWidget* TForm9::buildInputs() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    ComboBox1 = numberBox(QStringLiteral("ComboBox1"), InsulationQuantity::heightItems(),
+                          InsulationQuantity::initialHeight);
+    ComboBox2 = numberBox(QStringLiteral("ComboBox2"), InsulationQuantity::lengthItems(),
+                          InsulationQuantity::initialLength);
+    grid->addWidget(namedLabel(QStringLiteral("Высота, м"), QStringLiteral("Label1")), 0, 0);
+    grid->addWidget(namedLabel(QStringLiteral("Общая длина, м"), QStringLiteral("Label2")), 0, 1);
+    grid->addWidget(ComboBox1, 1, 0);
+    grid->addWidget(ComboBox2, 1, 1);
+    return panel;
+}
+
+QWidget* TForm9::buildResults() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 6, 0, 6);
+    Panel1 = namedLabel(InsulationQuantity::initialSummary, QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setMargin(6);
+    Panel1->setAlignment(Qt::AlignCenter);
+    Panel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(Panel1);
+
+    auto* volume = new QHBoxLayout;
+    volume->addStretch(1);
+    volume->addWidget(namedLabel(InsulationQuantity::volumeCaption, QStringLiteral("Label4")));
+    Label5 = namedLabel(InsulationQuantity::initialVolume, QStringLiteral("Label5"));
+    QFont font = Label5->font();
+    font.setBold(true);
+    Label5->setFont(font);
+    volume->addWidget(Label5);
+    volume->addStretch(1);
+    column->addLayout(volume);
+    return panel;
+}
+
+QWidget* TForm9::buildButtons() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    Button1 = namedButton(QStringLiteral("Сохранить текст для заказа"), QStringLiteral("Button1"),
+                          QStringLiteral("Сохранить текстовый файл"));
+    Button2 = namedButton(QStringLiteral("З а к а з а т ь"), QStringLiteral("Button2"),
+                          QStringLiteral("Заказать на сайте"));
+    Button3 = namedButton(QStringLiteral("В ы х о д"), QStringLiteral("Button3"),
+                          QStringLiteral("Выйти из программы"));
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
+    connect(Button3, &QPushButton::clicked, this, [this] { forms_.mainForm->close(); });
+    row->addWidget(Button1);
+    row->addWidget(Button2);
+    row->addWidget(Button3);
+    return panel;
+}
+
+void TForm9::startRecalculation() {
+    switchOn(*Timer1);
+}
+
+void TForm9::Timer1Timer() {
+    Timer1->stop();
+    const auto quantity = InsulationQuantity::compute(
+        ComboBox1->currentText(), ComboBox2->currentText(), forms_.form2->thickness(12),
+        forms_.calculation.orderingGrade, forms_.separator());
+    Panel1->setText(quantity.summary);
+    Label5->setText(quantity.volumeText);
+}
+
+// Writes exactly the two lines now shown, then opens the file with the default program.
+void TForm9::Button1Click() {
+    const QStringList lines = InsulationQuantity::orderLines(Panel1->text(), Label5->text());
+    const std::optional<QString> path = forms_.platform.askSaveFile(saveDialog_);
+    if (!path)
+        return;
+    const QString absolutePath = QFileInfo(*path).absoluteFilePath();
+    OrderText::save(absolutePath, lines);
+    forms_.platform.openAddress(absolutePath);
 }

@@ -1,15 +1,41 @@
 #pragma once
 // The quantity window: insulation area, volume and the order text.
 
+#include "ui/Platform.h"
+
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
 struct Forms;
 
 class TForm9 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm9(Forms& forms);
 
-private:
+    // Recalculates one interval from now, unless a recalculation is already due.
+    void startRecalculation();
+
+  private:
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    QWidget* buildButtons();
+    QComboBox* numberBox(const QString& name, const QStringList& items, const QString& text);
+
+    void Timer1Timer();
+    void Button1Click();
+
     Forms& forms_;
+    QComboBox* ComboBox1 = nullptr; // height, m
+    QComboBox* ComboBox2 = nullptr; // total length, m
+    QLabel* Panel1 = nullptr;       // summary
+    QLabel* Label5 = nullptr;       // volume
+    QPushButton* Button1 = nullptr; // save the order text
+    QPushButton* Button2 = nullptr; // order: the contacts window
+    QPushButton* Button3 = nullptr; // leave the program
+    QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
+    FileDialog saveDialog_;
 };

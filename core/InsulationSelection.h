@@ -1,0 +1,46 @@
+#pragma once
+// The dealer's insulation boards and the search for the board thickness that
+// makes the construction meet its required resistance.
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+namespace InsulationSelection {
+
+struct InsulationProduct {
+    QString name;
+    double ld; // thermal conductivity, W/(m*K)
+    double s;  // heat-absorption coefficient, W/(m2*K)
+    int grade; // density in kg/m3, written after "ПСБ-" in the order
+};
+
+// The three boards, in the order the product box offers them.
+const std::array<InsulationProduct, 3>& products();
+
+// What the window shows before any board is chosen or any thickness confirmed.
+inline const QString noProductText = QStringLiteral("Плиты пенополистирольные   ");
+inline const QString noProductCaption = QStringLiteral("Характеристики");
+inline const QString unknownThickness = QStringLiteral("ХХХ");
+
+// A raw thickness t in mm rounded to the 10 mm grid: 10 * round((t + 5) / 10),
+// an exact half going to the even integer (41 -> 50, 45 -> 50, 40 -> 40, 50 -> 60).
+// Never negative: layers that already suffice need no board.
+double roundedThickness(double t);
+
+// The first thickness to try, in mm: the board must supply what the other
+// layers lack, rkRequired - otherLayers, at conductivity ld.
+double estimate(double rkRequired, double otherLayers, double ld);
+
+// The next thickness the search tries.
+inline double nextThickness(double thickness) {
+    return thickness + 10;
+}
+
+// A thickness text as the window shows it: "120 мм".
+inline QString thicknessText(const QString& thickness) {
+    return thickness + QStringLiteral(" мм");
+}
+
+} // namespace InsulationSelection
