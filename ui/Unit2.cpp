@@ -1,19 +1,411 @@
 #include "ui/Unit2.h"
 
+#include "core/Calculation.h"
+#include "core/MaterialCatalogue.h"
+#include "core/NumberText.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit3.h"
+#include "ui/Unit5.h"
+#include "ui/Unit7.h"
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int layerCount = LayerStack::layerCount;
+constexpr int airGapLayer = 11;
+constexpr int fieldWidth = 72;
+constexpr Rgb blinkColor{128, 0, 0};
+constexpr Rgb black{0, 0, 0};
+
+const QString insulationCaption =
+    QStringLiteral("П о д о б р а т ь  у т е п л и т е л ь  в  ЧП \"ВЕРАСК\"");
+
+// Layers whose categories the window offers but does not let the user fill.
+bool hiddenLayer(int layer) {
+    return layer == 9 || layer == 10;
+}
+
+QLabel* plainLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* boldLabel(const QString& text) {
+    QLabel* label = plainLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* numberField(const QString& name, bool computed) {
+    auto* field = new QLineEdit(QStringLiteral("0"));
+    field->setObjectName(name);
+    field->setFixedWidth(fieldWidth);
+    field->setAlignment(Qt::AlignRight);
+    if (computed) {
+        // Results are rewritten by every calculation; Tab skips them.
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::ClickFocus);
+    }
+    return field;
+}
+
+QString indexed(const char* prefix, int number) {
+    return QLatin1String(prefix) + QString::number(number);
+}
+
+void setBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+} // namespace
+
+// Applies each step of the layer calculation to the window as soon as it is done.
+class LayerWindowSteps : public LayerStack::Steps {
+  public:
+    explicit LayerWindowSteps(TForm2& window) : window_(window) {}
+
+    void warn(const QString& text) override {
+        window_.forms_.platform.warning(LayerStack::warningTitle(), text);
+    }
+
+    void showResistances(const LayerStack::PerLayer<QString>& r, const QString& rk,
+                         const QString& totalThickness) override {
+        for (int i = 0; i < layerCount; ++i)
+            window_.rFields[i]->setText(r[i]);
+        window_.Edit37->setText(rk);
+        window_.Edit38->setText(totalThickness);
+    }
+
+    void handOverRk(const QString& rk) override { window_.forms_.mainForm->writeRk(rk); }
+
+    void showInertia(const LayerStack::PerLayer<QString>& d, const QString& inertia) override {
+        for (int i = 0; i < layerCount; ++i)
+            window_.dFields[i]->setText(d[i]);
+        window_.Edit51->setText(inertia);
+    }
+
+    void handOverInertia(const QString& inertia) override {
+        window_.forms_.form3->writeInertia(inertia);
+    }
+
+    void finish() override { window_.forms_.form3->enableCalculateButton(); }
+
+  private:
+    TForm2& window_;
+};
 
 TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Сопротивление слоев конструкции"));
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("---  Р е з у л ь т а т ы  ---")));
+    QLabel* heading = boldLabel(QStringLiteral(
+        "Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции"));
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+
+    auto* table = new QGroupBox;
+    table->setObjectName(QStringLiteral("LayerTable"));
+    auto* grid = new QGridLayout(table);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    buildLayerTable(grid);
+    layout->addWidget(table);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildTotals(), 3);
+    lower->addWidget(buildVerdictAndButtons(), 2);
+    layout->addLayout(lower);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+
+    for (int layer = 1; layer <= layerCount; ++layer)
+        connectLayerRow(layer);
+    connect(Edit38, &QLineEdit::textChanged, this,
+            [this](const QString& text) { forms_.mainForm->writeTotalThickness(text); });
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::openUserList);
+    connect(selectors[layerCount - 1], &QComboBox::activated, this, &TForm2::chooseUserListEntry);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TForm2::editUserList);
+}
+
+void TForm2::buildLayerTable(QGridLayout* grid) {
+    const QStringList headings = {
+        QStringLiteral("Коэф. тепло- проводности"), QStringLiteral("Коэф. тепло- усвоения"),
+        QStringLiteral("Толщина слоя Dt, мм"), QStringLiteral("Термическ. сопрот-ние"),
+        QStringLiteral("Тепловая инерция")};
+    for (int column = 0; column < headings.size(); ++column) {
+        QLabel* label = boldLabel(headings[column]);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(label, 0, 2 + 2 * column, 1, 2);
+    }
+    for (int layer = 1; layer <= layerCount; ++layer)
+        addLayerRow(grid, layer);
+    grid->addWidget(buildUserListControls(), layerCount + 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+}
+
+void TForm2::addLayerRow(QGridLayout* grid, int layer) {
+    const int i = layer - 1;
+    auto* selector = new QComboBox;
+    selector->setObjectName(indexed("ComboBox", layer));
+    selector->setEditable(true);
+    selector->setInsertPolicy(QComboBox::NoInsert);
+    selector->setCompleter(nullptr); // what the user types stays exactly as typed
+    selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    selector->setMinimumContentsLength(38);
+    if (layer < layerCount) {
+        selector->addItems(MaterialCatalogue::names(layer));
+        selector->setCurrentIndex(-1);
+        selector->setEditText(MaterialCatalogue::caption(layer));
+        selector->view()->setMinimumWidth(selector->view()->sizeHintForColumn(0) + 24);
+        selector->setEnabled(!hiddenLayer(layer));
+    } else {
+        selector->setEditText(QStringLiteral("Пользовательский список"));
+    }
+    selectors[i] = selector;
+
+    ldFields[i] = numberField(indexed("Edit", layer), false);
+    installDecimalKeyFilter(ldFields[i], forms_.separator());
+    sFields[i] = numberField(indexed("Edit", 38 + layer), false);
+    dtFields[i] = numberField(indexed("Edit", 12 + layer), false);
+    rFields[i] = numberField(indexed("Edit", 24 + layer), true);
+    dFields[i] = numberField(indexed("Edit", 51 + layer), true);
+
+    const int row = layer;
+    if (layer == layerCount) {
+        SpeedButton1 = new QToolButton;
+        SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+        SpeedButton1->setAutoRaise(true);
+        SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        setHint(SpeedButton1, QStringLiteral("Open|"));
+        grid->addWidget(SpeedButton1, row, 0);
+    }
+    grid->addWidget(selector, row, 1);
+
+    const char* prefixes[] = {"Ld", "S", "Dt", "R", "D"};
+    QLineEdit* fields[] = {ldFields[i], sFields[i], dtFields[i], rFields[i], dFields[i]};
+    for (int column = 0; column < 5; ++column) {
+        QLabel* caption = plainLabel(indexed(prefixes[column], layer));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setBuddy(fields[column]);
+        fieldCaptions[column][i] = caption;
+        grid->addWidget(caption, row, 2 + 2 * column);
+        grid->addWidget(fields[column], row, 3 + 2 * column);
+        if (hiddenLayer(layer)) {
+            caption->hide();
+            fields[column]->hide();
+        }
+    }
+    if (hiddenLayer(layer))
+        dtFields[i]->setEnabled(false);
+}
+
+QWidget* TForm2::buildUserListControls() {
+    auto* panel = new QWidget;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    SpeedButton2 = new QPushButton(QStringLiteral("Редактировать пользовательский список"));
+    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    row->addStretch(1);
+    row->addWidget(SpeedButton2);
+    return panel;
+}
+
+QWidget* TForm2::buildTotals() {
+    auto* box = new QGroupBox;
+    box->setObjectName(QStringLiteral("Totals"));
+    auto* grid = new QGridLayout(box);
+    Edit37 = numberField(QStringLiteral("Edit37"), true);
+    Edit38 = numberField(QStringLiteral("Edit38"), true);
+    Edit51 = numberField(QStringLiteral("Edit51"), true);
+    const struct {
+        QString caption;
+        QString symbol;
+        QLineEdit* field;
+    } rows[] = {
+        {QStringLiteral("Термическое сопротивление теплопередаче конструкции:"),
+         QStringLiteral("Rk"), Edit37},
+        {QStringLiteral("Толщина конструкции"), QStringLiteral("Dt, мм"), Edit38},
+        {QStringLiteral("Тепловая инерция"), QStringLiteral("D"), Edit51},
+    };
+    int row = 0;
+    for (const auto& item : rows) {
+        grid->addWidget(plainLabel(item.caption), row, 0);
+        QLabel* symbol = plainLabel(item.symbol);
+        symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(symbol, row, 1);
+        grid->addWidget(item.field, row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(0, 1);
+
+    // The selected thickness of layer 12 and its button serve the insulation selection only.
+    Edit64 = numberField(QStringLiteral("Edit64"), true);
+    Edit64->hide();
+    Button12 = new QPushButton(QStringLiteral("Dt12"));
+    Button12->setObjectName(QStringLiteral("Button12"));
+    Button12->hide();
+    grid->addWidget(Edit64, row, 1);
+    grid->addWidget(Button12, row, 2);
+    connect(Button12, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { pressLayer12Thickness(); }); });
+    return box;
+}
+
+QWidget* TForm2::buildVerdictAndButtons() {
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    QLabel* heading = boldLabel(QStringLiteral("---  Р е з у л ь т а т ы  ---"));
+    heading->setAlignment(Qt::AlignCenter);
+    column->addWidget(heading);
     Label79 = new QLabel(this);
     Label79->setObjectName(QStringLiteral("Label79"));
-    layout->addWidget(Label79);
+    Label79->setTextFormat(Qt::PlainText);
+    Label79->setAlignment(Qt::AlignCenter);
+    setBold(Label79, true);
+    column->addWidget(Label79);
+
+    Button1 = new QPushButton(QStringLiteral("Расчет"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    setHint(Button1, QStringLiteral("---   Р А С Ч Е Т  ! ! !   ---"));
+    Button1->setDefault(true);
+    Button3 = new QPushButton(QStringLiteral("Принять"));
+    Button3->setObjectName(QStringLiteral("Button3"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button3);
+    column->addLayout(buttons);
+
+    SpeedButton3 = new QPushButton(insulationCaption);
+    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
+    column->addWidget(SpeedButton3);
+    column->addStretch(1);
+
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { pressCalculate(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { hide(); });
+    connect(SpeedButton3, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { SpeedButton3Click(); }); });
+    return panel;
+}
+
+void TForm2::connectLayerRow(int layer) {
+    const int i = layer - 1;
+    if (layer < layerCount) {
+        QComboBox* selector = selectors[i];
+        connect(selector, &QComboBox::activated, this, [this, layer](int index) {
+            guarded(forms_.platform, [&] { chooseMaterial(layer, index); });
+        });
+        // Typed text chooses no entry.
+        connect(selector->lineEdit(), &QLineEdit::textEdited, this,
+                [this, layer] { guarded(forms_.platform, [&] { chooseMaterial(layer, -1); }); });
+    }
+    connect(dtFields[i], &QLineEdit::textChanged, this, [this, layer](const QString& text) {
+        forms_.mainForm->writeLayerThickness(layer, text);
+        switchOn(*Timer1);
+    });
+}
+
+void TForm2::chooseMaterial(int layer, int index) {
+    const int i = layer - 1;
+    const auto entry = MaterialCatalogue::lookup(layer, index);
+    const bool airGap = entry && entry->kind == MaterialCatalogue::EntryKind::AirGap;
+    if (entry && !airGap) {
+        stored_.ld[i] = entry->ld;
+        stored_.s[i] = entry->s;
+    }
+    if (layer == airGapLayer)
+        layer11AirGap_ = false; // a new choice replaces an accepted gap
+    ldFields[i]->setText(NumberText::general(stored_.ld[i], forms_.separator()));
+    sFields[i]->setText(NumberText::general(stored_.s[i], forms_.separator()));
+    forms_.mainForm->writeLayerName(layer, selectors[i]->currentText());
+    if (airGap) {
+        forms_.calculation.airGapTarget = airGapLayer;
+        openWindow(forms_.form7);
+    }
+}
+
+void TForm2::pressCalculate() {
+    LayerStack::FieldTexts texts;
+    for (int i = 0; i < layerCount; ++i) {
+        texts.ld[i] = ldFields[i]->text();
+        texts.dt[i] = dtFields[i]->text();
+        texts.s[i] = sFields[i]->text();
+    }
+    LayerWindowSteps steps(*this);
+    LayerStack::calculate(texts, forms_.calculation.tableNumber, forms_.separator(), stored_,
+                          steps);
+}
+
+void TForm2::pressLayer12Thickness() {
+    const double thickness =
+        LayerStack::layer12Thickness(stored_, forms_.mainForm->rkRequired(), forms_.separator());
+    Edit64->setText(NumberText::fixed(thickness, 8, 0, forms_.separator()));
+    dtFields[layerCount - 1]->setText(Edit64->text());
+    pressCalculate();
+}
+
+void TForm2::SpeedButton3Click() {
+    pressCalculate();
+    openWindow(forms_.form5);
+}
+
+void TForm2::Timer1Timer() {
+    Timer1->stop();
+    setTextColor(SpeedButton3, blinkColor);
+    setBold(SpeedButton3, true);
+    switchOn(*Timer2);
+}
+
+void TForm2::Timer2Timer() {
+    Timer2->stop();
+    setTextColor(SpeedButton3, black);
+    setBold(SpeedButton3, false);
+    switchOn(*Timer1);
+}
+
+// The user list's behaviour comes with the user constructions file set.
+void TForm2::openUserList() {}
+void TForm2::chooseUserListEntry(int index) {
+    (void)index;
+}
+void TForm2::editUserList() {}
+
+void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QString& s) {
+    const int i = airGapLayer - 1;
+    dtFields[i]->setText(thickness);
+    ldFields[i]->setText(ld);
+    sFields[i]->setText(s);
+    layer11AirGap_ = true;
 }
 
 void TForm2::showVerdict(const QString& text, Rgb color) {
@@ -21,16 +413,36 @@ void TForm2::showVerdict(const QString& text, Rgb color) {
     setTextColor(Label79, color);
 }
 
-void TForm2::writeLayer12Name(const QString& text) { (void)text; }
-void TForm2::writeLd(int layer, const QString& text) { (void)layer; (void)text; }
-void TForm2::writeS(int layer, const QString& text) { (void)layer; (void)text; }
-void TForm2::writeThickness(int layer, const QString& text) { (void)layer; (void)text; }
-void TForm2::pressCalculate() {}
-void TForm2::pressLayer12Thickness() {}
-QString TForm2::selectedLayer12Thickness() const { return {}; }
-QString TForm2::thickness(int layer) const { (void)layer; return {}; }
-Rgb TForm2::verdictColor() const { return textColor(Label79); }
-QString TForm2::ldText(int layer) const { (void)layer; return {}; }
-QString TForm2::resistanceText(int layer) const { (void)layer; return {}; }
-double TForm2::calculatedThickness(int layer) const { (void)layer; return 0; }
-bool TForm2::layer11HoldsAirGap() const { return false; }
+void TForm2::writeLayer12Name(const QString& text) {
+    selectors[layerCount - 1]->setEditText(text);
+}
+void TForm2::writeLd(int layer, const QString& text) {
+    ldFields.at(layer - 1)->setText(text);
+}
+void TForm2::writeS(int layer, const QString& text) {
+    sFields.at(layer - 1)->setText(text);
+}
+void TForm2::writeThickness(int layer, const QString& text) {
+    dtFields.at(layer - 1)->setText(text);
+}
+QString TForm2::selectedLayer12Thickness() const {
+    return Edit64->text();
+}
+QString TForm2::thickness(int layer) const {
+    return dtFields.at(layer - 1)->text();
+}
+Rgb TForm2::verdictColor() const {
+    return textColor(Label79);
+}
+QString TForm2::ldText(int layer) const {
+    return ldFields.at(layer - 1)->text();
+}
+QString TForm2::resistanceText(int layer) const {
+    return rFields.at(layer - 1)->text();
+}
+double TForm2::calculatedThickness(int layer) const {
+    return stored_.dt.at(layer - 1);
+}
+bool TForm2::layer11HoldsAirGap() const {
+    return layer11AirGap_;
+}

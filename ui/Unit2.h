@@ -1,15 +1,25 @@
 #pragma once
 // The layer window: the construction's layers, their resistance and inertia.
 
+#include "core/LayerStack.h"
 #include "core/Rgb.h"
 
 #include <QWidget>
 
+#include <array>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QToolButton;
 struct Forms;
 
 class TForm2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm2(Forms& forms);
 
     // Hand-overs from the insulation selection (buttons pressed from code raise their errors).
@@ -32,7 +42,55 @@ public:
     // The verdict line, written by the main window's check.
     void showVerdict(const QString& text, Rgb color);
 
-private:
-    class QLabel* Label79 = nullptr;
+    // From the air-gap window: layer 11 becomes the accepted gap.
+    void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
+
+  private slots:
+    // The user list of layer 12: its open button (SpeedButton1), a choice from
+    // ComboBox12 and "Редактировать пользовательский список" (SpeedButton2).
+    void openUserList();
+    void chooseUserListEntry(int index);
+    void editUserList();
+
+  private:
+    friend class LayerWindowSteps;
+
+    void buildLayerTable(QGridLayout* grid);
+    void addLayerRow(QGridLayout* grid, int layer);
+    QWidget* buildUserListControls();
+    QWidget* buildTotals();
+    QWidget* buildVerdictAndButtons();
+    void connectLayerRow(int layer);
+
+    void chooseMaterial(int layer, int index); // ComboBox1 .. ComboBox11 changed
+    void Timer1Timer();
+    void Timer2Timer();
+    void SpeedButton3Click();
+
     Forms& forms_;
+    LayerStack::StoredNumbers stored_;
+    bool layer11AirGap_ = false;
+
+    template <class T> using Row = std::array<T*, LayerStack::layerCount>;
+    Row<QComboBox> selectors{};     // ComboBox1 .. ComboBox12
+    Row<QLineEdit> ldFields{};      // Edit1 .. Edit12
+    Row<QLineEdit> sFields{};       // Edit39 .. Edit50
+    Row<QLineEdit> dtFields{};      // Edit13 .. Edit24
+    Row<QLineEdit> rFields{};       // Edit25 .. Edit36
+    Row<QLineEdit> dFields{};       // Edit52 .. Edit63
+    Row<QLabel> fieldCaptions[5]{}; // "Ld1", "S1", "Dt1", "R1", "D1" ...
+
+    QLineEdit* Edit37 = nullptr;         // Rk
+    QLineEdit* Edit38 = nullptr;         // total thickness
+    QLineEdit* Edit51 = nullptr;         // D
+    QLineEdit* Edit64 = nullptr;         // selected layer-12 thickness, hidden
+    QLabel* Label79 = nullptr;           // verdict line
+    QPushButton* Button1 = nullptr;      // "Расчет"
+    QPushButton* Button3 = nullptr;      // "Принять"
+    QPushButton* Button12 = nullptr;     // "Dt12", hidden
+    QPushButton* SpeedButton3 = nullptr; // insulation selection
+    QToolButton* SpeedButton1 = nullptr; // open the user list
+    QPushButton* SpeedButton2 = nullptr; // edit the user list
+    QTimer* Timer1 = nullptr;            // blink: dark red and bold
+    QTimer* Timer2 = nullptr;            // blink: black again
 };

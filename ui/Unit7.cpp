@@ -1,15 +1,126 @@
 #include "ui/Unit7.h"
 
+#include "core/AirGaps.h"
+#include "core/Calculation.h"
+#include "core/LayerStack.h"
+#include "core/NumberText.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int airGapLayer = 11;
+
+QLabel* plainLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
 
 TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("Воздушные прослойки"));
+
+    ComboBox2 = selector(QStringLiteral("ComboBox2"), AirGaps::placementPrompt(),
+                         AirGaps::placements(), placementIndex_);
+    ComboBox3 = selector(QStringLiteral("ComboBox3"), AirGaps::temperaturePrompt(),
+                         AirGaps::temperatures(), temperatureIndex_);
+    ComboBox1 = selector(QStringLiteral("ComboBox1"), AirGaps::thicknessPrompt(),
+                         AirGaps::thicknesses(), thicknessIndex_);
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { guarded(forms_.platform, [this] { ComboBox1Change(); }); });
+
+    Edit1 = new QLineEdit(QStringLiteral("0"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFixedWidth(80);
+    Edit1->setAlignment(Qt::AlignRight);
+    installDecimalKeyFilter(Edit1, forms_.separator());
+
+    Button1 = new QPushButton(QStringLiteral("Принять"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { Button1Click(); }); });
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(ComboBox2, 0, 0, 1, 2);
+    grid->addWidget(ComboBox3, 1, 0);
+    grid->addWidget(plainLabel(QStringLiteral("град.С")), 1, 1);
+    grid->addWidget(ComboBox1, 2, 0);
+    grid->addWidget(plainLabel(QStringLiteral("мм")), 2, 1);
+    grid->setColumnStretch(0, 1);
+
+    auto* result = new QHBoxLayout;
+    QLabel* ld = plainLabel(QStringLiteral("Ld ="));
+    ld->setBuddy(Edit1);
+    result->addWidget(ld);
+    result->addWidget(Edit1);
+    result->addWidget(plainLabel(QStringLiteral(" м2*К/Вт")));
+    result->addStretch(1);
+    result->addWidget(Button1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(result);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TForm7::placementText() const { return {}; }
-QString TForm7::temperatureText() const { return {}; }
+QComboBox* TForm7::selector(const QString& name, const QString& prompt, const QStringList& items,
+                            int& chosen) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+    box->setMinimumContentsLength(36);
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
+    connect(box, &QComboBox::activated, this, [&chosen](int index) { chosen = index; });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [&chosen] { chosen = -1; });
+    return box;
+}
+
+// Only a change of the thickness looks the resistance up; the other selectors wait for it.
+void TForm7::ComboBox1Change() {
+    const auto resistance =
+        AirGaps::resistance(thicknessIndex_, temperatureIndex_, placementIndex_);
+    if (resistance)
+        Edit1->setText(NumberText::general(*resistance, forms_.separator()));
+}
+
+void TForm7::Button1Click() {
+    if (forms_.calculation.airGapTarget == airGapLayer) {
+        const auto millimetres = AirGaps::thicknessMillimetres(thicknessIndex_);
+        if (!millimetres) {
+            forms_.platform.warning(LayerStack::warningTitle(),
+                                    QStringLiteral("Выберите толщину прослойки"));
+            return;
+        }
+        const auto gap = AirGaps::gapLayer(*millimetres, Edit1->text(), forms_.separator());
+        forms_.form2->acceptAirGap(gap.thickness, gap.conductivity, gap.heatAbsorption);
+    }
+    hide();
+    openWindow(forms_.form2);
+}
+
+QString TForm7::placementText() const {
+    return ComboBox2->currentText();
+}
+QString TForm7::temperatureText() const {
+    return ComboBox3->currentText();
+}

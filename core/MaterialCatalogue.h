@@ -1,0 +1,31 @@
+#pragma once
+// The built-in table of building materials: 11 categories, category k feeding
+// layer k of the layer window. Entries are addressed by position only.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace MaterialCatalogue {
+
+inline constexpr int categoryCount = 11;
+
+enum class EntryKind { Material, AirGap };
+
+struct MaterialEntry {
+    QString name;
+    EntryKind kind = EntryKind::Material;
+    double ld = 0; // thermal conductivity, W/(m*K); none for an air gap
+    double s = 0;  // heat-absorption coefficient, W/(m2*K); none for an air gap
+};
+
+// What category `number` (1 to 11) shows before anything is chosen; empty outside.
+QString caption(int number);
+int entryCount(int number);
+// The entry names of category `number` in their order, to fill its selector.
+QStringList names(int number);
+// The entry at the zero-based index, or nothing outside the list (-1: nothing chosen).
+std::optional<MaterialEntry> lookup(int number, int index);
+
+} // namespace MaterialCatalogue
