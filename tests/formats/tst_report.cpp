@@ -1,0 +1,244 @@
+// The calculation report: which lines stand in it, how the layer and Rk lines
+// are built, and the bytes of one complete report file.
+
+#include "formats/CalculationReport.h"
+#include "formats/TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using CalculationReport::Input;
+using CalculationReport::Layer;
+
+namespace {
+
+Input wallWithThreeLayers() {
+    Input in;
+    in.constructionKind = QString();
+    in.zone = QStringLiteral("  III");
+    in.tableNumber = QStringLiteral("1");
+    in.envelopeCaption = QStringLiteral("Наружные стены");
+    in.snapshot = {QStringLiteral("2,9"),
+                   QStringLiteral("23"),
+                   QStringLiteral("8,7"),
+                   QStringLiteral("3,058"),
+                   QStringLiteral("2,200"),
+                   QStringLiteral("Наружные стены, покрытия"),
+                   QStringLiteral("Условие выполняется."),
+                   QStringLiteral(" > ")};
+    in.layers[0] = {QStringLiteral("Кирпич"), QStringLiteral("380"), QStringLiteral("0,81"),
+                    QStringLiteral("0,469"), 380};
+    in.layers[1] = {QStringLiteral("Пенопласт"), QStringLiteral("100"), QStringLiteral("0,041"),
+                    QStringLiteral("2,439"), 100};
+    in.layers[2] = {QStringLiteral("Штукатурка"), QStringLiteral("20"), QStringLiteral("0,87"),
+                    QStringLiteral("0,023"), 20};
+    in.totalThickness = QStringLiteral("500");
+    in.rkField = QStringLiteral("2,931");
+    in.relationCaption = QStringLiteral("Ro > Rqmin");
+    return in;
+}
+
+// The first line that starts with `start`.
+QString lineStarting(const QStringList& lines, const QString& start) {
+    for (const QString& line : lines)
+        if (line.startsWith(start))
+            return line;
+    return QStringLiteral("<none>");
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void threeLayersGiveSixtyFiveLines();
+    void blankLinesAreOneSpace();
+    void tableLineFollowsTableNumber_data();
+    void tableLineFollowsTableNumber();
+    void reconstructionLine();
+    void handTypedRkListsNoLayer();
+    void zeroThicknessLayerIsLeftOut();
+    void missingFirstLayerStartsTheSumsWithPlus();
+    void layer11HasItsOwnSpacingAndAirGapLine();
+    void conclusionLines();
+    void constructionKindCompletesTheHeadings();
+    void completeReportFileByteForByte();
+};
+
+void TestReport::threeLayersGiveSixtyFiveLines() {
+    const QStringList lines = CalculationReport::lines(wallWithThreeLayers());
+    QCOMPARE(lines.size(), 65);
+    QCOMPARE(lines[29], QStringLiteral("Наружные стены"));
+    QCOMPARE(lines[30],
+             QStringLiteral("требуемое сопротивление теплопередаче   Rqmin = 2,200  м2*оС/Вт ."));
+    QCOMPARE(lines[44], QStringLiteral("Кирпич - 380 мм,     Ld = 0,81 Вт/(м*К);"));
+    QCOMPARE(lines[46], QStringLiteral("Штукатурка - 20 мм,     Ld = 0,87 Вт/(м*К);"));
+    QCOMPARE(lines[47], QString(37, QLatin1Char('-')));
+    QCOMPARE(lines[48], QStringLiteral("Итого толщина конструкции = 500 мм."));
+    QCOMPARE(lines[51], QStringLiteral("   Rk = 380 * 0,001/0,81 + 100 * 0,001/0,041 + 20 * "
+                                       "0,001/0,87 = 0,469 + 2,439 + 0,023 = 2,931 м2*К/Вт."));
+    QCOMPARE(lines.last(), QStringLiteral("Условие выполняется."));
+}
+
+void TestReport::blankLinesAreOneSpace() {
+    const QStringList lines = CalculationReport::lines(wallWithThreeLayers());
+    for (int number : {2, 3, 6, 8, 10, 13, 15, 23, 24, 26, 28})
+        QCOMPARE(lines[number - 1], QStringLiteral(" "));
+    for (const QString& line : lines)
+        QVERIFY2(!line.isEmpty(), "no line is empty");
+}
+
+void TestReport::tableLineFollowsTableNumber_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("tableLines");
+    QTest::newRow("1") << "1" << QStringList{"Производственные"};
+    QTest::newRow("2") << "2" << QStringList{"Производственные  при  режиме: влажный"};
+    QTest::newRow("3") << "3" << QStringList{"  для  домов : жилых  при  deltaTcr=4,5"};
+    QTest::newRow("other") << "4" << QStringList{};
+}
+
+void TestReport::tableLineFollowsTableNumber() {
+    QFETCH(QString, table);
+    QFETCH(QStringList, tableLines);
+    Input in = wallWithThreeLayers();
+    in.tableNumber = table;
+    in.envelopeCaption = QStringLiteral("Производственные");
+    in.regime = QStringLiteral("влажный");
+    in.purpose = QStringLiteral("жилых");
+    in.deltaTcr = QStringLiteral("4,5");
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines[28], QStringLiteral("Для вида конструкции  (Таблица %1 ) : ").arg(table));
+    QCOMPARE(lines.mid(29, tableLines.size()), tableLines);
+    QVERIFY(lines[29 + tableLines.size()].startsWith(QStringLiteral("требуемое")));
+    QCOMPARE(lines.size(), 64 + tableLines.size());
+}
+
+void TestReport::reconstructionLine() {
+    Input in = wallWithThreeLayers();
+    in.reconstruction = true;
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines.size(), 66);
+    QCOMPARE(lines[31], QStringLiteral("( Принят допускаемый коэффициент 0,8 при реконструкции с "
+                                       "целью термомодернизации  /п.2.3 ДБН/)"));
+    QCOMPARE(lines[32], QStringLiteral(" "));
+}
+
+void TestReport::handTypedRkListsNoLayer() {
+    Input in = wallWithThreeLayers();
+    for (Layer& layer : in.layers)
+        layer = Layer{QStringLiteral("---"), QStringLiteral("---"), QString(), QString(), 0};
+    in.totalThickness = QStringLiteral("---");
+    in.rkField = QStringLiteral("2,5");
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines.size(), 62);
+    QCOMPARE(lines[42], QStringLiteral("          СЛОИ КОНСТРУКЦИИ  :"));
+    QCOMPARE(lines[44], QString(37, QLatin1Char('-')));
+    QCOMPARE(lineStarting(lines, "   Rk"), QStringLiteral("   Rk =  =  = 2,5 м2*К/Вт."));
+}
+
+void TestReport::zeroThicknessLayerIsLeftOut() {
+    Input in = wallWithThreeLayers();
+    in.layers[1].calculatedThickness = 0; // its row still shows a name and "100"
+    in.layers[3] = {QStringLiteral("Новый"), QStringLiteral("75"), QStringLiteral("0,5"),
+                    QStringLiteral("0,150"), 0};
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines.size(), 64);
+    QCOMPARE(lines.mid(44, 2), (QStringList{"Кирпич - 380 мм,     Ld = 0,81 Вт/(м*К);",
+                                            "Штукатурка - 20 мм,     Ld = 0,87 Вт/(м*К);"}));
+    QCOMPARE(lineStarting(lines, "   Rk"),
+             QStringLiteral("   Rk = 380 * 0,001/0,81 + 20 * 0,001/0,87 = 0,469 + 0,023 = 2,931 "
+                            "м2*К/Вт."));
+}
+
+void TestReport::missingFirstLayerStartsTheSumsWithPlus() {
+    Input in = wallWithThreeLayers();
+    in.layers[0].calculatedThickness = 0;
+    in.layers[2].calculatedThickness = 0;
+    in.layers[1].thickness = QStringLiteral("120"); // changed after the calculation
+    QCOMPARE(lineStarting(CalculationReport::lines(in), "   Rk"),
+             QStringLiteral("   Rk =  + 120 * 0,001/0,041 =  + 2,439 = 2,931 м2*К/Вт."));
+}
+
+void TestReport::layer11HasItsOwnSpacingAndAirGapLine() {
+    Input in = wallWithThreeLayers();
+    in.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
+                     QStringLiteral("0,294"), QStringLiteral("0,170"), 50};
+    in.layers[11] = {QStringLiteral("Минвата"), QStringLiteral("60"), QStringLiteral("0,045"),
+                     QStringLiteral("1,333"), 60};
+    in.airGapPlacement = QStringLiteral("Вертикальная");
+    in.airGapTemperature = QStringLiteral("Положительная");
+    QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines.mid(47, 2), (QStringList{"Воздушная прослойка - 50 мм,  Ld = 0,294 Вт/(м*К);",
+                                            "Минвата - 60 мм,     Ld = 0,045 Вт/(м*К);"}));
+
+    in.layer11HoldsAirGap = true;
+    lines = CalculationReport::lines(in);
+    QCOMPARE(lines.size(), 68);
+    QCOMPARE(lines.mid(47, 3),
+             (QStringList{"Воздушная прослойка - 50 мм,  Ld = 0,294 Вт/(м*К);",
+                          "(Размещение- Вертикальная при температуре Положительная)",
+                          "Минвата - 60 мм,     Ld = 0,045 Вт/(м*К);"}));
+}
+
+void TestReport::conclusionLines() {
+    Input in = wallWithThreeLayers();
+    in.relationCaption = QStringLiteral("Ro < Rqmin"); // read now, not from the last check
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines[56], QStringLiteral("   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/23 + 2,9 + 1/8,7 = "
+                                       "3,058  м2*К/Вт ;"));
+    QCOMPARE(lines[60], QStringLiteral("          В Ы В О Д"));
+    QCOMPARE(lines.mid(62), (QStringList{"3,058  >  2,200", "Ro < Rqmin", "Условие выполняется."}));
+}
+
+void TestReport::constructionKindCompletesTheHeadings() {
+    Input in = wallWithThreeLayers();
+    QCOMPARE(CalculationReport::lines(in).first(),
+             QStringLiteral("      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ "));
+    in.constructionKind = QStringLiteral("ПОКРЫТИЯ");
+    const QStringList lines = CalculationReport::lines(in);
+    QCOMPARE(lines.first(), QStringLiteral("      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ПОКРЫТИЯ"));
+    QCOMPARE(lines[42], QStringLiteral("          СЛОИ КОНСТРУКЦИИ ПОКРЫТИЯ :"));
+}
+
+void TestReport::completeReportFileByteForByte() {
+    Input in;
+    in.constructionKind = QStringLiteral("НАРУЖНОЙ СТЕНЫ");
+    in.zone = QStringLiteral("  III");
+    in.tableNumber = QStringLiteral("1");
+    in.envelopeCaption = QStringLiteral("Наружные стены");
+    in.reconstruction = true;
+    in.snapshot = {QStringLiteral("3,078"),
+                   QStringLiteral("23"),
+                   QStringLiteral("8,7"),
+                   QStringLiteral("3,237"),
+                   QStringLiteral("2,200"),
+                   QStringLiteral("Наружные стены, покрытия"),
+                   QStringLiteral("Условие выполняется."),
+                   QStringLiteral(" > ")};
+    in.layers[0] = {QStringLiteral("Кирпич глиняный обыкновенный"), QStringLiteral("380"),
+                    QStringLiteral("0,81"), QStringLiteral("0,469"), 380};
+    in.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
+                     QStringLiteral("0,294"), QStringLiteral("0,170"), 50};
+    in.layers[11] = {QStringLiteral("Пенополистирол ПСБ-С-25"), QStringLiteral("100"),
+                     QStringLiteral("0,041"), QStringLiteral("2,439"), 100};
+    in.layer11HoldsAirGap = true;
+    in.airGapPlacement = QStringLiteral("Вертикальная");
+    in.airGapTemperature = QStringLiteral("Положительная");
+    in.totalThickness = QStringLiteral("530");
+    in.rkField = QStringLiteral("3,078");
+    in.relationCaption = QStringLiteral("Ro > Rqmin");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Vuvuvudozizod.txt");
+    TextFile::write(path, CalculationReport::text(in));
+    QFile written(path);
+    QFile expected(QFINDTESTDATA("data/report-wall.txt"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), expected.readAll());
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
