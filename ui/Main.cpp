@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,6 +62,12 @@ QList<FileFilter> textFileFilters() {
 QLabel* caption(const QString& text, QWidget* parent = nullptr) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* wrapped(const QString& text) {
+    QLabel* label = caption(text);
+    label->setWordWrap(true);
     return label;
 }
 
@@ -222,7 +229,7 @@ QLineEdit* TMainForm::numberField(const QString& name, bool decimalKeys) {
     auto* field = new QLineEdit(QStringLiteral("0"), this);
     field->setObjectName(name);
     field->setFocusPolicy(Qt::ClickFocus);
-    field->setMaximumWidth(90);
+    field->setFixedWidth(66);
     if (decimalKeys)
         installDecimalKeyFilter(field, forms_.separator());
     return field;
@@ -233,11 +240,13 @@ QWidget* TMainForm::buildInputPanel() {
     panel->setObjectName(QStringLiteral("InputPanel"));
     auto* grid = new QGridLayout(panel);
     grid->setColumnStretch(0, 1);
+    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(6, 6, 6, 6);
 
     Edit5 = numberField(QStringLiteral("Edit5"), true);
     auto* chooseRqmin = pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseRqmin"));
     connect(chooseRqmin, &QPushButton::clicked, this, [this] { openWindow(forms_.form3); });
-    grid->addWidget(caption(QStringLiteral("Сопрот.требуемое")), 0, 0);
+    grid->addWidget(wrapped(QStringLiteral("Сопрот.требуемое")), 0, 0);
     grid->addWidget(caption(QStringLiteral("Rqmin")), 0, 1);
     grid->addWidget(chooseRqmin, 0, 2);
     grid->addWidget(Edit5, 0, 3);
@@ -251,6 +260,8 @@ QWidget* TMainForm::buildInputPanel() {
                          QStringLiteral("ПОКРЫТИЯ")});
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setPlaceholderText(QStringLiteral("(вид конструкции)"));
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(12);
     grid->addWidget(Label17, 1, 0, 1, 2);
     grid->addWidget(ComboBox1, 1, 2, 1, 2);
 
@@ -260,11 +271,11 @@ QWidget* TMainForm::buildInputPanel() {
         pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
     connect(chooseCoefficients, &QPushButton::clicked, this,
             [this] { openWindow(forms_.form4); });
-    grid->addWidget(caption(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
+    grid->addWidget(wrapped(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
     grid->addWidget(caption(QStringLiteral("Alfa н")), 2, 1);
     grid->addWidget(chooseCoefficients, 2, 2, 2, 1);
     grid->addWidget(Edit2, 2, 3);
-    grid->addWidget(caption(QStringLiteral("Коэф.ТП внутр.")), 3, 0);
+    grid->addWidget(wrapped(QStringLiteral("Коэф.ТП внутр.")), 3, 0);
     grid->addWidget(caption(QStringLiteral("Alfa в")), 3, 1);
     grid->addWidget(Edit3, 3, 3);
 
@@ -277,7 +288,7 @@ QWidget* TMainForm::buildInputPanel() {
     auto* layers =
         pushButton(QStringLiteral("Слои конструкции..."), QStringLiteral("LayersButton"));
     connect(layers, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
-    grid->addWidget(caption(QStringLiteral("Термическое сопротивление")), 5, 0);
+    grid->addWidget(wrapped(QStringLiteral("Термическое сопротивление")), 5, 0);
     grid->addWidget(caption(QStringLiteral("Rk")), 5, 1);
     grid->addWidget(layers, 5, 2);
     grid->addWidget(Edit1, 5, 3);
@@ -293,19 +304,17 @@ QWidget* TMainForm::buildDealerPanel() {
     connect(site, &QPushButton::clicked, this, &TMainForm::openDealerSite);
     auto* picture = new ClickableLabel(panel);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(40, 40));
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(28, 28));
     picture->setCursor(Qt::PointingHandCursor);
     setHint(picture, QStringLiteral("ПОСЕТИТЬ САЙТ ФИРМЫ"));
     connect(picture, &ClickableLabel::clicked, this, &TMainForm::openDealerSite);
     auto* contacts = pushButton(QStringLiteral("Контакты"), QStringLiteral("ContactsButton"));
     setHint(contacts, QStringLiteral("Контакты и гиперссылки на сайт"));
     connect(contacts, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(site);
-    buttons->addWidget(contacts);
-    row->addLayout(buttons);
-    row->addWidget(picture);
+    row->addWidget(site);
+    row->addWidget(contacts);
     row->addStretch(1);
+    row->addWidget(picture);
     return panel;
 }
 
@@ -313,9 +322,12 @@ QWidget* TMainForm::buildResultsPanel() {
     auto* panel = new QGroupBox(this);
     panel->setObjectName(QStringLiteral("ResultsPanel"));
     auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(6, 6, 6, 6);
     grid->addWidget(heading(QStringLiteral("Р е з у л ь т а т ы :")), 0, 0, 1, 3);
-    grid->addWidget(caption(QStringLiteral("Сопротивление теплопередаче конструкции, Ro")), 1, 0,
-                    1, 3);
+    QLabel* r0Caption = caption(QStringLiteral("Сопротивление теплопередаче конструкции, Ro"));
+    r0Caption->setWordWrap(true);
+    grid->addWidget(r0Caption, 1, 0, 1, 3);
     auto* calculate = pushButton(QStringLiteral("Расчет!!!"), QStringLiteral("CalculateButton"));
     connect(calculate, &QPushButton::clicked, this,
             [this] { guarded(platform_, [this] { computeR0(); }); });
@@ -368,9 +380,12 @@ QWidget* TMainForm::buildLowerPanel() {
 }
 
 QWidget* TMainForm::buildLayerList() {
-    auto* list = new QWidget(this);
+    auto* list = new QFrame(this);
+    list->setFrameShape(QFrame::StyledPanel);
+    list->setBackgroundRole(QPalette::Base);
+    list->setAutoFillBackground(true);
     auto* grid = new QGridLayout(list);
-    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(1);
     grid->setColumnStretch(1, 1);
     grid->addWidget(heading(QStringLiteral("Слои конструкции:")), 0, 1);
@@ -395,6 +410,7 @@ QWidget* TMainForm::buildLayerList() {
     grid->addWidget(Label46, 13, 1);
     grid->addWidget(Label45, 13, 2);
     grid->setRowStretch(14, 1);
+    grid->setColumnMinimumWidth(2, 110);
     return list;
 }
 
