@@ -1,18 +1,350 @@
 #include "ui/Unit3.h"
 
+#include "core/Calculation.h"
+#include "core/NumberText.h"
+#include "core/RequiredResistance.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit2.h"
+#include "ui/Unit6.h"
 #include "ui/Widgets.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+const QString envelopePrompt = QStringLiteral("Вид ограждающей конструкции ");
+
+QLabel* label(const QString& text, const QString& name) {
+    auto* result = new QLabel(text);
+    result->setObjectName(name);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+QPushButton* button(const QString& text, const QString& name) {
+    auto* result = new QPushButton(text);
+    result->setObjectName(name);
+    return result;
+}
+
+// An editable list that shows its prompt until the user picks an item.
+QComboBox* list(const QString& name, const QStringList& items, const QString& prompt,
+                int visibleItems) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setMaxVisibleItems(visibleItems);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+    box->lineEdit()->setCursorPosition(0);
+    return box;
+}
+
+// The selected item, or -1 when the shown text is typed or the prompt.
+int selection(const QComboBox* box) {
+    const int index = box->currentIndex();
+    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
+}
+
+void timer(QTimer*& slot, const QString& name, QObject* parent) {
+    slot = new QTimer(parent);
+    slot->setObjectName(name);
+    slot->setInterval(200);
+}
+
+} // namespace
 
 TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Требуемое сопротивление"));
+    forms_.calculation.tableNumber = QStringLiteral("1");
+
+    timer(Timer1, QStringLiteral("Timer1"), this);
+    timer(Timer2, QStringLiteral("Timer2"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    QLabel* heading = label(QStringLiteral("Требуемое сопротивление теплопередаче конструкции"),
+                            QStringLiteral("Heading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+    layout->addWidget(buildZoneRow());
+    layout->addWidget(buildBuildingChoice());
+
+    ComboBox1 = list(QStringLiteral("ComboBox1"), RequiredResistance::residentialItems(),
+                     envelopePrompt, 15);
+    ComboBox1->setMinimumContentsLength(60);
+    layout->addWidget(ComboBox1);
+    layout->addWidget(buildProductionInputs());
+
+    CheckBox1 = new QCheckBox(QStringLiteral(
+        "Реконструкция с целью термомодернизации (коэф. 0,8) /допускается по п.2.3 ДБН/"));
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    layout->addWidget(CheckBox1);
+    layout->addStretch(1);
+    layout->addWidget(buildResultRow());
+
+    connectLists();
+    showResidentialLayout();
 }
 
-void TForm3::writeInertia(const QString& text) { (void)text; }
-void TForm3::enableCalculateButton() {}
-QString TForm3::zoneText() const { return {}; }
-QString TForm3::regimeText() const { return {}; }
-bool TForm3::reconstructionTicked() const { return false; }
+QWidget* TForm3::buildZoneRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ComboBox13 = list(QStringLiteral("ComboBox13"), RequiredResistance::zoneItems(), QString(), 4);
+    ComboBox13->setCurrentIndex(0);
+    ComboBox13->setMinimumContentsLength(5);
+    ComboBox4 = list(QStringLiteral("ComboBox4"), RequiredResistance::cityItems(),
+                     QStringLiteral(" Выбрать город ..."), 25);
+    ComboBox4->setMinimumContentsLength(24);
+    QLabel* zoneCaption = label(QStringLiteral("Температурная зона"), QStringLiteral("ZoneLabel"));
+    zoneCaption->setBuddy(ComboBox13);
+    layout->addWidget(zoneCaption);
+    layout->addWidget(ComboBox13);
+    layout->addSpacing(12);
+    layout->addWidget(ComboBox4);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* TForm3::buildBuildingChoice() {
+    auto* row = new QWidget;
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 4, 0, 4);
+    layout->setSpacing(2);
+    RadioButton1 = new QRadioButton(QStringLiteral("Жилищно-гражданские здания"));
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton1->setChecked(true);
+    RadioButton2 = new QRadioButton(QStringLiteral("Производственные здания"));
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton3 = new QRadioButton(QStringLiteral("Межквартирные перегородки"));
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    auto* group = new QButtonGroup(row);
+    for (QRadioButton* choice : {RadioButton1, RadioButton2, RadioButton3}) {
+        group->addButton(choice);
+        layout->addWidget(choice);
+    }
+    Platform& platform = forms_.platform;
+    connect(RadioButton1, &QRadioButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { showResidentialLayout(); }); });
+    connect(RadioButton2, &QRadioButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { showProductionLayout(); }); });
+    connect(RadioButton3, &QRadioButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { chooseWallsBetweenFlats(); }); });
+    return row;
+}
+
+QWidget* TForm3::buildProductionInputs() {
+    auto* inputs = new QWidget;
+    auto* grid = new QGridLayout(inputs);
+    grid->setContentsMargins(0, 0, 0, 0);
+    ComboBox2 = list(QStringLiteral("ComboBox2"), RequiredResistance::productionKindItems(),
+                     envelopePrompt, 8);
+    ComboBox3 = list(QStringLiteral("ComboBox3"), RequiredResistance::regimeItems(),
+                     QStringLiteral("Режим"), 8);
+    grid->addWidget(ComboBox2, 0, 0, 1, 7);
+    grid->addWidget(ComboBox3, 1, 0, 1, 7);
+
+    Label12 = label(QStringLiteral("Тепловая инерция"), QStringLiteral("Label12"));
+    Label5 = label(QStringLiteral("D"), QStringLiteral("Label5"));
+    Edit2 = new QLineEdit(QStringLiteral("1"));
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setMaximumWidth(80);
+    installDecimalKeyFilter(Edit2, forms_.separator());
+    Label5->setBuddy(Edit2);
+    Label2 = label(QStringLiteral("D < 1,5"), QStringLiteral("Label2"));
+    Label2->setMinimumWidth(Label2->fontMetrics().horizontalAdvance(QStringLiteral("D =< 1,5  ")));
+    Label4 = label(QStringLiteral("( D < 1,5 < D )"), QStringLiteral("Label4"));
+    Button2 = button(QStringLiteral("Расчет"), QStringLiteral("Button2"));
+    Button2->setEnabled(false);
+    Button3 = button(QStringLiteral("Расчет требуемого сопротивления"), QStringLiteral("Button3"));
+    grid->addWidget(Label12, 2, 0);
+    grid->addWidget(Label5, 2, 1, Qt::AlignRight);
+    grid->addWidget(Edit2, 2, 2);
+    grid->addWidget(Label2, 2, 3);
+    grid->addWidget(Label4, 2, 4);
+    grid->addWidget(Button2, 2, 5);
+    grid->addWidget(Button3, 3, 0, 1, 7, Qt::AlignLeft);
+    grid->setColumnStretch(6, 1);
+
+    Platform& platform = forms_.platform;
+    connect(Edit2, &QLineEdit::textChanged, this,
+            [this, &platform] { guarded(platform, [this] { inertiaChanged(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
+    connect(Button3, &QPushButton::clicked, this, [this] { switchOn(*Timer2); });
+    return inputs;
+}
+
+QWidget* TForm3::buildResultRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Edit1 = new QLineEdit(QStringLiteral("0"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaximumWidth(100);
+    QLabel* caption = label(QStringLiteral("R0tr"), QStringLiteral("R0trLabel"));
+    caption->setBuddy(Edit1);
+    Button1 = button(QStringLiteral("Принять"), QStringLiteral("Button1"));
+    Button1->setEnabled(false);
+    Button1->setDefault(true);
+    layout->addStretch(1);
+    layout->addWidget(caption);
+    layout->addWidget(Edit1);
+    layout->addSpacing(12);
+    layout->addWidget(Button1);
+    Platform& platform = forms_.platform;
+    connect(Button1, &QPushButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { accept(); }); });
+    return row;
+}
+
+void TForm3::connectLists() {
+    Platform& platform = forms_.platform;
+    // A list changes when the user picks an item from it or types into it.
+    auto onChange = [this](QComboBox* box, auto action) {
+        connect(box, &QComboBox::activated, this, action);
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, action);
+    };
+    onChange(ComboBox13, [this] { zoneChanged(); });
+    onChange(ComboBox4, [this] { cityChanged(); });
+    onChange(ComboBox1, [this] { switchOn(*Timer1); });
+    onChange(ComboBox2, [this] { productionListChanged(ComboBox2, productionKind_); });
+    onChange(ComboBox3, [this] { productionListChanged(ComboBox3, regime_); });
+    // Ticking or unticking, by the user or by a switch of layout, repeats the lookup.
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { switchOn(*Timer1); });
+    connect(Timer1, &QTimer::timeout, this,
+            [this, &platform] { guarded(platform, [this] { residentialLookup(); }); });
+    connect(Timer2, &QTimer::timeout, this,
+            [this, &platform] { guarded(platform, [this] { productionLookup(); }); });
+}
+
+void TForm3::showResidentialLayout() {
+    ComboBox1->show();
+    for (QWidget* control : productionControls())
+        control->hide();
+    CheckBox1->show();
+    forms_.calculation.tableNumber = QStringLiteral("1");
+}
+
+void TForm3::showProductionLayout() {
+    ComboBox1->hide();
+    for (QWidget* control : productionControls())
+        control->show();
+    forms_.calculation.tableNumber = QStringLiteral("2");
+    untickReconstruction();
+}
+
+void TForm3::chooseWallsBetweenFlats() {
+    hide();
+    // The walls-between-flats window appears without taking the focus.
+    forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    forms_.form6->show();
+    forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    forms_.calculation.tableNumber = QStringLiteral("3");
+    untickReconstruction();
+}
+
+// The factor is for residential buildings only; unticking starts a residential lookup.
+void TForm3::untickReconstruction() {
+    CheckBox1->hide();
+    CheckBox1->setChecked(false);
+}
+
+QList<QWidget*> TForm3::productionControls() const {
+    return {ComboBox2, ComboBox3, Label5, Label4, Label12, Button2, Edit2, Label2, Button3};
+}
+
+void TForm3::productionListChanged(QComboBox* box, int& value) {
+    const int index = selection(box);
+    if (index >= 0 && index <= 2)
+        value = index;
+    switchOn(*Timer2);
+}
+
+void TForm3::zoneChanged() {
+    const QString& table = forms_.calculation.tableNumber;
+    if (table == QStringLiteral("1"))
+        switchOn(*Timer1);
+    else if (table == QStringLiteral("2"))
+        switchOn(*Timer2);
+}
+
+void TForm3::cityChanged() {
+    if (const auto zone = RequiredResistance::CityZone(selection(ComboBox4)))
+        ComboBox13->setCurrentIndex(*zone);
+    zoneChanged();
+}
+
+void TForm3::inertiaChanged() {
+    inertia_ = NumberText::parse(Edit2->text(), forms_.separator());
+    Label2->setText(RequiredResistance::InertiaClassLabel(inertia_));
+    switchOn(*Timer2);
+}
+
+void TForm3::residentialLookup() {
+    Timer1->stop();
+    // The factor applies to a value just taken from the table, so that lookups
+    // without a table row do not shrink the kept value again and again.
+    if (const auto value =
+            RequiredResistance::ResidentialRqmin(selection(ComboBox1), selection(ComboBox13)))
+        rqmin_ =
+            CheckBox1->isChecked() ? *value * RequiredResistance::reconstructionFactor : *value;
+    showLookupResult(ComboBox1->currentText());
+}
+
+void TForm3::productionLookup() {
+    Timer2->stop();
+    const int zone = selection(ComboBox13);
+    inertia_ = NumberText::parse(Edit2->text(), forms_.separator());
+    if (const auto value =
+            RequiredResistance::ProductionRqmin(productionKind_, regime_, zone, inertia_))
+        rqmin_ = *value;
+    showLookupResult(ComboBox2->currentText());
+}
+
+void TForm3::showLookupResult(const QString& envelopeCaption) {
+    Edit1->setText(NumberText::general(rqmin_, forms_.separator()));
+    forms_.mainForm->writeEnvelopeCaption(envelopeCaption);
+    Button1->setEnabled(rqmin_ > 0);
+}
+
+void TForm3::accept() {
+    rqmin_ = NumberText::parse(Edit1->text(), forms_.separator());
+    forms_.mainForm->writeRqmin(NumberText::result(rqmin_, forms_.separator()));
+    hide();
+}
+
+void TForm3::writeInertia(const QString& text) {
+    Edit2->setText(text);
+}
+void TForm3::enableCalculateButton() {
+    Button2->setEnabled(true);
+}
+QString TForm3::zoneText() const {
+    return ComboBox13->currentText();
+}
+QString TForm3::regimeText() const {
+    return ComboBox3->currentText();
+}
+bool TForm3::reconstructionTicked() const {
+    return CheckBox1->isChecked();
+}

@@ -3,11 +3,18 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
 struct Forms;
 
 class TForm3 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm3(Forms& forms);
 
     // Hand-overs from the layer window.
@@ -19,6 +26,52 @@ public:
     QString regimeText() const; // ComboBox3
     bool reconstructionTicked() const;
 
-private:
+  private:
+    QWidget* buildZoneRow();
+    QWidget* buildBuildingChoice();
+    QWidget* buildProductionInputs();
+    QWidget* buildResultRow();
+    void connectLists();
+
+    void showResidentialLayout();
+    void showProductionLayout();
+    void chooseWallsBetweenFlats();
+    void untickReconstruction();
+    QList<QWidget*> productionControls() const;
+    void productionListChanged(QComboBox* box, int& value);
+    void zoneChanged();
+    void cityChanged();
+    void inertiaChanged();
+    void residentialLookup(); // Timer1Timer
+    void productionLookup();  // Timer2Timer
+    void showLookupResult(const QString& envelopeCaption);
+    void accept(); // Button1Click
+
     Forms& forms_;
+
+    double rqmin_ = 0.0;
+    int productionKind_ = 0;
+    int regime_ = 0;
+    double inertia_ = 1.0; // D
+
+    QComboBox* ComboBox13 = nullptr; // zone
+    QComboBox* ComboBox4 = nullptr;  // city
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QComboBox* ComboBox1 = nullptr; // residential envelope
+    QComboBox* ComboBox2 = nullptr; // production envelope
+    QComboBox* ComboBox3 = nullptr; // regime
+    QLabel* Label12 = nullptr;      // "Тепловая инерция"
+    QLabel* Label5 = nullptr;       // "D"
+    QLabel* Label4 = nullptr;       // "( D < 1,5 < D )"
+    QLabel* Label2 = nullptr;       // inertia class
+    QLineEdit* Edit2 = nullptr;     // D
+    QPushButton* Button2 = nullptr; // "Расчет"
+    QPushButton* Button3 = nullptr; // "Расчет требуемого сопротивления"
+    QCheckBox* CheckBox1 = nullptr; // reconstruction
+    QLineEdit* Edit1 = nullptr;     // Rqmin, "R0tr"
+    QPushButton* Button1 = nullptr; // "Принять"
+    QTimer* Timer1 = nullptr;       // residential lookup
+    QTimer* Timer2 = nullptr;       // production lookup
 };

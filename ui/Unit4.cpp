@@ -1,12 +1,113 @@
 #include "ui/Unit4.h"
 
+#include "core/NumberText.h"
+#include "core/SurfaceCoefficients.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit6.h"
 #include "ui/Widgets.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(const QString& text, const QString& name) {
+    auto* result = new QLabel(text);
+    result->setObjectName(name);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+// A bold display field on the window's own background, passed over by the Tab key.
+QLineEdit* displayField(const QString& name) {
+    auto* field = new QLineEdit(QStringLiteral("0"));
+    field->setObjectName(name);
+    QFont font = field->font();
+    font.setBold(true);
+    field->setFont(font);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setMaximumWidth(90);
+    return field;
+}
+
+// The selected item, or -1 when the shown text is typed or the prompt.
+int selection(const QComboBox* box) {
+    const int index = box->currentIndex();
+    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
+}
+
+} // namespace
 
 TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Коэффициенты теплоотдачи"));
+
+    ComboBox1 = new QComboBox;
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setCompleter(nullptr);
+    ComboBox1->addItems(SurfaceCoefficients::typeItems());
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setEditText(QStringLiteral("Тип конструкции ..."));
+    ComboBox1->lineEdit()->setCursorPosition(0);
+    ComboBox1->setMinimumContentsLength(50);
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    Edit1 = displayField(QStringLiteral("Edit1"));
+    Edit2 = displayField(QStringLiteral("Edit2"));
+    auto* acceptButton = new QPushButton(QStringLiteral("Принять"));
+    acceptButton->setObjectName(QStringLiteral("Button1"));
+    acceptButton->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ComboBox1);
+    auto* grid = new QGridLayout;
+    grid->addWidget(
+        label(QStringLiteral("Коэф.геплоотдачи наружн."), QStringLiteral("OuterCaption")), 0, 0);
+    grid->addWidget(label(QStringLiteral("Alfa н, Вт/(м2*К)"), QStringLiteral("OuterUnit")), 0, 1);
+    grid->addWidget(Edit1, 0, 2);
+    grid->addWidget(
+        label(QStringLiteral("Коэф.геплоотдачи внутр."), QStringLiteral("InnerCaption")), 1, 0);
+    grid->addWidget(label(QStringLiteral("Alfa в, Вт/(м2*К)"), QStringLiteral("InnerUnit")), 1, 1);
+    grid->addWidget(Edit2, 1, 2);
+    grid->setColumnStretch(3, 1);
+    grid->addWidget(acceptButton, 0, 4, 2, 1, Qt::AlignBottom);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+
+    Platform& platform = forms_.platform;
+    auto changed = [this, &platform] { guarded(platform, [this] { typeChanged(); }); };
+    connect(ComboBox1, &QComboBox::activated, this, changed);
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, changed);
+    connect(acceptButton, &QPushButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { accept(); }); });
+}
+
+void TForm4::typeChanged() {
+    if (const auto pair = SurfaceCoefficients::forType(selection(ComboBox1))) {
+        alphaExt_ = pair->alphaExt;
+        alphaInt_ = pair->alphaInt;
+    }
+    Edit1->setText(NumberText::general(alphaExt_, forms_.separator()));
+    Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
+}
+
+// Writes the looked-up pair, not whatever was typed into the display fields.
+void TForm4::accept() {
+    const QChar separator = forms_.separator();
+    forms_.mainForm->writeAlphaExt(NumberText::general(alphaExt_, separator));
+    forms_.mainForm->writeAlphaInt(NumberText::general(alphaInt_, separator));
+    forms_.mainForm->writeConstructionType(ComboBox1->currentText());
+    forms_.form6->writeAlphaInt(NumberText::result(alphaInt_, separator));
+    hide();
 }

@@ -1,16 +1,229 @@
 #include "ui/Unit6.h"
 
+#include "core/NumberText.h"
+#include "core/PartitionRqmin.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Unit4.h"
 #include "ui/Widgets.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+const QString purposePrompt = QStringLiteral("Назначение зданий");
+
+QLabel* label(const QString& text, const QString& name) {
+    auto* result = new QLabel(text);
+    result->setObjectName(name);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+QPushButton* button(const QString& text, const QString& name) {
+    auto* result = new QPushButton(text);
+    result->setObjectName(name);
+    return result;
+}
+
+QLineEdit* numberField(const QString& name) {
+    auto* field = new QLineEdit(QStringLiteral("0"));
+    field->setObjectName(name);
+    QFont font = field->font();
+    font.setBold(true);
+    field->setFont(font);
+    field->setMaximumWidth(80);
+    return field;
+}
+
+// An editable list that shows its prompt until the user picks an item.
+QComboBox* list(const QString& name, const QStringList& items, const QString& prompt) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(18);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+    box->lineEdit()->setCursorPosition(0);
+    return box;
+}
+
+// The selected item, or -1 when the shown text is typed or the prompt.
+int selection(const QComboBox* box) {
+    const int index = box->currentIndex();
+    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
+}
+
+} // namespace
 
 TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Межквартирные перегородки"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildHeading());
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(0, 1);
+    buildTemperatureRows(grid);
+    buildDeltaTcrRow(grid);
+    buildResultRows(grid);
+    layout->addLayout(grid);
+    layout->addStretch(1);
 }
 
-void TForm6::writeAlphaInt(const QString& text) { (void)text; }
-QString TForm6::purposeText() const { return {}; }
-QString TForm6::deltaTcrText() const { return {}; }
+QWidget* TForm6::buildHeading() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel* heading =
+        label(QStringLiteral("Требуемое сопротивление теплопередаче межквартирных перегородок"),
+              QStringLiteral("Heading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* help = button(QStringLiteral("?"), QStringLiteral("Button1"));
+    help->setFixedWidth(help->sizeHint().height());
+    connect(help, &QPushButton::clicked, this, [this] {
+        forms_.platform.information(QStringLiteral("Rq min=(tv1-tv2) / (DtTcr*Alf в1)"));
+    });
+    layout->addWidget(heading, 1);
+    layout->addWidget(help);
+    layout->addSpacing(16);
+    for (const auto& [text, name] : {std::pair{QStringLiteral("tв1"), QStringLiteral("Warmer")},
+                                     {QStringLiteral(">"), QStringLiteral("WarmerThan")},
+                                     {QStringLiteral("tв2"), QStringLiteral("Cooler")}})
+        layout->addWidget(label(text, name));
+    return row;
+}
+
+void TForm6::buildTemperatureRows(QGridLayout* grid) {
+    const QStringList purposes = PartitionRqmin::temperaturePurposeItems();
+    ComboBox1 = list(QStringLiteral("ComboBox1"), purposes, purposePrompt);
+    ComboBox2 = list(QStringLiteral("ComboBox2"), purposes, purposePrompt);
+    Edit1 = numberField(QStringLiteral("Edit1"));
+    Edit2 = numberField(QStringLiteral("Edit2"));
+    const QString caption = QStringLiteral("Расчетная температура воздуха,оС");
+    grid->addWidget(label(caption, QStringLiteral("Tv1Caption")), 0, 0);
+    grid->addWidget(label(QStringLiteral("tв1"), QStringLiteral("Tv1Label")), 0, 1);
+    grid->addWidget(ComboBox1, 0, 2, 1, 2);
+    grid->addWidget(Edit1, 0, 4);
+    grid->addWidget(label(caption, QStringLiteral("Tv2Caption")), 1, 0);
+    grid->addWidget(label(QStringLiteral("tв2"), QStringLiteral("Tv2Label")), 1, 1);
+    grid->addWidget(ComboBox2, 1, 2, 1, 2);
+    grid->addWidget(Edit2, 1, 4);
+
+    // A list changes when the user picks an item from it or types into it.
+    for (auto [box, temperature, field] :
+         {std::tuple{ComboBox1, &tv1_, Edit1}, std::tuple{ComboBox2, &tv2_, Edit2}}) {
+        auto changed = [this, box, temperature, field] {
+            guarded(forms_.platform, [this, box, temperature, field] {
+                temperatureChosen(box, *temperature, field);
+            });
+        };
+        connect(box, &QComboBox::activated, this, changed);
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, changed);
+    }
+}
+
+void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
+    ComboBox3 =
+        list(QStringLiteral("ComboBox3"), PartitionRqmin::deltaTcrPurposeItems(), purposePrompt);
+    ComboBox4 = list(QStringLiteral("ComboBox4"), PartitionRqmin::constructionKindItems(),
+                     QStringLiteral("Вид конструкции"));
+    Edit3 = numberField(QStringLiteral("Edit3"));
+    Label11 = label(QString(), QStringLiteral("Label11"));
+    Label11->hide();
+    grid->addWidget(label(QStringLiteral("Разность темп.возд.и внутр.поверхн."),
+                          QStringLiteral("DeltaTcrCaption")),
+                    2, 0);
+    grid->addWidget(label(QStringLiteral("DtTcr"), QStringLiteral("DeltaTcrLabel")), 2, 1);
+    grid->addWidget(ComboBox3, 2, 2);
+    grid->addWidget(ComboBox4, 2, 3);
+    grid->addWidget(Edit3, 2, 4);
+    grid->addWidget(Label11, 2, 5);
+
+    auto changed = [this] { guarded(forms_.platform, [this] { kindChanged(); }); };
+    connect(ComboBox4, &QComboBox::activated, this, changed);
+    connect(ComboBox4->lineEdit(), &QLineEdit::textEdited, this, changed);
+}
+
+void TForm6::buildResultRows(QGridLayout* grid) {
+    Edit4 = numberField(QStringLiteral("Edit4"));
+    Edit5 = numberField(QStringLiteral("Edit5"));
+    auto* choose = button(QStringLiteral("Выбор..."), QStringLiteral("Button3"));
+    auto* calculate = button(QStringLiteral("Расчет Rq min !"), QStringLiteral("Button4"));
+    auto* acceptButton = button(QStringLiteral("Принять"), QStringLiteral("Button2"));
+    grid->addWidget(
+        label(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."), QStringLiteral("AlphaCaption")), 3,
+        0);
+    grid->addWidget(label(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 3, 1);
+    grid->addWidget(choose, 3, 3, Qt::AlignRight);
+    grid->addWidget(Edit4, 3, 4);
+    grid->addWidget(
+        label(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 4, 0);
+    grid->addWidget(label(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 4, 1);
+    grid->addWidget(calculate, 4, 3, Qt::AlignRight);
+    grid->addWidget(Edit5, 4, 4);
+    grid->addWidget(acceptButton, 4, 5);
+
+    connect(choose, &QPushButton::clicked, this, [this] { openWindow(forms_.form4); });
+    connect(calculate, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { compute(); }); });
+    connect(acceptButton, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { accept(); }); });
+}
+
+void TForm6::temperatureChosen(const QComboBox* list, double& temperature, QLineEdit* field) {
+    if (const auto value = PartitionRqmin::airTemperature(selection(list)))
+        temperature = *value;
+    field->setText(NumberText::general(temperature, forms_.separator()));
+}
+
+void TForm6::kindChanged() {
+    if (const auto cell = PartitionRqmin::deltaTcr(selection(ComboBox4), selection(ComboBox3))) {
+        deltaTcr_ = cell->value;
+        Label11->setText(cell->hint);
+        Label11->setVisible(!cell->hint.isEmpty());
+    }
+    Edit3->setText(NumberText::general(deltaTcr_, forms_.separator()));
+    forms_.mainForm->writeEnvelopeCaption(ComboBox4->currentText());
+}
+
+// The typed texts count; each value is kept as soon as its field has been read.
+void TForm6::compute() {
+    const QChar separator = forms_.separator();
+    tv1_ = NumberText::parse(Edit1->text(), separator);
+    tv2_ = NumberText::parse(Edit2->text(), separator);
+    deltaTcr_ = NumberText::parse(Edit3->text(), separator);
+    alphaInt1_ = NumberText::parse(Edit4->text(), separator);
+    const double result = PartitionRqmin::rqmin(tv1_, tv2_, deltaTcr_, alphaInt1_);
+    Edit5->setText(NumberText::fixed(result, 4, 2, separator));
+    rqmin_ = result;
+}
+
+// Writes the last computed value, not whatever was typed into the result field.
+void TForm6::accept() {
+    forms_.mainForm->writeRqmin(NumberText::fixed(rqmin_, 4, 2, forms_.separator()));
+    hide();
+}
+
+void TForm6::writeAlphaInt(const QString& text) {
+    Edit4->setText(text);
+}
+QString TForm6::purposeText() const {
+    return ComboBox3->currentText();
+}
+QString TForm6::deltaTcrText() const {
+    return Edit3->text();
+}

@@ -3,11 +3,15 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
 struct Forms;
 
 class TForm6 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm6(Forms& forms);
 
     // Hand-over from the coefficients window.
@@ -17,6 +21,33 @@ public:
     QString purposeText() const;  // ComboBox3
     QString deltaTcrText() const; // Edit3
 
-private:
+  private:
+    QWidget* buildHeading();
+    void buildTemperatureRows(QGridLayout* grid);
+    void buildDeltaTcrRow(QGridLayout* grid);
+    void buildResultRows(QGridLayout* grid);
+
+    void temperatureChosen(const QComboBox* list, double& temperature, QLineEdit* field);
+    void kindChanged(); // ComboBox4Change
+    void compute();     // Button4Click
+    void accept();      // Button2Click
+
     Forms& forms_;
+
+    double tv1_ = 0.0;
+    double tv2_ = 0.0;
+    double deltaTcr_ = 0.0;
+    double alphaInt1_ = 0.0;
+    double rqmin_ = 0.0;
+
+    QComboBox* ComboBox1 = nullptr; // tv1 purpose
+    QComboBox* ComboBox2 = nullptr; // tv2 purpose
+    QComboBox* ComboBox3 = nullptr; // DtTcr purpose
+    QComboBox* ComboBox4 = nullptr; // DtTcr kind of construction
+    QLineEdit* Edit1 = nullptr;     // tv1
+    QLineEdit* Edit2 = nullptr;     // tv2
+    QLineEdit* Edit3 = nullptr;     // DtTcr
+    QLineEdit* Edit4 = nullptr;     // alpha_int1
+    QLineEdit* Edit5 = nullptr;     // Rq min
+    QLabel* Label11 = nullptr;      // hint for the cells the user fills in
 };
