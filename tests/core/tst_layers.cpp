@@ -68,7 +68,7 @@ void setLayer(LayerStack::FieldTexts& fields, int layer, const char* ld, const c
 class LayersTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void categoryCounts_data();
     void categoryCounts();
     void catalogueSamples_data();
@@ -199,7 +199,8 @@ void LayersTest::airGapEntry() {
     int airGaps = 0;
     for (int k = 1; k <= MaterialCatalogue::categoryCount; ++k)
         for (int i = 0; i < MaterialCatalogue::entryCount(k); ++i)
-            airGaps += MaterialCatalogue::lookup(k, i)->kind == MaterialCatalogue::EntryKind::AirGap;
+            airGaps +=
+                MaterialCatalogue::lookup(k, i)->kind == MaterialCatalogue::EntryKind::AirGap;
     QCOMPARE(airGaps, 1);
 }
 
@@ -311,11 +312,14 @@ void LayersTest::stopsAtFieldThatIsNoNumber_data() {
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<int>("ldRead"); // layers whose Ld was stored before the stop
     QTest::addColumn<int>("dtRead");
-    QTest::addRow("Ld letters") << "ld" << "abc" << QStringList{} << 2 << 0;
-    QTest::addRow("Dt range") << "dt" << "200...300" << QStringList{} << 12 << 2;
-    QTest::addRow("Dt empty") << "dt" << "" << QStringList{} << 12 << 2;
-    QTest::addRow("S wrong separator")
-        << "s" << "6.5" << QStringList{"resistances", "rk"} << 12 << 12;
+    QTest::addRow("Ld letters") << "ld"
+                                << "abc" << QStringList{} << 2 << 0;
+    QTest::addRow("Dt range") << "dt"
+                              << "200...300" << QStringList{} << 12 << 2;
+    QTest::addRow("Dt empty") << "dt"
+                              << "" << QStringList{} << 12 << 2;
+    QTest::addRow("S wrong separator") << "s"
+                                       << "6.5" << QStringList{"resistances", "rk"} << 12 << 12;
 }
 
 void LayersTest::stopsAtFieldThatIsNoNumber() {
@@ -342,7 +346,8 @@ void LayersTest::stopsAtFieldThatIsNoNumber() {
         LayerStack::calculate(fields, QStringLiteral("2"), comma, stored, steps);
         QFAIL("the calculation went through a field that is not a number");
     } catch (const ConversionError& error) {
-        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        QCOMPARE(error.message(),
+                 QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
     QCOMPARE(steps.events, events);
     for (int i = 0; i < 12; ++i) {
@@ -367,7 +372,9 @@ void LayersTest::layer12Thickness_data() {
     QTest::addRow("t 83 -> 90") << 0.05 << "2,46" << 0.8 << 90.0;
     QTest::addRow("t 90 -> 100, 9.5 to 10") << 0.045 << "2,5" << 0.5 << 100.0;
     QTest::addRow("t 95 -> 100") << 0.05 << "1,9" << 0.0 << 100.0;
-    QTest::addRow("t 74.9 -> 70") << 0.1 << "0,749" << 0.0 << 70.0;
+    QTest::addRow("t 71 -> 80") << 0.1 << "0,71" << 0.0 << 80.0;
+    QTest::addRow("t 70 -> 80, 7.5 to 8") << 0.1 << "0,7" << 0.0 << 80.0;
+    QTest::addRow("t 64.9 -> 70") << 0.1 << "0,649" << 0.0 << 70.0;
     QTest::addRow("t 0 -> 0, 0.5 to 0") << 0.04 << "1,2" << 1.2 << 0.0;
     QTest::addRow("already enough -> 0") << 0.04 << "1,2" << 3.0 << 0.0;
     QTest::addRow("t -3 -> 0") << 0.03 << "1" << 1.1 << 0.0;
@@ -448,7 +455,8 @@ void LayersTest::airGapLayerGivesBackItsResistance() {
             QVERIFY(steps.warnings.isEmpty());
         }
     }
-    QCOMPARE(AirGaps::gapLayer(200, QStringLiteral("0,24"), comma).thickness, QStringLiteral("200"));
+    QCOMPARE(AirGaps::gapLayer(200, QStringLiteral("0,24"), comma).thickness,
+             QStringLiteral("200"));
     QCOMPARE(AirGaps::gapLayer(50, QStringLiteral("0,17"), comma).conductivity,
              QStringLiteral("0,294117647058824"));
 }
@@ -457,7 +465,8 @@ void LayersTest::airGapLayerRejectsBadResistance() {
     QVERIFY_THROWS_EXCEPTION(ConversionError, AirGaps::gapLayer(50, QStringLiteral("0.17"), comma));
     QVERIFY_THROWS_EXCEPTION(ConversionError, AirGaps::gapLayer(50, QString(), comma));
     QVERIFY_THROWS_EXCEPTION(DivisionByZero, AirGaps::gapLayer(50, QStringLiteral("0"), comma));
-    QVERIFY_THROWS_EXCEPTION(InvalidOperation, AirGaps::gapLayer(50, QStringLiteral("-0,1"), comma));
+    QVERIFY_THROWS_EXCEPTION(InvalidOperation,
+                             AirGaps::gapLayer(50, QStringLiteral("-0,1"), comma));
 }
 
 QTEST_MAIN(LayersTest)
