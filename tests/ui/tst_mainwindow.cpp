@@ -1,0 +1,167 @@
+// Start-up and the main window's hand-overs, driven through the real widgets.
+
+#include "core/Calculation.h"
+#include "ui/Main.h"
+#include "ui/Program.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTimer>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void createsTheTwelveWindowsInOrder();
+    void writingRkRunsTheCheckBeforeTheWriteReturns();
+    void sameRkTextRunsNothing();
+    void recordsTheSnapshotOfEachCompletedCheck();
+    void mapsTheDecimalKeyOnlyWhereAsked_data();
+    void mapsTheDecimalKeyOnlyWhereAsked();
+    void statusLineShowsTheLongPartOfAHint();
+    void timersDoNotRestartWhileRunning();
+
+private:
+    static QLineEdit* field(Program& program, const char* name) {
+        return program.forms().mainForm->findChild<QLineEdit*>(name);
+    }
+};
+
+void MainWindowTest::createsTheTwelveWindowsInOrder() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    QStringList classes;
+    for (QWidget* window : program.windows())
+        classes << QString::fromLatin1(window->metaObject()->className());
+    QCOMPARE(classes, (QStringList{"TMainForm", "TAboutBox", "TForm1", "TForm2", "TForm3",
+                                   "TForm4", "TForm6", "TForm7", "TForm8", "TForm5", "TForm9",
+                                   "TForm10"}));
+    for (QWidget* window : program.windows())
+        QCOMPARE(window->isVisible(), window == program.forms().mainForm);
+    QCOMPARE(program.forms().mainForm->size(), QSize(727, 709));
+    QCOMPARE(program.calculation().tableNumber, QStringLiteral("1"));
+    QCOMPARE(program.calculation().orderingGrade, 0);
+    QCOMPARE(program.calculation().airGapTarget, 0);
+    QVERIFY(!program.calculation().hasSnapshot);
+}
+
+void MainWindowTest::writingRkRunsTheCheckBeforeTheWriteReturns() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    TMainForm* main = program.forms().mainForm;
+    main->writeAlphaExt("23");
+    main->writeAlphaInt("8,7");
+    main->writeRqmin("2,200");
+    main->writeRk("2,500");
+    QCOMPARE(field(program, "Edit4")->text(), QStringLiteral("2,658"));
+    QCOMPARE(main->findChild<QLabel*>("Label8")->text(), QStringLiteral("Условие выполняется."));
+    QCOMPARE(program.forms().form2->verdictColor(), (Rgb{0, 128, 0}));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void MainWindowTest::sameRkTextRunsNothing() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.forms().mainForm->writeRk("0");
+    QVERIFY(platform.messages.isEmpty()); // coefficients "0" would divide by zero
+    program.forms().mainForm->writeRk("1");
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().text, QStringLiteral("Floating point division by zero."));
+    QCOMPARE(field(program, "Edit4")->text(), QStringLiteral("0"));
+}
+
+void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    TMainForm* main = program.forms().mainForm;
+    main->writeConstructionType("Тип 1");
+    main->writeAlphaExt("23");
+    main->writeAlphaInt("8,7");
+    main->writeRqmin("3,300");
+    main->writeRk("3,354");
+    const CheckSnapshot& snapshot = program.calculation().snapshot;
+    QVERIFY(program.calculation().hasSnapshot);
+    QCOMPARE(snapshot.rk, QStringLiteral("3,354"));
+    QCOMPARE(snapshot.alphaExt, QStringLiteral("23"));
+    QCOMPARE(snapshot.alphaInt, QStringLiteral("8,7"));
+    QCOMPARE(snapshot.r0, QStringLiteral("3,512"));
+    QCOMPARE(snapshot.rqmin, QStringLiteral("3,300"));
+    QCOMPARE(snapshot.constructionType, QStringLiteral("Тип 1"));
+    QCOMPARE(snapshot.verdict, QStringLiteral("Условие выполняется."));
+    QCOMPARE(snapshot.relationSign, QStringLiteral(" > "));
+
+    // A failing check keeps the last snapshot.
+    main->writeRqmin("x");
+    main->writeRk("1");
+    QCOMPARE(snapshot.rk, QStringLiteral("3,354"));
+    QCOMPARE(platform.messages.size(), 1);
+}
+
+void MainWindowTest::mapsTheDecimalKeyOnlyWhereAsked_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Rqmin, comma locale") << "Edit5" << QChar(',') << "2.2" << "2,2";
+    QTest::newRow("Rqmin, point locale") << "Edit5" << QChar('.') << "2,2" << "2.2";
+    QTest::newRow("alpha_ext") << "Edit2" << QChar(',') << "8.7" << "8,7";
+    QTest::newRow("R0 has no mapping") << "Edit4" << QChar(',') << "2.2" << "2.2";
+    QTest::newRow("Rk_req has no mapping") << "Edit8" << QChar(',') << "2.2" << "2.2";
+}
+
+void MainWindowTest::mapsTheDecimalKeyOnlyWhereAsked() {
+    QFETCH(QString, name);
+    QFETCH(QChar, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    ScriptedPlatform platform(separator);
+    Program program(platform);
+    QLineEdit* edit = field(program, name.toLatin1().constData());
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+}
+
+void MainWindowTest::statusLineShowsTheLongPartOfAHint() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    auto* status = program.forms().mainForm->findChild<QStatusBar*>();
+    auto* saveReport = program.forms().mainForm->findChild<QPushButton*>("SaveReportButton");
+    QStatusTipEvent tip(saveReport->statusTip());
+    QApplication::sendEvent(saveReport, &tip);
+    QCOMPARE(status->currentMessage(), QStringLiteral("Сохранить расчет"));
+    QStatusTipEvent empty{QString()};
+    QApplication::sendEvent(program.forms().form3, &empty); // any window's hint reaches it
+    QCOMPARE(status->currentMessage(), QString());
+
+    QWidget widget;
+    setHint(&widget, QStringLiteral("short|the long part | with a bar"));
+    QCOMPARE(widget.toolTip(), QStringLiteral("short"));
+    QCOMPARE(widget.statusTip(), QStringLiteral("the long part | with a bar"));
+}
+
+void MainWindowTest::timersDoNotRestartWhileRunning() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    TMainForm* main = program.forms().mainForm;
+    main->writeAlphaExt("23");
+    main->writeAlphaInt("8,7");
+    main->writeRk("1");
+    auto* followUp = main->findChild<QTimer*>("Timer2");
+    QVERIFY(followUp->isActive());
+    const int started = followUp->remainingTime();
+    QTest::qWait(150);
+    main->writeRk("2"); // another check, but the follow-up keeps its countdown
+    QVERIFY(followUp->remainingTime() < started - 100);
+    QTRY_COMPARE_WITH_TIMEOUT(field(program, "Edit8")->text(), QStringLiteral("-0,158"), 1000);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
