@@ -1,6 +1,7 @@
 #include "formats/OrderText.h"
 
 #include "core/Errors.h"
+#include "formats/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,31 +16,10 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 
-// The user's words for why the file could not be written.
-QString reason(int systemError, const QString& path) {
-    if (!QFileInfo(path).absoluteDir().exists())
-        return QStringLiteral("Invalid filename");
-    switch (systemError) {
-    case ENOENT:
-        return QStringLiteral("File not found");
-    case EMFILE:
-        return QStringLiteral("Too many open files");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return QStringLiteral("File access denied");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("Disk full");
-    default:
-        return QStringLiteral("I/O error %1").arg(systemError);
-    }
-}
-
 [[noreturn]] void fail(const QString& path, int systemError) {
-    throw FileError(QStringLiteral("Cannot create file \"%1\". %2")
-                        .arg(QDir::toNativeSeparators(path), reason(systemError, path)));
+    throw FileError(
+        QStringLiteral("Cannot create file \"%1\". %2")
+            .arg(QDir::toNativeSeparators(path), TextFile::errorText(systemError, path)));
 }
 
 } // namespace
@@ -58,12 +38,14 @@ void save(const QString& path, const QStringList& lines) {
     const QByteArray bytes = encode(lines);
     const QFileInfo existing(path);
     if (existing.isDir())
-        fail(path, EISDIR);
+        fail(path, EACCES); // a folder stands where the file should go
     if (existing.exists() && !existing.isWritable())
         fail(path, EACCES);
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full) shows in write()'s count; a
+    // buffered flush of QSaveFile would otherwise commit the truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(path, errno ? errno : EIO);
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
