@@ -7,6 +7,7 @@
 #include "ui/Contacts.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ReportWriter.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
@@ -372,6 +373,9 @@ QWidget* TMainForm::buildLowerPanel() {
         pushButton(QStringLiteral("Сохранить расчет "), QStringLiteral("SaveReportButton"));
     setHint(saveReportButton, QStringLiteral("Сохранить расчет"));
     saveReportButton->setEnabled(false);
+    connect(saveReportButton, &QPushButton::clicked, this, [this] {
+        guarded(platform_, [this] { writeCalculationReport(forms_, saveDialog_); });
+    });
     required->addWidget(selectInsulationButton);
     required->addWidget(saveReportButton);
     column->addLayout(required);

@@ -1,18 +1,113 @@
 #include "ui/Unit1.h"
 
+#include "formats/RtfReader.h"
+#include "formats/TextFile.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Widgets.h"
 
-#include <QLabel>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
+
+namespace {
+
+const QColor cream(255, 251, 240);
+
+QList<FileFilter> ownSaveFilters() {
+    return {{QStringLiteral("Текстовые (*.txt)"), QStringLiteral("*.txt")},
+            {QStringLiteral("MWord(.doc)"), QStringLiteral("*.doc")},
+            {QStringLiteral("RTF-формат (*.rtf)"), QStringLiteral("*.rtf")},
+            {QStringLiteral("Таблица Excel"), QStringLiteral("*.xls")},
+            {QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")},
+            {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+}
+
+// Line ends of any kind become the text area's paragraph ends.
+QString withLineFeeds(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+} // namespace
 
 TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Просмотр, редактирование"));
+    resize(725, 686);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, cream);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    saveDialog_.filters = ownSaveFilters();
+    saveDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
+    saveDialog_.defaultExtension = QStringLiteral("txt");
+    saveDialog_.overwritePrompt = true;
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Reports line their columns up with blanks.
+    RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    saveButton = new QPushButton(QStringLiteral("        Сохранить..."), this);
+    saveButton->setObjectName(QStringLiteral("SaveButton"));
+    setHint(saveButton, QStringLiteral("Save As"));
+    saveButton->hide();
+    auto* closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    closeButton->setObjectName(QStringLiteral("CloseButton"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RichEdit1, 1);
+    layout->addLayout(buttons);
+
+    connect(RichEdit1, &QTextEdit::textChanged, saveButton, &QWidget::show);
+    connect(saveButton, &QPushButton::clicked, this,
+            [this] { guarded(forms_.platform, [this] { saveWithDialog(saveDialog_); }); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void TForm1::openFromDialog(FileDialog& dialog) { (void)dialog; }
+void TForm1::load(const QString& path) {
+    const QByteArray bytes = TextFile::readBytes(path);
+    if (RtfReader::looksLikeRtf(bytes))
+        RichEdit1->setHtml(RtfReader::toHtml(bytes));
+    else
+        RichEdit1->setPlainText(withLineFeeds(TextFile::decode(bytes)));
+    saveButton->hide();
+}
 
-void TForm1::saveWithDialog(FileDialog& dialog) { (void)dialog; }
+void TForm1::openFromDialog(FileDialog& dialog) {
+    const std::optional<QString> path = forms_.platform.askOpenFile(dialog);
+    if (!path)
+        return;
+    load(*path);
+    openWindow(this);
+}
 
-void TForm1::showReport(const QString& path) { (void)path; }
+void TForm1::saveWithDialog(FileDialog& dialog) {
+    const std::optional<QString> path = forms_.platform.askSaveFile(dialog);
+    if (!path)
+        return;
+    QString text = RichEdit1->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    TextFile::write(*path, text);
+    forms_.platform.information(QStringLiteral("Записано в файл  ") +
+                                QFileInfo(*path).absoluteFilePath());
+}
+
+void TForm1::showReport(const QString& path) {
+    load(path);
+    openWindow(this);
+}

@@ -5,11 +5,13 @@
 
 #include <QWidget>
 
+class QPushButton;
+class QTextEdit;
 struct Forms;
 
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Forms& forms);
 
     // After the report has been written: load it, hide the save button, open the window.
@@ -19,6 +21,13 @@ public:
     void openFromDialog(FileDialog& dialog);
     void saveWithDialog(FileDialog& dialog);
 
-private:
+  private:
+    // Replaces the text with the file's content (RTF with its formatting);
+    // a file that can't be read leaves the text as it was.
+    void load(const QString& path);
+
     Forms& forms_;
+    QTextEdit* RichEdit1 = nullptr;
+    QPushButton* saveButton = nullptr;
+    FileDialog saveDialog_;
 };

@@ -1,12 +1,191 @@
 #include "ui/Unit8.h"
 
+#include "formats/UserConstructionFiles.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-TForm8::TForm8(Forms& forms) : QWidget(nullptr), forms_(forms) {
+namespace {
+
+FileDialog setDialog() {
+    FileDialog dialog;
+    dialog.filters = {{QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")}};
+    dialog.proposedName = QStringLiteral("Теплотех_х-ки_констр");
+    dialog.defaultExtension = QStringLiteral("rww");
+    dialog.overwritePrompt = false;
+    return dialog;
+}
+
+QToolButton* speedButton(const QString& text, const QString& name, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setObjectName(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumHeight(28);
+    return button;
+}
+
+} // namespace
+
+TForm8::TForm8(Forms& forms)
+    : QWidget(nullptr), forms_(forms), openDialog_(setDialog()), saveDialog_(setDialog()) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Конструкции"));
+    resize(700, 460);
+
+    auto* rule = new QLabel(QStringLiteral("----- Номера строк данных конструкций должны "
+                                           "соответствовать номерам строк коэффициентов !!! -----"),
+                            this);
+    rule->setObjectName(QStringLiteral("RuleLabel"));
+    rule->setAlignment(Qt::AlignCenter);
+    rule->setWordWrap(true);
+    QFont bold = rule->font();
+    bold.setBold(true);
+    rule->setFont(bold);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildColumn(RichEdit1, Label3, 1, QStringLiteral("Конструкция :")), 4);
+    columns->addWidget(
+        buildColumn(RichEdit2, Label4, 2, QStringLiteral("Коэф. тепло- проводности:")), 1);
+    columns->addWidget(buildColumn(RichEdit3, Label5, 3, QStringLiteral("Коэф. тепло- усвоения:")),
+                       1);
+    installDecimalKeyFilter(RichEdit2, forms_.separator());
+
+    SpeedButton1 = speedButton(QStringLiteral("Открыть"), QStringLiteral("SpeedButton1"), this);
+    Button1 = new QPushButton(QStringLiteral("Добавить в файл"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    SpeedButton2 =
+        speedButton(QStringLiteral("Перезаписать?"), QStringLiteral("SpeedButton2"), this);
+    Button2 = new QPushButton(QStringLiteral("Возврат"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    // Opening and appending are offered once the layer window has asked for editing.
+    SpeedButton1->hide();
+    Button1->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(Button1);
+    buttons->addWidget(SpeedButton2);
+    buttons->addStretch(1);
+    buttons->addWidget(Button2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rule);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    Platform& platform = forms_.platform;
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { openSet(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { appendToSet(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            [this, &platform] { guarded(platform, [this] { overwriteSet(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] {
+        hide();
+        openWindow(forms_.form2);
+    });
+    setTabOrder(RichEdit1, RichEdit2);
+    setTabOrder(RichEdit2, RichEdit3);
+}
+
+QWidget* TForm8::buildColumn(QTextEdit*& column, QLabel*& count, int number,
+                             const QString& heading) {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel(heading, box);
+    title->setWordWrap(true);
+    title->setMinimumHeight(title->fontMetrics().height() * 2 + 4);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    column = new QTextEdit(box);
+    column->setObjectName(QStringLiteral("RichEdit%1").arg(number));
+    column->setAcceptRichText(false);
+    column->setTabChangesFocus(true);
+    column->setLineWrapMode(QTextEdit::NoWrap);
+    column->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    count = new QLabel(QStringLiteral("0"), box);
+    count->setObjectName(QStringLiteral("Label%1").arg(number + 2));
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral("Количество строк:"), box));
+    countRow->addWidget(count);
+    countRow->addStretch(1);
+    layout->addWidget(title);
+    layout->addWidget(column, 1);
+    layout->addLayout(countRow);
+    connect(column, &QTextEdit::textChanged, this, &TForm8::updateCounts);
+    return box;
+}
+
+void TForm8::openForEditing() {
+    SpeedButton1->show();
+    Button1->show();
+    openWindow(this);
+}
+
+QString TForm8::columnText(const QTextEdit* column) const {
+    QString text = column->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void TForm8::updateCounts() {
+    Label3->setText(QString::number(ColumnText::lineCount(columnText(RichEdit1))));
+    Label4->setText(QString::number(ColumnText::lineCount(columnText(RichEdit2))));
+    Label5->setText(QString::number(ColumnText::lineCount(columnText(RichEdit3))));
+}
+
+void TForm8::clearColumns() {
+    RichEdit1->clear();
+    RichEdit2->clear();
+    RichEdit3->clear();
+}
+
+void TForm8::showList(const UserConstructionList& list) {
+    const QString lineFeed(QLatin1Char('\n'));
+    RichEdit1->setPlainText(list.names.join(lineFeed));
+    RichEdit2->setPlainText(list.ldValues.join(lineFeed));
+    RichEdit3->setPlainText(list.sValues.join(lineFeed));
+}
+
+void TForm8::openSet() {
+    const std::optional<QString> path = forms_.platform.askOpenFile(openDialog_);
+    if (!path)
+        return;
+    clearColumns();
+    // What was read before a file that failed stays shown.
+    UserConstructionList list;
+    const auto show = qScopeGuard([&] { showList(list); });
+    UserConstructionFiles::load(*path, list);
+}
+
+void TForm8::appendToSet() {
+    const std::optional<QString> path = forms_.platform.askSaveFile(saveDialog_);
+    if (!path)
+        return;
+    UserConstructionFiles::append(
+        *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
+    forms_.platform.information(QStringLiteral("Добавлено в файл  ") + *path);
+    clearColumns();
+}
+
+void TForm8::overwriteSet() {
+    forms_.platform.information(
+        QStringLiteral("Вы действительно хотите перезаписать все пользовательские данные?"));
+    const std::optional<QString> path = forms_.platform.askSaveFile(saveDialog_);
+    if (!path)
+        return;
+    UserConstructionFiles::overwrite(
+        *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
+    forms_.platform.information(QStringLiteral("Записано в файл  ") + *path);
+    clearColumns();
 }

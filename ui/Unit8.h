@@ -1,15 +1,49 @@
 #pragma once
 // The user constructions window: the user's own list of materials.
 
+#include "ui/Platform.h"
+
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class QToolButton;
 struct Forms;
+struct UserConstructionList;
 
 class TForm8 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm8(Forms& forms);
 
-private:
+    // The layer window's "Редактировать пользовательский список": opens this
+    // window with its open and append buttons shown.
+    void openForEditing();
+
+  private:
+    QWidget* buildColumn(QTextEdit*& column, QLabel*& count, int number, const QString& heading);
+    void openSet();
+    void appendToSet();
+    void overwriteSet();
+    void showList(const UserConstructionList& list);
+    void clearColumns();
+    void updateCounts();
+    QString columnText(const QTextEdit* column) const;
+
     Forms& forms_;
+    QTextEdit* RichEdit1 = nullptr; // names
+    QTextEdit* RichEdit2 = nullptr; // Ld values
+    QTextEdit* RichEdit3 = nullptr; // S values
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QToolButton* SpeedButton1 = nullptr; // "Открыть"
+    QPushButton* Button1 = nullptr;      // "Добавить в файл"
+    QToolButton* SpeedButton2 = nullptr; // "Перезаписать?"
+    QPushButton* Button2 = nullptr;      // "Возврат"
+    FileDialog openDialog_;
+    FileDialog saveDialog_;
 };

@@ -82,7 +82,7 @@ void setHint(QAction* action, const QString& hint) {
     action->setStatusTip(longHint(hint));
 }
 
-void installDecimalKeyFilter(QLineEdit* field, QChar separator) {
+void installDecimalKeyFilter(QWidget* field, QChar separator) {
     field->installEventFilter(new DecimalKeyFilter(field, separator));
 }
 

@@ -24,7 +24,7 @@ void setHint(QWidget* widget, const QString& hint);
 void setHint(QAction* action, const QString& hint);
 
 // A typed "." or "," is entered as the locale's decimal separator.
-void installDecimalKeyFilter(QLineEdit* field, QChar separator);
+void installDecimalKeyFilter(QWidget* field, QChar separator);
 
 // A label that acts on a click: links and pictures.
 class ClickableLabel : public QLabel {
