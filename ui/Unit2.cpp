@@ -28,7 +28,7 @@ namespace {
 
 constexpr int layerCount = LayerStack::layerCount;
 constexpr int airGapLayer = 11;
-constexpr int fieldWidth = 72;
+constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
 constexpr Rgb black{0, 0, 0};
 
@@ -156,13 +156,13 @@ TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
 }
 
 void TForm2::buildLayerTable(QGridLayout* grid) {
+    // Column headings in two lines each, so the columns stay as narrow as their fields.
     const QStringList headings = {
-        QStringLiteral("Коэф. тепло- проводности"), QStringLiteral("Коэф. тепло- усвоения"),
-        QStringLiteral("Толщина слоя Dt, мм"), QStringLiteral("Термическ. сопрот-ние"),
-        QStringLiteral("Тепловая инерция")};
+        QStringLiteral("Коэф. тепло-\nпроводности"), QStringLiteral("Коэф. тепло-\nусвоения"),
+        QStringLiteral("Толщина слоя\nDt, мм"), QStringLiteral("Термическ.\nсопрот-ние"),
+        QStringLiteral("Тепловая\nинерция")};
     for (int column = 0; column < headings.size(); ++column) {
-        QLabel* label = boldLabel(headings[column]);
-        label->setWordWrap(true);
+        QLabel* label = plainLabel(headings[column]);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(label, 0, 2 + 2 * column, 1, 2);
     }
@@ -180,7 +180,7 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
     selector->setInsertPolicy(QComboBox::NoInsert);
     selector->setCompleter(nullptr); // what the user types stays exactly as typed
     selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    selector->setMinimumContentsLength(38);
+    selector->setMinimumContentsLength(44);
     if (layer < layerCount) {
         selector->addItems(MaterialCatalogue::names(layer));
         selector->setCurrentIndex(-1);
@@ -348,6 +348,8 @@ void TForm2::chooseMaterial(int layer, int index) {
     ldFields[i]->setText(NumberText::general(stored_.ld[i], forms_.separator()));
     sFields[i]->setText(NumberText::general(stored_.s[i], forms_.separator()));
     forms_.mainForm->writeLayerName(layer, selectors[i]->currentText());
+    if (entry)
+        selectors[i]->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {
         forms_.calculation.airGapTarget = airGapLayer;
         openWindow(forms_.form7);
