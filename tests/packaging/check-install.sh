@@ -1,0 +1,20 @@
+#!/bin/sh
+# Installs the build into a scratch root and validates the desktop entry, the
+# AppStream metadata and the icons, as a software centre would read them.
+set -e
+build="$1"
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root" cmake --install "$build" --prefix /usr > /dev/null
+share="$root/usr/share"
+id=org.example.Vuvuvudozizod
+test -x "$root/usr/bin/vuvuvudozizod" || { echo "no executable installed"; exit 1; }
+for size in 16 32 48 64 128 256; do
+    test -f "$share/icons/hicolor/${size}x${size}/apps/$id.png" || { echo "no ${size}px icon"; exit 1; }
+done
+test -f "$share/icons/hicolor/scalable/apps/$id.svg" || { echo "no scalable icon"; exit 1; }
+desktop-file-validate "$share/applications/$id.desktop"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+grep -q "^Exec=vuvuvudozizod$" "$share/applications/$id.desktop"
+grep -q "^Icon=$id$" "$share/applications/$id.desktop"
+echo "installed files are valid"
