@@ -3,12 +3,14 @@
 #include "core/Calculation.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "formats/UserConstructionFiles.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/Unit3.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
+#include "ui/Unit8.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractItemView>
@@ -117,6 +119,7 @@ class LayerWindowSteps : public LayerStack::Steps {
 TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Сопротивление слоев конструкции"));
+    userListDialog_ = userConstructionsDialog();
 
     auto* layout = new QVBoxLayout(this);
     QLabel* heading = boldLabel(QStringLiteral(
@@ -395,12 +398,38 @@ void TForm2::Timer2Timer() {
     switchOn(*Timer1);
 }
 
-// The user list's behaviour comes with the user constructions file set.
-void TForm2::openUserList() {}
-void TForm2::chooseUserListEntry(int index) {
-    (void)index;
+// The names file of a chosen set becomes the list's entries.
+void TForm2::openUserList() {
+    guarded(forms_.platform, [this] {
+        const std::optional<QString> path = forms_.platform.askOpenFile(userListDialog_);
+        if (!path)
+            return;
+        const QStringList names =
+            UserConstructionFiles::readLines(UserConstructionFiles::namesPath(*path));
+        QComboBox* list = selectors[layerCount - 1];
+        list->clear();
+        list->addItems(names);
+        list->setCurrentIndex(-1);
+        list->setEditText(QStringLiteral("Пользовательский список..."));
+    });
 }
-void TForm2::editUserList() {}
+
+// Entry j takes line j of the set's Ld and S files, read again at every choice.
+void TForm2::chooseUserListEntry(int index) {
+    guarded(forms_.platform, [this, index] {
+        const QString path = userListDialog_.lastPath.isEmpty() ? userListDialog_.proposedName
+                                                                : userListDialog_.lastPath;
+        using namespace UserConstructionFiles;
+        const QStringList ld = readLines(ldPath(path));
+        const QStringList s = readLines(sPath(path));
+        const int i = layerCount - 1;
+        ldFields[i]->setText(UserConstructionList::lineAt(ld, index));
+        sFields[i]->setText(UserConstructionList::lineAt(s, index));
+        forms_.mainForm->writeLayerName(layerCount, selectors[i]->currentText());
+    });
+}
+
+void TForm2::editUserList() { forms_.form8->openForEditing(); }
 
 void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QString& s) {
     const int i = airGapLayer - 1;

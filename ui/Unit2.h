@@ -3,6 +3,7 @@
 
 #include "core/LayerStack.h"
 #include "core/Rgb.h"
+#include "ui/Platform.h"
 
 #include <QWidget>
 
@@ -91,6 +92,7 @@ class TForm2 : public QWidget {
     QPushButton* SpeedButton3 = nullptr; // insulation selection
     QToolButton* SpeedButton1 = nullptr; // open the user list
     QPushButton* SpeedButton2 = nullptr; // edit the user list
+    FileDialog userListDialog_;          // the user list's own open dialog
     QTimer* Timer1 = nullptr;            // blink: dark red and bold
     QTimer* Timer2 = nullptr;            // blink: black again
 };

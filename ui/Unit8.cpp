@@ -14,9 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-FileDialog setDialog() {
+FileDialog userConstructionsDialog() {
     FileDialog dialog;
     dialog.filters = {{QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")}};
     dialog.proposedName = QStringLiteral("Теплотех_х-ки_констр");
@@ -24,6 +22,8 @@ FileDialog setDialog() {
     dialog.overwritePrompt = false;
     return dialog;
 }
+
+namespace {
 
 QToolButton* speedButton(const QString& text, const QString& name, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -37,7 +37,8 @@ QToolButton* speedButton(const QString& text, const QString& name, QWidget* pare
 } // namespace
 
 TForm8::TForm8(Forms& forms)
-    : QWidget(nullptr), forms_(forms), openDialog_(setDialog()), saveDialog_(setDialog()) {
+    : QWidget(nullptr), forms_(forms), openDialog_(userConstructionsDialog()),
+      saveDialog_(userConstructionsDialog()) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Конструкции"));
     resize(700, 460);

@@ -14,6 +14,9 @@ class QToolButton;
 struct Forms;
 struct UserConstructionList;
 
+// The file dialog of a user constructions file set, as every window that opens one shows it.
+FileDialog userConstructionsDialog();
+
 class TForm8 : public QWidget {
     Q_OBJECT
   public:
