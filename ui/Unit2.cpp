@@ -219,7 +219,6 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
         QLabel* caption = plainLabel(indexed(prefixes[column], layer));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(fields[column]);
-        fieldCaptions[column][i] = caption;
         grid->addWidget(caption, row, 2 + 2 * column);
         grid->addWidget(fields[column], row, 3 + 2 * column);
         if (hiddenLayer(layer)) {
@@ -429,7 +428,9 @@ void TForm2::chooseUserListEntry(int index) {
     });
 }
 
-void TForm2::editUserList() { forms_.form8->openForEditing(); }
+void TForm2::editUserList() {
+    forms_.form8->openForEditing();
+}
 
 void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QString& s) {
     const int i = airGapLayer - 1;

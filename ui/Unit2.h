@@ -73,13 +73,12 @@ class TForm2 : public QWidget {
     bool layer11AirGap_ = false;
 
     template <class T> using Row = std::array<T*, LayerStack::layerCount>;
-    Row<QComboBox> selectors{};     // ComboBox1 .. ComboBox12
-    Row<QLineEdit> ldFields{};      // Edit1 .. Edit12
-    Row<QLineEdit> sFields{};       // Edit39 .. Edit50
-    Row<QLineEdit> dtFields{};      // Edit13 .. Edit24
-    Row<QLineEdit> rFields{};       // Edit25 .. Edit36
-    Row<QLineEdit> dFields{};       // Edit52 .. Edit63
-    Row<QLabel> fieldCaptions[5]{}; // "Ld1", "S1", "Dt1", "R1", "D1" ...
+    Row<QComboBox> selectors{}; // ComboBox1 .. ComboBox12
+    Row<QLineEdit> ldFields{};  // Edit1 .. Edit12
+    Row<QLineEdit> sFields{};   // Edit39 .. Edit50
+    Row<QLineEdit> dtFields{};  // Edit13 .. Edit24
+    Row<QLineEdit> rFields{};   // Edit25 .. Edit36
+    Row<QLineEdit> dFields{};   // Edit52 .. Edit63
 
     QLineEdit* Edit37 = nullptr;         // Rk
     QLineEdit* Edit38 = nullptr;         // total thickness
