@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds the fuzz targets with clang and runs each for SECONDS (default 15) on a
+# copy of its seed corpus. A crash or a broken invariant fails the run and leaves
+# the input in build-fuzz/crashes/. Long run: tools/fuzz.sh 3600
+set -e
+cd "$(dirname "$0")/.."
+seconds="${1:-15}"
+if [ ! -f build-fuzz/build.ninja ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVUV_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
+fi
+cmake --build build-fuzz --target fuzzers
+mkdir -p build-fuzz/crashes
+for target in number rtf text userfiles; do
+    corpus="build-fuzz/corpus/$target"
+    mkdir -p "$corpus"
+    cp -n fuzz/corpus/$target/* "$corpus"/ 2>/dev/null || true
+    echo "fuzzing $target for $seconds s"
+    build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="build-fuzz/crashes/$target-" -print_final_stats=0 "$corpus" \
+        > "build-fuzz/$target.log" 2>&1 || { tail -40 "build-fuzz/$target.log"; exit 1; }
+    grep -E "^#[0-9]+.*DONE" "build-fuzz/$target.log" | tail -1
+done
