@@ -143,13 +143,12 @@ QWidget* TForm3::buildBuildingChoice() {
         group->addButton(choice);
         layout->addWidget(choice);
     }
-    Platform& platform = forms_.platform;
     connect(RadioButton1, &QRadioButton::clicked, this,
-            [this, &platform] { guarded(platform, [this] { showResidentialLayout(); }); });
+            [this] { guarded(forms_.platform, [this] { showResidentialLayout(); }); });
     connect(RadioButton2, &QRadioButton::clicked, this,
-            [this, &platform] { guarded(platform, [this] { showProductionLayout(); }); });
+            [this] { guarded(forms_.platform, [this] { showProductionLayout(); }); });
     connect(RadioButton3, &QRadioButton::clicked, this,
-            [this, &platform] { guarded(platform, [this] { chooseWallsBetweenFlats(); }); });
+            [this] { guarded(forms_.platform, [this] { chooseWallsBetweenFlats(); }); });
     return row;
 }
 
@@ -186,9 +185,8 @@ QWidget* TForm3::buildProductionInputs() {
     grid->addWidget(Button3, 3, 0, 1, 7, Qt::AlignLeft);
     grid->setColumnStretch(6, 1);
 
-    Platform& platform = forms_.platform;
     connect(Edit2, &QLineEdit::textChanged, this,
-            [this, &platform] { guarded(platform, [this] { inertiaChanged(); }); });
+            [this] { guarded(forms_.platform, [this] { inertiaChanged(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
     connect(Button3, &QPushButton::clicked, this, [this] { switchOn(*Timer2); });
     return inputs;
@@ -211,14 +209,12 @@ QWidget* TForm3::buildResultRow() {
     layout->addWidget(Edit1);
     layout->addSpacing(12);
     layout->addWidget(Button1);
-    Platform& platform = forms_.platform;
     connect(Button1, &QPushButton::clicked, this,
-            [this, &platform] { guarded(platform, [this] { accept(); }); });
+            [this] { guarded(forms_.platform, [this] { accept(); }); });
     return row;
 }
 
 void TForm3::connectLists() {
-    Platform& platform = forms_.platform;
     // A list changes when the user picks an item from it or types into it.
     auto onChange = [this](QComboBox* box, auto action) {
         connect(box, &QComboBox::activated, this, action);
@@ -232,9 +228,9 @@ void TForm3::connectLists() {
     // Ticking or unticking, by the user or by a switch of layout, repeats the lookup.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { switchOn(*Timer1); });
     connect(Timer1, &QTimer::timeout, this,
-            [this, &platform] { guarded(platform, [this] { residentialLookup(); }); });
+            [this] { guarded(forms_.platform, [this] { residentialLookup(); }); });
     connect(Timer2, &QTimer::timeout, this,
-            [this, &platform] { guarded(platform, [this] { productionLookup(); }); });
+            [this] { guarded(forms_.platform, [this] { productionLookup(); }); });
 }
 
 void TForm3::showResidentialLayout() {

@@ -60,7 +60,7 @@ TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QStringLiteral("Тип конструкции ..."));
     ComboBox1->lineEdit()->setCursorPosition(0);
-    ComboBox1->setMinimumContentsLength(50);
+    ComboBox1->setMinimumContentsLength(64);
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     Edit1 = displayField(QStringLiteral("Edit1"));
@@ -85,12 +85,11 @@ TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    Platform& platform = forms_.platform;
-    auto changed = [this, &platform] { guarded(platform, [this] { typeChanged(); }); };
+    auto changed = [this] { guarded(forms_.platform, [this] { typeChanged(); }); };
     connect(ComboBox1, &QComboBox::activated, this, changed);
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, changed);
     connect(acceptButton, &QPushButton::clicked, this,
-            [this, &platform] { guarded(platform, [this] { accept(); }); });
+            [this] { guarded(forms_.platform, [this] { accept(); }); });
 }
 
 void TForm4::typeChanged() {

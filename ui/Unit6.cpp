@@ -39,7 +39,8 @@ QLineEdit* numberField(const QString& name) {
     QFont font = field->font();
     font.setBold(true);
     field->setFont(font);
-    field->setMaximumWidth(80);
+    field->setMinimumWidth(70);
+    field->setMaximumWidth(90);
     return field;
 }
 
@@ -51,7 +52,7 @@ QComboBox* list(const QString& name, const QStringList& items, const QString& pr
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(18);
+    box->setMinimumContentsLength(44);
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setEditText(prompt);
@@ -116,12 +117,12 @@ void TForm6::buildTemperatureRows(QGridLayout* grid) {
     const QString caption = QStringLiteral("Расчетная температура воздуха,оС");
     grid->addWidget(label(caption, QStringLiteral("Tv1Caption")), 0, 0);
     grid->addWidget(label(QStringLiteral("tв1"), QStringLiteral("Tv1Label")), 0, 1);
-    grid->addWidget(ComboBox1, 0, 2, 1, 2);
-    grid->addWidget(Edit1, 0, 4);
+    grid->addWidget(ComboBox1, 0, 2);
+    grid->addWidget(Edit1, 0, 3);
     grid->addWidget(label(caption, QStringLiteral("Tv2Caption")), 1, 0);
     grid->addWidget(label(QStringLiteral("tв2"), QStringLiteral("Tv2Label")), 1, 1);
-    grid->addWidget(ComboBox2, 1, 2, 1, 2);
-    grid->addWidget(Edit2, 1, 4);
+    grid->addWidget(ComboBox2, 1, 2);
+    grid->addWidget(Edit2, 1, 3);
 
     // A list changes when the user picks an item from it or types into it.
     for (auto [box, temperature, field] :
@@ -148,10 +149,11 @@ void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
                           QStringLiteral("DeltaTcrCaption")),
                     2, 0);
     grid->addWidget(label(QStringLiteral("DtTcr"), QStringLiteral("DeltaTcrLabel")), 2, 1);
+    // The purpose and, below it, the kind of construction that picks the cell.
     grid->addWidget(ComboBox3, 2, 2);
-    grid->addWidget(ComboBox4, 2, 3);
-    grid->addWidget(Edit3, 2, 4);
-    grid->addWidget(Label11, 2, 5);
+    grid->addWidget(ComboBox4, 3, 2);
+    grid->addWidget(Edit3, 2, 3);
+    grid->addWidget(Label11, 2, 4);
 
     auto changed = [this] { guarded(forms_.platform, [this] { kindChanged(); }); };
     connect(ComboBox4, &QComboBox::activated, this, changed);
@@ -165,17 +167,17 @@ void TForm6::buildResultRows(QGridLayout* grid) {
     auto* calculate = button(QStringLiteral("Расчет Rq min !"), QStringLiteral("Button4"));
     auto* acceptButton = button(QStringLiteral("Принять"), QStringLiteral("Button2"));
     grid->addWidget(
-        label(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."), QStringLiteral("AlphaCaption")), 3,
+        label(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."), QStringLiteral("AlphaCaption")), 4,
         0);
-    grid->addWidget(label(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 3, 1);
-    grid->addWidget(choose, 3, 3, Qt::AlignRight);
-    grid->addWidget(Edit4, 3, 4);
+    grid->addWidget(label(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 4, 1);
+    grid->addWidget(choose, 4, 2, Qt::AlignRight);
+    grid->addWidget(Edit4, 4, 3);
     grid->addWidget(
-        label(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 4, 0);
-    grid->addWidget(label(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 4, 1);
-    grid->addWidget(calculate, 4, 3, Qt::AlignRight);
-    grid->addWidget(Edit5, 4, 4);
-    grid->addWidget(acceptButton, 4, 5);
+        label(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 5, 0);
+    grid->addWidget(label(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 5, 1);
+    grid->addWidget(calculate, 5, 2, Qt::AlignRight);
+    grid->addWidget(Edit5, 5, 3);
+    grid->addWidget(acceptButton, 5, 4);
 
     connect(choose, &QPushButton::clicked, this, [this] { openWindow(forms_.form4); });
     connect(calculate, &QPushButton::clicked, this,
@@ -207,9 +209,8 @@ void TForm6::compute() {
     tv2_ = NumberText::parse(Edit2->text(), separator);
     deltaTcr_ = NumberText::parse(Edit3->text(), separator);
     alphaInt1_ = NumberText::parse(Edit4->text(), separator);
-    const double result = PartitionRqmin::rqmin(tv1_, tv2_, deltaTcr_, alphaInt1_);
-    Edit5->setText(NumberText::fixed(result, 4, 2, separator));
-    rqmin_ = result;
+    rqmin_ = PartitionRqmin::rqmin(tv1_, tv2_, deltaTcr_, alphaInt1_);
+    Edit5->setText(NumberText::fixed(rqmin_, 4, 2, separator));
 }
 
 // Writes the last computed value, not whatever was typed into the result field.
