@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 FileDialog userConstructionsDialog() {
@@ -25,13 +24,10 @@ FileDialog userConstructionsDialog() {
 
 namespace {
 
-QToolButton* speedButton(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(text);
-    button->setObjectName(name);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setMinimumHeight(28);
-    return button;
+QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
+    auto* created = new QPushButton(text, parent);
+    created->setObjectName(name);
+    return created;
 }
 
 } // namespace
@@ -61,13 +57,10 @@ TForm8::TForm8(Forms& forms)
                        1);
     installDecimalKeyFilter(RichEdit2, forms_.separator());
 
-    SpeedButton1 = speedButton(QStringLiteral("Открыть"), QStringLiteral("SpeedButton1"), this);
-    Button1 = new QPushButton(QStringLiteral("Добавить в файл"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    SpeedButton2 =
-        speedButton(QStringLiteral("Перезаписать?"), QStringLiteral("SpeedButton2"), this);
-    Button2 = new QPushButton(QStringLiteral("Возврат"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    SpeedButton1 = button(QStringLiteral("Открыть"), QStringLiteral("SpeedButton1"), this);
+    Button1 = button(QStringLiteral("Добавить в файл"), QStringLiteral("Button1"), this);
+    SpeedButton2 = button(QStringLiteral("Перезаписать?"), QStringLiteral("SpeedButton2"), this);
+    Button2 = button(QStringLiteral("Возврат"), QStringLiteral("Button2"), this);
     // Opening and appending are offered once the layer window has asked for editing.
     SpeedButton1->hide();
     Button1->hide();
@@ -85,11 +78,11 @@ TForm8::TForm8(Forms& forms)
     layout->addLayout(buttons);
 
     Platform& platform = forms_.platform;
-    connect(SpeedButton1, &QToolButton::clicked, this,
+    connect(SpeedButton1, &QPushButton::clicked, this,
             [this, &platform] { guarded(platform, [this] { openSet(); }); });
     connect(Button1, &QPushButton::clicked, this,
             [this, &platform] { guarded(platform, [this] { appendToSet(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this,
+    connect(SpeedButton2, &QPushButton::clicked, this,
             [this, &platform] { guarded(platform, [this] { overwriteSet(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] {
         hide();

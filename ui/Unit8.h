@@ -10,7 +10,6 @@
 class QLabel;
 class QPushButton;
 class QTextEdit;
-class QToolButton;
 struct Forms;
 struct UserConstructionList;
 
@@ -43,9 +42,9 @@ class TForm8 : public QWidget {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
-    QToolButton* SpeedButton1 = nullptr; // "Открыть"
+    QPushButton* SpeedButton1 = nullptr; // "Открыть"
     QPushButton* Button1 = nullptr;      // "Добавить в файл"
-    QToolButton* SpeedButton2 = nullptr; // "Перезаписать?"
+    QPushButton* SpeedButton2 = nullptr; // "Перезаписать?"
     QPushButton* Button2 = nullptr;      // "Возврат"
     FileDialog openDialog_;
     FileDialog saveDialog_;
