@@ -146,6 +146,7 @@ void TForm5::ComboBox1Change(int index) {
     const auto& product = InsulationSelection::products().at(index);
     const QChar separator = forms_.separator();
     Timer1->stop();
+    Label5->setText(InsulationSelection::unknownThickness); // until its first step
     Label2->setText(NumberText::general(product.ld, separator));
     Label4->setText(NumberText::general(product.s, separator));
     GroupBox1->setTitle(product.name);
@@ -161,9 +162,11 @@ void TForm5::ComboBox1Change(int index) {
     switchOn(*Timer1);
 }
 
-// One search step: confirm the thickness in layer 12, or try 10 mm more.
+// One search step: confirm the thickness in layer 12, or try 10 mm more. The
+// window claims a thickness only once a completed check has judged it.
 void TForm5::Timer1Timer() {
     Timer1->stop();
+    Label5->setText(InsulationSelection::unknownThickness);
     const QChar separator = forms_.separator();
     TForm2& layers = *forms_.form2;
     QString tried = layers.thickness(12);
@@ -171,12 +174,12 @@ void TForm5::Timer1Timer() {
     if (thickness < 0)
         tried = NumberText::general(0, separator); // layers that suffice need no board
 
-    Label5->setText(InsulationSelection::thicknessText(tried));
     layers.writeThickness(12, tried);
     layers.pressCalculate();
     forms_.mainForm->writeLayerName(12, GroupBox1->title());
     if (!checkIsCurrent())
-        return stopUnconfirmed();
+        return;
+    Label5->setText(InsulationSelection::thicknessText(tried));
     if (verdictMet())
         return;
 

@@ -257,6 +257,7 @@ void SelectionWindowsTest::failingStepStopsTheSearchWithItsErrorOnce() {
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("'38o' is not a valid floating point value."));
     QVERIFY(!form5->searching());
+    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ")); // the failed step confirmed nothing
     QTest::qWait(1200);
     QCOMPARE(platform.messages.size(), 1);
 }
