@@ -39,29 +39,6 @@ QPushButton* button(const QString& text, const QString& name) {
     return result;
 }
 
-// An editable list that shows its prompt until the user picks an item.
-QComboBox* list(const QString& name, const QStringList& items, const QString& prompt,
-                int visibleItems) {
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setMaxVisibleItems(visibleItems);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(prompt);
-    box->lineEdit()->setCursorPosition(0);
-    return box;
-}
-
-// The selected item, or -1 when the shown text is typed or the prompt.
-int selection(const QComboBox* box) {
-    const int index = box->currentIndex();
-    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
-}
-
 void timer(QTimer*& slot, const QString& name, QObject* parent) {
     slot = new QTimer(parent);
     slot->setObjectName(name);
@@ -89,8 +66,9 @@ TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addWidget(buildZoneRow());
     layout->addWidget(buildBuildingChoice());
 
-    ComboBox1 = list(QStringLiteral("ComboBox1"), RequiredResistance::residentialItems(),
-                     envelopePrompt, 15);
+    ComboBox1 = editableList(QStringLiteral("ComboBox1"), RequiredResistance::residentialItems(),
+                             envelopePrompt);
+    ComboBox1->setMaxVisibleItems(15);
     ComboBox1->setMinimumContentsLength(60);
     layout->addWidget(ComboBox1);
     layout->addWidget(buildProductionInputs());
@@ -110,11 +88,13 @@ QWidget* TForm3::buildZoneRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    ComboBox13 = list(QStringLiteral("ComboBox13"), RequiredResistance::zoneItems(), QString(), 4);
+    ComboBox13 =
+        editableList(QStringLiteral("ComboBox13"), RequiredResistance::zoneItems(), QString());
     ComboBox13->setCurrentIndex(0);
     ComboBox13->setMinimumContentsLength(5);
-    ComboBox4 = list(QStringLiteral("ComboBox4"), RequiredResistance::cityItems(),
-                     QStringLiteral(" Выбрать город ..."), 25);
+    ComboBox4 = editableList(QStringLiteral("ComboBox4"), RequiredResistance::cityItems(),
+                             QStringLiteral(" Выбрать город ..."));
+    ComboBox4->setMaxVisibleItems(25);
     ComboBox4->setMinimumContentsLength(24);
     QLabel* zoneCaption = label(QStringLiteral("Температурная зона"), QStringLiteral("ZoneLabel"));
     zoneCaption->setBuddy(ComboBox13);
@@ -156,10 +136,10 @@ QWidget* TForm3::buildProductionInputs() {
     auto* inputs = new QWidget;
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(0, 0, 0, 0);
-    ComboBox2 = list(QStringLiteral("ComboBox2"), RequiredResistance::productionKindItems(),
-                     envelopePrompt, 8);
-    ComboBox3 = list(QStringLiteral("ComboBox3"), RequiredResistance::regimeItems(),
-                     QStringLiteral("Режим"), 8);
+    ComboBox2 = editableList(QStringLiteral("ComboBox2"), RequiredResistance::productionKindItems(),
+                             envelopePrompt);
+    ComboBox3 = editableList(QStringLiteral("ComboBox3"), RequiredResistance::regimeItems(),
+                             QStringLiteral("Режим"));
     grid->addWidget(ComboBox2, 0, 0, 1, 7);
     grid->addWidget(ComboBox3, 1, 0, 1, 7);
 
@@ -215,16 +195,11 @@ QWidget* TForm3::buildResultRow() {
 }
 
 void TForm3::connectLists() {
-    // A list changes when the user picks an item from it or types into it.
-    auto onChange = [this](QComboBox* box, auto action) {
-        connect(box, &QComboBox::activated, this, action);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, action);
-    };
-    onChange(ComboBox13, [this] { zoneChanged(); });
-    onChange(ComboBox4, [this] { cityChanged(); });
-    onChange(ComboBox1, [this] { switchOn(*Timer1); });
-    onChange(ComboBox2, [this] { productionListChanged(ComboBox2, productionKind_); });
-    onChange(ComboBox3, [this] { productionListChanged(ComboBox3, regime_); });
+    onUserChange(ComboBox13, this, [this] { zoneChanged(); });
+    onUserChange(ComboBox4, this, [this] { cityChanged(); });
+    onUserChange(ComboBox1, this, [this] { switchOn(*Timer1); });
+    onUserChange(ComboBox2, this, [this] { productionListChanged(ComboBox2, productionKind_); });
+    onUserChange(ComboBox3, this, [this] { productionListChanged(ComboBox3, regime_); });
     // Ticking or unticking, by the user or by a switch of layout, repeats the lookup.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { switchOn(*Timer1); });
     connect(Timer1, &QTimer::timeout, this,
@@ -270,7 +245,7 @@ QList<QWidget*> TForm3::productionControls() const {
 }
 
 void TForm3::productionListChanged(QComboBox* box, int& value) {
-    const int index = selection(box);
+    const int index = pickedIndex(box);
     if (index >= 0 && index <= 2)
         value = index;
     switchOn(*Timer2);
@@ -285,7 +260,7 @@ void TForm3::zoneChanged() {
 }
 
 void TForm3::cityChanged() {
-    if (const auto zone = RequiredResistance::CityZone(selection(ComboBox4)))
+    if (const auto zone = RequiredResistance::CityZone(pickedIndex(ComboBox4)))
         ComboBox13->setCurrentIndex(*zone);
     zoneChanged();
 }
@@ -301,7 +276,7 @@ void TForm3::residentialLookup() {
     // The factor applies to a value just taken from the table, so that lookups
     // without a table row do not shrink the kept value again and again.
     if (const auto value =
-            RequiredResistance::ResidentialRqmin(selection(ComboBox1), selection(ComboBox13)))
+            RequiredResistance::ResidentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13)))
         rqmin_ =
             CheckBox1->isChecked() ? *value * RequiredResistance::reconstructionFactor : *value;
     showLookupResult(ComboBox1->currentText());
@@ -309,7 +284,7 @@ void TForm3::residentialLookup() {
 
 void TForm3::productionLookup() {
     Timer2->stop();
-    const int zone = selection(ComboBox13);
+    const int zone = pickedIndex(ComboBox13);
     inertia_ = NumberText::parse(Edit2->text(), forms_.separator());
     if (const auto value =
             RequiredResistance::ProductionRqmin(productionKind_, regime_, zone, inertia_))

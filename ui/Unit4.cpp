@@ -39,29 +39,15 @@ QLineEdit* displayField(const QString& name) {
     return field;
 }
 
-// The selected item, or -1 when the shown text is typed or the prompt.
-int selection(const QComboBox* box) {
-    const int index = box->currentIndex();
-    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
-}
-
 } // namespace
 
 TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Коэффициенты теплоотдачи"));
 
-    ComboBox1 = new QComboBox;
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setCompleter(nullptr);
-    ComboBox1->addItems(SurfaceCoefficients::typeItems());
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setEditText(QStringLiteral("Тип конструкции ..."));
-    ComboBox1->lineEdit()->setCursorPosition(0);
+    ComboBox1 = editableList(QStringLiteral("ComboBox1"), SurfaceCoefficients::typeItems(),
+                             QStringLiteral("Тип конструкции ..."));
     ComboBox1->setMinimumContentsLength(64);
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     Edit1 = displayField(QStringLiteral("Edit1"));
     Edit2 = displayField(QStringLiteral("Edit2"));
@@ -85,15 +71,13 @@ TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    auto changed = [this] { guarded(forms_.platform, [this] { typeChanged(); }); };
-    connect(ComboBox1, &QComboBox::activated, this, changed);
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, changed);
+    onUserChange(ComboBox1, this, [this] { guarded(forms_.platform, [this] { typeChanged(); }); });
     connect(acceptButton, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { accept(); }); });
 }
 
 void TForm4::typeChanged() {
-    if (const auto pair = SurfaceCoefficients::forType(selection(ComboBox1))) {
+    if (const auto pair = SurfaceCoefficients::forType(pickedIndex(ComboBox1))) {
         alphaExt_ = pair->alphaExt;
         alphaInt_ = pair->alphaInt;
     }

@@ -44,26 +44,10 @@ QLineEdit* numberField(const QString& name) {
     return field;
 }
 
-// An editable list that shows its prompt until the user picks an item.
 QComboBox* list(const QString& name, const QStringList& items, const QString& prompt) {
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QComboBox* box = editableList(name, items, prompt);
     box->setMinimumContentsLength(44);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(prompt);
-    box->lineEdit()->setCursorPosition(0);
     return box;
-}
-
-// The selected item, or -1 when the shown text is typed or the prompt.
-int selection(const QComboBox* box) {
-    const int index = box->currentIndex();
-    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
 }
 
 } // namespace
@@ -124,17 +108,12 @@ void TForm6::buildTemperatureRows(QGridLayout* grid) {
     grid->addWidget(ComboBox2, 1, 2);
     grid->addWidget(Edit2, 1, 3);
 
-    // A list changes when the user picks an item from it or types into it.
-    for (auto [box, temperature, field] :
-         {std::tuple{ComboBox1, &tv1_, Edit1}, std::tuple{ComboBox2, &tv2_, Edit2}}) {
-        auto changed = [this, box, temperature, field] {
-            guarded(forms_.platform, [this, box, temperature, field] {
-                temperatureChosen(box, *temperature, field);
-            });
-        };
-        connect(box, &QComboBox::activated, this, changed);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, changed);
-    }
+    onUserChange(ComboBox1, this, [this] {
+        guarded(forms_.platform, [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
+    });
+    onUserChange(ComboBox2, this, [this] {
+        guarded(forms_.platform, [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
+    });
 }
 
 void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
@@ -155,9 +134,7 @@ void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
     grid->addWidget(Edit3, 2, 3);
     grid->addWidget(Label11, 2, 4);
 
-    auto changed = [this] { guarded(forms_.platform, [this] { kindChanged(); }); };
-    connect(ComboBox4, &QComboBox::activated, this, changed);
-    connect(ComboBox4->lineEdit(), &QLineEdit::textEdited, this, changed);
+    onUserChange(ComboBox4, this, [this] { guarded(forms_.platform, [this] { kindChanged(); }); });
 }
 
 void TForm6::buildResultRows(QGridLayout* grid) {
@@ -187,13 +164,14 @@ void TForm6::buildResultRows(QGridLayout* grid) {
 }
 
 void TForm6::temperatureChosen(const QComboBox* list, double& temperature, QLineEdit* field) {
-    if (const auto value = PartitionRqmin::airTemperature(selection(list)))
+    if (const auto value = PartitionRqmin::airTemperature(pickedIndex(list)))
         temperature = *value;
     field->setText(NumberText::general(temperature, forms_.separator()));
 }
 
 void TForm6::kindChanged() {
-    if (const auto cell = PartitionRqmin::deltaTcr(selection(ComboBox4), selection(ComboBox3))) {
+    if (const auto cell =
+            PartitionRqmin::deltaTcr(pickedIndex(ComboBox4), pickedIndex(ComboBox3))) {
         deltaTcr_ = cell->value;
         Label11->setText(cell->hint);
         Label11->setVisible(!cell->hint.isEmpty());

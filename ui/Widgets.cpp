@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -90,4 +91,33 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+QComboBox* editableList(const QString& name, const QStringList& items, const QString& prompt) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr); // typed text stays as typed
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    list->setEditText(prompt);
+    list->lineEdit()->setCursorPosition(0);
+    return list;
+}
+
+int pickedIndex(const QComboBox* list) {
+    const int index = list->currentIndex();
+    return index >= 0 && list->currentText() == list->itemText(index) ? index : -1;
+}
+
+void onUserChange(QComboBox* list, QObject* context, const std::function<void()>& action) {
+    QObject::connect(list, &QComboBox::activated, context, [list, action](int index) {
+        // Picking the item already selected after typing over it shows the item again.
+        if (index >= 0 && list->currentText() != list->itemText(index))
+            list->setEditText(list->itemText(index));
+        action();
+    });
+    QObject::connect(list->lineEdit(), &QLineEdit::textEdited, context, [action] { action(); });
 }

@@ -4,9 +4,13 @@
 #include "core/Rgb.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
+class QComboBox;
 class QLineEdit;
 class QTimer;
 
@@ -39,3 +43,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// An editable drop-down list that shows its prompt as text until the user picks an item.
+QComboBox* editableList(const QString& name, const QStringList& items, const QString& prompt);
+// The picked item, or -1 while the list shows typed text or its prompt.
+int pickedIndex(const QComboBox* list);
+// Runs the action when the user picks an item from the list or types into it.
+void onUserChange(QComboBox* list, QObject* context, const std::function<void()>& action);

@@ -44,6 +44,7 @@ void choose(QWidget* window, const char* name, int index) {
     auto* list = find<QComboBox>(window, name);
     list->setCurrentIndex(index);
     emit list->activated(index);
+    emit list->textActivated(list->itemText(index));
 }
 
 // The user types over the whole text of a field or editable list, key by key.
@@ -390,6 +391,11 @@ void RequirementWindowsTest::coefficientsAcceptTheLookedUpPair() {
     click(form4, "Button1");
     QCOMPARE(main->findChild<QLabel*>("Label18")->text(), QStringLiteral("Свой тип"));
     QCOMPARE(text(form6, "Edit4"), QStringLiteral("7,600"));
+
+    // Picking the item that was typed over shows it again.
+    form4->show();
+    choose(form4, "ComboBox1", 1);
+    QCOMPARE(text(form4, "ComboBox1"), QString(56, QLatin1Char('-')));
 }
 
 void RequirementWindowsTest::coefficientsWithoutChoice() {
