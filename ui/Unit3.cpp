@@ -183,7 +183,6 @@ QWidget* TForm3::buildResultRow() {
     caption->setBuddy(Edit1);
     Button1 = button(QStringLiteral("Принять"), QStringLiteral("Button1"));
     Button1->setEnabled(false);
-    Button1->setDefault(true);
     layout->addStretch(1);
     layout->addWidget(caption);
     layout->addWidget(Edit1);

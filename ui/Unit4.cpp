@@ -53,7 +53,6 @@ TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     Edit2 = displayField(QStringLiteral("Edit2"));
     auto* acceptButton = new QPushButton(QStringLiteral("Принять"));
     acceptButton->setObjectName(QStringLiteral("Button1"));
-    acceptButton->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ComboBox1);
