@@ -55,6 +55,7 @@ TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), for
         layout->addWidget(details);
     }
     layout->addStretch(1);
+    layout->setContentsMargins(16, 12, 16, 14);
 
     Timer1 = blinkTimer(this, QStringLiteral("Timer1"));
     Timer2 = blinkTimer(this, QStringLiteral("Timer2"));

@@ -64,6 +64,8 @@ TForm5::TForm5(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms
     layout->addWidget(buildThicknessPanel());
     layout->addWidget(buildButtons());
     layout->addStretch(1);
+    layout->setContentsMargins(14, 12, 14, 12);
+    setMinimumWidth(400);
     setTabOrder(ComboBox1, Button4);
     setTabOrder(Button4, Button3);
     setTabOrder(Button3, Button2);

@@ -58,6 +58,7 @@ TForm9::TForm9(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms
     layout->addWidget(buildResults());
     layout->addWidget(buildButtons());
     layout->addStretch(1);
+    layout->setContentsMargins(14, 12, 14, 12);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, Button1);
     setTabOrder(Button1, Button2);
