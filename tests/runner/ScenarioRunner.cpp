@@ -6,6 +6,7 @@
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
+#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -135,29 +136,6 @@ QStringList namesOf(QObject* object) {
     }
     names.removeAll(QString());
     return names;
-}
-
-// The key a user presses for a character, with the character as its text.
-void sendCharacter(QWidget* target, QChar c) {
-    int key = c.toUpper().unicode();
-    QString text(c);
-    if (c == QLatin1Char('\n')) {
-        key = Qt::Key_Return;
-        text = QStringLiteral("\r");
-    } else if (c == QLatin1Char('\t')) {
-        key = Qt::Key_Tab;
-    }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
-
-void sendKey(QWidget* target, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
 }
 
 QString readWindows1251(const QByteArray& bytes) {
@@ -443,7 +421,7 @@ void ScenarioRunner::typeText(const Command& c, bool replaceAll) {
                               .arg(quoted(c.arg(1))));
     }
     for (QChar character : c.arg(2))
-        sendCharacter(target, character);
+        Typing::typeCharacter(target, character);
 }
 
 void ScenarioRunner::clearText(const Command& c) {
@@ -459,7 +437,7 @@ void ScenarioRunner::clearText(const Command& c) {
     else
         throw StepFailure(QStringLiteral("%1 is not a field the user can clear")
                               .arg(quoted(c.arg(1))));
-    sendKey(target, Qt::Key_Delete);
+    Typing::sendKey(target, Qt::Key_Delete);
 }
 
 void ScenarioRunner::choose(const Command& c) {
@@ -482,6 +460,9 @@ void ScenarioRunner::choose(const Command& c) {
     }
     combo->setFocus(Qt::OtherFocusReason);
     combo->setCurrentIndex(index);
+    // Picking the current item again puts its text back over anything typed.
+    if (combo->isEditable() && combo->lineEdit()->text() != combo->itemText(index))
+        combo->lineEdit()->setText(combo->itemText(index));
     emit combo->activated(index);
     emit combo->textActivated(combo->itemText(index));
 }
