@@ -88,6 +88,7 @@ class SelectionWindowsTest : public QObject {
     void estimateLandsOnTheFinalThicknessOrOneStepBelow_data();
     void estimateLandsOnTheFinalThicknessOrOneStepBelow();
     void layersThatSufficeNeedNoBoard();
+    void searchThatCannotProgressEnds();
     void checkThatCannotRunStopsTheSearchWithItsErrorOnce();
     void failingStepStopsTheSearchWithItsErrorOnce();
     void selectionButtonsOpenTheirWindows();
@@ -227,6 +228,24 @@ void SelectionWindowsTest::layersThatSufficeNeedNoBoard() {
     QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 2000);
     QCOMPARE(text(form5, "Label5"), QStringLiteral("0 мм"));
     QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("0"));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+// A layer 12 without conductivity counts as Ld 1000: 10 mm more adds nothing
+// that the shown Rk could reflect, so the search gives up instead of running on.
+void SelectionWindowsTest::searchThatCannotProgressEnds() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    setUpWall(program, "2,200", brickWall);
+    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TForm5* form5 = program.forms().form5;
+    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    program.forms().form2->writeLd(12, "0");
+    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 1500);
+    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
+    QCOMPARE(program.forms().form2->verdictColor(), red);
+    QTest::qWait(1100);
+    QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("100"));
     QVERIFY(platform.messages.isEmpty());
 }
 
