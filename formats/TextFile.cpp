@@ -91,7 +91,9 @@ namespace TextFile {
 QByteArray encode(const QString& text) {
     QStringEncoder encoder(codePage);
     const QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
+    // Windows-1251 bytes that happen to form valid UTF-8 would read back as
+    // other letters: such a text is written as marked UTF-8 as well.
+    if (!encoder.hasError() && !isUtf8(bytes))
         return bytes;
     return utf8Mark + text.toUtf8();
 }
@@ -113,8 +115,11 @@ bool isUtf8(const QByteArray& bytes) {
 }
 
 QString decode(const QByteArray& bytes) {
-    if (bytes.startsWith(utf8Mark))
-        return QString::fromUtf8(bytes.mid(utf8Mark.size()));
+    if (bytes.startsWith(utf8Mark)) {
+        // Only our own mark is dropped; a second one belongs to the text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return decoder.decode(bytes.mid(utf8Mark.size()));
+    }
     if (isUtf8(bytes))
         return QString::fromUtf8(bytes);
     QStringDecoder decoder(codePage);
@@ -182,7 +187,7 @@ QByteArray appendEncoded(const QByteArray& existing, const QString& text) {
         return existing + text.toUtf8();
     QStringEncoder encoder(codePage);
     const QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
+    if (!encoder.hasError() && !isUtf8(existing + bytes))
         return existing + bytes;
     return utf8Mark + (decode(existing) + text).toUtf8();
 }

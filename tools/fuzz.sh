@@ -19,5 +19,5 @@ for target in number rtf text userfiles; do
     build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="build-fuzz/crashes/$target-" -print_final_stats=0 "$corpus" \
         > "build-fuzz/$target.log" 2>&1 || { tail -40 "build-fuzz/$target.log"; exit 1; }
-    grep -E "^#[0-9]+.*DONE" "build-fuzz/$target.log" | tail -1
+    grep -E "^Done" "build-fuzz/$target.log" | tail -1
 done

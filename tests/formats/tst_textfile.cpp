@@ -43,6 +43,8 @@ class TestTextFile : public QObject {
     void writeIntoMissingFolderFailsAndCreatesNothing();
     void failedReplacementKeepsEveryOldFile();
     void appendKeepsTheEncodingOfTheFile();
+    void everyWrittenTextReadsBack_data();
+    void everyWrittenTextReadsBack();
 };
 
 void TestTextFile::encodesWindows1251WhereItCan_data() {
@@ -178,6 +180,25 @@ void TestTextFile::appendKeepsTheEncodingOfTheFile() {
     // A Windows-1251 file that must take a character it can't hold turns UTF-8 whole.
     QCOMPARE(TextFile::appendEncoded("\xCF", QStringLiteral("\rΩ")),
              QByteArray("\xEF\xBB\xBF\xD0\x9F\r\xCE\xA9"));
+}
+
+// Found by fuzzing: Windows-1251 bytes that form valid UTF-8, and a text that
+// itself begins with a byte-order mark, must not change on the way through a file.
+void TestTextFile::everyWrittenTextReadsBack_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("appendedTo");
+    QTest::newRow("letter and guillemet") << QStringLiteral("К»") << QString();
+    QTest::newRow("letters forming a UTF-8 pair") << QStringLiteral("Рђ") << QStringLiteral("a");
+    QTest::newRow("leading byte-order mark") << QStringLiteral("\uFEFF-8 с") << QString();
+    QTest::newRow("ordinary Russian") << QStringLiteral("Пенопласт «ВЕРАСК»") << QStringLiteral("x");
+}
+
+void TestTextFile::everyWrittenTextReadsBack() {
+    QFETCH(QString, text);
+    QFETCH(QString, appendedTo);
+    QCOMPARE(TextFile::decode(TextFile::encode(text)), text);
+    const QByteArray existing = TextFile::encode(appendedTo);
+    QCOMPARE(TextFile::decode(TextFile::appendEncoded(existing, text)), appendedTo + text);
 }
 
 QTEST_MAIN(TestTextFile)
