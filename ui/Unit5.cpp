@@ -76,14 +76,13 @@ QWidget* TForm5::buildProductPanel() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    ComboBox1 = new QComboBox(panel);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->lineEdit()->setReadOnly(true);
+    QStringList names;
     for (const auto& product : InsulationSelection::products())
-        ComboBox1->addItem(product.name);
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setEditText(InsulationSelection::noProductText);
+        names << product.name;
+    ComboBox1 =
+        editableList(QStringLiteral("ComboBox1"), names, InsulationSelection::noProductText);
+    ComboBox1->setParent(panel);
+    ComboBox1->lineEdit()->setReadOnly(true); // a board is picked, not typed
     ComboBox1->setMinimumContentsLength(34);
     connect(ComboBox1, &QComboBox::activated, this,
             [this](int index) { guarded(forms_.platform, [&] { ComboBox1Change(index); }); });

@@ -66,17 +66,11 @@ TForm9::TForm9(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms
 }
 
 QComboBox* TForm9::numberBox(const QString& name, const QStringList& items, const QString& text) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
+    QComboBox* box = editableList(name, items, text); // typed numbers are not completed
+    box->setParent(this);
     box->setMinimumContentsLength(6);
     installDecimalKeyFilter(box->lineEdit(), forms_.separator());
-    connect(box, &QComboBox::activated, this, [this] { startRecalculation(); });
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this] { startRecalculation(); });
+    onUserChange(box, this, [this] { startRecalculation(); });
     return box;
 }
 
