@@ -62,7 +62,8 @@ void restore(const QString& path, const std::optional<QByteArray>& previous) {
         return;
     }
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*previous) == previous->size())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(*previous) == previous->size())
         file.commit();
 }
 
@@ -205,7 +206,9 @@ void replaceAll(const QList<Replacement>& replacements) {
     for (const Replacement& replacement : replacements) {
         auto file = std::make_unique<QSaveFile>(replacement.path);
         errno = 0;
-        if (!file->open(QIODevice::WriteOnly))
+        // Unbuffered, so that a short write (disk full) shows in write()'s count; a
+        // buffered flush inside commit() could otherwise put a truncated file in place.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             failWriting(systemError(errno, *file), replacement.path);
         errno = 0;
         if (file->write(replacement.bytes) != replacement.bytes.size())
