@@ -5,42 +5,42 @@
 #include <exception>
 
 class AppError : public std::exception {
-public:
+  public:
     explicit AppError(QString message) : message_(std::move(message)) {}
     const QString& message() const { return message_; }
     const char* what() const noexcept override { return "application error"; }
 
-private:
+  private:
     QString message_;
 };
 
 // A text that is not a number.
 class ConversionError : public AppError {
-public:
+  public:
     explicit ConversionError(const QString& text)
         : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text)) {}
 };
 
 class DivisionByZero : public AppError {
-public:
+  public:
     DivisionByZero() : AppError(QStringLiteral("Floating point division by zero")) {}
 };
 
 // 0/0 and a mean over no values.
 class InvalidOperation : public AppError {
-public:
+  public:
     InvalidOperation() : AppError(QStringLiteral("Invalid floating point operation")) {}
 };
 
 // A result that is not a finite number.
 class Overflow : public AppError {
-public:
+  public:
     Overflow() : AppError(QStringLiteral("Floating point overflow")) {}
 };
 
 // A file that could not be opened, created, read or written.
 class FileError : public AppError {
-public:
+  public:
     using AppError::AppError;
 };
 

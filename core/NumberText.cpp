@@ -117,7 +117,9 @@ QString generalWithDigits(Decimal d, int significant, QChar separator) {
     return positional(d, -1, separator);
 }
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Rough decimal magnitude of a valid number text, to tell overflow from underflow.
 int magnitude(const std::string& ascii) {

@@ -22,7 +22,9 @@ QString general(double value, QChar separator);
 QString fixed(double value, int significant, int decimals, QChar separator);
 
 // The result format of the resistance check and the layer calculation.
-inline QString result(double value, QChar separator) { return fixed(value, 4, 3, separator); }
+inline QString result(double value, QChar separator) {
+    return fixed(value, 4, 3, separator);
+}
 
 // The nearest whole number, an exact half away from zero.
 QString whole(double value, QChar separator);

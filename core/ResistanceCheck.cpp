@@ -3,8 +3,8 @@
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
-using Arithmetic::divide;
 using Arithmetic::checked;
+using Arithmetic::divide;
 
 namespace ResistanceCheck {
 
@@ -69,8 +69,12 @@ QString relationSign(Relation relation) {
     return QStringLiteral(" < ");
 }
 
-Rgb verdictColor(bool met) { return met ? Rgb{0, 128, 0} : Rgb{255, 0, 0}; }
+Rgb verdictColor(bool met) {
+    return met ? Rgb{0, 128, 0} : Rgb{255, 0, 0};
+}
 
-Rgb initialColor() { return Rgb{128, 0, 0}; }
+Rgb initialColor() {
+    return Rgb{128, 0, 0};
+}
 
 } // namespace ResistanceCheck

@@ -2,8 +2,8 @@
 // R0 = 1/alpha_ext + Rk + 1/alpha_int, the check R0 >= Rqmin, and the
 // resistance Rk_req that the layers must reach.
 
-#include <QChar>
 #include "core/Rgb.h"
+#include <QChar>
 
 #include <QString>
 

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QString whole = NumberText::whole(value, separator);
         for (const QString& shown : {general, fixed, thickness, whole}) {
             if (shown.startsWith(QStringLiteral("-0")) && NumberText::parse(shown, separator) == 0)
-                std::abort(); // a negative zero was shown
+                std::abort();                    // a negative zero was shown
             NumberText::parse(shown, separator); // every shown form reads back
         }
         if (NumberText::parse(general, separator) != value &&

@@ -6,11 +6,11 @@
 class Platform;
 
 class GuardedApplication : public QApplication {
-public:
+  public:
     GuardedApplication(int& argc, char** argv);
     void setPlatform(Platform* platform) { platform_ = platform; }
     bool notify(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     Platform* platform_ = nullptr;
 };

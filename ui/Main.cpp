@@ -88,8 +88,7 @@ QPushButton* pushButton(const QString& text, const QString& name) {
 
 } // namespace
 
-TMainForm::TMainForm(Forms& forms)
-    : QWidget(nullptr), forms_(forms), platform_(forms.platform) {
+TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(forms.platform) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(
         QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций _V5.1"));
@@ -145,14 +144,12 @@ void TMainForm::buildMenu(QVBoxLayout* layout) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QAction* open = file->addAction(QStringLiteral("&Open text..."));
     setHint(open, QStringLiteral("Open an existing file"));
-    connect(open, &QAction::triggered, this, [this] {
-        guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); });
-    });
+    connect(open, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); }); });
     QAction* saveAs = file->addAction(QStringLiteral("Save &As..."));
     setHint(saveAs, QStringLiteral("Save current file under a new name"));
-    connect(saveAs, &QAction::triggered, this, [this] {
-        guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); });
-    });
+    connect(saveAs, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); }); });
     file->setDefaultAction(saveAs);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
@@ -196,31 +193,28 @@ QWidget* TMainForm::buildToolBar() {
     };
     QToolButton* text = addTool(QStringLiteral("TextButton"), QStringLiteral("Text"),
                                 QStyle::SP_DialogOpenButton, QStringLiteral("Открыть текст"));
-    connect(text, &QToolButton::clicked, this, [this] {
-        guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); });
-    });
-    QToolButton* save = addTool(QStringLiteral("SaveButton"), QString(),
-                                QStyle::SP_DialogSaveButton,
-                                QStringLiteral("Сохранить результаты расчета"));
-    connect(save, &QToolButton::clicked, this, [this] {
-        guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); });
-    });
+    connect(text, &QToolButton::clicked, this,
+            [this] { guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); }); });
+    QToolButton* save =
+        addTool(QStringLiteral("SaveButton"), QString(), QStyle::SP_DialogSaveButton,
+                QStringLiteral("Сохранить результаты расчета"));
+    connect(save, &QToolButton::clicked, this,
+            [this] { guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); }); });
     viewButton = addTool(QStringLiteral("ViewButton"), QStringLiteral("Просмотр/редактир."),
                          QStyle::SP_FileDialogContentsView,
                          QStringLiteral("Просмотр и редактирование сохраненного расчета"));
     viewButton->setEnabled(false);
     connect(viewButton, &QToolButton::clicked, this, [this] { openWindow(forms_.form1); });
-    QToolButton* help = addTool(QStringLiteral("HelpButton"), QStringLiteral("Справка"),
-                                QStyle::SP_DialogHelpButton,
-                                QStringLiteral("Справка о пользовании программой"));
+    QToolButton* help =
+        addTool(QStringLiteral("HelpButton"), QStringLiteral("Справка"),
+                QStyle::SP_DialogHelpButton, QStringLiteral("Справка о пользовании программой"));
     connect(help, &QToolButton::clicked, this, &TMainForm::showCalculationHelp);
-    QToolButton* info = addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
-                                QStyle::SP_MessageBoxInformation,
-                                QStringLiteral("Информация о программе"));
+    QToolButton* info =
+        addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
+                QStyle::SP_MessageBoxInformation, QStringLiteral("Информация о программе"));
     connect(info, &QToolButton::clicked, this, [this] { openWindow(forms_.aboutBox); });
     QToolButton* exit = addTool(QStringLiteral("ExitButton"), QStringLiteral("Выход"),
-                                QStyle::SP_DialogCloseButton,
-                                QStringLiteral("Закрыть программу"));
+                                QStyle::SP_DialogCloseButton, QStringLiteral("Закрыть программу"));
     connect(exit, &QToolButton::clicked, this, &QWidget::close);
     row->addStretch(1);
     return strip;
@@ -270,8 +264,7 @@ QWidget* TMainForm::buildInputPanel() {
     Edit3 = numberField(QStringLiteral("Edit3"), true);
     auto* chooseCoefficients =
         pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
-    connect(chooseCoefficients, &QPushButton::clicked, this,
-            [this] { openWindow(forms_.form4); });
+    connect(chooseCoefficients, &QPushButton::clicked, this, [this] { openWindow(forms_.form4); });
     grid->addWidget(wrapped(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
     grid->addWidget(caption(QStringLiteral("Alfa н")), 2, 1);
     grid->addWidget(chooseCoefficients, 2, 2, 2, 1);
@@ -424,8 +417,7 @@ void TMainForm::connectCheck() {
     for (QLineEdit* field : {Edit4, Edit6, Edit7})
         connect(field, &QLineEdit::textChanged, this,
                 [this] { guarded(platform_, [this] { runCheck(); }); });
-    connect(Timer1, &QTimer::timeout, this,
-            [this] { guarded(platform_, [this] { runCheck(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded(platform_, [this] { runCheck(); }); });
     connect(Timer2, &QTimer::timeout, this,
             [this] { guarded(platform_, [this] { computeRkRequired(); }); });
 }
@@ -475,16 +467,32 @@ void TMainForm::computeRkRequired() {
     selectInsulationButton->setEnabled(true);
 }
 
-void TMainForm::showCalculationHelp() { platform_.information(calculationHelpText()); }
+void TMainForm::showCalculationHelp() {
+    platform_.information(calculationHelpText());
+}
 
-void TMainForm::openDealerSite() { platform_.openAddress(Contacts::dealerSite); }
+void TMainForm::openDealerSite() {
+    platform_.openAddress(Contacts::dealerSite);
+}
 
-void TMainForm::writeRqmin(const QString& text) { Edit5->setText(text); }
-void TMainForm::writeEnvelopeCaption(const QString& text) { Label17->setText(text); }
-void TMainForm::writeAlphaExt(const QString& text) { Edit2->setText(text); }
-void TMainForm::writeAlphaInt(const QString& text) { Edit3->setText(text); }
-void TMainForm::writeConstructionType(const QString& text) { Label18->setText(text); }
-void TMainForm::writeRk(const QString& text) { Edit1->setText(text); }
+void TMainForm::writeRqmin(const QString& text) {
+    Edit5->setText(text);
+}
+void TMainForm::writeEnvelopeCaption(const QString& text) {
+    Label17->setText(text);
+}
+void TMainForm::writeAlphaExt(const QString& text) {
+    Edit2->setText(text);
+}
+void TMainForm::writeAlphaInt(const QString& text) {
+    Edit3->setText(text);
+}
+void TMainForm::writeConstructionType(const QString& text) {
+    Label18->setText(text);
+}
+void TMainForm::writeRk(const QString& text) {
+    Edit1->setText(text);
+}
 
 void TMainForm::writeLayerName(int layer, const QString& text) {
     layerNames.at(layer - 1)->setText(text);
@@ -499,19 +507,37 @@ void TMainForm::writeTotalThickness(const QString& text) {
     Label46->show();
 }
 
-QString TMainForm::rqmin() const { return Edit5->text(); }
-QString TMainForm::rkRequired() const { return Edit8->text(); }
-QString TMainForm::rkText() const { return Edit1->text(); }
-QString TMainForm::envelopeCaption() const { return Label17->text(); }
-QString TMainForm::constructionKind() const { return ComboBox1->currentText(); }
-QString TMainForm::relationCaption() const { return Label7->text(); }
-QString TMainForm::layerName(int layer) const { return layerNames.at(layer - 1)->text(); }
+QString TMainForm::rqmin() const {
+    return Edit5->text();
+}
+QString TMainForm::rkRequired() const {
+    return Edit8->text();
+}
+QString TMainForm::rkText() const {
+    return Edit1->text();
+}
+QString TMainForm::envelopeCaption() const {
+    return Label17->text();
+}
+QString TMainForm::constructionKind() const {
+    return ComboBox1->currentText();
+}
+QString TMainForm::relationCaption() const {
+    return Label7->text();
+}
+QString TMainForm::layerName(int layer) const {
+    return layerNames.at(layer - 1)->text();
+}
 QString TMainForm::layerThickness(int layer) const {
     return layerThicknesses.at(layer - 1)->text();
 }
-QString TMainForm::totalThickness() const { return Label45->text(); }
+QString TMainForm::totalThickness() const {
+    return Label45->text();
+}
 
-void TMainForm::enableViewButton() { viewButton->setEnabled(true); }
+void TMainForm::enableViewButton() {
+    viewButton->setEnabled(true);
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -20,7 +20,7 @@ struct Forms;
 
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(Forms& forms);
 
     // Hand-overs from the requirement and coefficient windows.
@@ -50,11 +50,11 @@ public:
     // After a report has been written.
     void enableViewButton();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* buildToolBar();
     QWidget* buildInputPanel();
     QWidget* buildResultsPanel();
@@ -74,20 +74,20 @@ private:
     Forms& forms_;
     Platform& platform_;
 
-    QLineEdit* Edit1 = nullptr; // Rk
-    QLineEdit* Edit2 = nullptr; // alpha_ext
-    QLineEdit* Edit3 = nullptr; // alpha_int
-    QLineEdit* Edit4 = nullptr; // R0
-    QLineEdit* Edit5 = nullptr; // Rqmin
-    QLineEdit* Edit6 = nullptr; // R0 beside the relation
-    QLineEdit* Edit7 = nullptr; // Rqmin beside the relation
-    QLineEdit* Edit8 = nullptr; // Rk_req
-    QLabel* Label7 = nullptr;   // relation
-    QLabel* Label8 = nullptr;   // verdict
-    QLabel* Label17 = nullptr;  // envelope-kind caption
-    QLabel* Label18 = nullptr;  // construction-type caption
-    QLabel* Label45 = nullptr;  // total thickness
-    QLabel* Label46 = nullptr;  // "Итого:"
+    QLineEdit* Edit1 = nullptr;                 // Rk
+    QLineEdit* Edit2 = nullptr;                 // alpha_ext
+    QLineEdit* Edit3 = nullptr;                 // alpha_int
+    QLineEdit* Edit4 = nullptr;                 // R0
+    QLineEdit* Edit5 = nullptr;                 // Rqmin
+    QLineEdit* Edit6 = nullptr;                 // R0 beside the relation
+    QLineEdit* Edit7 = nullptr;                 // Rqmin beside the relation
+    QLineEdit* Edit8 = nullptr;                 // Rk_req
+    QLabel* Label7 = nullptr;                   // relation
+    QLabel* Label8 = nullptr;                   // verdict
+    QLabel* Label17 = nullptr;                  // envelope-kind caption
+    QLabel* Label18 = nullptr;                  // construction-type caption
+    QLabel* Label45 = nullptr;                  // total thickness
+    QLabel* Label46 = nullptr;                  // "Итого:"
     std::array<QLabel*, 12> layerNames{};       // Label19 .. Label30
     std::array<QLabel*, 12> layerThicknesses{}; // Label31 .. Label42
     QComboBox* ComboBox1 = nullptr;             // construction kind

@@ -22,7 +22,7 @@ struct FileDialog {
 };
 
 class Platform {
-public:
+  public:
     explicit Platform(QChar separator) : separator_(separator) {}
     virtual ~Platform() = default;
     Platform(const Platform&) = delete;
@@ -48,7 +48,7 @@ public:
     // Ends the program.
     virtual void quit() = 0;
 
-private:
+  private:
     QChar separator_;
 };
 

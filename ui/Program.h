@@ -10,7 +10,7 @@
 #include <vector>
 
 class Program {
-public:
+  public:
     // Creates every window once, in the start-up order, and shows the main window.
     explicit Program(Platform& platform);
     ~Program();
@@ -23,7 +23,7 @@ public:
     const std::vector<QWidget*>& windows() const { return windows_; }
     QWidget* window(const QString& className) const;
 
-private:
+  private:
     template <class Window> Window* create(Window*& slot);
 
     Calculation calculation_;

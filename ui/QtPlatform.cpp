@@ -66,4 +66,6 @@ void QtPlatform::openAddress(const QString& address) {
     QDesktopServices::openUrl(isFile ? QUrl::fromLocalFile(address) : QUrl(address));
 }
 
-void QtPlatform::quit() { QApplication::quit(); }
+void QtPlatform::quit() {
+    QApplication::quit();
+}

@@ -4,7 +4,7 @@
 #include "ui/Platform.h"
 
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform();
     void information(const QString& text) override;
     void warning(const QString& title, const QString& text) override;

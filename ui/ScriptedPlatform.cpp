@@ -23,7 +23,9 @@ std::optional<QString> ScriptedPlatform::askSaveFile(FileDialog& dialog) {
     return runDialog(dialog);
 }
 
-void ScriptedPlatform::openAddress(const QString& address) { opened.append(address); }
+void ScriptedPlatform::openAddress(const QString& address) {
+    opened.append(address);
+}
 
 std::optional<QString> ScriptedPlatform::runDialog(FileDialog& dialog) {
     dialogsShown.append(dialog);

@@ -7,7 +7,7 @@
 #include <QQueue>
 
 class ScriptedPlatform : public Platform {
-public:
+  public:
     enum class Kind { Info, Warning, Error };
     struct Message {
         Kind kind;
@@ -36,6 +36,6 @@ public:
     int unansweredDialogs = 0;
     bool ended = false;
 
-private:
+  private:
     std::optional<QString> runDialog(FileDialog& dialog);
 };

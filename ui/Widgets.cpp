@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-QChar Forms::separator() const { return platform.separator(); }
+QChar Forms::separator() const {
+    return platform.separator();
+}
 
 void switchOn(QTimer& timer) {
     if (!timer.isActive())
@@ -40,7 +42,9 @@ Rgb textColor(const QWidget* widget) {
 
 namespace {
 
-QString shortHint(const QString& hint) { return hint.section(QLatin1Char('|'), 0, 0); }
+QString shortHint(const QString& hint) {
+    return hint.section(QLatin1Char('|'), 0, 0);
+}
 
 QString longHint(const QString& hint) {
     const int bar = hint.indexOf(QLatin1Char('|'));
@@ -48,10 +52,10 @@ QString longHint(const QString& hint) {
 }
 
 class DecimalKeyFilter : public QObject {
-public:
+  public:
     DecimalKeyFilter(QObject* parent, QChar separator) : QObject(parent), separator_(separator) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
@@ -67,7 +71,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     QChar separator_;
 };
 

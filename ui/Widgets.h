@@ -33,14 +33,14 @@ void installDecimalKeyFilter(QWidget* field, QChar separator);
 // A label that acts on a click: links and pictures.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
     void click() { emit clicked(); }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

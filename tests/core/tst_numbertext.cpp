@@ -9,7 +9,7 @@
 
 class NumberTextTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fixedForm_data();
     void fixedForm();
     void generalForm_data();
@@ -122,8 +122,8 @@ void NumberTextTest::parsesNumbers_data() {
     QTest::newRow("lower-case exponent") << "1e3" << QChar(',') << 1000.0;
     QTest::newRow("blanks around") << "  8,7 " << QChar(',') << 8.7;
     QTest::newRow("underflow is zero") << "1e-400" << QChar(',') << 0.0;
-    QTest::newRow("largest double") << "1,7976931348623157e308" << QChar(',')
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("largest double")
+        << "1,7976931348623157e308" << QChar(',') << std::numeric_limits<double>::max();
 }
 
 void NumberTextTest::parsesNumbers() {

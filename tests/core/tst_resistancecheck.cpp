@@ -10,7 +10,7 @@ using ResistanceCheck::Relation;
 
 class ResistanceCheckTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void computesR0FromTheWorkedExample();
     void verdicts_data();
     void verdicts();
@@ -35,16 +35,21 @@ void ResistanceCheckTest::verdicts_data() {
     QTest::addColumn<int>("relation");
     QTest::addColumn<QString>("r0Text");
     QTest::addColumn<QString>("rqminText");
-    QTest::newRow("less") << "2,658" << "2,800" << false << int(Relation::Less) << "2,658"
+    QTest::newRow("less") << "2,658"
+                          << "2,800" << false << int(Relation::Less) << "2,658"
                           << "2,800";
-    QTest::newRow("equal counts as met") << "2,800" << "2,8" << true << int(Relation::Equal)
-                                         << "2,800" << "2,800";
-    QTest::newRow("greater") << "3,512" << "3,3" << true << int(Relation::Greater) << "3,512"
+    QTest::newRow("equal counts as met") << "2,800"
+                                         << "2,8" << true << int(Relation::Equal) << "2,800"
+                                         << "2,800";
+    QTest::newRow("greater") << "3,512"
+                             << "3,3" << true << int(Relation::Greater) << "3,512"
                              << "3,300";
-    QTest::newRow("Rqmin 0, positive R0") << "0,001" << "0" << true << int(Relation::Greater)
-                                          << "0,001" << "0,000";
-    QTest::newRow("typed R0 compared as typed") << "2,7996" << "2,8" << false
-                                                << int(Relation::Less) << "2,800" << "2,800";
+    QTest::newRow("Rqmin 0, positive R0") << "0,001"
+                                          << "0" << true << int(Relation::Greater) << "0,001"
+                                          << "0,000";
+    QTest::newRow("typed R0 compared as typed") << "2,7996"
+                                                << "2,8" << false << int(Relation::Less) << "2,800"
+                                                << "2,800";
 }
 
 void ResistanceCheckTest::verdicts() {

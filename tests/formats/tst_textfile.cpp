@@ -190,7 +190,8 @@ void TestTextFile::everyWrittenTextReadsBack_data() {
     QTest::newRow("letter and guillemet") << QStringLiteral("К»") << QString();
     QTest::newRow("letters forming a UTF-8 pair") << QStringLiteral("Рђ") << QStringLiteral("a");
     QTest::newRow("leading byte-order mark") << QStringLiteral("\uFEFF-8 с") << QString();
-    QTest::newRow("ordinary Russian") << QStringLiteral("Пенопласт «ВЕРАСК»") << QStringLiteral("x");
+    QTest::newRow("ordinary Russian")
+        << QStringLiteral("Пенопласт «ВЕРАСК»") << QStringLiteral("x");
 }
 
 void TestTextFile::everyWrittenTextReadsBack() {

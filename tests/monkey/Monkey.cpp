@@ -1,9 +1,9 @@
 #include "Monkey.h"
 
+#include "support/Typing.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
-#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,9 +24,10 @@ bool isProgramError(const QString& text) {
     static const QList<QRegularExpression> patterns = [] {
         QList<QRegularExpression> list;
         for (const char* pattern :
-             {"^'.*' is not a valid floating point value\\.$", "^Floating point division by zero\\.$",
-              "^Invalid floating point operation\\.$", "^Floating point overflow\\.$",
-              "^Cannot open file \".*\"\\. .+$", "^Cannot create file \".*\"\\. .+$",
+             {"^'.*' is not a valid floating point value\\.$",
+              "^Floating point division by zero\\.$", "^Invalid floating point operation\\.$",
+              "^Floating point overflow\\.$", "^Cannot open file \".*\"\\. .+$",
+              "^Cannot create file \".*\"\\. .+$",
               "^(File not found|Invalid filename|Too many open files|File access denied|Disk "
               "full)\\.$",
               "^I/O error \\d+\\.$"})
@@ -67,8 +68,8 @@ Monkey::~Monkey() = default;
 
 void Monkey::startProgram() {
     program_.reset();
-    platform_ = std::make_unique<ScriptedPlatform>(random_() % 2 ? QLatin1Char(',')
-                                                                 : QLatin1Char('.'));
+    platform_ =
+        std::make_unique<ScriptedPlatform>(random_() % 2 ? QLatin1Char(',') : QLatin1Char('.'));
     program_ = std::make_unique<Program>(*platform_);
     windows_.clear();
     for (QWidget* window : program_->windows())
@@ -84,15 +85,19 @@ QString Monkey::run(int actions) {
             action = act();
             QApplication::processEvents();
         } catch (const std::exception& error) {
-            action += QStringLiteral(" -> exception escaped: ") + QString::fromLocal8Bit(error.what());
+            action +=
+                QStringLiteral(" -> exception escaped: ") + QString::fromLocal8Bit(error.what());
             return QStringLiteral("action %1 (%2)").arg(i).arg(action);
         } catch (...) {
-            return QStringLiteral("action %1 (%2): an unknown exception escaped").arg(i).arg(action);
+            return QStringLiteral("action %1 (%2): an unknown exception escaped")
+                .arg(i)
+                .arg(action);
         }
         const QString broken = checkInvariants();
         if (!broken.isEmpty())
-            return QStringLiteral("after action %1 (%2): %3\nreplay: vuvuvudozizod-monkey --seed %4 "
-                                  "--actions %1")
+            return QStringLiteral(
+                       "after action %1 (%2): %3\nreplay: vuvuvudozizod-monkey --seed %4 "
+                       "--actions %1")
                 .arg(i)
                 .arg(action, broken)
                 .arg(seed_);
@@ -145,8 +150,8 @@ QString Monkey::click(QWidget* window) {
     if (targets.isEmpty())
         return QStringLiteral("no button in %1").arg(window->metaObject()->className());
     QWidget* target = targets.at(int(random_() % targets.size()));
-    const QString what = QStringLiteral("click %1 %2").arg(window->metaObject()->className(),
-                                                             target->objectName());
+    const QString what =
+        QStringLiteral("click %1 %2").arg(window->metaObject()->className(), target->objectName());
     if (auto* button = qobject_cast<QAbstractButton*>(target))
         button->click();
     else
@@ -172,8 +177,8 @@ QString Monkey::choose(QWidget* window) {
     if (lists.isEmpty())
         return QStringLiteral("no list in %1").arg(window->metaObject()->className());
     QComboBox* list = lists.at(int(random_() % lists.size()));
-    const QString what = QStringLiteral("%1 %2").arg(window->metaObject()->className(),
-                                                     list->objectName());
+    const QString what =
+        QStringLiteral("%1 %2").arg(window->metaObject()->className(), list->objectName());
     if (list->isEditable() && random_() % 4 == 0) {
         const QString text = randomText();
         list->lineEdit()->selectAll();
@@ -218,10 +223,11 @@ QString Monkey::typeInto(QWidget* window) {
 }
 
 QString Monkey::randomText() {
-    static const QStringList samples{
-        "0",     "1",       "2,5",    "2.5",  "-1",      "-0",     "0,0",   "23",  "8,7",
-        "1e308", "-1e308",  "9e307",  "1e-320", "1E-5", "100",    "1000",  "",    " 5 ",
-        "абв",   "200...300", "1,,2", "e",    "+",       ",",      "12345678901234567890"};
+    static const QStringList samples{"0",      "1",     "2,5",    "2.5",  "-1",
+                                     "-0",     "0,0",   "23",     "8,7",  "1e308",
+                                     "-1e308", "9e307", "1e-320", "1E-5", "100",
+                                     "1000",   "",      " 5 ",    "абв",  "200...300",
+                                     "1,,2",   "e",     "+",      ",",    "12345678901234567890"};
     if (random_() % 4)
         return samples.at(int(random_() % samples.size()));
     static const QString alphabet = QStringLiteral("0123456789,.-+eE xбю");

@@ -15,7 +15,7 @@ class QLineEdit;
 class QWidget;
 
 class Monkey {
-public:
+  public:
     Monkey(quint64 seed, QDir folder);
     ~Monkey();
 
@@ -23,7 +23,7 @@ public:
     // what broke, after which action and how to replay it.
     QString run(int actions);
 
-private:
+  private:
     void startProgram();
     QString act();
     QString checkInvariants();

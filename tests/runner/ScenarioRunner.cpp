@@ -1,12 +1,12 @@
 #include "ScenarioRunner.h"
 
 #include "core/Rgb.h"
+#include "support/Typing.h"
 #include "ui/GuardedApplication.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
-#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -70,8 +70,8 @@ QString kindName(ScriptedPlatform::Kind kind) {
 }
 
 QString describe(const ScriptedPlatform::Message& message) {
-    return QStringLiteral("%1 %2 %3").arg(kindName(message.kind), quoted(message.title),
-                                          quoted(message.text));
+    return QStringLiteral("%1 %2 %3")
+        .arg(kindName(message.kind), quoted(message.title), quoted(message.text));
 }
 
 QByteArray parseHex(const std::vector<Argument>& arguments, std::size_t from) {
@@ -85,7 +85,9 @@ QByteArray parseHex(const std::vector<Argument>& arguments, std::size_t from) {
     return QByteArray::fromHex(hex.toLatin1());
 }
 
-QString hexOf(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
+QString hexOf(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
 
 QString plainLabelText(const QLabel* label) {
     const bool rich = label->textFormat() == Qt::RichText ||
@@ -191,8 +193,8 @@ QString ScenarioRunner::run(const Script& script) {
 
 void ScenarioRunner::checkDialogsAnswered() {
     if (platform_->unansweredDialogs > 0)
-        throw StepFailure(
-            QStringLiteral("a file dialog was shown with no answer queued (use \"answer\" before)"));
+        throw StepFailure(QStringLiteral(
+            "a file dialog was shown with no answer queued (use \"answer\" before)"));
 }
 
 void ScenarioRunner::checkNothingLeftUnexpected() {
@@ -234,9 +236,8 @@ QObject* ScenarioRunner::control(const QString& windowName, const QString& contr
                 found.insert(object);
     }
     if (found.empty())
-        throw StepFailure(
-            QStringLiteral("no control %1 in %2 (by objectName, caption or hint)")
-                .arg(quoted(controlName), windowName));
+        throw StepFailure(QStringLiteral("no control %1 in %2 (by objectName, caption or hint)")
+                              .arg(quoted(controlName), windowName));
     if (found.size() > 1)
         throw StepFailure(QStringLiteral("%1 names %2 controls in %3; use an objectName")
                               .arg(quoted(controlName))
@@ -250,12 +251,11 @@ QWidget* ScenarioRunner::usableWidget(const QString& windowName, const QString& 
     QWidget* owner = visibleWindow(windowName);
     auto* widget = qobject_cast<QWidget*>(control(windowName, controlName));
     if (!widget)
-        throw StepFailure(QStringLiteral("%1 in %2 is not a widget").arg(quoted(controlName),
-                                                                        windowName));
-    if (!widget->isVisibleTo(owner))
         throw StepFailure(
-            QStringLiteral("expected %1 in %2 to be visible, found it hidden").arg(quoted(controlName),
-                                                                                  windowName));
+            QStringLiteral("%1 in %2 is not a widget").arg(quoted(controlName), windowName));
+    if (!widget->isVisibleTo(owner))
+        throw StepFailure(QStringLiteral("expected %1 in %2 to be visible, found it hidden")
+                              .arg(quoted(controlName), windowName));
     if (!widget->isEnabled())
         throw StepFailure(QStringLiteral("expected %1 in %2 to be enabled, found it disabled")
                               .arg(quoted(controlName), windowName));
@@ -293,11 +293,13 @@ void ScenarioRunner::execute(const Command& c) {
         QFile file(c.arg(0));
         QStringEncoder encoder("windows-1251");
         if (!file.open(QIODevice::WriteOnly) || file.write(encoder.encode(c.arg(1))) < 0)
-            throw StepFailure(QStringLiteral("can't write %1: %2").arg(c.arg(0), file.errorString()));
+            throw StepFailure(
+                QStringLiteral("can't write %1: %2").arg(c.arg(0), file.errorString()));
     } else if (name == QLatin1String("write-bytes")) {
         QFile file(c.arg(0));
         if (!file.open(QIODevice::WriteOnly) || file.write(parseHex(c.arguments, 1)) < 0)
-            throw StepFailure(QStringLiteral("can't write %1: %2").arg(c.arg(0), file.errorString()));
+            throw StepFailure(
+                QStringLiteral("can't write %1: %2").arg(c.arg(0), file.errorString()));
     } else if (name == QLatin1String("expect")) {
         expectText(c);
     } else if (name == QLatin1String("expect-title")) {
@@ -364,10 +366,12 @@ void ScenarioRunner::execute(const Command& c) {
         expectFileBytes(c);
     } else if (name == QLatin1String("expect-no-file")) {
         if (QFileInfo::exists(c.arg(0)))
-            throw StepFailure(QStringLiteral("expected no file %1, found one").arg(quoted(c.arg(0))));
+            throw StepFailure(
+                QStringLiteral("expected no file %1, found one").arg(quoted(c.arg(0))));
     } else if (name == QLatin1String("expect-quit")) {
         if (!platform_->ended || window(QStringLiteral("TMainForm"))->isVisible())
-            throw StepFailure(QStringLiteral("expected the program to have ended, found it running"));
+            throw StepFailure(
+                QStringLiteral("expected the program to have ended, found it running"));
     } else if (name == QLatin1String("screenshot")) {
         const QString path = startFolder_.absoluteFilePath(c.arg(1));
         if (!window(c.arg(0))->grab().save(path))
@@ -399,8 +403,8 @@ void ScenarioRunner::typeText(const Command& c, bool replaceAll) {
     QWidget* target = widget;
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         if (!combo->isEditable())
-            throw StepFailure(QStringLiteral("%1 is a list the user can't type into")
-                                  .arg(quoted(c.arg(1))));
+            throw StepFailure(
+                QStringLiteral("%1 is a list the user can't type into").arg(quoted(c.arg(1))));
         target = combo->lineEdit();
     }
     target->setFocus(Qt::OtherFocusReason);
@@ -417,8 +421,8 @@ void ScenarioRunner::typeText(const Command& c, bool replaceAll) {
         else
             area->moveCursor(QTextCursor::End);
     } else {
-        throw StepFailure(QStringLiteral("%1 is not a field the user can type into")
-                              .arg(quoted(c.arg(1))));
+        throw StepFailure(
+            QStringLiteral("%1 is not a field the user can type into").arg(quoted(c.arg(1))));
     }
     for (QChar character : c.arg(2))
         Typing::typeCharacter(target, character);
@@ -435,8 +439,8 @@ void ScenarioRunner::clearText(const Command& c) {
     else if (auto* area = qobject_cast<QTextEdit*>(target))
         area->selectAll();
     else
-        throw StepFailure(QStringLiteral("%1 is not a field the user can clear")
-                              .arg(quoted(c.arg(1))));
+        throw StepFailure(
+            QStringLiteral("%1 is not a field the user can clear").arg(quoted(c.arg(1))));
     Typing::sendKey(target, Qt::Key_Delete);
 }
 
@@ -448,8 +452,8 @@ void ScenarioRunner::choose(const Command& c) {
     if (c.arguments[2].quoted) {
         index = combo->findText(c.arg(2), Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index < 0)
-            throw StepFailure(QStringLiteral("no item %1 in %2").arg(quoted(c.arg(2)),
-                                                                   quoted(c.arg(1))));
+            throw StepFailure(
+                QStringLiteral("no item %1 in %2").arg(quoted(c.arg(2)), quoted(c.arg(1))));
     } else {
         bool ok = false;
         index = c.arg(2).toInt(&ok);
@@ -511,17 +515,18 @@ void ScenarioRunner::expectMessage(const Command& c) {
     static const QStringList kinds{QStringLiteral("info"), QStringLiteral("warning"),
                                    QStringLiteral("error")};
     if (!kinds.contains(c.arg(0)))
-        throw StepFailure(QStringLiteral("a message is info, warning or error, found %1")
-                              .arg(c.arg(0)));
+        throw StepFailure(
+            QStringLiteral("a message is info, warning or error, found %1").arg(c.arg(0)));
     const QString expected =
         QStringLiteral("%1 %2 %3").arg(c.arg(0), quoted(c.arg(1)), quoted(expandDir(c.arg(2))));
     if (expectedMessages_ >= platform_->messages.size())
-        throw StepFailure(QStringLiteral("expected the message %1, found no message").arg(expected));
+        throw StepFailure(
+            QStringLiteral("expected the message %1, found no message").arg(expected));
     const auto& message = platform_->messages.at(expectedMessages_);
     if (kindName(message.kind) != c.arg(0) || message.title != c.arg(1) ||
         !matches(c.arg(2), message.text))
-        throw StepFailure(QStringLiteral("expected the message %1, found %2")
-                              .arg(expected, describe(message)));
+        throw StepFailure(
+            QStringLiteral("expected the message %1, found %2").arg(expected, describe(message)));
     ++expectedMessages_;
 }
 
@@ -560,9 +565,9 @@ void ScenarioRunner::expectFileLines(const Command& c) {
                                   .arg(i + 1)
                                   .arg(want, got));
     }
-    throw StepFailure(QStringLiteral("%1: the lines match but the file %2 a final CR LF")
-                          .arg(quoted(c.arg(0)), finalLineEnd ? QStringLiteral("lacks")
-                                                              : QStringLiteral("has")));
+    throw StepFailure(
+        QStringLiteral("%1: the lines match but the file %2 a final CR LF")
+            .arg(quoted(c.arg(0)), finalLineEnd ? QStringLiteral("lacks") : QStringLiteral("has")));
 }
 
 void ScenarioRunner::expectFileBytes(const Command& c) {
@@ -590,7 +595,8 @@ void ScenarioRunner::expectVisibility(const Command& c, bool visible) {
     }
     if (shown != visible)
         throw StepFailure(QStringLiteral("expected %1 to be %2, found it %3")
-                              .arg(what, visible ? QStringLiteral("visible") : QStringLiteral("hidden"),
+                              .arg(what,
+                                   visible ? QStringLiteral("visible") : QStringLiteral("hidden"),
                                    shown ? QStringLiteral("visible") : QStringLiteral("hidden")));
 }
 
@@ -602,9 +608,9 @@ void ScenarioRunner::expectEnabled(const Command& c, bool enabled) {
     else if (auto* widget = qobject_cast<QWidget*>(object))
         isEnabled = widget->isEnabled();
     if (isEnabled != enabled)
-        throw StepFailure(QStringLiteral("expected %1 in %2 to be %3, found it %4")
-                              .arg(quoted(c.arg(1)), c.arg(0),
-                                   enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                                   isEnabled ? QStringLiteral("enabled")
-                                             : QStringLiteral("disabled")));
+        throw StepFailure(
+            QStringLiteral("expected %1 in %2 to be %3, found it %4")
+                .arg(quoted(c.arg(1)), c.arg(0),
+                     enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                     isEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled")));
 }

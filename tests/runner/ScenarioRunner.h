@@ -21,7 +21,7 @@ struct StepFailure : std::runtime_error {
 };
 
 class ScenarioRunner {
-public:
+  public:
     // Folder for relative screenshot paths: the one the runner was started from.
     explicit ScenarioRunner(QDir startFolder);
     ~ScenarioRunner();
@@ -29,7 +29,7 @@ public:
     // Empty when the scenario passed, else "LINE: what was expected, what was found".
     QString run(const Script& script);
 
-private:
+  private:
     void execute(const Command& command);
     void checkNothingLeftUnexpected();
     void checkDialogsAnswered();

@@ -7,18 +7,36 @@ namespace {
 
 // Allowed argument counts of each command (minimum, maximum).
 const QHash<QString, std::pair<int, int>>& commandArity() {
-    static const QHash<QString, std::pair<int, int>> arity{
-        {"separator", {1, 1}},     {"click", {2, 2}},          {"type", {3, 3}},
-        {"replace", {3, 3}},       {"clear", {2, 2}},          {"choose", {3, 3}},
-        {"hover", {2, 2}},         {"close", {1, 1}},          {"wait", {1, 1}},
-        {"answer", {1, 2}},        {"write-file", {2, 2}},     {"write-bytes", {1, 1000}},
-        {"expect", {3, 3}},        {"expect-title", {2, 2}},   {"expect-color", {5, 5}},
-        {"expect-visible", {1, 2}}, {"expect-hidden", {1, 2}}, {"expect-enabled", {2, 2}},
-        {"expect-disabled", {2, 2}}, {"expect-active", {1, 1}}, {"expect-items", {3, 3}},
-        {"expect-status", {1, 1}}, {"expect-message", {3, 3}}, {"expect-no-message", {0, 0}},
-        {"expect-opened", {1, 1}}, {"expect-file-lines", {2, 2}},
-        {"expect-file-bytes", {1, 1000}}, {"expect-no-file", {1, 1}}, {"expect-quit", {0, 0}},
-        {"screenshot", {2, 2}}};
+    static const QHash<QString, std::pair<int, int>> arity{{"separator", {1, 1}},
+                                                           {"click", {2, 2}},
+                                                           {"type", {3, 3}},
+                                                           {"replace", {3, 3}},
+                                                           {"clear", {2, 2}},
+                                                           {"choose", {3, 3}},
+                                                           {"hover", {2, 2}},
+                                                           {"close", {1, 1}},
+                                                           {"wait", {1, 1}},
+                                                           {"answer", {1, 2}},
+                                                           {"write-file", {2, 2}},
+                                                           {"write-bytes", {1, 1000}},
+                                                           {"expect", {3, 3}},
+                                                           {"expect-title", {2, 2}},
+                                                           {"expect-color", {5, 5}},
+                                                           {"expect-visible", {1, 2}},
+                                                           {"expect-hidden", {1, 2}},
+                                                           {"expect-enabled", {2, 2}},
+                                                           {"expect-disabled", {2, 2}},
+                                                           {"expect-active", {1, 1}},
+                                                           {"expect-items", {3, 3}},
+                                                           {"expect-status", {1, 1}},
+                                                           {"expect-message", {3, 3}},
+                                                           {"expect-no-message", {0, 0}},
+                                                           {"expect-opened", {1, 1}},
+                                                           {"expect-file-lines", {2, 2}},
+                                                           {"expect-file-bytes", {1, 1000}},
+                                                           {"expect-no-file", {1, 1}},
+                                                           {"expect-quit", {0, 0}},
+                                                           {"screenshot", {2, 2}}};
     return arity;
 }
 
@@ -86,14 +104,14 @@ void checkArguments(const Command& command, bool firstCommand) {
         throw ScriptError(command.line, QStringLiteral("unknown command \"%1\"").arg(command.name));
     const int count = static_cast<int>(command.arguments.size());
     if (count < found->first || count > found->second)
-        throw ScriptError(command.line,
-                          QStringLiteral("\"%1\" takes %2 argument(s), found %3")
-                              .arg(command.name)
-                              .arg(found->first == found->second
-                                       ? QString::number(found->first)
-                                       : QStringLiteral("%1 to %2").arg(found->first).arg(
-                                             found->second))
-                              .arg(count));
+        throw ScriptError(
+            command.line,
+            QStringLiteral("\"%1\" takes %2 argument(s), found %3")
+                .arg(command.name)
+                .arg(found->first == found->second
+                         ? QString::number(found->first)
+                         : QStringLiteral("%1 to %2").arg(found->first).arg(found->second))
+                .arg(count));
     if (command.name == QLatin1String("separator")) {
         if (!firstCommand)
             throw ScriptError(command.line,
@@ -152,10 +170,11 @@ Script readScript(const QString& path) {
                     throw ScriptError(index + 1,
                                       QStringLiteral("expected a line \"| text\" or \"end\""));
                 command.block << (blockLine.startsWith(QLatin1String("| ")) ? blockLine.mid(2)
-                                                                          : blockLine.mid(1));
+                                                                            : blockLine.mid(1));
             }
             if (!ended)
-                throw ScriptError(command.line, QStringLiteral("expect-file-lines without \"end\""));
+                throw ScriptError(command.line,
+                                  QStringLiteral("expect-file-lines without \"end\""));
         }
         if (command.name == QLatin1String("separator"))
             script.separator = command.arg(0).at(0);

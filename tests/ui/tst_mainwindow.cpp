@@ -18,7 +18,7 @@
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void createsTheTwelveWindowsInOrder();
     void writingRkRunsTheCheckBeforeTheWriteReturns();
     void sameRkTextRunsNothing();
@@ -28,7 +28,7 @@ private slots:
     void statusLineShowsTheLongPartOfAHint();
     void timersDoNotRestartWhileRunning();
 
-private:
+  private:
     static QLineEdit* field(Program& program, const char* name) {
         return program.forms().mainForm->findChild<QLineEdit*>(name);
     }
@@ -40,9 +40,8 @@ void MainWindowTest::createsTheTwelveWindowsInOrder() {
     QStringList classes;
     for (QWidget* window : program.windows())
         classes << QString::fromLatin1(window->metaObject()->className());
-    QCOMPARE(classes, (QStringList{"TMainForm", "TAboutBox", "TForm1", "TForm2", "TForm3",
-                                   "TForm4", "TForm6", "TForm7", "TForm8", "TForm5", "TForm9",
-                                   "TForm10"}));
+    QCOMPARE(classes, (QStringList{"TMainForm", "TAboutBox", "TForm1", "TForm2", "TForm3", "TForm4",
+                                   "TForm6", "TForm7", "TForm8", "TForm5", "TForm9", "TForm10"}));
     for (QWidget* window : program.windows())
         QCOMPARE(window->isVisible(), window == program.forms().mainForm);
     QCOMPARE(program.forms().mainForm->size(), QSize(727, 709));
@@ -109,11 +108,16 @@ void MainWindowTest::mapsTheDecimalKeyOnlyWhereAsked_data() {
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Rqmin, comma locale") << "Edit5" << QChar(',') << "2.2" << "2,2";
-    QTest::newRow("Rqmin, point locale") << "Edit5" << QChar('.') << "2,2" << "2.2";
-    QTest::newRow("alpha_ext") << "Edit2" << QChar(',') << "8.7" << "8,7";
-    QTest::newRow("R0 has no mapping") << "Edit4" << QChar(',') << "2.2" << "2.2";
-    QTest::newRow("Rk_req has no mapping") << "Edit8" << QChar(',') << "2.2" << "2.2";
+    QTest::newRow("Rqmin, comma locale") << "Edit5" << QChar(',') << "2.2"
+                                         << "2,2";
+    QTest::newRow("Rqmin, point locale") << "Edit5" << QChar('.') << "2,2"
+                                         << "2.2";
+    QTest::newRow("alpha_ext") << "Edit2" << QChar(',') << "8.7"
+                               << "8,7";
+    QTest::newRow("R0 has no mapping") << "Edit4" << QChar(',') << "2.2"
+                                       << "2.2";
+    QTest::newRow("Rk_req has no mapping") << "Edit8" << QChar(',') << "2.2"
+                                           << "2.2";
 }
 
 void MainWindowTest::mapsTheDecimalKeyOnlyWhereAsked() {
