@@ -80,12 +80,6 @@ QLabel* heading(const QString& text) {
     return label;
 }
 
-QPushButton* pushButton(const QString& text, const QString& name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(forms.platform) {
@@ -239,7 +233,7 @@ QWidget* TMainForm::buildInputPanel() {
     grid->setContentsMargins(6, 6, 6, 6);
 
     Edit5 = numberField(QStringLiteral("Edit5"), true);
-    auto* chooseRqmin = pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseRqmin"));
+    auto* chooseRqmin = namedButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseRqmin"));
     connect(chooseRqmin, &QPushButton::clicked, this, [this] { openWindow(forms_.form3); });
     grid->addWidget(wrapped(QStringLiteral("Сопрот.требуемое")), 0, 0);
     grid->addWidget(caption(QStringLiteral("Rqmin")), 0, 1);
@@ -263,7 +257,7 @@ QWidget* TMainForm::buildInputPanel() {
     Edit2 = numberField(QStringLiteral("Edit2"), true);
     Edit3 = numberField(QStringLiteral("Edit3"), true);
     auto* chooseCoefficients =
-        pushButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
+        namedButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
     connect(chooseCoefficients, &QPushButton::clicked, this, [this] { openWindow(forms_.form4); });
     grid->addWidget(wrapped(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
     grid->addWidget(caption(QStringLiteral("Alfa н")), 2, 1);
@@ -280,7 +274,7 @@ QWidget* TMainForm::buildInputPanel() {
 
     Edit1 = numberField(QStringLiteral("Edit1"), true);
     auto* layers =
-        pushButton(QStringLiteral("Слои конструкции..."), QStringLiteral("LayersButton"));
+        namedButton(QStringLiteral("Слои конструкции..."), QStringLiteral("LayersButton"));
     connect(layers, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
     grid->addWidget(wrapped(QStringLiteral("Термическое сопротивление")), 5, 0);
     grid->addWidget(caption(QStringLiteral("Rk")), 5, 1);
@@ -293,7 +287,7 @@ QWidget* TMainForm::buildDealerPanel() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* site = pushButton(QStringLiteral("Сайт фирмы"), QStringLiteral("SiteButton"));
+    auto* site = namedButton(QStringLiteral("Сайт фирмы"), QStringLiteral("SiteButton"));
     setHint(site, QStringLiteral("ПОСЕТИТЬ САЙТ"));
     connect(site, &QPushButton::clicked, this, &TMainForm::openDealerSite);
     auto* picture = new ClickableLabel(panel);
@@ -302,7 +296,7 @@ QWidget* TMainForm::buildDealerPanel() {
     picture->setCursor(Qt::PointingHandCursor);
     setHint(picture, QStringLiteral("ПОСЕТИТЬ САЙТ ФИРМЫ"));
     connect(picture, &ClickableLabel::clicked, this, &TMainForm::openDealerSite);
-    auto* contacts = pushButton(QStringLiteral("Контакты"), QStringLiteral("ContactsButton"));
+    auto* contacts = namedButton(QStringLiteral("Контакты"), QStringLiteral("ContactsButton"));
     setHint(contacts, QStringLiteral("Контакты и гиперссылки на сайт"));
     connect(contacts, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
     row->addWidget(site);
@@ -322,7 +316,7 @@ QWidget* TMainForm::buildResultsPanel() {
     QLabel* r0Caption = caption(QStringLiteral("Сопротивление теплопередаче конструкции, Ro"));
     r0Caption->setWordWrap(true);
     grid->addWidget(r0Caption, 1, 0, 1, 3);
-    auto* calculate = pushButton(QStringLiteral("Расчет!!!"), QStringLiteral("CalculateButton"));
+    auto* calculate = namedButton(QStringLiteral("Расчет!!!"), QStringLiteral("CalculateButton"));
     connect(calculate, &QPushButton::clicked, this,
             [this] { guarded(platform_, [this] { computeR0(); }); });
     Edit4 = numberField(QStringLiteral("Edit4"), false);
@@ -355,15 +349,15 @@ QWidget* TMainForm::buildLowerPanel() {
     Edit8 = numberField(QStringLiteral("Edit8"), false);
     required->addWidget(Edit8);
     required->addStretch(1);
-    selectInsulationButton = pushButton(QStringLiteral("- Подбор  утеплителя -"),
-                                        QStringLiteral("SelectInsulationButton"));
+    selectInsulationButton = namedButton(QStringLiteral("- Подбор  утеплителя -"),
+                                         QStringLiteral("SelectInsulationButton"));
     selectInsulationButton->setEnabled(false);
     connect(selectInsulationButton, &QPushButton::clicked, this, [this] {
         openWindow(forms_.form2);
         openWindow(forms_.form5);
     });
     saveReportButton =
-        pushButton(QStringLiteral("Сохранить расчет "), QStringLiteral("SaveReportButton"));
+        namedButton(QStringLiteral("Сохранить расчет "), QStringLiteral("SaveReportButton"));
     setHint(saveReportButton, QStringLiteral("Сохранить расчет"));
     saveReportButton->setEnabled(false);
     connect(saveReportButton, &QPushButton::clicked, this, [this] {

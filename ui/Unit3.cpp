@@ -26,19 +26,6 @@ namespace {
 
 const QString envelopePrompt = QStringLiteral("Вид ограждающей конструкции ");
 
-QLabel* label(const QString& text, const QString& name) {
-    auto* result = new QLabel(text);
-    result->setObjectName(name);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
-QPushButton* button(const QString& text, const QString& name) {
-    auto* result = new QPushButton(text);
-    result->setObjectName(name);
-    return result;
-}
-
 void timer(QTimer*& slot, const QString& name, QObject* parent) {
     slot = new QTimer(parent);
     slot->setObjectName(name);
@@ -56,8 +43,9 @@ TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     timer(Timer2, QStringLiteral("Timer2"), this);
 
     auto* layout = new QVBoxLayout(this);
-    QLabel* heading = label(QStringLiteral("Требуемое сопротивление теплопередаче конструкции"),
-                            QStringLiteral("Heading"));
+    QLabel* heading =
+        namedLabel(QStringLiteral("Требуемое сопротивление теплопередаче конструкции"),
+                   QStringLiteral("Heading"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -96,7 +84,8 @@ QWidget* TForm3::buildZoneRow() {
                              QStringLiteral(" Выбрать город ..."));
     ComboBox4->setMaxVisibleItems(25);
     ComboBox4->setMinimumContentsLength(24);
-    QLabel* zoneCaption = label(QStringLiteral("Температурная зона"), QStringLiteral("ZoneLabel"));
+    QLabel* zoneCaption =
+        namedLabel(QStringLiteral("Температурная зона"), QStringLiteral("ZoneLabel"));
     zoneCaption->setBuddy(ComboBox13);
     layout->addWidget(zoneCaption);
     layout->addWidget(ComboBox13);
@@ -143,19 +132,20 @@ QWidget* TForm3::buildProductionInputs() {
     grid->addWidget(ComboBox2, 0, 0, 1, 7);
     grid->addWidget(ComboBox3, 1, 0, 1, 7);
 
-    Label12 = label(QStringLiteral("Тепловая инерция"), QStringLiteral("Label12"));
-    Label5 = label(QStringLiteral("D"), QStringLiteral("Label5"));
+    Label12 = namedLabel(QStringLiteral("Тепловая инерция"), QStringLiteral("Label12"));
+    Label5 = namedLabel(QStringLiteral("D"), QStringLiteral("Label5"));
     Edit2 = new QLineEdit(QStringLiteral("1"));
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaximumWidth(80);
     installDecimalKeyFilter(Edit2, forms_.separator());
     Label5->setBuddy(Edit2);
-    Label2 = label(QStringLiteral("D < 1,5"), QStringLiteral("Label2"));
+    Label2 = namedLabel(QStringLiteral("D < 1,5"), QStringLiteral("Label2"));
     Label2->setMinimumWidth(Label2->fontMetrics().horizontalAdvance(QStringLiteral("D =< 1,5  ")));
-    Label4 = label(QStringLiteral("( D < 1,5 < D )"), QStringLiteral("Label4"));
-    Button2 = button(QStringLiteral("Расчет"), QStringLiteral("Button2"));
+    Label4 = namedLabel(QStringLiteral("( D < 1,5 < D )"), QStringLiteral("Label4"));
+    Button2 = namedButton(QStringLiteral("Расчет"), QStringLiteral("Button2"));
     Button2->setEnabled(false);
-    Button3 = button(QStringLiteral("Расчет требуемого сопротивления"), QStringLiteral("Button3"));
+    Button3 =
+        namedButton(QStringLiteral("Расчет требуемого сопротивления"), QStringLiteral("Button3"));
     grid->addWidget(Label12, 2, 0);
     grid->addWidget(Label5, 2, 1, Qt::AlignRight);
     grid->addWidget(Edit2, 2, 2);
@@ -179,9 +169,9 @@ QWidget* TForm3::buildResultRow() {
     Edit1 = new QLineEdit(QStringLiteral("0"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaximumWidth(100);
-    QLabel* caption = label(QStringLiteral("R0tr"), QStringLiteral("R0trLabel"));
+    QLabel* caption = namedLabel(QStringLiteral("R0tr"), QStringLiteral("R0trLabel"));
     caption->setBuddy(Edit1);
-    Button1 = button(QStringLiteral("Принять"), QStringLiteral("Button1"));
+    Button1 = namedButton(QStringLiteral("Принять"), QStringLiteral("Button1"));
     Button1->setEnabled(false);
     layout->addStretch(1);
     layout->addWidget(caption);

@@ -17,13 +17,6 @@
 
 namespace {
 
-QLabel* label(const QString& text, const QString& name) {
-    auto* result = new QLabel(text);
-    result->setObjectName(name);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
 // A bold display field on the window's own background, passed over by the Tab key.
 QLineEdit* displayField(const QString& name) {
     auto* field = new QLineEdit(QStringLiteral("0"));
@@ -58,12 +51,16 @@ TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addWidget(ComboBox1);
     auto* grid = new QGridLayout;
     grid->addWidget(
-        label(QStringLiteral("Коэф.геплоотдачи наружн."), QStringLiteral("OuterCaption")), 0, 0);
-    grid->addWidget(label(QStringLiteral("Alfa н, Вт/(м2*К)"), QStringLiteral("OuterUnit")), 0, 1);
+        namedLabel(QStringLiteral("Коэф.геплоотдачи наружн."), QStringLiteral("OuterCaption")), 0,
+        0);
+    grid->addWidget(namedLabel(QStringLiteral("Alfa н, Вт/(м2*К)"), QStringLiteral("OuterUnit")), 0,
+                    1);
     grid->addWidget(Edit1, 0, 2);
     grid->addWidget(
-        label(QStringLiteral("Коэф.геплоотдачи внутр."), QStringLiteral("InnerCaption")), 1, 0);
-    grid->addWidget(label(QStringLiteral("Alfa в, Вт/(м2*К)"), QStringLiteral("InnerUnit")), 1, 1);
+        namedLabel(QStringLiteral("Коэф.геплоотдачи внутр."), QStringLiteral("InnerCaption")), 1,
+        0);
+    grid->addWidget(namedLabel(QStringLiteral("Alfa в, Вт/(м2*К)"), QStringLiteral("InnerUnit")), 1,
+                    1);
     grid->addWidget(Edit2, 1, 2);
     grid->setColumnStretch(3, 1);
     grid->addWidget(acceptButton, 0, 4, 2, 1, Qt::AlignBottom);

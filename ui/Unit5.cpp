@@ -25,12 +25,6 @@
 
 namespace {
 
-QLabel* namedLabel(const QString& text, const QString& name) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
 QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) {
     QLabel* label = namedLabel(text, name);
     QFont font = label->font();
@@ -38,12 +32,6 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
     font.setPointSizeF(font.pointSizeF() * scale);
     label->setFont(font);
     return label;
-}
-
-QPushButton* namedButton(const QString& text, const QString& name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace

@@ -20,19 +20,6 @@ namespace {
 
 const QString purposePrompt = QStringLiteral("Назначение зданий");
 
-QLabel* label(const QString& text, const QString& name) {
-    auto* result = new QLabel(text);
-    result->setObjectName(name);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
-QPushButton* button(const QString& text, const QString& name) {
-    auto* result = new QPushButton(text);
-    result->setObjectName(name);
-    return result;
-}
-
 QLineEdit* numberField(const QString& name) {
     auto* field = new QLineEdit(QStringLiteral("0"));
     field->setObjectName(name);
@@ -71,13 +58,13 @@ QWidget* TForm6::buildHeading() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QLabel* heading =
-        label(QStringLiteral("Требуемое сопротивление теплопередаче межквартирных перегородок"),
-              QStringLiteral("Heading"));
+    QLabel* heading = namedLabel(
+        QStringLiteral("Требуемое сопротивление теплопередаче межквартирных перегородок"),
+        QStringLiteral("Heading"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    auto* help = button(QStringLiteral("?"), QStringLiteral("Button1"));
+    auto* help = namedButton(QStringLiteral("?"), QStringLiteral("Button1"));
     help->setFixedWidth(help->sizeHint().height());
     connect(help, &QPushButton::clicked, this, [this] {
         forms_.platform.information(QStringLiteral("Rq min=(tv1-tv2) / (DtTcr*Alf в1)"));
@@ -88,7 +75,7 @@ QWidget* TForm6::buildHeading() {
     for (const auto& [text, name] : {std::pair{QStringLiteral("tв1"), QStringLiteral("Warmer")},
                                      {QStringLiteral(">"), QStringLiteral("WarmerThan")},
                                      {QStringLiteral("tв2"), QStringLiteral("Cooler")}})
-        layout->addWidget(label(text, name));
+        layout->addWidget(namedLabel(text, name));
     return row;
 }
 
@@ -99,12 +86,12 @@ void TForm6::buildTemperatureRows(QGridLayout* grid) {
     Edit1 = numberField(QStringLiteral("Edit1"));
     Edit2 = numberField(QStringLiteral("Edit2"));
     const QString caption = QStringLiteral("Расчетная температура воздуха,оС");
-    grid->addWidget(label(caption, QStringLiteral("Tv1Caption")), 0, 0);
-    grid->addWidget(label(QStringLiteral("tв1"), QStringLiteral("Tv1Label")), 0, 1);
+    grid->addWidget(namedLabel(caption, QStringLiteral("Tv1Caption")), 0, 0);
+    grid->addWidget(namedLabel(QStringLiteral("tв1"), QStringLiteral("Tv1Label")), 0, 1);
     grid->addWidget(ComboBox1, 0, 2);
     grid->addWidget(Edit1, 0, 3);
-    grid->addWidget(label(caption, QStringLiteral("Tv2Caption")), 1, 0);
-    grid->addWidget(label(QStringLiteral("tв2"), QStringLiteral("Tv2Label")), 1, 1);
+    grid->addWidget(namedLabel(caption, QStringLiteral("Tv2Caption")), 1, 0);
+    grid->addWidget(namedLabel(QStringLiteral("tв2"), QStringLiteral("Tv2Label")), 1, 1);
     grid->addWidget(ComboBox2, 1, 2);
     grid->addWidget(Edit2, 1, 3);
 
@@ -122,12 +109,12 @@ void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
     ComboBox4 = list(QStringLiteral("ComboBox4"), PartitionRqmin::constructionKindItems(),
                      QStringLiteral("Вид конструкции"));
     Edit3 = numberField(QStringLiteral("Edit3"));
-    Label11 = label(QString(), QStringLiteral("Label11"));
+    Label11 = namedLabel(QString(), QStringLiteral("Label11"));
     Label11->hide();
-    grid->addWidget(label(QStringLiteral("Разность темп.возд.и внутр.поверхн."),
-                          QStringLiteral("DeltaTcrCaption")),
+    grid->addWidget(namedLabel(QStringLiteral("Разность темп.возд.и внутр.поверхн."),
+                               QStringLiteral("DeltaTcrCaption")),
                     2, 0);
-    grid->addWidget(label(QStringLiteral("DtTcr"), QStringLiteral("DeltaTcrLabel")), 2, 1);
+    grid->addWidget(namedLabel(QStringLiteral("DtTcr"), QStringLiteral("DeltaTcrLabel")), 2, 1);
     // The purpose and, below it, the kind of construction that picks the cell.
     grid->addWidget(ComboBox3, 2, 2);
     grid->addWidget(ComboBox4, 3, 2);
@@ -140,18 +127,19 @@ void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
 void TForm6::buildResultRows(QGridLayout* grid) {
     Edit4 = numberField(QStringLiteral("Edit4"));
     Edit5 = numberField(QStringLiteral("Edit5"));
-    auto* choose = button(QStringLiteral("Выбор..."), QStringLiteral("Button3"));
-    auto* calculate = button(QStringLiteral("Расчет Rq min !"), QStringLiteral("Button4"));
-    auto* acceptButton = button(QStringLiteral("Принять"), QStringLiteral("Button2"));
-    grid->addWidget(
-        label(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."), QStringLiteral("AlphaCaption")), 4,
-        0);
-    grid->addWidget(label(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 4, 1);
+    auto* choose = namedButton(QStringLiteral("Выбор..."), QStringLiteral("Button3"));
+    auto* calculate = namedButton(QStringLiteral("Расчет Rq min !"), QStringLiteral("Button4"));
+    auto* acceptButton = namedButton(QStringLiteral("Принять"), QStringLiteral("Button2"));
+    grid->addWidget(namedLabel(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."),
+                               QStringLiteral("AlphaCaption")),
+                    4, 0);
+    grid->addWidget(namedLabel(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 4, 1);
     grid->addWidget(choose, 4, 2, Qt::AlignRight);
     grid->addWidget(Edit4, 4, 3);
     grid->addWidget(
-        label(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 5, 0);
-    grid->addWidget(label(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 5, 1);
+        namedLabel(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 5,
+        0);
+    grid->addWidget(namedLabel(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 5, 1);
     grid->addWidget(calculate, 5, 2, Qt::AlignRight);
     grid->addWidget(Edit5, 5, 3);
     grid->addWidget(acceptButton, 5, 4);

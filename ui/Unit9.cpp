@@ -22,17 +22,10 @@
 
 namespace {
 
-QPushButton* namedButton(const QString& text, const QString& name, const QString& hint) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
+QPushButton* hintedButton(const QString& text, const QString& name, const QString& hint) {
+    QPushButton* button = namedButton(text, name);
     setHint(button, hint);
     return button;
-}
-
-QLabel* namedLabel(const QString& text, const QString& name) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
 }
 
 } // namespace
@@ -117,12 +110,12 @@ QWidget* TForm9::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    Button1 = namedButton(QStringLiteral("Сохранить текст для заказа"), QStringLiteral("Button1"),
-                          QStringLiteral("Сохранить текстовый файл"));
-    Button2 = namedButton(QStringLiteral("З а к а з а т ь"), QStringLiteral("Button2"),
-                          QStringLiteral("Заказать на сайте"));
-    Button3 = namedButton(QStringLiteral("В ы х о д"), QStringLiteral("Button3"),
-                          QStringLiteral("Выйти из программы"));
+    Button1 = hintedButton(QStringLiteral("Сохранить текст для заказа"), QStringLiteral("Button1"),
+                           QStringLiteral("Сохранить текстовый файл"));
+    Button2 = hintedButton(QStringLiteral("З а к а з а т ь"), QStringLiteral("Button2"),
+                           QStringLiteral("Заказать на сайте"));
+    Button3 = hintedButton(QStringLiteral("В ы х о д"), QStringLiteral("Button3"),
+                           QStringLiteral("Выйти из программы"));
     connect(Button1, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });

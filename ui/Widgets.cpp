@@ -9,10 +9,24 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 QChar Forms::separator() const {
     return platform.separator();
+}
+
+QLabel* namedLabel(const QString& text, const QString& name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* namedButton(const QString& text, const QString& name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    return button;
 }
 
 void switchOn(QTimer& timer) {

@@ -10,9 +10,14 @@
 #include <functional>
 
 class QAction;
+class QPushButton;
 class QComboBox;
 class QLineEdit;
 class QTimer;
+
+// A plain-text label and a push button, each with its objectName.
+QLabel* namedLabel(const QString& text, const QString& name);
+QPushButton* namedButton(const QString& text, const QString& name);
 
 // Starts a one-shot delay unless it is already counting down.
 void switchOn(QTimer& timer);
