@@ -26,6 +26,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <cstdio>
 #include <set>
 
 namespace {
@@ -155,6 +156,11 @@ QString ScenarioRunner::run(const Script& script) {
     QTemporaryDir temporary;
     if (!temporary.isValid())
         return QStringLiteral("0: can't create a temporary folder");
+    // For writing a scenario: keep the folder to look at the files it made.
+    if (qEnvironmentVariableIsSet("VUV_KEEP_SCENARIO_FOLDER")) {
+        temporary.setAutoRemove(false);
+        std::fprintf(stderr, "scenario folder kept: %s\n", qPrintable(temporary.path()));
+    }
     folder_ = QDir(temporary.path()).canonicalPath();
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder_);
@@ -374,6 +380,7 @@ void ScenarioRunner::execute(const Command& c) {
                 QStringLiteral("expected the program to have ended, found it running"));
     } else if (name == QLatin1String("screenshot")) {
         const QString path = startFolder_.absoluteFilePath(c.arg(1));
+        QFileInfo(path).absoluteDir().mkpath(QStringLiteral("."));
         if (!window(c.arg(0))->grab().save(path))
             throw StepFailure(QStringLiteral("can't save the screenshot %1").arg(quoted(path)));
     }
