@@ -175,9 +175,23 @@ void TForm2::buildLayerTable(QGridLayout* grid) {
     grid->setColumnStretch(1, 1);
 }
 
+namespace {
+
+// A material list whose drop-down is as wide as its longest name; measured when
+// it first opens, not at start-up.
+class MaterialSelector : public QComboBox {
+public:
+    void showPopup() override {
+        view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
+
 void TForm2::addLayerRow(QGridLayout* grid, int layer) {
     const int i = layer - 1;
-    auto* selector = new QComboBox;
+    auto* selector = new MaterialSelector;
     selector->setObjectName(indexed("ComboBox", layer));
     selector->setEditable(true);
     selector->setInsertPolicy(QComboBox::NoInsert);
@@ -188,7 +202,6 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
         selector->addItems(MaterialCatalogue::names(layer));
         selector->setCurrentIndex(-1);
         selector->setEditText(MaterialCatalogue::caption(layer));
-        selector->view()->setMinimumWidth(selector->view()->sizeHintForColumn(0) + 24);
         selector->setEnabled(!hiddenLayer(layer));
     } else {
         selector->setEditText(QStringLiteral("Пользовательский список"));
