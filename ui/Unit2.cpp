@@ -180,7 +180,7 @@ namespace {
 // A material list whose drop-down is as wide as its longest name; measured when
 // it first opens, not at start-up.
 class MaterialSelector : public QComboBox {
-public:
+  public:
     void showPopup() override {
         view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
         QComboBox::showPopup();
@@ -470,6 +470,10 @@ void TForm2::writeS(int layer, const QString& text) {
 void TForm2::writeThickness(int layer, const QString& text) {
     dtFields.at(layer - 1)->setText(text);
 }
+void TForm2::writeSelectedLayer12Thickness(const QString& text) {
+    Edit64->setText(text);
+}
+
 QString TForm2::selectedLayer12Thickness() const {
     return Edit64->text();
 }

@@ -31,8 +31,9 @@ class TForm2 : public QWidget {
     void pressCalculate();                               // "Расчет"
     void pressLayer12Thickness();                        // hidden "Dt12"
     QString selectedLayer12Thickness() const;            // Edit64
-    QString thickness(int layer) const;                  // Dt field text
-    Rgb verdictColor() const;                            // colour of Label79
+    void writeSelectedLayer12Thickness(const QString& text);
+    QString thickness(int layer) const; // Dt field text
+    Rgb verdictColor() const;           // colour of Label79
 
     // What the calculation report reads.
     QString ldText(int layer) const;

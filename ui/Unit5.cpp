@@ -158,7 +158,7 @@ void TForm5::Timer1Timer() {
     Label5->setText(InsulationSelection::unknownThickness);
     const QChar separator = forms_.separator();
     TForm2& layers = *forms_.form2;
-    QString tried = layers.thickness(12);
+    QString tried = layers.selectedLayer12Thickness();
     const double thickness = NumberText::parse(tried, separator);
     if (thickness < 0)
         tried = NumberText::general(0, separator); // layers that suffice need no board
@@ -174,7 +174,8 @@ void TForm5::Timer1Timer() {
 
     const QString rkBefore = forms_.mainForm->rkText();
     const double next = InsulationSelection::nextThickness(std::max(0.0, thickness));
-    layers.writeThickness(12, NumberText::general(next, separator));
+    layers.writeSelectedLayer12Thickness(NumberText::general(next, separator));
+    layers.writeThickness(12, layers.selectedLayer12Thickness());
     layers.pressCalculate();
     // A board that adds no resistance could never meet the condition.
     if (NumberText::parse(forms_.mainForm->rkText(), separator) <=

@@ -85,6 +85,7 @@ class SelectionWindowsTest : public QObject {
     void selectionWindowAtStart();
     void searchStopsAtTheEstimateWhenItMeetsTheCondition();
     void searchStepsOnePerSecondUntilMet();
+    void searchGoesOnFromTheSelectedThickness();
     void estimateLandsOnTheFinalThicknessOrOneStepBelow_data();
     void estimateLandsOnTheFinalThicknessOrOneStepBelow();
     void layersThatSufficeNeedNoBoard();
@@ -177,6 +178,23 @@ void SelectionWindowsTest::searchStepsOnePerSecondUntilMet() {
     qInfo("steps at %lld ms and %lld ms after the choice", firstStep, lastStep);
     QVERIFY(firstStep >= 950 && firstStep < 1400);
     QVERIFY(lastStep - firstStep >= 950 && lastStep - firstStep < 1400);
+}
+
+void SelectionWindowsTest::searchGoesOnFromTheSelectedThickness() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    setUpWall(program, "2,200", brickWall);
+    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TForm5* form5 = program.forms().form5;
+    TForm2* form2 = program.forms().form2;
+    form2->writeThickness(1, "200"); // the estimate of 90 mm will not suffice
+    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(form2->selectedLayer12Thickness(), QStringLiteral("100"), 1500);
+    // A thickness typed into layer 12 meanwhile is replaced by the next one tried.
+    form2->writeThickness(12, "30");
+    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 2500);
+    QCOMPARE(form2->thickness(12), QStringLiteral("100"));
+    QCOMPARE(text(form5, "Label5"), QStringLiteral("100 мм"));
 }
 
 void SelectionWindowsTest::estimateLandsOnTheFinalThicknessOrOneStepBelow_data() {
