@@ -47,6 +47,11 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
 }
 
 Program::~Program() {
+    // No handler may run on a window that is half destroyed: a field losing the
+    // focus while its window goes would otherwise still report a change.
+    for (QWidget* window : windows_)
+        for (QObject* child : window->findChildren<QObject*>())
+            QObject::disconnect(child, nullptr, nullptr, nullptr);
     // Windows go in the reverse order of their creation.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
         delete *it;
