@@ -77,12 +77,8 @@ TAboutBox::TAboutBox(Forms& forms) : QWidget(nullptr), forms_(forms) {
     connect(OKButton, &QPushButton::clicked, this, &QWidget::hide);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     Timer2Timer(); // the colours of the first phase; its tick starts Timer1

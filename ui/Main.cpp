@@ -94,12 +94,8 @@ TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(200);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(300);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 300);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -16,13 +16,6 @@ namespace {
 const Rgb teal{0, 128, 128};
 const Rgb navy{0, 0, 128};
 
-QTimer* blinkTimer(QObject* parent, const QString& name) {
-    auto* timer = new QTimer(parent);
-    timer->setObjectName(name);
-    timer->setInterval(1000);
-    return timer;
-}
-
 } // namespace
 
 TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
@@ -57,8 +50,8 @@ TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), for
     layout->addStretch(1);
     layout->setContentsMargins(16, 12, 16, 14);
 
-    Timer1 = blinkTimer(this, QStringLiteral("Timer1"));
-    Timer2 = blinkTimer(this, QStringLiteral("Timer2"));
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     colourLinks(false);

@@ -140,12 +140,8 @@ TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
     lower->addWidget(buildVerdictAndButtons(), 2);
     layout->addLayout(lower);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
 

@@ -26,12 +26,6 @@ namespace {
 
 const QString envelopePrompt = QStringLiteral("Вид ограждающей конструкции ");
 
-void timer(QTimer*& slot, const QString& name, QObject* parent) {
-    slot = new QTimer(parent);
-    slot->setObjectName(name);
-    slot->setInterval(200);
-}
-
 } // namespace
 
 TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
@@ -39,8 +33,8 @@ TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setWindowTitle(QStringLiteral("Требуемое сопротивление"));
     forms_.calculation.tableNumber = QStringLiteral("1");
 
-    timer(Timer1, QStringLiteral("Timer1"), this);
-    timer(Timer2, QStringLiteral("Timer2"), this);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
 
     auto* layout = new QVBoxLayout(this);
     QLabel* heading =

@@ -40,9 +40,7 @@ TForm5::TForm5(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
     Timer1->setTimerType(Qt::PreciseTimer); // one step a second, never early
     connect(Timer1, &QTimer::timeout, this,
             [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });

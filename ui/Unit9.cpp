@@ -39,9 +39,7 @@ TForm9::TForm9(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
     Timer1->setTimerType(Qt::PreciseTimer); // one step a second, never early
     connect(Timer1, &QTimer::timeout, this,
             [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });

@@ -29,6 +29,13 @@ QPushButton* namedButton(const QString& text, const QString& name) {
     return button;
 }
 
+QTimer* namedTimer(QObject* parent, const QString& name, int milliseconds) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(milliseconds);
+    return timer;
+}
+
 void switchOn(QTimer& timer) {
     if (!timer.isActive())
         timer.start();

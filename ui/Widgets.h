@@ -19,6 +19,9 @@ class QTimer;
 QLabel* namedLabel(const QString& text, const QString& name);
 QPushButton* namedButton(const QString& text, const QString& name);
 
+// A stopped timer with its objectName and interval.
+QTimer* namedTimer(QObject* parent, const QString& name, int milliseconds);
+
 // Starts a one-shot delay unless it is already counting down.
 void switchOn(QTimer& timer);
 
