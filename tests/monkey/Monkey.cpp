@@ -45,8 +45,9 @@ bool isProgramError(const QString& text) {
 bool showsBrokenNumber(const QString& text) {
     static const QRegularExpression nonFinite(QStringLiteral("inf|nan"),
                                               QRegularExpression::CaseInsensitiveOption);
+    // A minus that follows a letter is a hyphen, as in the board name "ПСБ-0".
     static const QRegularExpression negativeZero(
-        QStringLiteral("(^|[^0-9.,])-0+([.,]0*)?(E-?\\d+)?($|[^0-9.,E])"));
+        QStringLiteral("(?<![\\p{L}\\p{N}.,])-0+([.,]0*)?(E-?\\d+)?(?![\\p{N}.,E])"));
     return nonFinite.match(text).hasMatch() || negativeZero.match(text).hasMatch();
 }
 
