@@ -9,22 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/Files.h"
 #include <cerrno>
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestTextFile : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "formats/UserConstructionFiles.h"
 
+#include "support/Files.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,17 +12,6 @@
 using UserConstructionFiles::Columns;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The three files of the set at `path`, in the order names, Ld, S.
 QList<QByteArray> setBytes(const QString& path) {

@@ -5,6 +5,7 @@
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit1.h"
 
+#include "support/Files.h"
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -15,17 +16,6 @@
 #include <QToolButton>
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // One program with its scripted platform and a folder for its files.
 struct Session {

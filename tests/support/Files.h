@@ -1,0 +1,19 @@
+#pragma once
+// Files as the tests put them in place and read them back, byte for byte.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+// The file's bytes, or "<missing>" when there is no such file.
+inline QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline void putBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
