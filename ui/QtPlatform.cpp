@@ -14,8 +14,12 @@ namespace {
 
 QStringList nameFilters(const FileDialog& dialog) {
     QStringList filters;
-    for (const auto& filter : dialog.filters)
-        filters << QStringLiteral("%1 (%2)").arg(filter.name, filter.pattern);
+    // The pattern goes in parentheses at the end, unless the name already shows it so.
+    for (const auto& filter : dialog.filters) {
+        const QString shown = QStringLiteral("(%1)").arg(filter.pattern);
+        filters << (filter.name.endsWith(shown) ? filter.name
+                                                : QStringLiteral("%1 %2").arg(filter.name, shown));
+    }
     return filters;
 }
 
