@@ -12,7 +12,7 @@ namespace {
 
 // Collects nothing: the calculation's own cost is what is measured.
 class SilentSteps : public LayerStack::Steps {
-public:
+  public:
     void warn(const QString&) override {}
     void showResistances(const LayerStack::PerLayer<QString>&, const QString&,
                          const QString&) override {}
@@ -46,8 +46,8 @@ CalculationReport::Input fullReportInput() {
     input.envelopeCaption = QStringLiteral("1.    Наружные стены");
     input.regime = QStringLiteral("Сухой");
     input.reconstruction = true;
-    input.snapshot = {"2,130", "23", "8,7", "2,288", "2,200", "Внешние стены ",
-                      "Условие выполняется.", " > "};
+    input.snapshot = {
+        "2,130", "23", "8,7", "2,288", "2,200", "Внешние стены ", "Условие выполняется.", " > "};
     for (int i = 0; i < 12; ++i)
         input.layers[i] = {QStringLiteral("Слой %1").arg(i + 1), QString::number(10 * (i + 1)),
                            QStringLiteral("0,81"), QStringLiteral("0,012"), 10.0 * (i + 1)};

@@ -17,7 +17,7 @@
 namespace {
 
 class FirstPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     for (int w = 0; w < windows; ++w) {
         auto top = std::make_unique<QWidget>();
         auto* grid = new QGridLayout(top.get());
-        const int share = (widgets - windows) / windows + (w == 0 ? (widgets - windows) % windows : 0);
+        const int share =
+            (widgets - windows) / windows + (w == 0 ? (widgets - windows) % windows : 0);
         for (int i = 0; i < share; ++i, ++made)
             grid->addWidget(child(i, made), i / 4, i % 4);
         tops.push_back(std::move(top));

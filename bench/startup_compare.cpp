@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
     const double ratio = median(ourTimes) / median(floorTimes);
     std::printf("%s windows, %s widgets, %d runs each, QT_QPA_PLATFORM=offscreen\n",
                 windows.c_str(), widgets.c_str(), runs);
-    std::printf("floor:        %6.1f ms  %5.1f MiB peak\n", median(floorTimes), median(floorMemory));
+    std::printf("floor:        %6.1f ms  %5.1f MiB peak\n", median(floorTimes),
+                median(floorMemory));
     std::printf("Vuvuvudozizod: %5.1f ms  %5.1f MiB peak\n", median(ourTimes), median(ourMemory));
     std::printf("time ratio %.2f (target <= 1.5), memory %.1f MiB (target < 45)\n", ratio,
                 median(ourMemory));

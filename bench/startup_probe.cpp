@@ -15,7 +15,7 @@
 namespace {
 
 class FirstPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
