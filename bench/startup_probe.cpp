@@ -6,9 +6,9 @@
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
@@ -27,10 +27,7 @@ class FirstPaint : public QObject {
 
 int main(int argc, char** argv) {
     GuardedApplication application(argc, argv);
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    GuardedApplication::setWindowIcon(icon);
+    GuardedApplication::setWindowIcon(applicationIcon());
     QtPlatform platform;
     application.setPlatform(&platform);
     FirstPaint firstPaint;

@@ -10,10 +10,14 @@
 #include <functional>
 
 class QAction;
+class QIcon;
 class QPushButton;
 class QComboBox;
 class QLineEdit;
 class QTimer;
+
+// The program's own icon, from the executable's compiled-in resources.
+QIcon applicationIcon();
 
 // A plain-text label and a push button, each with its objectName.
 QLabel* namedLabel(const QString& text, const QString& name);
