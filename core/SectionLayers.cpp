@@ -1,0 +1,87 @@
+#include "core/SectionLayers.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace SectionLayers {
+
+namespace {
+
+bool mentions(const QString& name, std::initializer_list<const char16_t*> words) {
+    return std::any_of(words.begin(), words.end(), [&](const char16_t* word) {
+        return name.contains(QString::fromUtf16(word), Qt::CaseInsensitive);
+    });
+}
+
+// The rows of the layer window take their materials from the catalogue category
+// of the same number; layer 12 holds the insulation board of the selection.
+Kind kindOfRow(int number) {
+    switch (number) {
+    case 3:
+    case 8:
+        return Kind::Masonry;
+    case 4:
+    case 5:
+    case 6:
+        return Kind::ConcreteAndMortar;
+    case 9:
+    case 10:
+    case 12:
+        return Kind::Insulation;
+    default:
+        return Kind::Other;
+    }
+}
+
+} // namespace
+
+Kind kindOf(int number, const QString& name, bool airGap) {
+    if (airGap || mentions(name, {u"прослойк"}))
+        return Kind::AirGap;
+    if (mentions(name, {u"кладка"}))
+        return Kind::Masonry;
+    if (mentions(name, {u"бетон", u"раствор", u"стяжк", u"ж/б"}))
+        return Kind::ConcreteAndMortar;
+    if (mentions(name, {u"минват", u"вата", u"теплоиз", u"пенопол", u"п/этилен", u"пенопласт",
+                        u"утеплит"}))
+        return Kind::Insulation;
+    return kindOfRow(number);
+}
+
+QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
+                        const LayerStack::PerLayer<QString>& names, bool layer11AirGap) {
+    QList<Layer> layers;
+    for (int i = 0; i < LayerStack::layerCount; ++i) {
+        if (!(stored.dt[i] > 0))
+            continue;
+        const int number = i + 1;
+        const bool airGap = number == 11 && layer11AirGap;
+        layers.append(
+            {number, names[i], stored.dt[i], stored.r[i], kindOf(number, names[i], airGap)});
+    }
+    return layers;
+}
+
+QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1) {
+    if (!insideIsLayer1)
+        std::reverse(layers.begin(), layers.end());
+    return layers;
+}
+
+QString kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Masonry:
+        return QStringLiteral("кладка");
+    case Kind::ConcreteAndMortar:
+        return QStringLiteral("бетон, раствор");
+    case Kind::Insulation:
+        return QStringLiteral("утеплитель");
+    case Kind::AirGap:
+        return QStringLiteral("воздушная прослойка");
+    case Kind::Other:
+        break;
+    }
+    return QStringLiteral("прочие слои");
+}
+
+} // namespace SectionLayers

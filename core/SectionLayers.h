@@ -1,0 +1,36 @@
+#pragma once
+// The layers of the last layer calculation as the section drawing and the
+// temperature profile take them: those with a thickness, in order from the room.
+
+#include "core/LayerStack.h"
+
+#include <QList>
+#include <QString>
+
+namespace SectionLayers {
+
+// What a layer is made of, for its colour and hatching in the drawing.
+enum class Kind { Masonry, ConcreteAndMortar, Insulation, AirGap, Other };
+
+struct Layer {
+    int number = 0;        // 1..12, the row of the layer window
+    QString name;          // as the layer's selector shows it
+    double thickness = 0;  // mm
+    double resistance = 0; // m2*K/W, unrounded
+    Kind kind = Kind::Other;
+};
+
+// The kind from the material's name, else from the catalogue category that feeds the row.
+Kind kindOf(int number, const QString& name, bool airGap);
+
+// The layers with a thickness above 0, in the order 1..12.
+QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
+                        const LayerStack::PerLayer<QString>& names, bool layer11AirGap);
+
+// The same layers from the room side out: 1..12 when layer 1 faces the room, else 12..1.
+QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1);
+
+// The legend's name of a kind.
+QString kindName(Kind kind);
+
+} // namespace SectionLayers
