@@ -1,0 +1,134 @@
+#pragma once
+// What the user chose and typed in every window of one calculation: the inputs
+// of a project, never its results. Texts are kept exactly as the windows show
+// them, the decimal separator included.
+
+#include <QString>
+
+#include <array>
+
+namespace Project {
+
+inline constexpr int layerCount = 12;
+
+// A drop-down list: the item whose values the window keeps (-1 for none) and the
+// text it shows, which differs from that item's text when the user typed over it.
+struct ListChoice {
+    int item = -1;
+    QString text;
+    bool operator==(const ListChoice&) const = default;
+};
+
+enum class BuildingKind { Residential, Production, WallsBetweenFlats };
+
+// The required-resistance window.
+struct RequirementInputs {
+    ListChoice zone;
+    ListChoice city;
+    BuildingKind building = BuildingKind::Residential;
+    ListChoice envelope;       // residential and civil buildings
+    ListChoice productionKind; // production buildings
+    ListChoice regime;
+    QString inertia; // D
+    bool reconstruction = false;
+    QString rqmin; // the result field, as looked up or typed
+    bool operator==(const RequirementInputs&) const = default;
+};
+
+// The walls-between-flats window.
+struct PartitionInputs {
+    ListChoice warmerPurpose;
+    ListChoice coolerPurpose;
+    QString warmerTemperature;
+    QString coolerTemperature;
+    ListChoice differencePurpose;
+    ListChoice constructionKind;
+    QString temperatureDifference;
+    QString alphaInt;
+    QString rqmin;
+    bool operator==(const PartitionInputs&) const = default;
+};
+
+// The coefficients window.
+struct CoefficientInputs {
+    ListChoice constructionType;
+    QString alphaExt;
+    QString alphaInt;
+    bool operator==(const CoefficientInputs&) const = default;
+};
+
+// The air-gap window.
+struct AirGapInputs {
+    ListChoice placement;
+    ListChoice temperature;
+    ListChoice thickness;
+    QString resistance;
+    bool operator==(const AirGapInputs&) const = default;
+};
+
+// One row of the layer window.
+struct LayerInputs {
+    ListChoice material;
+    QString ld;
+    QString s;
+    QString thickness; // mm
+    bool operator==(const LayerInputs&) const = default;
+};
+
+struct LayerStackInputs {
+    std::array<LayerInputs, layerCount> layers;
+    QString userListPath; // the user constructions set offered in layer 12, empty for none
+    bool layer11HoldsAirGap = false;
+    bool operator==(const LayerStackInputs&) const = default;
+};
+
+// The insulation selection window: the board, -1 before one is chosen.
+struct InsulationInputs {
+    int product = -1;
+    bool operator==(const InsulationInputs&) const = default;
+};
+
+// The quantity window.
+struct QuantityInputs {
+    QString height;
+    QString length;
+    bool counted = false; // the user asked for the quantity
+    int orderingGrade = 0;
+    bool operator==(const QuantityInputs&) const = default;
+};
+
+// One row of the main window's layer list, as the layer window and the
+// selection handed it over.
+struct ListedLayer {
+    QString name;
+    QString thickness;
+    bool operator==(const ListedLayer&) const = default;
+};
+
+// The main window's fields that the user types or that the other windows hand over
+// on the user's acceptance.
+struct MainInputs {
+    QString rqmin;
+    QString envelopeCaption;
+    QString alphaExt;
+    QString alphaInt;
+    QString constructionType;
+    QString rk;
+    int constructionKind = -1; // the report's construction-kind selector
+    std::array<ListedLayer, layerCount> layerList;
+    bool operator==(const MainInputs&) const = default;
+};
+
+struct Record {
+    MainInputs main;
+    RequirementInputs requirement;
+    PartitionInputs partition;
+    CoefficientInputs coefficients;
+    AirGapInputs airGap;
+    LayerStackInputs layers;
+    InsulationInputs insulation;
+    QuantityInputs quantity;
+    bool operator==(const Record&) const = default;
+};
+
+} // namespace Project

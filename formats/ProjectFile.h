@@ -1,0 +1,30 @@
+#pragma once
+// The project file: the inputs of one calculation as versioned JSON in UTF-8,
+// read whole and checked before anything uses it, written whole or not at all.
+
+#include "core/ProjectRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace ProjectFile {
+
+inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
+inline constexpr int version = 1;
+inline const QString extension = QStringLiteral("vvz");
+inline const QString fileType = QStringLiteral("Проект Vuvuvudozizod (*.vvz)");
+
+QByteArray encode(const Project::Record& record);
+
+// The record the bytes hold. Throws FileError with a message that names `path`
+// and what is wrong: not JSON, not a project, a newer version, a missing field
+// or one of the wrong type.
+Project::Record decode(const QByteArray& bytes, const QString& path);
+
+// Reads and decodes the whole file; a file that can't be read throws FileError too.
+Project::Record load(const QString& path);
+
+// Replaces the file whole or not at all; throws FileError on failure.
+void save(const QString& path, const Project::Record& record);
+
+} // namespace ProjectFile
