@@ -16,9 +16,10 @@ QByteArray encode(const QStringList& lines) {
 void save(const QString& path, const QStringList& lines) {
     try {
         TextFile::replaceAll({{path, encode(lines)}});
-    } catch (const FileError& error) {
+    } catch (const FileReplacement::WriteError& error) {
+        // The message names the file itself, so the reason stands bare.
         throw FileError(QStringLiteral("Cannot create file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), error.message()));
+                            .arg(QDir::toNativeSeparators(path), error.reason()));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "formats/RtfReader.h"
 
+#include "formats/DocumentLimits.h"
+
 #include <QSet>
 #include <QStringDecoder>
 
@@ -65,10 +67,12 @@ QString escaped(const QString& text) {
 
 class Reader {
   public:
-    explicit Reader(const QByteArray& rtf) : in_(rtf) {}
+    Reader(const QByteArray& rtf, bool limited) : in_(rtf), limited_(limited) {}
+
+    const QString& problem() const { return problem_; }
 
     QString run() {
-        while (pos_ < in_.size()) {
+        while (pos_ < in_.size() && problem_.isEmpty()) {
             const char c = in_.at(pos_++);
             if (c == '{')
                 openGroup();
@@ -88,15 +92,22 @@ class Reader {
   private:
     GroupState& state() { return stack_.back(); }
 
+    // Groups nested deeper than any document needs share the deepest state, so
+    // that a file of braces can't grow the stack without bound.
     void openGroup() {
         flushBytes();
-        stack_.push_back(state());
+        if (stack_.size() < maxDepth)
+            stack_.push_back(state());
+        else
+            ++excessDepth_;
         destinationPending_ = true;
     }
 
     void closeGroup() {
         flushBytes();
-        if (stack_.size() > 1)
+        if (excessDepth_ > 0)
+            --excessDepth_;
+        else if (stack_.size() > 1)
             stack_.pop_back(); // a stray '}' is ignored
         destinationPending_ = false;
     }
@@ -292,6 +303,19 @@ class Reader {
             style.isEmpty()
                 ? escaped(text)
                 : QStringLiteral("<span style=\"%1\">%2</span>").arg(style, escaped(text));
+        paragraphLength_ += text.size();
+        if (limited_)
+            checkLimits();
+    }
+
+    void checkLimits() {
+        using namespace DocumentLimits;
+        if (paragraphLength_ > maxLineLength)
+            problem_ = lineTooLong(maxLineLength);
+        else if (paragraphs_ > maxParagraphs)
+            problem_ = tooManyLines(maxParagraphs);
+        else if (html_.size() + paragraph_.size() > maxHtmlLength)
+            problem_ = tooMuchFormatting();
     }
 
     void paragraph() {
@@ -311,12 +335,23 @@ class Reader {
             html_ += QStringLiteral("<p style=\"margin:0; white-space:pre-wrap\">") + paragraph_ +
                      QStringLiteral("</p>");
         paragraph_.clear();
+        paragraphLength_ = 0;
+        ++paragraphs_;
+        if (limited_)
+            checkLimits();
     }
 
     static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+    static constexpr std::size_t maxDepth = 256;
+
     const QByteArray& in_;
+    const bool limited_;
+    QString problem_;
+    qsizetype paragraphs_ = 0;
+    qsizetype paragraphLength_ = 0;
+    qsizetype excessDepth_ = 0;
     qsizetype pos_ = 0;
     std::vector<GroupState> stack_{GroupState()};
     bool destinationPending_ = false;
@@ -336,7 +371,16 @@ bool looksLikeRtf(const QByteArray& bytes) {
 }
 
 QString toHtml(const QByteArray& rtf) {
-    return QStringLiteral("<html><body>") + Reader(rtf).run() + QStringLiteral("</body></html>");
+    return QStringLiteral("<html><body>") + Reader(rtf, false).run() +
+           QStringLiteral("</body></html>");
+}
+
+Document read(const QByteArray& rtf) {
+    Reader reader(rtf, true);
+    QString body = reader.run();
+    if (!reader.problem().isEmpty())
+        return {QString(), reader.problem()};
+    return {QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"), QString()};
 }
 
 } // namespace RtfReader

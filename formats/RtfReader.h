@@ -17,4 +17,14 @@ bool looksLikeRtf(const QByteArray& bytes);
 // whatever text could be read.
 QString toHtml(const QByteArray& rtf);
 
+struct Document {
+    QString html;
+    QString problem; // why the document is beyond the text area's limits
+};
+
+// The document as toHtml gives it, unless it passes DocumentLimits (paragraphs,
+// a paragraph's length, the HTML's length): then only the problem, found as soon
+// as the limit is passed, so a hostile file costs no more than the limits.
+Document read(const QByteArray& rtf);
+
 } // namespace RtfReader

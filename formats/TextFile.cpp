@@ -5,84 +5,73 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cerrno>
-#include <memory>
-#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char* const codePage = "windows-1251";
 const QByteArray utf8Mark("\xEF\xBB\xBF");
 
-// The system error of a failed file operation: errno as the call left it, or,
-// when the failure came from a check of Qt's own, the error that it stands for.
-int systemError(int savedErrno, const QFileDevice& file) {
-    if (savedErrno != 0)
-        return savedErrno;
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return EACCES;
-    case QFileDevice::ResourceError:
-        return ENOSPC;
-    default:
-        return EIO;
+QString tooLargeText(qint64 size) {
+    return size > TextFile::maxFileBytes
+               ? QStringLiteral("File too large (%1 bytes; at most %2 bytes are read)")
+                     .arg(size)
+                     .arg(TextFile::maxFileBytes)
+               : QStringLiteral("File too large (more than %1 bytes)").arg(TextFile::maxFileBytes);
+}
+
+// Reads to the end, never more than the limit: a file's size may be 0 (/proc) or
+// grow while it is read.
+QByteArray readAtMost(int fd, qint64 expected, QString& reason) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(qBound<qint64>(0, expected, TextFile::maxFileBytes)));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            reason = TextFile::errorText(errno, QString());
+            return {};
+        }
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + got > TextFile::maxFileBytes) {
+            reason = tooLargeText(qMax<qint64>(expected, bytes.size() + got));
+            return {};
+        }
+        bytes.append(chunk, got);
     }
 }
 
-// Failures that Qt reports without a system error: a folder in place of the
-// file, and an existing file that may not be written.
-int precheckForWriting(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return EISDIR;
-    if (info.exists() && !info.isWritable())
-        return EACCES;
-    return 0;
-}
-
-[[noreturn]] void failWriting(int error, const QString& path) {
-    throw FileError(TextFile::errorText(error, path));
-}
-
-std::optional<QByteArray> oldContent(const QString& path) {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-// Puts the previous content back after a later file of the set failed.
-void restore(const QString& path, const std::optional<QByteArray>& previous) {
-    if (!previous) {
-        QFile::remove(path);
-        return;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(*previous) == previous->size())
-        file.commit();
-}
-
-// The whole file, or an empty array with `error` set to the system error.
-QByteArray readOrFail(const QString& path, int& error) {
-    if (QFileInfo(path).isDir()) {
-        error = EISDIR;
+// The whole regular file, or an empty array with `reason` set. Opened without
+// waiting, so that a FIFO can't hold the window; only a regular file is read.
+QByteArray readOrFail(const QString& path, QString& reason) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = TextFile::errorText(errno, path);
         return {};
     }
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = systemError(errno, file);
-        return {};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        error = systemError(errno, file);
-    return bytes;
+    QByteArray bytes;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        reason = TextFile::errorText(errno, path);
+    else if (S_ISDIR(status.st_mode))
+        reason = TextFile::errorText(EISDIR, path);
+    else if (!S_ISREG(status.st_mode))
+        reason = TextFile::notRegularText();
+    else if (status.st_size > TextFile::maxFileBytes)
+        reason = tooLargeText(status.st_size);
+    else
+        bytes = readAtMost(fd, status.st_size, reason);
+    ::close(fd);
+    return reason.isEmpty() ? bytes : QByteArray();
 }
 
 } // namespace
@@ -161,26 +150,62 @@ QString errorText(int systemError, const QString& path) {
     case ENOSPC:
     case EDQUOT:
         return QStringLiteral("Disk full");
+    // The system's own explanations (as the C library words them) where a
+    // number would tell the user nothing.
+    case EISDIR:
+        return QStringLiteral("Is a directory");
+    case ENAMETOOLONG:
+        return QStringLiteral("File name too long");
+    case EIO:
+        return QStringLiteral("Input/output error");
     default:
         return QStringLiteral("I/O error %1").arg(systemError);
     }
 }
 
+QString notRegularText() {
+    return QStringLiteral("Not a regular file");
+}
+
+QString failureMessage(const QString& reason, const QString& path) {
+    if (reason == QLatin1String("Disk full"))
+        return QStringLiteral("Disk full: \"%1\"").arg(QDir::toNativeSeparators(path));
+    return reason;
+}
+
+QString cannotOpenMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot open file \"%1\". %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 QByteArray readBytes(const QString& path) {
-    int error = 0;
-    QByteArray bytes = readOrFail(path, error);
-    if (error != 0)
-        throw FileError(QStringLiteral("Cannot open file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), errorText(error, path)));
+    QString reason;
+    QByteArray bytes = readOrFail(path, reason);
+    if (!reason.isEmpty())
+        throw FileError(cannotOpenMessage(path, reason));
     return bytes;
 }
 
 QByteArray readExisting(const QString& path) {
-    int error = 0;
-    QByteArray bytes = readOrFail(path, error);
-    if (error != 0)
-        throw FileError(errorText(error, path));
+    QString reason;
+    QByteArray bytes = readOrFail(path, reason);
+    if (!reason.isEmpty())
+        throw FileError(reason);
     return bytes;
+}
+
+bool looksBinary(const QByteArray& bytes) {
+    qsizetype controls = 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0)
+            return true;
+        // Tab, line ends, form feed and the old end-of-file mark belong to texts.
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' &&
+            byte != 0x1A)
+            ++controls;
+    }
+    return controls > bytes.size() / 16;
 }
 
 QByteArray appendEncoded(const QByteArray& existing, const QString& text) {
@@ -193,41 +218,18 @@ QByteArray appendEncoded(const QByteArray& existing, const QString& text) {
     return utf8Mark + (decode(existing) + text).toUtf8();
 }
 
+QString textOf(const QByteArray& bytes, const QString& path) {
+    if (looksBinary(bytes))
+        throw FileError(cannotOpenMessage(path, QStringLiteral("Not a text file")));
+    return decode(bytes);
+}
+
 QString read(const QString& path) {
-    return decode(readBytes(path));
+    return textOf(readBytes(path), path);
 }
 
 void replaceAll(const QList<Replacement>& replacements) {
-    for (const Replacement& replacement : replacements)
-        if (const int error = precheckForWriting(replacement.path))
-            failWriting(error, replacement.path);
-
-    std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const Replacement& replacement : replacements) {
-        auto file = std::make_unique<QSaveFile>(replacement.path);
-        errno = 0;
-        // Unbuffered, so that a short write (disk full) shows in write()'s count; a
-        // buffered flush inside commit() could otherwise put a truncated file in place.
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            failWriting(systemError(errno, *file), replacement.path);
-        errno = 0;
-        if (file->write(replacement.bytes) != replacement.bytes.size())
-            failWriting(systemError(errno, *file), replacement.path);
-        files.push_back(std::move(file));
-    }
-
-    std::vector<std::optional<QByteArray>> previous;
-    for (const Replacement& replacement : replacements)
-        previous.push_back(oldContent(replacement.path));
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        errno = 0;
-        if (files[i]->commit())
-            continue;
-        const int error = systemError(errno, *files[i]);
-        for (std::size_t j = 0; j < i; ++j)
-            restore(replacements[j].path, previous[j]);
-        failWriting(error, replacements[i].path);
-    }
+    FileReplacement::replaceAll(replacements);
 }
 
 void write(const QString& path, const QString& text) {

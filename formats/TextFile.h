@@ -2,6 +2,8 @@
 // Text files as the program reads and writes them: Windows-1251 with CR LF,
 // UTF-8 recognised on reading, every replacement written whole or not at all.
 
+#include "formats/FileReplacement.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,27 +25,39 @@ bool isUtf8(const QByteArray& bytes);
 QStringList splitLines(const QString& text);
 
 // The user's message for a system error number on `path`: "File not found",
-// "Invalid filename" (a missing folder), "File access denied", "Disk full", ...
+// "Invalid filename" (a missing folder), "File access denied", "Disk full",
+// the system's own words for a folder, a name too long and a device error, ...
 QString errorText(int systemError, const QString& path);
+// The reason given for a FIFO, a device or a socket, which are never read or written.
+QString notRegularText();
+// A failure's message on its own: the reason, and the file where a full disk
+// would otherwise leave the user guessing which one.
+QString failureMessage(const QString& reason, const QString& path);
+// "Cannot open file "path". reason".
+QString cannotOpenMessage(const QString& path, const QString& reason);
 
-// The raw bytes of a file; throws FileError "Cannot open file "path". reason".
+// The largest file that is read: more would freeze the window and fill the memory.
+inline constexpr qsizetype maxFileBytes = 10 * 1024 * 1024;
+
+// The raw bytes of a regular file of at most maxFileBytes; throws FileError
+// "Cannot open file "path". reason".
 QByteArray readBytes(const QString& path);
-// The raw bytes of a file; throws FileError with the bare reason ("File not found").
+// The same, throwing FileError with the bare reason ("File not found").
 QByteArray readExisting(const QString& path);
+// Bytes that no text file holds: a zero byte, or many other control characters.
+bool looksBinary(const QByteArray& bytes);
 // The existing bytes followed by the text in the same encoding; a Windows-1251
 // file that can't hold the text becomes UTF-8 with a byte-order mark.
 QByteArray appendEncoded(const QByteArray& existing, const QString& text);
-// The decoded text of a file, line ends as they stand.
+// The decoded text of a file's bytes; binary bytes are refused with FileError
+// "Cannot open file "path". Not a text file".
+QString textOf(const QByteArray& bytes, const QString& path);
+// The decoded text of a file, line ends as they stand (readBytes, textOf).
 QString read(const QString& path);
 
-struct Replacement {
-    QString path;
-    QByteArray bytes;
-};
+using Replacement = FileReplacement::Replacement;
 
-// Replaces every file with its bytes, all of them or none: the new contents are
-// written beside the old ones first and put in place only when all are ready.
-// Throws FileError with the user's message for the first failure.
+// Replaces every file with its bytes, all of them or none (FileReplacement).
 void replaceAll(const QList<Replacement>& replacements);
 
 // Replaces one file with the encoded text (line ends as they stand in the text).

@@ -1,5 +1,6 @@
 #include "formats/UserConstructionFiles.h"
 
+#include "formats/DocumentLimits.h"
 #include "formats/TextFile.h"
 
 namespace UserConstructionFiles {
@@ -15,7 +16,11 @@ QString sPath(const QString& path) {
 }
 
 QStringList readLines(const QString& file) {
-    return TextFile::splitLines(TextFile::read(file));
+    const QString text = TextFile::read(file);
+    // The lists are shown in text areas and a drop-down list: no more than they take.
+    if (const QString problem = DocumentLimits::problem(text); !problem.isEmpty())
+        throw FileError(TextFile::cannotOpenMessage(file, problem));
+    return TextFile::splitLines(text);
 }
 
 void load(const QString& path, UserConstructionList& list) {

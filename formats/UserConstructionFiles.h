@@ -13,7 +13,8 @@ QString ldPath(const QString& path);
 QString sPath(const QString& path);
 
 // The lines of one file of the set (CR LF, CR or LF ends); throws FileError
-// "Cannot open file ..." when it can't be read.
+// "Cannot open file ..." when it can't be read, isn't text or passes the
+// limits of what a text area takes (DocumentLimits).
 QStringList readLines(const QString& file);
 
 // Reads the names, the Ld and the S file into `list`, in this order. A file
@@ -28,7 +29,8 @@ struct Columns {
 };
 
 // Replaces the three files with the column texts, unchanged: all three or
-// none. Throws FileError with the user's message.
+// none, the old files kept until the new ones are in place (FileReplacement).
+// Throws FileError with the user's message.
 void overwrite(const QString& path, const Columns& columns);
 
 // Adds a lone CR and the column text to the end of each of the three files,

@@ -1,5 +1,7 @@
 #include "ui/Unit1.h"
 
+#include "core/Errors.h"
+#include "formats/DocumentLimits.h"
 #include "formats/RtfReader.h"
 #include "formats/TextFile.h"
 #include "ui/ErrorHandler.h"
@@ -80,11 +82,20 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
 }
 
 void TForm1::load(const QString& path) {
+    // Only what the text area can lay out at once is shown; more is refused with
+    // its reason, and the old text stays.
     const QByteArray bytes = TextFile::readBytes(path);
-    if (RtfReader::looksLikeRtf(bytes))
-        RichEdit1->setHtml(RtfReader::toHtml(bytes));
-    else
-        RichEdit1->setPlainText(withLineFeeds(TextFile::decode(bytes)));
+    if (RtfReader::looksLikeRtf(bytes)) {
+        const RtfReader::Document document = RtfReader::read(bytes);
+        if (!document.problem.isEmpty())
+            throw FileError(TextFile::cannotOpenMessage(path, document.problem));
+        RichEdit1->setHtml(document.html);
+    } else {
+        const QString text = TextFile::textOf(bytes, path);
+        if (const QString problem = DocumentLimits::problem(text); !problem.isEmpty())
+            throw FileError(TextFile::cannotOpenMessage(path, problem));
+        RichEdit1->setPlainText(withLineFeeds(text));
+    }
     saveButton->hide();
 }
 

@@ -97,7 +97,10 @@ void TestTextFile::mapsSystemErrors_data() {
     QTest::newRow("read-only") << EROFS << QStringLiteral("File access denied");
     QTest::newRow("space") << ENOSPC << QStringLiteral("Disk full");
     QTest::newRow("quota") << EDQUOT << QStringLiteral("Disk full");
-    QTest::newRow("folder") << EISDIR << QStringLiteral("I/O error %1").arg(EISDIR);
+    QTest::newRow("folder") << EISDIR << QStringLiteral("Is a directory");
+    QTest::newRow("name too long") << ENAMETOOLONG << QStringLiteral("File name too long");
+    QTest::newRow("device") << EIO << QStringLiteral("Input/output error");
+    QTest::newRow("any other by its number") << EXDEV << QStringLiteral("I/O error %1").arg(EXDEV);
 }
 
 void TestTextFile::mapsSystemErrors() {

@@ -1,0 +1,274 @@
+// Files that fight back: long names, failing syncs and renames, special and huge
+// files, documents too large for a text area.
+
+#include "core/Errors.h"
+#include "formats/DocumentLimits.h"
+#include "formats/FileFaults.h"
+#include "formats/RtfReader.h"
+#include "formats/TextFile.h"
+#include "formats/UserConstructionFiles.h"
+
+#include "support/Files.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using FileFaults::Step;
+
+namespace {
+
+// Makes `step` fail with `error` on every target whose name ends with `suffix`
+// while it lives.
+class Fault {
+  public:
+    Fault(Step step, int error, const QString& suffix = QString()) {
+        previous_ = FileFaults::install([=](Step at, const QString& target) {
+            return at == step && target.endsWith(suffix) ? error : 0;
+        });
+    }
+    explicit Fault(FileFaults::Injector injector) {
+        previous_ = FileFaults::install(std::move(injector));
+    }
+    ~Fault() { FileFaults::install(previous_); }
+    Fault(const Fault&) = delete;
+    Fault& operator=(const Fault&) = delete;
+
+  private:
+    FileFaults::Injector previous_;
+};
+
+QString messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const FileError& error) {
+        return error.message();
+    }
+    return QStringLiteral("<no error>");
+}
+
+QStringList entries(const QTemporaryDir& dir) {
+    return QDir(dir.path())
+        .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name);
+}
+
+QList<QByteArray> setBytes(const QString& path) {
+    return {bytesOf(path), bytesOf(path + "Ld"), bytesOf(path + "S")};
+}
+
+void putOldSet(const QString& path) {
+    putBytes(path, "old names");
+    putBytes(path + "Ld", "old ld");
+    putBytes(path + "S", "old s");
+}
+
+const UserConstructionFiles::Columns newColumns{"new names", "new ld", "new s"};
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void overwritesAFileWithALongName_data();
+    void overwritesAFileWithALongName();
+    void failedStepKeepsTheOldFile_data();
+    void failedStepKeepsTheOldFile();
+    void replacementKeepsLinkAndPermissions();
+    void setIsPutBackWhenARenameFails();
+    void setThatCantBePutBackSaysWhatIsWhere();
+    void specialFilesAreNeitherReadNorWritten();
+    void hugeAndBinaryFilesAreRefused();
+    void textAreaLimits_data();
+    void textAreaLimits();
+    void rtfBeyondTheLimitsStopsEarly_data();
+    void rtfBeyondTheLimitsStopsEarly();
+};
+
+void TestHostileFiles::overwritesAFileWithALongName_data() {
+    QTest::addColumn<int>("length");
+    QTest::newRow("249 bytes") << 249;
+    QTest::newRow("255 bytes, the longest name") << 255;
+    QTest::newRow("Cyrillic, 254 bytes") << -127;
+}
+
+// A temporary name made by appending to the target's name would pass the limit.
+void TestHostileFiles::overwritesAFileWithALongName() {
+    QFETCH(int, length);
+    QTemporaryDir dir;
+    const QString name = length > 0 ? QString(length, QLatin1Char('a')) : QString(-length, u'ж');
+    const QString path = dir.filePath(name);
+    TextFile::write(path, QStringLiteral("first"));
+    TextFile::write(path, QStringLiteral("second"));
+    QCOMPARE(bytesOf(path), QByteArray("second"));
+    QCOMPARE(entries(dir), QStringList{name});
+}
+
+void TestHostileFiles::failedStepKeepsTheOldFile_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sync fails") << int(Step::Sync) << EIO << QStringLiteral("Input/output error");
+    QTest::newRow("disk full while writing")
+        << int(Step::Write) << ENOSPC << QStringLiteral("Disk full: \"%1\"");
+    QTest::newRow("read-only folder")
+        << int(Step::CreateTemporary) << EACCES << QStringLiteral("File access denied");
+    QTest::newRow("rename fails") << int(Step::PutInPlace) << EIO
+                                  << QStringLiteral("Input/output error");
+}
+
+void TestHostileFiles::failedStepKeepsTheOldFile() {
+    QFETCH(int, step);
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.txt");
+    putBytes(path, "old");
+    {
+        Fault fault(Step(step), error);
+        QCOMPARE(messageOf([&] { TextFile::write(path, QStringLiteral("new")); }),
+                 message.contains("%1") ? message.arg(path) : message);
+    }
+    QCOMPARE(bytesOf(path), QByteArray("old"));
+    QCOMPARE(entries(dir), QStringList{"report.txt"});
+}
+
+void TestHostileFiles::replacementKeepsLinkAndPermissions() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.txt");
+    const QString link = dir.filePath("link.txt");
+    putBytes(target, "old");
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::link(target, link));
+    TextFile::write(link, QStringLiteral("new"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(bytesOf(target), QByteArray("new"));
+    QCOMPARE(QFile::permissions(target) & 0x0777, QFile::ReadUser | QFile::WriteUser);
+}
+
+// The third file can't be put in place: the two before it are put back.
+void TestHostileFiles::setIsPutBackWhenARenameFails() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.rww");
+    putOldSet(path);
+    {
+        Fault fault(Step::PutInPlace, EIO, "set.rwwS");
+        QCOMPARE(messageOf([&] { UserConstructionFiles::overwrite(path, newColumns); }),
+                 QStringLiteral("Input/output error"));
+    }
+    QCOMPARE(setBytes(path), (QList<QByteArray>{"old names", "old ld", "old s"}));
+    QCOMPARE(entries(dir), (QStringList{"set.rww", "set.rwwLd", "set.rwwS"}));
+
+    Fault full(Step::PutInPlace, ENOSPC, "set.rwwLd");
+    QCOMPARE(messageOf([&] { UserConstructionFiles::append(path, newColumns); }),
+             QStringLiteral("Disk full: \"%1Ld\"").arg(path));
+    QCOMPARE(setBytes(path), (QList<QByteArray>{"old names", "old ld", "old s"}));
+}
+
+// Even putting back fails: the message tells which files are new, which old,
+// and where the old content of the new ones is kept.
+void TestHostileFiles::setThatCantBePutBackSaysWhatIsWhere() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.rww");
+    putOldSet(path);
+    QString message;
+    {
+        Fault fault([](Step step, const QString& target) {
+            if (step == Step::PutInPlace && target.endsWith("S"))
+                return EIO;
+            return step == Step::Restore && !target.endsWith("Ld") ? EIO : 0;
+        });
+        message = messageOf([&] { UserConstructionFiles::overwrite(path, newColumns); });
+    }
+    QCOMPARE(setBytes(path), (QList<QByteArray>{"new names", "old ld", "old s"}));
+    QStringList backups = QDir(dir.path()).entryList({".vuv*.bak"}, QDir::Files | QDir::Hidden);
+    QCOMPARE(backups.size(), 1);
+    const QString backup = dir.filePath(backups.first());
+    QCOMPARE(bytesOf(backup), QByteArray("old names"));
+    QCOMPARE(message, QStringLiteral("Input/output error: \"%1S\". The files could not all be put "
+                                     "back: new \"%1\"; old \"%1Ld\", \"%1S\". The old content of "
+                                     "\"%1\" is kept in \"%2\"")
+                          .arg(path, backup));
+}
+
+void TestHostileFiles::specialFilesAreNeitherReadNorWritten() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(messageOf([&] { TextFile::readBytes(fifo); }),
+             QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(fifo));
+    QCOMPARE(messageOf([&] { TextFile::write(fifo, "x"); }), QStringLiteral("Not a regular file"));
+    QVERIFY(!QFileInfo(fifo).isFile());
+    QCOMPARE(messageOf([&] { TextFile::readBytes("/dev/zero"); }),
+             QStringLiteral("Cannot open file \"/dev/zero\". Not a regular file"));
+    QCOMPARE(messageOf([&] { TextFile::readBytes(dir.path()); }),
+             QStringLiteral("Cannot open file \"%1\". Is a directory").arg(dir.path()));
+}
+
+void TestHostileFiles::hugeAndBinaryFilesAreRefused() {
+    QTemporaryDir dir;
+    const QString huge = dir.filePath("huge.txt");
+    {
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(TextFile::maxFileBytes + 1)); // sparse: costs no disk
+    }
+    QCOMPARE(messageOf([&] { TextFile::read(huge); }),
+             QStringLiteral("Cannot open file \"%1\". File too large (10485761 bytes; at most "
+                            "10485760 bytes are read)")
+                 .arg(huge));
+    const QString binary = dir.filePath("picture.rww");
+    putBytes(binary, QByteArray("PNG\0\0\x01", 6));
+    QCOMPARE(messageOf([&] { UserConstructionFiles::readLines(binary); }),
+             QStringLiteral("Cannot open file \"%1\". Not a text file").arg(binary));
+    QVERIFY(!TextFile::looksBinary("Стена\t1\r\n\f"));
+}
+
+void TestHostileFiles::textAreaLimits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("problem");
+    using namespace DocumentLimits;
+    QTest::newRow("as many lines as allowed") << QString(maxLines, '\n') << QString();
+    QTest::newRow("one line more, CR LF")
+        << QString("\r\n").repeated(maxLines + 1) << tooManyLines(maxLines);
+    QTest::newRow("longest line") << QString(maxLineLength, 'x') + "\r" << QString();
+    QTest::newRow("a line too long")
+        << "a\n" + QString(maxLineLength + 1, 'x') << lineTooLong(maxLineLength);
+}
+
+void TestHostileFiles::textAreaLimits() {
+    QFETCH(QString, text);
+    QFETCH(QString, problem);
+    QCOMPARE(DocumentLimits::problem(text), problem);
+}
+
+void TestHostileFiles::rtfBeyondTheLimitsStopsEarly_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("problem");
+    using namespace DocumentLimits;
+    QTest::newRow("a million paragraphs")
+        << "{\\rtf1 " + QByteArray("\\par ").repeated(1000000) + "}" << tooManyLines(maxParagraphs);
+    QTest::newRow("one endless paragraph")
+        << "{\\rtf1 " + QByteArray(maxLineLength + 1, 'x') + "}" << lineTooLong(maxLineLength);
+    QTest::newRow("formatting on every letter")
+        << "{\\rtf1 " + QByteArray("{\\b\\i\\ul\\fs30 x}{\\fs20 y}\\par ").repeated(29000) + "}"
+        << tooMuchFormatting();
+    QTest::newRow("braces nested a million deep, then text")
+        << "{\\rtf1 " + QByteArray(1000000, '{') + "deep" + QByteArray(1000000, '}') + "}"
+        << QString();
+}
+
+void TestHostileFiles::rtfBeyondTheLimitsStopsEarly() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, problem);
+    const RtfReader::Document document = RtfReader::read(rtf);
+    QCOMPARE(document.problem, problem);
+    QCOMPARE(document.html.isEmpty(), !problem.isEmpty());
+    if (problem.isEmpty())
+        QVERIFY(document.html.contains("deep"));
+}
+
+QTEST_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
