@@ -17,6 +17,7 @@ class TForm7;
 class TForm8;
 class TForm9;
 class TForm10;
+class TemperatureProfileWindow;
 
 struct Forms {
     Platform& platform;
@@ -34,6 +35,8 @@ struct Forms {
     TForm5* form5 = nullptr;
     TForm9* form9 = nullptr;
     TForm10* form10 = nullptr;
+    // Beyond the twelve: created after them, its widgets built on first opening.
+    TemperatureProfileWindow* profileWindow = nullptr;
 
     QChar separator() const;
 };

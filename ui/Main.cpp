@@ -8,6 +8,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ReportWriter.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
@@ -203,6 +204,11 @@ QWidget* TMainForm::buildToolBar() {
         addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
                 QStyle::SP_MessageBoxInformation, QStringLiteral("Информация о программе"));
     connect(info, &QToolButton::clicked, this, [this] { openWindow(forms_.aboutBox); });
+    QToolButton* profile = addTool(
+        QStringLiteral("TemperatureProfileButton"), QStringLiteral("Температурный профиль"),
+        QStyle::SP_FileDialogDetailedView,
+        QStringLiteral("Температуры в толще конструкции, точка росы и проверка поверхности"));
+    connect(profile, &QToolButton::clicked, this, [this] { openWindow(forms_.profileWindow); });
     QToolButton* exit = addTool(QStringLiteral("ExitButton"), QStringLiteral("Выход"),
                                 QStyle::SP_DialogCloseButton, QStringLiteral("Закрыть программу"));
     connect(exit, &QToolButton::clicked, this, &QWidget::close);
@@ -505,6 +511,12 @@ QString TMainForm::rkRequired() const {
 }
 QString TMainForm::rkText() const {
     return Edit1->text();
+}
+QString TMainForm::alphaExtText() const {
+    return Edit2->text();
+}
+QString TMainForm::alphaIntText() const {
+    return Edit3->text();
 }
 QString TMainForm::envelopeCaption() const {
     return Label17->text();

@@ -40,6 +40,8 @@ class TMainForm : public QWidget {
     QString rqmin() const;
     QString rkRequired() const;
     QString rkText() const;
+    QString alphaExtText() const; // as the check reads them
+    QString alphaIntText() const;
     QString envelopeCaption() const;
     QString constructionKind() const;
     QString relationCaption() const;

@@ -2,6 +2,7 @@
 
 #include "ui/About.h"
 #include "ui/Main.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
@@ -36,6 +37,10 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     create(forms_.form5);
     create(forms_.form9);
     create(forms_.form10);
+    forms_.profileWindow = new TemperatureProfileWindow(forms_);
+    laterWindows_.push_back(forms_.profileWindow);
+    QObject::connect(forms_.form2, &TForm2::layersCalculated, forms_.profileWindow,
+                     &TemperatureProfileWindow::followLayers);
 
     QWidget* main = forms_.mainForm;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -49,17 +54,21 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
 Program::~Program() {
     // No handler may run on a window that is half destroyed: a field losing the
     // focus while its window goes would otherwise still report a change.
-    for (QWidget* window : windows_)
-        for (QObject* child : window->findChildren<QObject*>())
-            QObject::disconnect(child, nullptr, nullptr, nullptr);
+    for (const auto* list : {&laterWindows_, &windows_})
+        for (QWidget* window : *list)
+            for (QObject* child : window->findChildren<QObject*>())
+                QObject::disconnect(child, nullptr, nullptr, nullptr);
+    for (QWidget* window : laterWindows_)
+        delete window;
     // Windows go in the reverse order of their creation.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
         delete *it;
 }
 
 QWidget* Program::window(const QString& className) const {
-    for (QWidget* window : windows_)
-        if (QString::fromLatin1(window->metaObject()->className()) == className)
-            return window;
+    for (const auto* list : {&windows_, &laterWindows_})
+        for (QWidget* window : *list)
+            if (QString::fromLatin1(window->metaObject()->className()) == className)
+                return window;
     return nullptr;
 }

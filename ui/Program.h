@@ -21,6 +21,7 @@ class Program {
     Calculation& calculation() { return calculation_; }
     // The twelve windows in the order of their creation.
     const std::vector<QWidget*>& windows() const { return windows_; }
+    // One of the twelve or of the windows beyond them, by class name.
     QWidget* window(const QString& className) const;
 
   private:
@@ -29,4 +30,5 @@ class Program {
     Calculation calculation_;
     Forms forms_;
     std::vector<QWidget*> windows_;
+    std::vector<QWidget*> laterWindows_; // beyond the twelve
 };

@@ -7,6 +7,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit3.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
@@ -98,7 +99,10 @@ class LayerWindowSteps : public LayerStack::Steps {
         window_.Edit38->setText(totalThickness);
     }
 
-    void handOverRk(const QString& rk) override { window_.forms_.mainForm->writeRk(rk); }
+    void handOverRk(const QString& rk) override {
+        window_.forms_.mainForm->writeRk(rk);
+        window_.announceLayers();
+    }
 
     void showInertia(const LayerStack::PerLayer<QString>& d, const QString& inertia) override {
         for (int i = 0; i < layerCount; ++i)
@@ -319,6 +323,11 @@ QWidget* TForm2::buildVerdictAndButtons() {
     SpeedButton3 = new QPushButton(insulationCaption);
     SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
     column->addWidget(SpeedButton3);
+    profileButton =
+        namedButton(QStringLiteral("Температурный профиль..."), QStringLiteral("ProfileButton"));
+    column->addWidget(profileButton);
+    connect(profileButton, &QPushButton::clicked, this,
+            [this] { openWindow(forms_.profileWindow); });
     column->addStretch(1);
 
     connect(Button1, &QPushButton::clicked, this,
@@ -377,6 +386,13 @@ void TForm2::pressCalculate() {
     LayerWindowSteps steps(*this);
     LayerStack::calculate(texts, forms_.calculation.tableNumber, forms_.separator(), stored_,
                           steps);
+}
+
+void TForm2::announceLayers() {
+    LayerStack::PerLayer<QString> names;
+    for (int i = 0; i < layerCount; ++i)
+        names[i] = selectors[i]->currentText();
+    emit layersCalculated(SectionLayers::calculated(stored_, names, layer11AirGap_));
 }
 
 void TForm2::pressLayer12Thickness() {

@@ -3,6 +3,7 @@
 
 #include "core/LayerStack.h"
 #include "core/Rgb.h"
+#include "core/SectionLayers.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -47,6 +48,11 @@ class TForm2 : public QWidget {
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
 
+  signals:
+    // After each calculation has its resistances: the layers with a thickness, their
+    // stored (unrounded) R, from layer 1 to 12.
+    void layersCalculated(const QList<SectionLayers::Layer>& layers);
+
   private slots:
     // The user list of layer 12: its open button (SpeedButton1), a choice from
     // ComboBox12 and "Редактировать пользовательский список" (SpeedButton2).
@@ -63,6 +69,7 @@ class TForm2 : public QWidget {
     QWidget* buildTotals();
     QWidget* buildVerdictAndButtons();
     void connectLayerRow(int layer);
+    void announceLayers();
 
     void chooseMaterial(int layer, int index); // ComboBox1 .. ComboBox11 changed
     void Timer1Timer();
@@ -95,4 +102,6 @@ class TForm2 : public QWidget {
     FileDialog userListDialog_;          // the user list's own open dialog
     QTimer* Timer1 = nullptr;            // blink: dark red and bold
     QTimer* Timer2 = nullptr;            // blink: black again
+
+    QPushButton* profileButton = nullptr; // "Температурный профиль..."
 };

@@ -1,0 +1,48 @@
+#include "ui/DrawingExport.h"
+
+#include "formats/TextFile.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace DrawingExport {
+
+QByteArray png(const SectionDrawing::Picture& picture, const QFont& font) {
+    QImage image(exportSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        SectionDrawing::paint(painter, QRectF(QPointF(0, 0), exportSize), picture);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray svg(const SectionDrawing::Picture& picture, const QFont& font, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(exportSize);
+    generator.setViewBox(QRect(QPoint(0, 0), exportSize));
+    generator.setTitle(title);
+    {
+        QPainter painter(&generator);
+        painter.setFont(font);
+        SectionDrawing::paint(painter, QRectF(QPointF(0, 0), exportSize), picture);
+    }
+    return bytes;
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    TextFile::replaceAll({{path, bytes}});
+}
+
+} // namespace DrawingExport

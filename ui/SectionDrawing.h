@@ -1,0 +1,44 @@
+#pragma once
+// The section to scale with its temperature line, painted onto any painter: the
+// window's view, a PNG or SVG export, a PDF page.
+
+#include "core/SectionLayers.h"
+#include "core/TemperatureProfile.h"
+
+#include <QChar>
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+namespace SectionDrawing {
+
+struct Picture {
+    QList<SectionLayers::Layer> layers; // from the room side out
+    TemperatureProfile::Profile profile;
+    bool showDewPoint = false;
+    QChar separator = QLatin1Char(',');
+};
+
+// What the drawing says at one point across the section.
+struct Reading {
+    double x = 0;           // the point's position in the drawing
+    double temperature = 0; // °C
+    QString text;           // "x = 215 мм, слой 3: t = 12,3 °C"
+};
+
+// Paints the whole drawing into `area` with the painter's font; with `hoverX`, the
+// reading at that position as a marked vertical line.
+void paint(QPainter& painter, const QRectF& area, const Picture& picture,
+           std::optional<double> hoverX = std::nullopt);
+
+// The reading at position x of a drawing painted into `area` with `font`; nothing
+// outside the section and its two surface bands.
+std::optional<Reading> readingAt(const QRectF& area, const QFont& font, const Picture& picture,
+                                 double x);
+
+} // namespace SectionDrawing

@@ -1,0 +1,400 @@
+#include "ui/TemperatureProfileWindow.h"
+
+#include "core/NumberText.h"
+#include "core/PartitionRqmin.h"
+#include "ui/DrawingExport.h"
+#include "ui/ErrorHandler.h"
+#include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/SectionView.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+using TemperatureCheck::Field;
+using TemperatureProfile::PlaneKind;
+
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb refusedColor{255, 0, 0};
+const QString nothing = QStringLiteral("—");
+
+FileDialog drawingDialog(const QString& filterName, const QString& extension) {
+    FileDialog dialog;
+    dialog.filters = {{filterName, QStringLiteral("*.") + extension},
+                      {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+    dialog.proposedName = QStringLiteral("Температурный профиль");
+    dialog.defaultExtension = extension;
+    dialog.overwritePrompt = true;
+    return dialog;
+}
+
+QString planeName(const TemperatureCheck::Evaluation& e, qsizetype index) {
+    const auto& planes = e.profile->planes;
+    switch (planes[index].kind) {
+    case PlaneKind::RoomAir:
+        return QStringLiteral("Воздух помещения");
+    case PlaneKind::InnerSurface:
+        return QStringLiteral("Внутренняя поверхность");
+    case PlaneKind::Interface:
+        return QStringLiteral("Между слоями %1 и %2")
+            .arg(e.layers[index - 2].number)
+            .arg(e.layers[index - 1].number);
+    case PlaneKind::OuterSurface:
+        return QStringLiteral("Наружная поверхность");
+    case PlaneKind::OutdoorAir:
+        break;
+    }
+    return QStringLiteral("Наружный воздух");
+}
+
+QLabel* verdictLabel(const QString& name) {
+    QLabel* label = namedLabel(nothing, name);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+TemperatureProfileWindow::TemperatureProfileWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
+    setObjectName(QStringLiteral("TemperatureProfileWindow"));
+    setWindowTitle(QStringLiteral("Температурный режим конструкции"));
+    pngDialog_ = drawingDialog(QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"));
+    svgDialog_ = drawingDialog(QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg"));
+}
+
+ProfileInputs TemperatureProfileWindow::inputs() const {
+    return inputs_;
+}
+
+void TemperatureProfileWindow::setInputs(const ProfileInputs& inputs) {
+    const ProfileInputs wanted = inputs; // the fields' reactions below rewrite inputs_
+    inputs_ = wanted;
+    if (!built_)
+        return;
+    const QString texts[] = {wanted.indoorTemperature, wanted.indoorHumidity,
+                             wanted.outdoorTemperature, wanted.criticalDifference};
+    for (int i = 0; i < 4; ++i)
+        inputFields_[i]->setText(texts[i]);
+    insideIsLayer1_->setChecked(wanted.insideIsLayer1);
+    inputs_ = wanted;
+    recompute();
+}
+
+void TemperatureProfileWindow::followLayers(const QList<SectionLayers::Layer>& layers) {
+    layers_ = layers;
+    if (built_)
+        recompute();
+}
+
+void TemperatureProfileWindow::setVisible(bool visible) {
+    if (visible && !built_)
+        build();
+    if (visible)
+        recompute(); // the coefficients may have changed in the main window
+    QWidget::setVisible(visible);
+}
+
+void TemperatureProfileWindow::build() {
+    built_ = true;
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildInputs());
+    left->addWidget(buildResults(), 1);
+    layout->addLayout(left, 0);
+    layout->addWidget(buildDrawingPanel(), 1);
+    resize(1180, 660);
+    setInputs(inputs_);
+}
+
+QLineEdit* TemperatureProfileWindow::inputField(const QString& name, const QString& text) {
+    auto* field = new QLineEdit(text);
+    field->setObjectName(name);
+    field->setFixedWidth(80);
+    field->setAlignment(Qt::AlignRight);
+    installDecimalKeyFilter(field, forms_.separator());
+    connect(field, &QLineEdit::textChanged, this, [this] {
+        readInputs();
+        recompute();
+    });
+    return field;
+}
+
+QWidget* TemperatureProfileWindow::buildInputs() {
+    auto* box = new QGroupBox(QStringLiteral("Исходные данные"));
+    auto* grid = new QGridLayout(box);
+    const struct {
+        const char* name;
+        QString caption;
+        QString unit;
+    } rows[] = {
+        {"IndoorTemperature", QStringLiteral("Температура внутреннего воздуха tв"),
+         QStringLiteral("°C")},
+        {"IndoorHumidity", QStringLiteral("Влажность внутреннего воздуха φв"), QStringLiteral("%")},
+        {"OutdoorTemperature", QStringLiteral("Расчетная температура наружного воздуха tн"),
+         QStringLiteral("°C")},
+        {"CriticalDifference", QStringLiteral("Нормативный перепад Δtн"), QStringLiteral("°C")},
+    };
+    for (int i = 0; i < 4; ++i) {
+        inputFields_[i] = inputField(QString::fromLatin1(rows[i].name), QString());
+        QLabel* caption = new QLabel(rows[i].caption);
+        caption->setBuddy(inputFields_[i]);
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(inputFields_[i], i, 1);
+        grid->addWidget(new QLabel(rows[i].unit), i, 2);
+    }
+    purposeList_ = new QComboBox;
+    purposeList_->setObjectName(QStringLiteral("CriticalDifferencePurpose"));
+    purposeList_->addItems(PartitionRqmin::deltaTcrPurposeItems());
+    kindList_ = new QComboBox;
+    kindList_->setObjectName(QStringLiteral("CriticalDifferenceKind"));
+    kindList_->addItems(PartitionRqmin::constructionKindItems());
+    for (QComboBox* list : {purposeList_, kindList_}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(30);
+        connect(list, &QComboBox::activated, this, [this] { chooseCriticalDifference(); });
+    }
+    criticalHint_ = namedLabel(QString(), QStringLiteral("CriticalDifferenceHint"));
+    grid->addWidget(new QLabel(QStringLiteral("Δtн по назначению здания и виду конструкции:")), 4,
+                    0, 1, 3);
+    grid->addWidget(purposeList_, 5, 0, 1, 3);
+    grid->addWidget(kindList_, 6, 0, 1, 2);
+    grid->addWidget(criticalHint_, 6, 2);
+
+    insideIsLayer1_ = new QCheckBox(QStringLiteral("Слой 1 — со стороны помещения"));
+    insideIsLayer1_->setObjectName(QStringLiteral("InsideIsLayer1"));
+    connect(insideIsLayer1_, &QCheckBox::toggled, this, [this] {
+        readInputs();
+        recompute();
+    });
+    grid->addWidget(insideIsLayer1_, 7, 0, 1, 3);
+
+    problems_ = namedLabel(QString(), QStringLiteral("InputProblem"));
+    problems_->setWordWrap(true);
+    setTextColor(problems_, refusedColor);
+    grid->addWidget(problems_, 8, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+QLineEdit* TemperatureProfileWindow::resultField(const QString& name) {
+    auto* field = new QLineEdit(nothing);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setFixedWidth(80);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+QWidget* TemperatureProfileWindow::buildResults() {
+    auto* box = new QGroupBox(QStringLiteral("Результаты"));
+    auto* column = new QVBoxLayout(box);
+    auto* grid = new QGridLayout;
+    innerSurface_ = resultField(QStringLiteral("InnerSurfaceTemperature"));
+    outerSurface_ = resultField(QStringLiteral("OuterSurfaceTemperature"));
+    dewPoint_ = resultField(QStringLiteral("DewPoint"));
+    drop_ = resultField(QStringLiteral("TemperatureDrop"));
+    const struct {
+        QString caption;
+        QLineEdit* field;
+    } rows[] = {
+        {QStringLiteral("Температура внутренней поверхности τв"), innerSurface_},
+        {QStringLiteral("Температура наружной поверхности τн"), outerSurface_},
+        {QStringLiteral("Точка росы внутреннего воздуха tр"), dewPoint_},
+        {QStringLiteral("Перепад tв − τв"), drop_},
+    };
+    int row = 0;
+    for (const auto& item : rows) {
+        grid->addWidget(new QLabel(item.caption), row, 0);
+        grid->addWidget(item.field, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("°C")), row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(0, 1);
+    column->addLayout(grid);
+
+    sanitaryVerdict_ = verdictLabel(QStringLiteral("SanitaryVerdict"));
+    condensationVerdict_ = verdictLabel(QStringLiteral("SurfaceCondensationVerdict"));
+    note_ = namedLabel(QString(), QStringLiteral("ProfileNote"));
+    note_->setWordWrap(true);
+    column->addWidget(sanitaryVerdict_);
+    column->addWidget(condensationVerdict_);
+    column->addWidget(note_);
+
+    planes_ = new QTableWidget(0, 3);
+    planes_->setObjectName(QStringLiteral("PlaneTable"));
+    planes_->setHorizontalHeaderLabels(
+        {QStringLiteral("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
+    planes_->verticalHeader()->hide();
+    planes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    planes_->setSelectionMode(QAbstractItemView::NoSelection);
+    planes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    planes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    planes_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    column->addWidget(planes_, 1);
+    box->setMinimumWidth(400);
+    return box;
+}
+
+QWidget* TemperatureProfileWindow::buildDrawingPanel() {
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    view_ = new SectionView;
+    view_->setObjectName(QStringLiteral("SectionDrawing"));
+    column->addWidget(view_, 1);
+    hoverReadout_ = namedLabel(QStringLiteral("Наведите мышь на разрез, чтобы узнать температуру."),
+                               QStringLiteral("HoverReadout"));
+    connect(view_, &SectionView::readingChanged, this, [this](const QString& text) {
+        hoverReadout_->setText(
+            text.isEmpty() ? QStringLiteral("Наведите мышь на разрез, чтобы узнать температуру.")
+                           : text);
+    });
+    column->addWidget(hoverReadout_);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* png =
+        namedButton(QStringLiteral("Сохранить рисунок PNG..."), QStringLiteral("ExportPng"));
+    QPushButton* svg =
+        namedButton(QStringLiteral("Сохранить рисунок SVG..."), QStringLiteral("ExportSvg"));
+    QPushButton* close = namedButton(QStringLiteral("Закрыть"), QStringLiteral("CloseButton"));
+    connect(png, &QPushButton::clicked, this, [this] { exportDrawing(pngDialog_, false); });
+    connect(svg, &QPushButton::clicked, this, [this] { exportDrawing(svgDialog_, true); });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    exportStatus_ = namedLabel(QString(), QStringLiteral("ExportStatus"));
+    buttons->addWidget(png);
+    buttons->addWidget(svg);
+    buttons->addWidget(exportStatus_, 1);
+    buttons->addWidget(close);
+    column->addLayout(buttons);
+    return panel;
+}
+
+void TemperatureProfileWindow::readInputs() {
+    inputs_.indoorTemperature = inputFields_[0]->text();
+    inputs_.indoorHumidity = inputFields_[1]->text();
+    inputs_.outdoorTemperature = inputFields_[2]->text();
+    inputs_.criticalDifference = inputFields_[3]->text();
+    inputs_.insideIsLayer1 = insideIsLayer1_->isChecked();
+}
+
+void TemperatureProfileWindow::recompute() {
+    if (!built_)
+        return;
+    const TemperatureCheck::Evaluation e =
+        TemperatureCheck::evaluate(inputs_, forms_.mainForm->alphaIntText(),
+                                   forms_.mainForm->alphaExtText(), layers_, forms_.separator());
+    showProblems(e);
+    showResults(e);
+    showPlanes(e);
+    if (e.profile)
+        view_->showPicture(
+            {e.layers, *e.profile, e.humidityKnown && e.profile->hasDewPoint, forms_.separator()});
+    else
+        view_->showNothing(e.blocker.isEmpty() ? QStringLiteral("Исправьте исходные данные слева.")
+                                               : e.blocker);
+}
+
+void TemperatureProfileWindow::showProblems(const TemperatureCheck::Evaluation& e) {
+    QStringList lines;
+    std::array<bool, 4> refused{};
+    for (const auto& problem : e.problems) {
+        refused[int(problem.field)] = true;
+        lines << problem.reason;
+    }
+    for (int i = 0; i < 4; ++i) {
+        setTextColor(inputFields_[i], refused[i] ? refusedColor : black);
+        inputFields_[i]->setToolTip(refused[i] ? lines.join(QLatin1Char('\n')) : QString());
+    }
+    if (!e.blocker.isEmpty())
+        lines << e.blocker;
+    problems_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TemperatureProfileWindow::showResults(const TemperatureCheck::Evaluation& e) {
+    const QChar sep = forms_.separator();
+    auto temperature = [&](bool known, double value) {
+        return known ? TemperatureCheck::temperatureText(value, sep) : nothing;
+    };
+    const bool shown = e.profile.has_value();
+    const bool dew = shown && e.humidityKnown && e.profile->hasDewPoint;
+    innerSurface_->setText(temperature(shown, shown ? e.profile->innerSurface : 0));
+    outerSurface_->setText(temperature(shown, shown ? e.profile->outerSurface : 0));
+    dewPoint_->setText(temperature(dew, dew ? e.profile->dewPoint : 0));
+    drop_->setText(temperature(shown, shown ? e.profile->temperatureDrop : 0));
+
+    auto verdict = [](QLabel* label, std::optional<bool> met, const QString& text) {
+        label->setText(met ? text : nothing);
+        setTextColor(label, met ? TemperatureCheck::verdictColor(*met) : black);
+    };
+    verdict(sanitaryVerdict_, e.sanitaryMet,
+            TemperatureCheck::sanitaryVerdict(e.sanitaryMet.value_or(false)));
+    verdict(condensationVerdict_, e.surfaceStaysDry,
+            TemperatureCheck::condensationVerdict(e.surfaceStaysDry.value_or(false),
+                                                  shown && !e.profile->hasDewPoint));
+    note_->setText(e.note);
+}
+
+void TemperatureProfileWindow::showPlanes(const TemperatureCheck::Evaluation& e) {
+    const int rows = e.profile ? int(e.profile->planes.size()) : 0;
+    planes_->setRowCount(rows);
+    const QChar sep = forms_.separator();
+    for (int row = 0; row < rows; ++row) {
+        const TemperatureProfile::Plane& plane = e.profile->planes[row];
+        const bool inAir = plane.kind == PlaneKind::RoomAir || plane.kind == PlaneKind::OutdoorAir;
+        const QString texts[] = {planeName(e, row),
+                                 inAir ? QString() : NumberText::general(plane.depth, sep),
+                                 TemperatureCheck::temperatureText(plane.temperature, sep)};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            planes_->setItem(row, column, item);
+        }
+    }
+}
+
+void TemperatureProfileWindow::chooseCriticalDifference() {
+    const auto choice = TemperatureCheck::criticalDifference(
+        purposeList_->currentIndex(), kindList_->currentIndex(), inputs_, forms_.separator());
+    if (!choice)
+        return;
+    criticalHint_->setText(choice->hint.isEmpty() ? QString()
+                                                  : QStringLiteral("Δtн = ") + choice->hint);
+    inputFields_[int(Field::CriticalDifference)]->setText(choice->text);
+}
+
+void TemperatureProfileWindow::exportDrawing(FileDialog& dialog, bool asSvg) {
+    guarded(forms_.platform, [&] {
+        const auto& picture = view_->picture();
+        if (!picture) {
+            exportStatus_->setText(QStringLiteral("Нет рисунка: сначала исправьте данные."));
+            return;
+        }
+        const std::optional<QString> path = forms_.platform.askSaveFile(dialog);
+        if (!path)
+            return;
+        DrawingExport::write(*path, asSvg ? DrawingExport::svg(*picture, font(), windowTitle())
+                                          : DrawingExport::png(*picture, font()));
+        dialog.lastPath = *path;
+        exportStatus_->setText(QStringLiteral("Записано: ") + QFileInfo(*path).fileName());
+        exportStatus_->setToolTip(QDir::toNativeSeparators(*path));
+    });
+}

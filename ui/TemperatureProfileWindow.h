@@ -1,0 +1,79 @@
+#pragma once
+// The temperature profile window: the section to scale with its temperature line,
+// the indoor dew point, and whether the inner surface stays warm and dry enough.
+// It follows every layer calculation of the layer window and its own inputs.
+
+#include "core/ProfileInputs.h"
+#include "core/SectionLayers.h"
+#include "core/TemperatureCheck.h"
+#include "ui/Platform.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class SectionView;
+struct Forms;
+
+class TemperatureProfileWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Cheap: the widgets are built when the window is first shown or its inputs are asked for.
+    explicit TemperatureProfileWindow(Forms& forms);
+
+    // The project: the four inputs as typed and the side of layer 1.
+    ProfileInputs inputs() const;
+    void setInputs(const ProfileInputs& inputs);
+
+    // From the layer window after each calculation: the layers with a thickness.
+    void followLayers(const QList<SectionLayers::Layer>& layers);
+
+    void setVisible(bool visible) override;
+
+  private:
+    void build();
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    QWidget* buildDrawingPanel();
+    QLineEdit* inputField(const QString& name, const QString& text);
+    QLineEdit* resultField(const QString& name);
+
+    void readInputs();
+    void recompute();
+    void showProblems(const TemperatureCheck::Evaluation& e);
+    void showResults(const TemperatureCheck::Evaluation& e);
+    void showPlanes(const TemperatureCheck::Evaluation& e);
+    void chooseCriticalDifference();
+    void exportDrawing(FileDialog& dialog, bool asSvg);
+
+    Forms& forms_;
+    ProfileInputs inputs_;
+    QList<SectionLayers::Layer> layers_;
+    bool built_ = false;
+    FileDialog pngDialog_;
+    FileDialog svgDialog_;
+
+    std::array<QLineEdit*, 4> inputFields_{}; // in the order of TemperatureCheck::Field
+    QCheckBox* insideIsLayer1_ = nullptr;
+    QComboBox* purposeList_ = nullptr;
+    QComboBox* kindList_ = nullptr;
+    QLabel* criticalHint_ = nullptr;
+    QLabel* problems_ = nullptr;
+    QLineEdit* innerSurface_ = nullptr;
+    QLineEdit* outerSurface_ = nullptr;
+    QLineEdit* dewPoint_ = nullptr;
+    QLineEdit* drop_ = nullptr;
+    QLabel* sanitaryVerdict_ = nullptr;
+    QLabel* condensationVerdict_ = nullptr;
+    QLabel* note_ = nullptr;
+    QTableWidget* planes_ = nullptr;
+    SectionView* view_ = nullptr;
+    QLabel* hoverReadout_ = nullptr;
+    QLabel* exportStatus_ = nullptr;
+};
