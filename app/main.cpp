@@ -2,6 +2,7 @@
 
 #include "ui/GuardedApplication.h"
 #include "ui/Program.h"
+#include "ui/ProjectReplay.h"
 #include "ui/QtPlatform.h"
 #include "ui/Widgets.h"
 
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     application.setPlatform(&platform);
     Program program(platform);
+    ProjectReplay::openFromCommandLine(program.forms(), GuardedApplication::arguments());
     return GuardedApplication::exec();
 }

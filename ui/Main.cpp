@@ -7,6 +7,7 @@
 #include "ui/Contacts.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ProjectReplay.h"
 #include "ui/ReportWriter.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
@@ -133,6 +134,7 @@ TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(
 void TMainForm::buildMenu(QVBoxLayout* layout) {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    addProjectItems(file);
     QAction* open = file->addAction(QStringLiteral("&Open text..."));
     setHint(open, QStringLiteral("Open an existing file"));
     connect(open, &QAction::triggered, this,
@@ -552,4 +554,76 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The project items come first in "&File", with their own keys and dialogs.
+void TMainForm::addProjectItems(QMenu* file) {
+    openProjectDialog_ = ProjectReplay::projectDialog();
+    saveProjectDialog_ = ProjectReplay::projectDialog();
+    saveProjectDialog_.overwritePrompt = true;
+    QAction* open = file->addAction(QStringLiteral("Открыть проект..."));
+    open->setObjectName(QStringLiteral("OpenProject"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    setHint(open, QStringLiteral("Открыть сохраненный проект расчета"));
+    connect(open, &QAction::triggered, this, [this] {
+        if (const std::optional<QString> path = platform_.askOpenFile(openProjectDialog_))
+            openProject(*path);
+    });
+    QAction* save = file->addAction(QStringLiteral("Сохранить проект..."));
+    save->setObjectName(QStringLiteral("SaveProject"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    setHint(save, QStringLiteral("Сохранить исходные данные расчета в файл проекта"));
+    connect(save, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { saveProject(); }); });
+    file->addSeparator();
+}
+
+void TMainForm::saveProject() {
+    const std::optional<QString> path = platform_.askSaveFile(saveProjectDialog_);
+    if (!path)
+        return;
+    ProjectReplay::save(forms_, *path);
+    openProjectDialog_.lastPath = *path;
+}
+
+void TMainForm::openProject(const QString& path) {
+    guarded(platform_, [&] {
+        ProjectReplay::open(forms_, path);
+        openProjectDialog_.lastPath = path;
+        saveProjectDialog_.lastPath = path;
+    });
+}
+
+Project::MainInputs TMainForm::inputs() const {
+    Project::MainInputs in;
+    in.rqmin = Edit5->text();
+    in.envelopeCaption = Label17->text();
+    in.alphaExt = Edit2->text();
+    in.alphaInt = Edit3->text();
+    in.constructionType = Label18->text();
+    in.rk = Edit1->text();
+    in.constructionKind = ComboBox1->currentIndex();
+    for (int i = 0; i < 12; ++i)
+        in.layerList[i] = {layerNames[i]->text(), layerThicknesses[i]->text()};
+    return in;
+}
+
+void TMainForm::setInputs(const Project::MainInputs& in) {
+    writeRqmin(in.rqmin);
+    writeEnvelopeCaption(in.envelopeCaption);
+    writeAlphaExt(in.alphaExt);
+    writeAlphaInt(in.alphaInt);
+    writeConstructionType(in.constructionType);
+    const bool kindShown = in.constructionKind >= 0 && in.constructionKind < ComboBox1->count();
+    ComboBox1->setCurrentIndex(kindShown ? in.constructionKind : -1);
+    for (int layer = 1; layer <= 12; ++layer) {
+        writeLayerName(layer, in.layerList[layer - 1].name);
+        writeLayerThickness(layer, in.layerList[layer - 1].thickness);
+    }
+}
+
+void TMainForm::recheck() {
+    computeR0();
+    runCheck();
+    computeRkRequired();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the hub of the calculation, its inputs, results, layer list and the check.
 
+#include "core/ProjectRecord.h"
 #include "core/Rgb.h"
 #include "ui/Platform.h"
 
@@ -12,6 +13,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -52,6 +54,15 @@ class TMainForm : public QWidget {
     // After a report has been written.
     void enableViewButton();
 
+    // The project: the fields the user types or accepts from the other windows, and
+    // their restoration (Rk follows the layer calculation, so it is written apart).
+    Project::MainInputs inputs() const;
+    void setInputs(const Project::MainInputs& in);
+    // R0, the check and Rk_req at once, as "Расчет!!!" and its timers would give them.
+    void recheck();
+    // Opens a project file, from the menu or the command line; a bad file changes nothing.
+    void openProject(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +75,8 @@ class TMainForm : public QWidget {
     QWidget* buildLowerPanel();
     QWidget* buildLayerList();
     void buildMenu(class QVBoxLayout* layout);
+    void addProjectItems(QMenu* file);
+    void saveProject();
     QLineEdit* numberField(const QString& name, bool decimalKeys);
     void connectCheck();
 
@@ -102,4 +115,6 @@ class TMainForm : public QWidget {
 
     FileDialog openDialog_;
     FileDialog saveDialog_;
+    FileDialog openProjectDialog_;
+    FileDialog saveProjectDialog_;
 };

@@ -6,6 +6,7 @@
 #include "formats/UserConstructionFiles.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit3.h"
@@ -372,7 +373,8 @@ void TForm2::chooseMaterial(int layer, int index) {
         selectors[i]->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {
         forms_.calculation.airGapTarget = airGapLayer;
-        openWindow(forms_.form7);
+        if (!restoringInputs_)
+            openWindow(forms_.form7);
     }
 }
 
@@ -506,4 +508,41 @@ double TForm2::calculatedThickness(int layer) const {
 }
 bool TForm2::layer11HoldsAirGap() const {
     return layer11AirGap_;
+}
+
+Project::LayerStackInputs TForm2::inputs() const {
+    Project::LayerStackInputs in;
+    for (int i = 0; i < layerCount; ++i)
+        in.layers[i] = {shownChoice(selectors[i], pickedIndex(selectors[i])), ldFields[i]->text(),
+                        sFields[i]->text(), dtFields[i]->text()};
+    in.userListPath = userListDialog_.lastPath;
+    in.layer11HoldsAirGap = layer11AirGap_;
+    return in;
+}
+
+void TForm2::setInputs(const Project::LayerStackInputs& in) {
+    // The user list offers the names of its set again; its Ld and S come from the project.
+    userListDialog_.lastPath = in.userListPath;
+    QComboBox* userList = selectors[layerCount - 1];
+    userList->clear();
+    if (!in.userListPath.isEmpty())
+        guarded(forms_.platform, [&] {
+            userList->addItems(UserConstructionFiles::readLines(
+                UserConstructionFiles::namesPath(in.userListPath)));
+        });
+    restoringInputs_ = true;
+    for (int layer = 1; layer < layerCount; ++layer) {
+        QComboBox* selector = selectors[layer - 1];
+        restoreChoice(selector, in.layers[layer - 1].material, [this, layer, selector] {
+            guarded(forms_.platform, [&] { chooseMaterial(layer, pickedIndex(selector)); });
+        });
+    }
+    restoringInputs_ = false;
+    restoreChoice(userList, in.layers[layerCount - 1].material);
+    for (int i = 0; i < layerCount; ++i) {
+        ldFields[i]->setText(in.layers[i].ld);
+        sFields[i]->setText(in.layers[i].s);
+        dtFields[i]->setText(in.layers[i].thickness);
+    }
+    layer11AirGap_ = in.layer11HoldsAirGap;
 }

@@ -2,6 +2,7 @@
 // The layer window: the construction's layers, their resistance and inertia.
 
 #include "core/LayerStack.h"
+#include "core/ProjectRecord.h"
 #include "core/Rgb.h"
 #include "core/SectionLayers.h"
 #include "ui/Platform.h"
@@ -48,6 +49,11 @@ class TForm2 : public QWidget {
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
 
+    // The project: the layers as the user left them, and their restoration along the
+    // choices' own paths without opening the air-gap window or reading the Ld and S files.
+    Project::LayerStackInputs inputs() const;
+    void setInputs(const Project::LayerStackInputs& in);
+
   signals:
     // After each calculation has its resistances: the layers with a thickness, their
     // stored (unrounded) R, from layer 1 to 12.
@@ -79,6 +85,7 @@ class TForm2 : public QWidget {
     Forms& forms_;
     LayerStack::StoredNumbers stored_;
     bool layer11AirGap_ = false;
+    bool restoringInputs_ = false; // a choice replayed from a project opens no window
 
     template <class T> using Row = std::array<T*, LayerStack::layerCount>;
     Row<QComboBox> selectors{}; // ComboBox1 .. ComboBox12

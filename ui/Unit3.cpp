@@ -5,6 +5,7 @@
 #include "core/RequiredResistance.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/Unit2.h"
 #include "ui/Unit6.h"
@@ -301,4 +302,56 @@ QString TForm3::regimeText() const {
 }
 bool TForm3::reconstructionTicked() const {
     return CheckBox1->isChecked();
+}
+
+Project::RequirementInputs TForm3::inputs() const {
+    using Project::BuildingKind;
+    Project::RequirementInputs in;
+    in.zone = shownChoice(ComboBox13, pickedIndex(ComboBox13));
+    in.city = shownChoice(ComboBox4, pickedIndex(ComboBox4));
+    in.building = RadioButton2->isChecked()   ? BuildingKind::Production
+                  : RadioButton3->isChecked() ? BuildingKind::WallsBetweenFlats
+                                              : BuildingKind::Residential;
+    in.envelope = shownChoice(ComboBox1, pickedIndex(ComboBox1));
+    // A list never picked from keeps no item, whatever value stands for it.
+    in.productionKind =
+        shownChoice(ComboBox2, ComboBox2->currentIndex() < 0 ? -1 : productionKind_);
+    in.regime = shownChoice(ComboBox3, ComboBox3->currentIndex() < 0 ? -1 : regime_);
+    in.inertia = Edit2->text();
+    in.reconstruction = CheckBox1->isChecked();
+    in.rqmin = Edit1->text();
+    return in;
+}
+
+void TForm3::setInputs(const Project::RequirementInputs& in) {
+    using Project::BuildingKind;
+    restoreChoice(ComboBox13, in.zone);
+    restoreChoice(ComboBox4, in.city);
+    restoreChoice(ComboBox1, in.envelope);
+    restoreChoice(ComboBox2, in.productionKind,
+                  [this] { productionListChanged(ComboBox2, productionKind_); });
+    restoreChoice(ComboBox3, in.regime, [this] { productionListChanged(ComboBox3, regime_); });
+    Edit2->setText(in.inertia);
+    switch (in.building) {
+    case BuildingKind::Residential:
+        RadioButton1->setChecked(true);
+        showResidentialLayout();
+        CheckBox1->setChecked(in.reconstruction);
+        guarded(forms_.platform, [this] { residentialLookup(); });
+        break;
+    case BuildingKind::Production:
+        RadioButton2->setChecked(true);
+        showProductionLayout();
+        guarded(forms_.platform, [this] { productionLookup(); });
+        break;
+    case BuildingKind::WallsBetweenFlats:
+        RadioButton3->setChecked(true);
+        untickReconstruction();
+        forms_.calculation.tableNumber = QStringLiteral("3");
+        break;
+    }
+    // The lookups just made stand for those the restoration started.
+    Timer1->stop();
+    Timer2->stop();
+    Edit1->setText(in.rqmin);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The required-resistance window: Rqmin from the code's tables.
 
+#include "core/ProjectRecord.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -25,6 +27,11 @@ class TForm3 : public QWidget {
     QString zoneText() const;   // ComboBox13
     QString regimeText() const; // ComboBox3
     bool reconstructionTicked() const;
+
+    // The project: the inputs as the user left them, and their restoration with
+    // the lookup run once, at once, and no window opened.
+    Project::RequirementInputs inputs() const;
+    void setInputs(const Project::RequirementInputs& in);
 
   private:
     QWidget* buildZoneRow();

@@ -4,6 +4,7 @@
 #include "core/SurfaceCoefficients.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/Unit6.h"
 #include "ui/Widgets.h"
@@ -76,6 +77,7 @@ void TForm4::typeChanged() {
     if (const auto pair = SurfaceCoefficients::forType(pickedIndex(ComboBox1))) {
         alphaExt_ = pair->alphaExt;
         alphaInt_ = pair->alphaInt;
+        keptType_ = pickedIndex(ComboBox1);
     }
     Edit1->setText(NumberText::general(alphaExt_, forms_.separator()));
     Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
@@ -89,4 +91,14 @@ void TForm4::accept() {
     forms_.mainForm->writeConstructionType(ComboBox1->currentText());
     forms_.form6->writeAlphaInt(NumberText::result(alphaInt_, separator));
     hide();
+}
+
+Project::CoefficientInputs TForm4::inputs() const {
+    return {shownChoice(ComboBox1, keptType_), Edit1->text(), Edit2->text()};
+}
+
+void TForm4::setInputs(const Project::CoefficientInputs& in) {
+    restoreChoice(ComboBox1, in.constructionType, [this] { typeChanged(); });
+    Edit1->setText(in.alphaExt);
+    Edit2->setText(in.alphaInt);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The coefficients window: alpha_ext and alpha_int by type of construction.
 
+#include "core/ProjectRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -12,6 +14,10 @@ class TForm4 : public QWidget {
   public:
     explicit TForm4(Forms& forms);
 
+    // The project: the type and the two fields as the user left them, and their restoration.
+    Project::CoefficientInputs inputs() const;
+    void setInputs(const Project::CoefficientInputs& in);
+
   private:
     void typeChanged(); // ComboBox1Change
     void accept();      // Button1Click
@@ -20,6 +26,7 @@ class TForm4 : public QWidget {
 
     double alphaExt_ = 0.0;
     double alphaInt_ = 0.0;
+    int keptType_ = -1; // the type whose pair is kept
 
     QComboBox* ComboBox1 = nullptr; // type of construction
     QLineEdit* Edit1 = nullptr;     // alpha_ext

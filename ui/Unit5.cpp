@@ -210,3 +210,32 @@ void TForm5::Button4Click() {
     forms_.form9->startRecalculation();
     openWindow(forms_.form9);
 }
+
+Project::InsulationInputs TForm5::inputs() const {
+    return {ComboBox1->currentIndex()};
+}
+
+void TForm5::setInputs(const Project::InsulationInputs& in) {
+    Timer1->stop();
+    const auto& products = InsulationSelection::products();
+    Label5->setText(InsulationSelection::unknownThickness);
+    if (in.product < 0 || in.product >= int(products.size())) {
+        ComboBox1->setCurrentIndex(-1);
+        ComboBox1->setEditText(InsulationSelection::noProductText);
+        Label2->setText(QStringLiteral("0"));
+        Label4->setText(QStringLiteral("0"));
+        GroupBox1->setTitle(InsulationSelection::noProductCaption);
+        return;
+    }
+    const auto& product = products.at(in.product);
+    ComboBox1->setCurrentIndex(in.product);
+    Label2->setText(NumberText::general(product.ld, forms_.separator()));
+    Label4->setText(NumberText::general(product.s, forms_.separator()));
+    GroupBox1->setTitle(product.name);
+}
+
+void TForm5::showRestoredThickness() {
+    if (ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(12) == GroupBox1->title() &&
+        checkIsCurrent() && verdictMet())
+        Label5->setText(InsulationSelection::thicknessText(forms_.form2->thickness(12)));
+}

@@ -1,6 +1,8 @@
 #pragma once
 // The insulation selection window: the board and the thickness it needs.
 
+#include "core/ProjectRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -17,6 +19,14 @@ class TForm5 : public QWidget {
 
     // Whether a search is stepping (its next step is due).
     bool searching() const;
+
+    // The project: the board as the user chose it, and its restoration without a
+    // search; the layers come from the project, not from the board.
+    Project::InsulationInputs inputs() const;
+    void setInputs(const Project::InsulationInputs& in);
+    // After the restored layers have been checked: the needed thickness is that of
+    // layer 12 while it holds the board and the condition is met.
+    void showRestoredThickness();
 
   private:
     QWidget* buildProductPanel();

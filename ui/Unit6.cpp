@@ -4,6 +4,7 @@
 #include "core/PartitionRqmin.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/Unit4.h"
 #include "ui/Widgets.h"
@@ -193,4 +194,37 @@ QString TForm6::purposeText() const {
 }
 QString TForm6::deltaTcrText() const {
     return Edit3->text();
+}
+
+Project::PartitionInputs TForm6::inputs() const {
+    Project::PartitionInputs in;
+    in.warmerPurpose = shownChoice(ComboBox1, pickedIndex(ComboBox1));
+    in.coolerPurpose = shownChoice(ComboBox2, pickedIndex(ComboBox2));
+    in.warmerTemperature = Edit1->text();
+    in.coolerTemperature = Edit2->text();
+    in.differencePurpose = shownChoice(ComboBox3, pickedIndex(ComboBox3));
+    in.constructionKind = shownChoice(ComboBox4, pickedIndex(ComboBox4));
+    in.temperatureDifference = Edit3->text();
+    in.alphaInt = Edit4->text();
+    in.rqmin = Edit5->text();
+    return in;
+}
+
+void TForm6::setInputs(const Project::PartitionInputs& in) {
+    restoreChoice(ComboBox1, in.warmerPurpose,
+                  [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
+    restoreChoice(ComboBox2, in.coolerPurpose,
+                  [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
+    restoreChoice(ComboBox3, in.differencePurpose);
+    restoreChoice(ComboBox4, in.constructionKind, [this] { kindChanged(); });
+    Edit1->setText(in.warmerTemperature);
+    Edit2->setText(in.coolerTemperature);
+    Edit3->setText(in.temperatureDifference);
+    Edit4->setText(in.alphaInt);
+    // "Принять" hands over the value computed from these texts, as after "Расчет Rq min !".
+    try {
+        compute();
+    } catch (const AppError&) {
+    }
+    Edit5->setText(in.rqmin);
 }

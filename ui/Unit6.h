@@ -1,6 +1,8 @@
 #pragma once
 // The walls-between-flats window: Rqmin from two design air temperatures.
 
+#include "core/ProjectRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -20,6 +22,10 @@ class TForm6 : public QWidget {
     // What the calculation report reads.
     QString purposeText() const;  // ComboBox3
     QString deltaTcrText() const; // Edit3
+
+    // The project: the lists and fields as the user left them, and their restoration.
+    Project::PartitionInputs inputs() const;
+    void setInputs(const Project::PartitionInputs& in);
 
   private:
     QWidget* buildHeading();

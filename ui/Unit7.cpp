@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
@@ -123,4 +124,17 @@ QString TForm7::placementText() const {
 }
 QString TForm7::temperatureText() const {
     return ComboBox3->currentText();
+}
+
+Project::AirGapInputs TForm7::inputs() const {
+    return {shownChoice(ComboBox2, placementIndex_), shownChoice(ComboBox3, temperatureIndex_),
+            shownChoice(ComboBox1, thicknessIndex_), Edit1->text()};
+}
+
+void TForm7::setInputs(const Project::AirGapInputs& in) {
+    placementIndex_ = restoreChoice(ComboBox2, in.placement) ? in.placement.item : -1;
+    temperatureIndex_ = restoreChoice(ComboBox3, in.temperature) ? in.temperature.item : -1;
+    thicknessIndex_ = restoreChoice(ComboBox1, in.thickness) ? in.thickness.item : -1;
+    ComboBox1Change();
+    Edit1->setText(in.resistance);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The air-gap window: the resistance of a closed air gap for layer 11.
 
+#include "core/ProjectRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -16,6 +18,11 @@ class TForm7 : public QWidget {
     // What the calculation report reads.
     QString placementText() const;   // ComboBox2
     QString temperatureText() const; // ComboBox3
+
+    // The project: the three selectors and the resistance as the user left them,
+    // and their restoration; the thickness looks the resistance up again.
+    Project::AirGapInputs inputs() const;
+    void setInputs(const Project::AirGapInputs& in);
 
   private:
     QComboBox* selector(const QString& name, const QString& prompt, const QStringList& items,

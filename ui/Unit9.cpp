@@ -147,3 +147,23 @@ void TForm9::Button1Click() {
     OrderText::save(absolutePath, lines);
     forms_.platform.openAddress(absolutePath);
 }
+
+Project::QuantityInputs TForm9::inputs() const {
+    Project::QuantityInputs in;
+    in.height = ComboBox1->currentText();
+    in.length = ComboBox2->currentText();
+    in.counted = Panel1->text() != InsulationQuantity::initialSummary;
+    in.orderingGrade = forms_.calculation.orderingGrade;
+    return in;
+}
+
+void TForm9::setInputs(const Project::QuantityInputs& in) {
+    Timer1->stop();
+    ComboBox1->setEditText(in.height);
+    ComboBox2->setEditText(in.length);
+    forms_.calculation.orderingGrade = in.orderingGrade;
+    Panel1->setText(InsulationQuantity::initialSummary);
+    Label5->setText(InsulationQuantity::initialVolume);
+    if (in.counted)
+        guarded(forms_.platform, [this] { Timer1Timer(); });
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The quantity window: insulation area, volume and the order text.
 
+#include "core/ProjectRecord.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -18,6 +19,11 @@ class TForm9 : public QWidget {
 
     // Recalculates one interval from now, unless a recalculation is already due.
     void startRecalculation();
+
+    // The project: the height and length as the user left them and whether the
+    // quantity was counted; restoring counts it again at once (the grade comes first).
+    Project::QuantityInputs inputs() const;
+    void setInputs(const Project::QuantityInputs& in);
 
   private:
     QWidget* buildInputs();

@@ -1,0 +1,357 @@
+// Projects through the windows: a calculation saved and opened in a fresh program
+// shows every field, caption and colour again and writes the same report; a bad
+// file changes nothing.
+
+#include "core/Calculation.h"
+#include "formats/TextFile.h"
+#include "formats/UserConstructionFiles.h"
+#include "support/Files.h"
+#include "ui/Forms.h"
+#include "ui/Main.h"
+#include "ui/Program.h"
+#include "ui/ProjectReplay.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/Widgets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Session {
+    ScriptedPlatform platform;
+    Program program{platform};
+
+    QWidget* window(const char* name) const { return program.window(QLatin1String(name)); }
+    template <class T> T* control(const char* window, const QString& name) const {
+        T* found = this->window(window)->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s in %s", qPrintable(name), window);
+        return found;
+    }
+    // The user picks the item with this text.
+    void choose(const char* window, const QString& list, const QString& item) const {
+        auto* box = control<QComboBox>(window, list);
+        const int index = box->findText(item);
+        if (index < 0)
+            qFatal("no item %s in %s", qPrintable(item), qPrintable(list));
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void choose(const char* window, const QString& list, int index) const {
+        choose(window, list, control<QComboBox>(window, list)->itemText(index));
+    }
+    // The user types over a list's text or replaces a field's text.
+    void typeOver(const char* window, const QString& list, const QString& text) const {
+        QLineEdit* line = control<QComboBox>(window, list)->lineEdit();
+        line->setText(text);
+        emit line->textEdited(text);
+    }
+    void put(const char* window, const QString& field, const QString& text) const {
+        control<QLineEdit>(window, field)->setText(text);
+    }
+    void click(const char* window, const QString& button) const {
+        control<QAbstractButton>(window, button)->click();
+    }
+    void menu(const QString& item) const { control<QAction>("TMainForm", item)->trigger(); }
+    QByteArray report(const QString& path) {
+        platform.answer(path);
+        click("TMainForm", "SaveReportButton");
+        return bytesOf(path);
+    }
+};
+
+// What a window that is not a project's shows apart from its inputs: the blinking
+// of the insulation button, the search's hidden field and a saved report's button.
+bool outsideTheProject(const QString& window, const QString& control) {
+    return (window == "TForm2" && (control == "SpeedButton3" || control == "Edit64")) ||
+           (window == "TMainForm" && control == "ViewButton");
+}
+
+// Every named control of the calculation's windows: text, state and colour.
+QStringList stateOf(const Program& program) {
+    QStringList lines;
+    for (QWidget* window : program.windows()) {
+        const QString name = QLatin1String(window->metaObject()->className());
+        if (name == "TForm1" || name == "TForm8" || name == "TAboutBox" || name == "TForm10")
+            continue;
+        for (QWidget* c : window->findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || outsideTheProject(name, c->objectName()))
+                continue;
+            QString shown;
+            if (auto* field = qobject_cast<QLineEdit*>(c))
+                shown = field->text();
+            else if (auto* label = qobject_cast<QLabel*>(c))
+                shown = label->text();
+            else if (auto* list = qobject_cast<QComboBox*>(c))
+                shown = QStringLiteral("%1 #%2 of %3")
+                            .arg(list->currentText())
+                            .arg(list->currentIndex())
+                            .arg(list->count());
+            else if (auto* button = qobject_cast<QAbstractButton*>(c))
+                shown = button->text() + (button->isChecked() ? " [x]" : "");
+            else if (auto* box = qobject_cast<QGroupBox*>(c))
+                shown = box->title();
+            const Rgb color = textColor(c);
+            lines << QStringLiteral("%1.%2 = \"%3\" %4%5 rgb(%6,%7,%8)")
+                         .arg(name, c->objectName(), shown, c->isEnabled() ? "on" : "off",
+                              c->isVisibleTo(window) ? "" : " hidden")
+                         .arg(color.red)
+                         .arg(color.green)
+                         .arg(color.blue);
+        }
+    }
+    return lines;
+}
+
+void compareStates(const QStringList& found, const QStringList& expected) {
+    QCOMPARE(found.size(), expected.size());
+    for (qsizetype i = 0; i < found.size(); ++i)
+        QCOMPARE(found[i], expected[i]);
+}
+
+// ---- the stories, each leaving its windows in a different state ----
+
+void requirementOfOdessa(Session& s) {
+    s.choose("TForm3", "ComboBox4", "Одесса");
+    s.choose("TForm3", "ComboBox1", "1.    Наружные стены");
+    QTest::qWait(300);
+    s.click("TForm3", "Button1");
+    s.choose("TForm4", "ComboBox1", 0);
+    s.click("TForm4", "Button1");
+}
+
+void brickWall(Session& s) {
+    s.choose("TForm2", "ComboBox3", "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)");
+    s.put("TForm2", "Edit15", "380");
+    s.choose("TForm2", "ComboBox4", "Раствор цементно-песчаный (1600 кг/м3)");
+    s.put("TForm2", "Edit16", "20");
+    s.click("TForm2", "Button1");
+    QTest::qWait(400);
+}
+
+// The typical calculation: requirement, coefficients, a brick wall, the board found
+// by the search, the quantity counted, the construction kind for the report.
+void typical(Session& s) {
+    requirementOfOdessa(s);
+    brickWall(s);
+    s.click("TMainForm", "SelectInsulationButton");
+    s.choose("TForm5", "ComboBox1", 0);
+    QTest::qWait(1100);
+    s.click("TForm5", "Button4");
+    QTest::qWait(1100);
+    s.choose("TMainForm", "ComboBox1", 0);
+}
+
+// Production walls: the regime and D decide; the layers hand D over.
+void production(Session& s) {
+    s.click("TForm3", "RadioButton2");
+    s.choose("TForm3", "ComboBox2", "Внешние непрозрачные стены зданий");
+    s.choose("TForm3", "ComboBox3", "С сухим и нормальным режимом");
+    s.choose("TForm3", "ComboBox13", "  II");
+    s.choose("TForm4", "ComboBox1", 0);
+    s.click("TForm4", "Button1");
+    brickWall(s);
+    QTest::qWait(300);
+    s.click("TForm3", "Button1");
+    // An accepted Rqmin runs no check by itself; opening checks it, so "Расчет!!!" here.
+    s.click("TMainForm", "CalculateButton");
+    QTest::qWait(600);
+}
+
+// Walls between flats with an air gap in layer 11.
+void wallsBetweenFlatsAndAirGap(Session& s) {
+    s.click("TForm3", "RadioButton3");
+    s.choose("TForm6", "ComboBox1", "Дошкольные");
+    s.choose("TForm6", "ComboBox2", "Жилые");
+    s.choose("TForm6", "ComboBox3", "Жилые дома, детские учрежд., школы-интернаты");
+    s.choose("TForm6", "ComboBox4", "Стены (наружные, внутренние)");
+    s.choose("TForm4", "ComboBox1", 0);
+    s.click("TForm4", "Button1");
+    s.click("TForm6", "Button4");
+    s.click("TForm6", "Button2");
+    s.choose("TForm2", "ComboBox11", "ВОЗДУШНАЯ  ПРОСЛОЙКА");
+    s.choose("TForm7", "ComboBox2", 1);
+    s.choose("TForm7", "ComboBox3", 0);
+    s.choose("TForm7", "ComboBox1", "50");
+    s.click("TForm7", "Button1");
+    brickWall(s);
+}
+
+// Typed texts over the choices: a material name, a coefficient type, a typed Rqmin
+// and Rk, the reconstruction factor, and the user's own list in layer 12.
+void typedTexts(Session& s) {
+    const QString set = QDir::current().filePath("свой.rww");
+    UserConstructionFiles::overwrite(set, {"Панель\r\nПлита", "0,04\r\n0,05", "0,5\r\n0,6"});
+    s.choose("TForm3", "ComboBox13", "  I");
+    s.choose("TForm3", "ComboBox1", 0);
+    s.click("TForm3", "CheckBox1");
+    QTest::qWait(300);
+    s.choose("TForm4", "ComboBox1", 1);
+    s.typeOver("TForm4", "ComboBox1", "Своя стена");
+    s.click("TForm4", "Button1");
+    s.put("TMainForm", "Edit5", "3,1");
+    s.typeOver("TForm2", "ComboBox2", "Известняк свой");
+    s.put("TForm2", "Edit2", "0,7");
+    s.put("TForm2", "Edit40", "9");
+    s.put("TForm2", "Edit14", "250");
+    s.platform.answer(set);
+    s.click("TForm2", "SpeedButton1");
+    s.choose("TForm2", "ComboBox12", 1);
+    s.put("TForm2", "Edit24", "60");
+    s.click("TForm2", "Button1");
+    s.put("TMainForm", "Edit1", "2,5");
+    QTest::qWait(600);
+}
+
+} // namespace
+
+class ProjectTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void openingShowsTheCalculationAgain_data();
+    void openingShowsTheCalculationAgain();
+    void openingOverAnotherCalculation();
+    void badFileChangesNothing();
+    void menuAndCommandLine();
+
+  private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void ProjectTest::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(folder_->path());
+}
+
+void ProjectTest::openingShowsTheCalculationAgain_data() {
+    QTest::addColumn<void*>("story");
+    QTest::addRow("typical calculation") << reinterpret_cast<void*>(&typical);
+    QTest::addRow("production") << reinterpret_cast<void*>(&production);
+    QTest::addRow("walls between flats, air gap")
+        << reinterpret_cast<void*>(&wallsBetweenFlatsAndAirGap);
+    QTest::addRow("typed texts, user list") << reinterpret_cast<void*>(&typedTexts);
+}
+
+void ProjectTest::openingShowsTheCalculationAgain() {
+    QFETCH(void*, story);
+    QStringList saved;
+    QByteArray report;
+    {
+        Session before;
+        reinterpret_cast<void (*)(Session&)>(story)(before);
+        saved = stateOf(before.program);
+        report = before.report("before.txt");
+        before.platform.answer("project");
+        before.menu("SaveProject");
+        QVERIFY(before.platform.messages.isEmpty() ||
+                before.platform.messages.last().kind != ScriptedPlatform::Kind::Error);
+    }
+    Session after;
+    after.platform.answer("project.vvz");
+    after.menu("OpenProject");
+    compareStates(stateOf(after.program), saved);
+    QCOMPARE(after.report("after.txt"), report);
+    // The timers that the opening started change nothing more.
+    QTest::qWait(1200);
+    compareStates(stateOf(after.program), saved);
+}
+
+// Opening replaces a calculation in progress; the results follow the opened inputs.
+void ProjectTest::openingOverAnotherCalculation() {
+    {
+        Session first;
+        typical(first);
+        first.platform.answer("typical.vvz");
+        first.menu("SaveProject");
+    }
+    Session fresh;
+    fresh.platform.answer("typical.vvz");
+    fresh.menu("OpenProject");
+    const QStringList expected = stateOf(fresh.program);
+
+    Session used;
+    wallsBetweenFlatsAndAirGap(used);
+    used.platform.answer("typical.vvz");
+    used.menu("OpenProject");
+    QTest::qWait(1200);
+    const QStringList found = stateOf(used.program);
+    for (const char* window : {"TMainForm.", "TForm2.", "TForm5.", "TForm9."})
+        compareStates(found.filter(QLatin1String(window)), expected.filter(QLatin1String(window)));
+}
+
+void ProjectTest::badFileChangesNothing() {
+    Session s;
+    typical(s);
+    s.platform.answer("good.vvz");
+    s.menu("SaveProject");
+    const QStringList before = stateOf(s.program);
+    const QByteArray good = bytesOf("good.vvz");
+    putBytes("damaged.vvz", good.left(good.size() - 40));
+    s.platform.messages.clear();
+    s.platform.answer("damaged.vvz");
+    s.menu("OpenProject");
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
+    QVERIFY(s.platform.messages[0].text.startsWith(
+        QStringLiteral("Проект \"%1\" поврежден: ").arg(QDir::current().filePath("damaged.vvz"))));
+    compareStates(stateOf(s.program), before);
+}
+
+void ProjectTest::menuAndCommandLine() {
+    Session s;
+    requirementOfOdessa(s);
+    brickWall(s);
+    auto* open = s.control<QAction>("TMainForm", "OpenProject");
+    auto* save = s.control<QAction>("TMainForm", "SaveProject");
+    QCOMPARE(open->text(), QStringLiteral("Открыть проект..."));
+    QCOMPARE(save->text(), QStringLiteral("Сохранить проект..."));
+    QCOMPARE(open->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(save->shortcut(), QKeySequence("Ctrl+S"));
+    QVERIFY(!open->statusTip().isEmpty() && !save->statusTip().isEmpty());
+
+    // The dialogs: the project type, the extension added, the last path kept.
+    s.platform.answer("расчет");
+    save->trigger();
+    const FileDialog shown = s.platform.dialogsShown.last();
+    QCOMPARE(shown.filters.size(), 1);
+    QCOMPARE(shown.filters[0].name, QStringLiteral("Проект Vuvuvudozizod (*.vvz)"));
+    QCOMPARE(shown.defaultExtension, QStringLiteral("vvz"));
+    QVERIFY(shown.overwritePrompt);
+    const QString path = QDir::current().filePath("расчет.vvz");
+    QVERIFY(QFile::exists(path));
+    s.platform.answerCancel();
+    open->trigger();
+    QCOMPARE(s.platform.dialogsShown.last().lastPath, path);
+
+    using ProjectReplay::commandLineProject;
+    QCOMPARE(commandLineProject({"vuvuvudozizod"}), QString());
+    QCOMPARE(commandLineProject({"vuvuvudozizod", "--reverse", "a.vvz"}), QStringLiteral("a.vvz"));
+
+    // Started with a project: its inputs are there; with a missing one: the message.
+    {
+        Session started;
+        ProjectReplay::openFromCommandLine(started.program.forms(), {"vuvuvudozizod", path});
+        compareStates(stateOf(started.program), stateOf(s.program));
+        QVERIFY(started.platform.messages.isEmpty());
+    }
+    Session missing;
+    ProjectReplay::openFromCommandLine(missing.program.forms(), {"vuvuvudozizod", "нет.vvz"});
+    QCOMPARE(missing.platform.messages.size(), 1);
+    QCOMPARE(missing.platform.messages[0].text,
+             QStringLiteral("Не удалось открыть проект \"нет.vvz\": файл не найден."));
+}
+
+QTEST_MAIN(ProjectTest)
+#include "tst_project.moc"

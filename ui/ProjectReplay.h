@@ -1,0 +1,35 @@
+#pragma once
+// A project between the windows and its file: the inputs captured from every
+// window, and their replay through the windows' hand-overs, after which the
+// program computes every result itself.
+
+#include "core/ProjectRecord.h"
+#include "ui/Platform.h"
+
+#include <QStringList>
+
+struct Forms;
+
+namespace ProjectReplay {
+
+// The project file dialog: type "Проект Vuvuvudozizod (*.vvz)", extension "vvz".
+FileDialog projectDialog();
+
+Project::Record capture(const Forms& forms);
+
+// Restores every window's inputs, then runs the layer calculation and the check once.
+void replay(Forms& forms, const Project::Record& record);
+
+// Writes the current inputs, whole or not at all.
+void save(const Forms& forms, const QString& path);
+
+// Reads and checks the whole file first: a bad file throws FileError and changes nothing.
+void open(Forms& forms, const QString& path);
+
+// The project named on the command line (the first argument that is not an option), if any.
+QString commandLineProject(const QStringList& arguments);
+
+// Opens that project in the main window; errors are reported, the program goes on.
+void openFromCommandLine(Forms& forms, const QStringList& arguments);
+
+} // namespace ProjectReplay
