@@ -1,0 +1,119 @@
+// The section drawing written as PNG and SVG and read back; the profile window's
+// inputs handed over before and after it is first opened.
+
+#include "core/Errors.h"
+#include "core/TemperatureCheck.h"
+#include "support/Files.h"
+#include "ui/DrawingExport.h"
+#include "ui/Program.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/TemperatureProfileWindow.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The typical wall from the room side: brick, mortar, a board of 90 mm.
+SectionDrawing::Picture typicalWall() {
+    QList<SectionLayers::Layer> layers = {{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380,
+                                           380 / 810.0, SectionLayers::Kind::Masonry},
+                                          {4, "Раствор цементно-песчаный (1600 кг/м3)", 20,
+                                           20 / 810.0, SectionLayers::Kind::ConcreteAndMortar},
+                                          {12, "Плиты пенополистирольные (15 кг/м3)", 90, 90 / 55.0,
+                                           SectionLayers::Kind::Insulation}};
+    const auto e = TemperatureCheck::evaluate({}, "8,7", "23", layers, QLatin1Char(','));
+    return {e.layers, *e.profile, true, QLatin1Char(',')};
+}
+
+QStringList svgTexts(const QByteArray& bytes) {
+    QStringList texts;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    return xml.hasError() ? QStringList{xml.errorString()} : texts;
+}
+
+} // namespace
+
+class ProfileExportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void pngReadsBackAsTheDrawing();
+    void svgReadsBackWithItsTexts();
+    void aFailedWriteLeavesTheOldFile();
+    void inputsAreHandedOverBeforeAndAfterOpening();
+};
+
+void ProfileExportTest::pngReadsBackAsTheDrawing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("разрез.png");
+    DrawingExport::write(path, DrawingExport::png(typicalWall(), QFont()));
+    const QImage image = QImage::fromData(bytesOf(path), "PNG");
+    QCOMPARE(image.size(), DrawingExport::exportSize);
+    // The temperature line is red; the brick, warmer than the dew point, in its own colour.
+    int red = 0, brick = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 180 && c.green() < 40 && c.blue() < 40;
+            brick += c == QColor(222, 158, 128);
+        }
+    QVERIFY(red > 200);
+    QVERIFY(brick > 2000);
+}
+
+void ProfileExportTest::svgReadsBackWithItsTexts() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("разрез.svg");
+    DrawingExport::write(path, DrawingExport::svg(typicalWall(), QFont(), "Температурный режим"));
+    const QByteArray bytes = bytesOf(path);
+    QSvgRenderer renderer(bytes);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.viewBoxF(), QRectF(QPointF(0, 0), DrawingExport::exportSize));
+    // The generator splits a text where its script changes ("t" and "р"), so they are joined.
+    const QString joined = svgTexts(bytes).join(QString());
+    for (const char* expected : {"17,9", "9,3", "8,8", "-21,2", "tр = 10,7 °C", "утеплитель",
+                                 "кладка", "мм от внутренней поверхности"})
+        QVERIFY2(joined.contains(QString::fromUtf8(expected)), expected);
+}
+
+void ProfileExportTest::aFailedWriteLeavesTheOldFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("разрез.png");
+    putBytes(path, "old");
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             DrawingExport::write(dir.filePath("нет/разрез.png"), "new"));
+    QVERIFY_THROWS_EXCEPTION(FileError, DrawingExport::write(dir.path(), "new")); // a folder
+    QCOMPARE(bytesOf(path), QByteArray("old"));
+    DrawingExport::write(path, "new");
+    QCOMPARE(bytesOf(path), QByteArray("new"));
+}
+
+void ProfileExportTest::inputsAreHandedOverBeforeAndAfterOpening() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    TemperatureProfileWindow* window = program.forms().profileWindow;
+    QCOMPARE(program.window("TemperatureProfileWindow"), window);
+    QCOMPARE(window->inputs(), ProfileInputs{});
+    QVERIFY(!window->findChild<QLineEdit*>("IndoorTemperature")); // nothing built at start-up
+
+    const ProfileInputs project{"18", "60", "-19", "4,5", false};
+    window->setInputs(project);
+    window->show();
+    QCOMPARE(window->findChild<QLineEdit*>("OutdoorTemperature")->text(), "-19");
+    QCOMPARE(window->inputs(), project);
+
+    const ProfileInputs later{"21", "50", "-10", "4", true};
+    window->setInputs(later);
+    QCOMPARE(window->findChild<QLineEdit*>("CriticalDifference")->text(), "4");
+    QCOMPARE(window->inputs(), later);
+}
+
+QTEST_MAIN(ProfileExportTest)
+#include "tst_profileexport.moc"
