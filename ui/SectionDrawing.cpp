@@ -88,9 +88,10 @@ Geometry layout(const QRectF& area, const QFont& font, const Picture& picture) {
     const double left = metrics.horizontalAdvance(QStringLiteral("-000,0")) + g.lineHeight * 1.4;
     const double top = 2 * g.lineHeight + 14; // the legend
     const double bottom = 2.4 * g.lineHeight;
-    g.plot = QRectF(area.left() + left, area.top() + top + g.lineHeight * 0.6,
+    const double axisTitle = g.lineHeight * 1.4;
+    g.plot = QRectF(area.left() + left, area.top() + top + axisTitle,
                     std::max(10.0, area.width() - left - 14),
-                    std::max(10.0, area.height() - top - bottom - g.lineHeight * 0.6));
+                    std::max(10.0, area.height() - top - bottom - axisTitle));
     const double band = std::clamp(g.plot.width() * 0.06, 18.0, 56.0);
     g.sectionLeft = g.plot.left() + band;
     g.sectionRight = g.plot.right() - band;
@@ -184,6 +185,10 @@ void verticalText(QPainter& painter, const QRectF& band, const QString& text) {
     painter.translate(band.center().x() + metrics.ascent() / 2 - metrics.descent() / 2,
                       band.bottom() - metrics.height() * 0.6);
     painter.rotate(-90);
+    // A pale backing keeps the text readable over the hatching and the temperature line.
+    const QRectF backing(-3, -metrics.ascent() - 1, metrics.horizontalAdvance(shown) + 6,
+                         metrics.height() + 2);
+    painter.fillRect(backing, QColor(255, 255, 255, 190));
     painter.drawText(QPointF(0, 0), shown);
     painter.restore();
 }
@@ -263,7 +268,7 @@ void paintAxes(QPainter& painter, const Geometry& g, const Picture& picture) {
             Qt::AlignRight | Qt::AlignVCenter, label);
     }
     painter.drawText(QPointF(g.plot.left() - metrics.horizontalAdvance(QStringLiteral("t, °C")) / 2,
-                             g.plot.top() - metrics.descent() - 3),
+                             g.plot.top() - metrics.height() * 0.7),
                      QStringLiteral("t, °C"));
 
     const double thickness = thicknessOf(picture);

@@ -243,6 +243,7 @@ QWidget* TemperatureProfileWindow::buildResults() {
     planes_->setHorizontalHeaderLabels(
         {QStringLiteral("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
     planes_->verticalHeader()->hide();
+    planes_->verticalHeader()->setDefaultSectionSize(planes_->fontMetrics().height() + 6);
     planes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     planes_->setSelectionMode(QAbstractItemView::NoSelection);
     planes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
