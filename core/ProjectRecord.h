@@ -3,6 +3,8 @@
 // of a project, never its results. Texts are kept exactly as the windows show
 // them, the decimal separator included.
 
+#include "core/ProfileInputs.h"
+
 #include <QString>
 
 #include <array>
@@ -128,6 +130,7 @@ struct Record {
     LayerStackInputs layers;
     InsulationInputs insulation;
     QuantityInputs quantity;
+    ProfileInputs profile; // the temperature profile window
     bool operator==(const Record&) const = default;
 };
 

@@ -114,6 +114,14 @@ QJsonObject quantityObject(const QuantityInputs& in) {
             {QStringLiteral("orderingGrade"), in.orderingGrade}};
 }
 
+QJsonObject profileObject(const ProfileInputs& in) {
+    return {{QStringLiteral("indoorTemperature"), in.indoorTemperature},
+            {QStringLiteral("indoorHumidity"), in.indoorHumidity},
+            {QStringLiteral("outdoorTemperature"), in.outdoorTemperature},
+            {QStringLiteral("criticalDifference"), in.criticalDifference},
+            {QStringLiteral("insideIsLayer1"), in.insideIsLayer1}};
+}
+
 // ---- reading ----
 
 // Reads one JSON object, naming every field by its path for the error message.
@@ -279,6 +287,16 @@ QuantityInputs readQuantity(const Fields& in) {
             in.number("orderingGrade", 0)};
 }
 
+ProfileInputs readProfile(const Fields& in) {
+    ProfileInputs profile;
+    profile.indoorTemperature = in.text("indoorTemperature");
+    profile.indoorHumidity = in.text("indoorHumidity");
+    profile.outdoorTemperature = in.text("outdoorTemperature");
+    profile.criticalDifference = in.text("criticalDifference");
+    profile.insideIsLayer1 = in.flag("insideIsLayer1");
+    return profile;
+}
+
 [[noreturn]] void notAProject(const QString& path) {
     throw FileError(
         QStringLiteral("Файл \"%1\" не является проектом Vuvuvudozizod").arg(shownPath(path)));
@@ -315,7 +333,8 @@ QByteArray encode(const Record& record) {
         {QStringLiteral("layers"), layersObject(record.layers)},
         {QStringLiteral("insulation"),
          QJsonObject{{QStringLiteral("product"), record.insulation.product}}},
-        {QStringLiteral("quantity"), quantityObject(record.quantity)}};
+        {QStringLiteral("quantity"), quantityObject(record.quantity)},
+        {QStringLiteral("profile"), profileObject(record.profile)}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -346,6 +365,7 @@ Record decode(const QByteArray& bytes, const QString& path) {
     record.layers = readLayers(in.object("layers"));
     record.insulation.product = in.object("insulation").number("product", -1);
     record.quantity = readQuantity(in.object("quantity"));
+    record.profile = readProfile(in.object("profile"));
     return record;
 }
 

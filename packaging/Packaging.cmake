@@ -6,6 +6,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.Vuvuvudozizod.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.Vuvuvudozizod.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.Vuvuvudozizod.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.example.Vuvuvudozizod.xml)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/vuvuvudozizod.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME org.example.Vuvuvudozizod.svg)

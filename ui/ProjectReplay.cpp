@@ -5,6 +5,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -33,6 +34,7 @@ Project::Record capture(const Forms& forms) {
     record.layers = forms.form2->inputs();
     record.insulation = forms.form5->inputs();
     record.quantity = forms.form9->inputs();
+    record.profile = forms.profileWindow->inputs();
     return record;
 }
 
@@ -46,6 +48,7 @@ void replay(Forms& forms, const Project::Record& record) {
     forms.form7->setInputs(record.airGap);
     forms.form2->setInputs(record.layers);
     forms.form5->setInputs(record.insulation);
+    forms.profileWindow->setInputs(record.profile); // it follows the layer calculation below
     main.setInputs(record.main);
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,

@@ -35,6 +35,7 @@ Record unusualRecord() {
     r.layers.layer11HoldsAirGap = true;
     r.insulation.product = 2;
     r.quantity = {"3,5", "20", true, 25};
+    r.profile = {"18", "60,5", "-19", "4,5", false};
     return r;
 }
 

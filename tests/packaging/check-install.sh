@@ -15,6 +15,13 @@ done
 test -f "$share/icons/hicolor/scalable/apps/$id.svg" || { echo "no scalable icon"; exit 1; }
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
-grep -q "^Exec=vuvuvudozizod$" "$share/applications/$id.desktop"
+grep -q "^Exec=vuvuvudozizod %f$" "$share/applications/$id.desktop"
+# The project type: well-formed, understood by the MIME database, declared by the entry.
+mime=application/x-vuvuvudozizod-project
+xmllint --noout "$share/mime/packages/$id.xml"
+update-mime-database "$share/mime" 2> /dev/null
+grep -q "^50:$mime:\*\.vvz$" "$share/mime/globs2" || { echo "no *.vvz glob for $mime"; exit 1; }
+grep -aq '"vuvuvudozizod-project"' "$share/mime/magic" || { echo "no content match for $mime"; exit 1; }
+grep -q "^MimeType=$mime;$" "$share/applications/$id.desktop"
 grep -q "^Icon=$id$" "$share/applications/$id.desktop"
 echo "installed files are valid"

@@ -11,6 +11,7 @@
 #include "ui/Program.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ScriptedPlatform.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -210,6 +211,7 @@ void typedTexts(Session& s) {
     s.put("TForm2", "Edit24", "60");
     s.click("TForm2", "Button1");
     s.put("TMainForm", "Edit1", "2,5");
+    s.program.forms().profileWindow->setInputs({"18", "60,5", "-19", "4,5", false});
     QTest::qWait(600);
 }
 
@@ -247,11 +249,13 @@ void ProjectTest::openingShowsTheCalculationAgain_data() {
 void ProjectTest::openingShowsTheCalculationAgain() {
     QFETCH(void*, story);
     QStringList saved;
+    ProfileInputs profile;
     QByteArray report;
     {
         Session before;
         reinterpret_cast<void (*)(Session&)>(story)(before);
         saved = stateOf(before.program);
+        profile = before.program.forms().profileWindow->inputs();
         report = before.report("before.txt");
         before.platform.answer("project");
         before.menu("SaveProject");
@@ -262,6 +266,7 @@ void ProjectTest::openingShowsTheCalculationAgain() {
     after.platform.answer("project.vvz");
     after.menu("OpenProject");
     compareStates(stateOf(after.program), saved);
+    QCOMPARE(after.program.forms().profileWindow->inputs(), profile);
     QCOMPARE(after.report("after.txt"), report);
     // The timers that the opening started change nothing more.
     QTest::qWait(1200);
