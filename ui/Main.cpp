@@ -514,6 +514,9 @@ QString TMainForm::rkRequired() const {
 QString TMainForm::rkText() const {
     return Edit1->text();
 }
+QString TMainForm::r0Text() const {
+    return Edit4->text();
+}
 QString TMainForm::alphaExtText() const {
     return Edit2->text();
 }

@@ -44,6 +44,7 @@ class TMainForm : public QWidget {
     QString rkText() const;
     QString alphaExtText() const; // as the check reads them
     QString alphaIntText() const;
+    QString r0Text() const;
     QString envelopeCaption() const;
     QString constructionKind() const;
     QString relationCaption() const;

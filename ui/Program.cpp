@@ -13,6 +13,7 @@
 #include "ui/Unit7.h"
 #include "ui/Unit8.h"
 #include "ui/Unit9.h"
+#include "ui/WindowManners.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -43,6 +44,15 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
                      &TemperatureProfileWindow::followLayers);
 
     QWidget* main = forms_.mainForm;
+    auto* manners = new WindowManners(main);
+    for (QWidget* window : windows_)
+        if (window != main)
+            manners->manage(window);
+    // The selection window works over the layer window, the quantity window over the
+    // selection window; the contacts window stays above the main window.
+    manners->keepAbove(forms_.form5, forms_.form2);
+    manners->keepAbove(forms_.form9, forms_.form5);
+    manners->keepAbove(forms_.form10, main);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = main->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -5,9 +5,7 @@
 #include "ui/Platform.h"
 #include "ui/Widgets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -18,7 +16,7 @@ const Rgb navy{0, 0, 128};
 
 } // namespace
 
-TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
+TForm10::TForm10(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Контакты и гиперссылки на сайт"));
 
@@ -56,18 +54,6 @@ TForm10::TForm10(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), for
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     colourLinks(false);
     Timer1->start();
-}
-
-void TForm10::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 // The page opens in the browser and the window steps aside.

@@ -14,9 +14,6 @@ class TForm10 : public QWidget {
   public:
     explicit TForm10(Forms& forms);
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void openOffice(int office);
     void Timer1Timer();
@@ -28,5 +25,4 @@ class TForm10 : public QWidget {
     std::array<ClickableLabel*, 5> links{}; // Link1 .. Link5
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
-    bool centred_ = false;
 };

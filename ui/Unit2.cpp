@@ -35,6 +35,8 @@ constexpr int airGapLayer = 11;
 constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
 constexpr Rgb black{0, 0, 0};
+// The verdict line's colour until the first check writes its own.
+constexpr Rgb teal{0, 128, 128};
 
 const QString insulationCaption =
     QStringLiteral("П о д о б р а т ь  у т е п л и т е л ь  в  ЧП \"ВЕРАСК\"");
@@ -63,6 +65,7 @@ QLineEdit* numberField(const QString& name, bool computed) {
     field->setObjectName(name);
     field->setFixedWidth(fieldWidth);
     field->setAlignment(Qt::AlignRight);
+    showWrittenTextFromStart(field);
     if (computed) {
         // Results are rewritten by every calculation; Tab skips them.
         field->setReadOnly(true);
@@ -308,6 +311,7 @@ QWidget* TForm2::buildVerdictAndButtons() {
     Label79->setTextFormat(Qt::PlainText);
     Label79->setAlignment(Qt::AlignCenter);
     setBold(Label79, true);
+    setTextColor(Label79, teal);
     column->addWidget(Label79);
 
     Button1 = new QPushButton(QStringLiteral("Расчет"));
@@ -350,6 +354,10 @@ void TForm2::connectLayerRow(int layer) {
         connect(selector->lineEdit(), &QLineEdit::textEdited, this,
                 [this, layer] { guarded(forms_.platform, [&] { chooseMaterial(layer, -1); }); });
     }
+    // Enter in any of the layer's number fields runs the calculation, as "Расчет" does.
+    for (QLineEdit* field : {ldFields[i], sFields[i], dtFields[i]})
+        connect(field, &QLineEdit::returnPressed, this,
+                [this] { guarded(forms_.platform, [this] { pressCalculate(); }); });
     connect(dtFields[i], &QLineEdit::textChanged, this, [this, layer](const QString& text) {
         forms_.mainForm->writeLayerThickness(layer, text);
         switchOn(*Timer1);

@@ -1,6 +1,7 @@
 #include "ui/Unit5.h"
 
 #include "core/Calculation.h"
+#include "core/Errors.h"
 #include "core/InsulationSelection.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
@@ -34,9 +35,20 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
     return label;
 }
 
+// Two texts of one number; texts that are no number are the same only when equal.
+bool sameNumber(const QString& a, const QString& b, QChar separator) {
+    if (a == b)
+        return true;
+    try {
+        return NumberText::parse(a, separator) == NumberText::parse(b, separator);
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
 } // namespace
 
-TForm5::TForm5(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
+TForm5::TForm5(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
 
@@ -182,10 +194,15 @@ void TForm5::Timer1Timer() {
     switchOn(*Timer1);
 }
 
+// The last completed check still judges the layers while R0 and Rqmin read as it
+// left them and Rk is the same number ("0" and "0,000" alike): a rewrite that
+// changes no text of R0 runs no new check, and needs none.
 bool TForm5::checkIsCurrent() const {
     const Calculation& calculation = forms_.calculation;
-    return calculation.hasSnapshot && calculation.snapshot.rk == forms_.mainForm->rkText() &&
-           calculation.snapshot.rqmin == forms_.mainForm->rqmin();
+    const TMainForm& main = *forms_.mainForm;
+    return calculation.hasSnapshot && calculation.snapshot.r0 == main.r0Text() &&
+           calculation.snapshot.rqmin == main.rqmin() &&
+           sameNumber(calculation.snapshot.rk, main.rkText(), forms_.separator());
 }
 
 bool TForm5::verdictMet() const {

@@ -30,7 +30,7 @@ QPushButton* hintedButton(const QString& text, const QString& name, const QStrin
 
 } // namespace
 
-TForm9::TForm9(Forms& forms) : QWidget(nullptr, Qt::WindowStaysOnTopHint), forms_(forms) {
+TForm9::TForm9(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Подсчет расхода утеплителя"));
 
@@ -60,7 +60,7 @@ QComboBox* TForm9::numberBox(const QString& name, const QStringList& items, cons
     QComboBox* box = editableList(name, items, text); // typed numbers are not completed
     box->setParent(this);
     box->setMinimumContentsLength(6);
-    installDecimalKeyFilter(box->lineEdit(), forms_.separator());
+    installDecimalKeyFilter(box, forms_.separator());
     onUserChange(box, this, [this] { startRecalculation(); });
     return box;
 }

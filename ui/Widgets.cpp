@@ -120,6 +120,14 @@ void installDecimalKeyFilter(QWidget* field, QChar separator) {
     field->installEventFilter(new DecimalKeyFilter(field, separator));
 }
 
+void showWrittenTextFromStart(QLineEdit* field) {
+    // setText clears the modified flag; the user's own typing sets it.
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] {
+        if (!field->isModified())
+            field->setCursorPosition(0);
+    });
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -39,8 +39,12 @@ Rgb textColor(const QWidget* widget);
 void setHint(QWidget* widget, const QString& hint);
 void setHint(QAction* action, const QString& hint);
 
-// A typed "." or "," is entered as the locale's decimal separator.
+// A typed "." or "," is entered as the locale's decimal separator. For an editable
+// list, give the list itself: it receives the keys and hands them to its inner field.
 void installDecimalKeyFilter(QWidget* field, QChar separator);
+
+// A text written from code is shown from its start, however long; the user's typing is left alone.
+void showWrittenTextFromStart(QLineEdit* field);
 
 // A label that acts on a click: links and pictures.
 class ClickableLabel : public QLabel {

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -405,50 +406,59 @@ void ScenarioRunner::click(const Command& c) {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
+// The control gets the focus as a click gives it: its window becomes the active
+// window first, then the control (or the list that owns its inner field) takes the focus.
+QWidget* ScenarioRunner::focusAsClick(QWidget* widget) const {
+    QWidget* top = widget->window();
+    top->raise();
+    top->activateWindow();
+    if (!QTest::qWaitFor([top] { return QApplication::activeWindow() == top; }, 1000))
+        throw StepFailure(
+            QStringLiteral("%1 could not be made the active window").arg(top->objectName()));
+    widget->setFocus(Qt::MouseFocusReason);
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || (focus != widget && !widget->isAncestorOf(focus) &&
+                   focus != widget->focusProxy() && widget != focus->focusProxy()))
+        throw StepFailure(
+            QStringLiteral("%1 did not take the keyboard focus").arg(quoted(widget->objectName())));
+    return focus;
+}
+
 void ScenarioRunner::typeText(const Command& c, bool replaceAll) {
     QWidget* widget = usableWidget(c.arg(0), c.arg(1));
-    QWidget* target = widget;
+    QWidget* field = widget;
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         if (!combo->isEditable())
             throw StepFailure(
                 QStringLiteral("%1 is a list the user can't type into").arg(quoted(c.arg(1))));
-        target = combo->lineEdit();
+        field = combo->lineEdit();
     }
-    target->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
         if (edit->isReadOnly())
             throw StepFailure(QStringLiteral("%1 is read-only").arg(quoted(c.arg(1))));
-        if (replaceAll)
-            edit->selectAll();
-        else
-            edit->end(false);
-    } else if (auto* area = qobject_cast<QTextEdit*>(target)) {
-        if (replaceAll)
-            area->selectAll();
-        else
-            area->moveCursor(QTextCursor::End);
-    } else {
+    } else if (!qobject_cast<QTextEdit*>(field)) {
         throw StepFailure(
             QStringLiteral("%1 is not a field the user can type into").arg(quoted(c.arg(1))));
     }
-    for (QChar character : c.arg(2))
-        Typing::typeCharacter(target, character);
+    focusAsClick(widget);
+    if (replaceAll)
+        Typing::selectAllInFocus();
+    else
+        Typing::endOfTextInFocus(qobject_cast<QTextEdit*>(field) != nullptr);
+    Typing::typeTextToFocus(c.arg(2));
 }
 
 void ScenarioRunner::clearText(const Command& c) {
     QWidget* widget = usableWidget(c.arg(0), c.arg(1));
-    QWidget* target = widget;
+    QWidget* field = widget;
     if (auto* combo = qobject_cast<QComboBox*>(widget))
-        target = combo->lineEdit();
-    target->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->selectAll();
-    else if (auto* area = qobject_cast<QTextEdit*>(target))
-        area->selectAll();
-    else
+        field = combo->lineEdit();
+    if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QTextEdit*>(field))
         throw StepFailure(
             QStringLiteral("%1 is not a field the user can clear").arg(quoted(c.arg(1))));
-    Typing::sendKey(target, Qt::Key_Delete);
+    focusAsClick(widget);
+    Typing::selectAllInFocus();
+    Typing::sendKeyToFocus(Qt::Key_Delete);
 }
 
 void ScenarioRunner::choose(const Command& c) {

@@ -39,6 +39,7 @@ class ScenarioRunner {
     QObject* control(const QString& windowName, const QString& controlName) const;
     QWidget* usableWidget(const QString& windowName, const QString& controlName) const;
 
+    QWidget* focusAsClick(QWidget* widget) const;
     void click(const Command& command);
     void typeText(const Command& command, bool replaceAll);
     void clearText(const Command& command);

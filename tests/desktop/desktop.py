@@ -1,0 +1,176 @@
+"""A user at a real keyboard and mouse: clicks and key presses sent by xdotool to the
+program on an X server, at the places the program's geometry probe names."""
+
+import json
+import os
+import subprocess
+import time
+
+
+class Failure(Exception):
+    pass
+
+
+class Desktop:
+    def __init__(self, probe_folder, shots_folder):
+        self.probe = probe_folder
+        self.shots = shots_folder
+        self.request = 0
+        self.shot = 0
+
+    # What the screen shows now, as the program describes it.
+    def windows(self):
+        self.request += 1
+        answer = os.path.join(self.probe, "geometry.json")
+        deadline = time.monotonic() + 5
+        asked = 0
+        while time.monotonic() < deadline:
+            # Asked again now and then, in case the program was not yet listening.
+            if time.monotonic() - asked > 0.5:
+                self.ask()
+                asked = time.monotonic()
+            try:
+                with open(answer) as given:
+                    described = json.load(given)
+                if described["request"] == self.request:
+                    return described["windows"]
+            except (OSError, ValueError):
+                pass
+            time.sleep(0.02)
+        raise Failure("the program did not describe its windows (request %d)" % self.request)
+
+    def ask(self):
+        part = os.path.join(self.probe, "request.part")
+        with open(part, "w") as out:
+            out.write(str(self.request))
+        os.replace(part, os.path.join(self.probe, "request"))
+
+    def window(self, name, timeout=5):
+        deadline = time.monotonic() + timeout
+        while True:
+            for window in self.windows():
+                if window["name"] == name:
+                    return window
+            if time.monotonic() > deadline:
+                raise Failure("window %s is not shown" % name)
+            time.sleep(0.05)
+
+    def control(self, window_name, name):
+        window = self.window(window_name)
+        found = [c for c in window["controls"] if c["name"] == name]
+        if not found:
+            found = [c for c in window["controls"] if c["text"] == name and c["type"] != "QLabel"]
+        if len(found) != 1:
+            raise Failure("%d controls %r in %s" % (len(found), name, window_name))
+        return found[0]
+
+    def wait_until(self, what, check, timeout=5):
+        deadline = time.monotonic() + timeout
+        while True:
+            found = check()
+            if found is True:
+                return
+            if time.monotonic() > deadline:
+                raise Failure("%s: found %r" % (what, found))
+            time.sleep(0.05)
+
+    def expect(self, window_name, name, text, timeout=5):
+        def check():
+            shown = self.control(window_name, name)["text"]
+            return True if shown == text else shown
+
+        self.wait_until("%s %s should show %r" % (window_name, name, text), check, timeout)
+
+    def expect_hidden(self, window_name, timeout=5):
+        def check():
+            names = [w["name"] for w in self.windows()]
+            return True if window_name not in names else names
+
+        self.wait_until("%s should be hidden" % window_name, check, timeout)
+
+    def expect_active(self, window_name, timeout=5):
+        def check():
+            active = [w["name"] for w in self.windows() if w["active"]]
+            return True if active == [window_name] else active
+
+        self.wait_until("%s should be the active window" % window_name, check, timeout)
+
+    # Input, as the window system delivers it.
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], check=True)
+
+    def click_at(self, x, y):
+        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+        time.sleep(0.1)
+
+    # As a user brings a window to the front: a click on its title bar.
+    def bring_to_front(self, window_name):
+        window = self.window(window_name)
+        if window["active"]:
+            return
+        self.click_at(window["x"] + window["w"] // 2, window["y"] - 10)
+        self.expect_active(window_name)
+
+    def click(self, window_name, name):
+        self.bring_to_front(window_name)
+        control = self.control(window_name, name)
+        if not control["enabled"]:
+            raise Failure("%s %s is disabled" % (window_name, name))
+        self.click_at(control["x"] + control["w"] // 2, control["y"] + control["h"] // 2)
+
+    def keys(self, *names):
+        self.xdotool("key", "--delay", "40", *names)
+        time.sleep(0.1)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", text)
+        time.sleep(0.1)
+
+    def replace(self, window_name, name, text):
+        self.click(window_name, name)
+        self.keys("ctrl+a")
+        self.type(text)
+
+    # Opens the list with a click on its arrow and picks the item with the keyboard.
+    def choose(self, window_name, name, item):
+        self.bring_to_front(window_name)
+        control = self.control(window_name, name)
+        items = control["items"]
+        index = item if isinstance(item, int) else items.index(item)
+        self.click_at(control["x"] + control["w"] - 8, control["y"] + control["h"] // 2)
+        self.window("QComboBoxPrivateContainer")
+        self.keys("Home", *(["Down"] * index), "Return")
+        self.expect(window_name, name, items[index])
+
+    def screenshot(self, name):
+        self.shot += 1
+        path = os.path.join(self.shots, "%02d-%s.png" % (self.shot, name))
+        subprocess.run(["import", "-window", "root", path], check=True)
+
+    # Stacking, as the window manager keeps it: the program's windows from bottom to top.
+    def stacking(self):
+        listed = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
+                                capture_output=True, text=True, check=True).stdout
+        ids = [int(part.strip().rstrip(","), 16) for part in listed.split("#", 1)[1].split(",")]
+        names = []
+        for window_id in ids:
+            title = subprocess.run(["xdotool", "getwindowname", str(window_id)],
+                                   capture_output=True, text=True).stdout.strip()
+            names.append(title)
+        return names
+
+    def expect_above(self, upper_title, lower_title):
+        order = self.stacking()
+        if upper_title not in order or lower_title not in order or \
+                order.index(upper_title) < order.index(lower_title):
+            raise Failure("%r should be above %r; stacking from the bottom: %r"
+                          % (upper_title, lower_title, order))
+
+    def expect_not_above_others(self, title):
+        window_id = subprocess.run(["xdotool", "search", "--name", "^%s$" % title],
+                                   capture_output=True, text=True).stdout.split()
+        for each in window_id:
+            state = subprocess.run(["xprop", "-id", each, "_NET_WM_STATE"],
+                                   capture_output=True, text=True).stdout
+            if "_NET_WM_STATE_ABOVE" in state:
+                raise Failure("%r asks the window manager to stay above other programs" % title)

@@ -1,0 +1,42 @@
+#!/bin/sh
+# The end-to-end test on a real X server: Xvfb at 1366x768 with the openbox window
+# manager, the real program driven by xdotool. Usage: run.sh PROGRAM BUILD_FOLDER
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+program="$(realpath "$1")"
+shots="$2/desktop"
+work="$(mktemp -d)"
+trap 'kill $wm $server 2>/dev/null; rm -rf "$work"' EXIT
+for tool in Xvfb openbox xdotool xprop import python3; do
+    command -v "$tool" >/dev/null ||
+        { echo "FAILED: $tool is missing; ./test installs it (tools/setup.sh)"; exit 1; }
+done
+rm -rf "$shots"
+mkdir -p "$shots"
+
+# A display number of our own, so parallel runs never meet.
+display=$(( 90 + $$ % 400 ))
+Xvfb ":$display" -screen 0 1366x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+server=$!
+export DISPLAY=":$display"
+tries=0
+until xdpyinfo >/dev/null 2>&1 || xprop -root >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 $server 2>/dev/null; then
+        echo "FAILED: Xvfb could not start on $DISPLAY:"
+        cat "$work/xvfb.log"
+        exit 1
+    fi
+    sleep 0.05
+done
+openbox >"$work/openbox.log" 2>&1 &
+wm=$!
+tries=0
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+    tries=$((tries + 1))
+    [ $tries -gt 100 ] && { echo "FAILED: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+    sleep 0.05
+done
+
+python3 "$here/typical_calculation.py" "$program" "$work" "$shots" \
+    "$here/../scenarios/reference-typical-calculation.scn"

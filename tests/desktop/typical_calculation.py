@@ -1,0 +1,205 @@
+"""The typical calculation as a user does it on a real desktop: Odessa, external walls,
+the first type of construction, brick 380 mm and mortar 20 mm, a board, the quantity
+for a height typed as "2,5" and as "2.5", the order text and the report saved.
+
+Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARIO
+(on a display with a window manager; run.sh provides one)."""
+
+import os
+import subprocess
+import sys
+import time
+
+from desktop import Desktop, Failure
+
+BRICK = "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"
+MORTAR = "Раствор цементно-песчаный (1600 кг/м3)"
+BOARD = "Плиты пенополистирольные (15 кг/м3)"
+
+# Height 2,5 m by the default 20 m: 50 m2; 90 mm of board: 4,5 m3, shown whole as 5.
+ORDER_LINES = ["Утеплитель ПСБ-15, толщина 90мм, площадь утепления 50м^2",
+               "Расход утеплителя -  5м^3."]
+
+
+def expected_report(reference_scenario):
+    """The report's lines as the reference scenario expects them, line by line."""
+    lines, inside = [], False
+    with open(reference_scenario, encoding="utf-8") as script:
+        for line in script.read().splitlines():
+            if line.startswith('expect-file-lines "Расчет.txt"'):
+                inside = True
+            elif inside and line == "end":
+                return lines
+            elif inside:
+                lines.append(line[2:] if line.startswith("| ") else line[1:])
+    raise Failure("no report block in " + reference_scenario)
+
+
+def file_bytes(lines):
+    return "".join(line + "\r\n" for line in lines).encode("cp1251")
+
+
+def expect_file(path, expected):
+    deadline = time.monotonic() + 5
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    with open(path, "rb") as saved:
+        found = saved.read()
+    if found != expected:
+        raise Failure("%s differs from what was expected:\n%r\n%r" % (path, found, expected))
+
+
+def no_message_box(desk):
+    for window in desk.windows():
+        if window["name"] == "QMessageBox":
+            texts = [c["text"] for c in window["controls"] if c["text"]]
+            raise Failure("unexpected message box: %r" % texts)
+
+
+def save_in_dialog(desk, path):
+    """Types the name into the program's save dialog and confirms it with Enter."""
+    dialog = desk.window("QFileDialog")
+    buttons = [c["text"] for c in dialog["controls"] if c["type"] == "QPushButton"]
+    if "&Сохранить" not in buttons and "Сохранить" not in buttons:
+        raise Failure("the save dialog does not speak Russian: buttons %r" % buttons)
+    desk.replace("QFileDialog", "fileNameEdit", path)
+    desk.keys("Return")
+    desk.expect_hidden("QFileDialog")
+
+
+def requirement(desk):
+    desk.click("TMainForm", "ChooseRqmin")
+    desk.expect_active("TForm3")
+    desk.choose("TForm3", "ComboBox4", "Одесса")
+    desk.choose("TForm3", "ComboBox1", "1.    Наружные стены")
+    desk.expect("TForm3", "Edit1", "2,2")
+    desk.screenshot("requirement")
+    desk.click("TForm3", "Принять")
+    desk.expect_hidden("TForm3")
+    desk.expect("TMainForm", "Edit5", "2,200")
+
+
+def coefficients(desk):
+    desk.click("TMainForm", "ChooseCoefficients")
+    desk.choose("TForm4", "ComboBox1", 0)
+    desk.expect("TForm4", "Edit1", "23")
+    desk.screenshot("coefficients")
+    desk.click("TForm4", "Принять")
+    desk.expect("TMainForm", "Edit3", "8,7")
+
+
+def layers(desk):
+    desk.click("TMainForm", "Слои конструкции...")
+    desk.choose("TForm2", "ComboBox3", BRICK)
+    desk.replace("TForm2", "Edit15", "380")
+    desk.choose("TForm2", "ComboBox4", MORTAR)
+    desk.replace("TForm2", "Edit16", "20")
+    desk.click("TForm2", "Расчет")
+    desk.expect("TForm2", "Edit37", "0,494")
+    desk.expect("TMainForm", "Edit4", "0,652")
+    desk.expect("TMainForm", "Edit8", "2,042")
+    desk.screenshot("layers")
+
+
+def board(desk):
+    desk.click("TMainForm", "- Подбор  утеплителя -")
+    desk.expect_active("TForm5")
+    desk.choose("TForm5", "ComboBox1", BOARD)
+    desk.expect("TForm5", "Label5", "90 мм", timeout=5)
+    desk.expect("TMainForm", "Label8", "Условие выполняется.")
+    selection = desk.window("TForm5")["title"]
+    layer_window = desk.window("TForm2")["title"]
+    # A click into the layer window leaves the selection window over it.
+    desk.click("TForm2", "Edit37")
+    desk.expect_active("TForm2")
+    time.sleep(0.3)
+    desk.expect_above(selection, layer_window)
+    desk.expect_not_above_others(selection)
+    desk.screenshot("board")
+
+
+def quantity(desk, work):
+    desk.click("TForm5", "---  Посчитать расход утеплителя  ---")
+    desk.expect_active("TForm9")
+    desk.replace("TForm9", "ComboBox1", "2,5")
+    desk.expect("TForm9", "ComboBox1", "2,5")
+    desk.replace("TForm9", "ComboBox1", "2.5")
+    desk.expect("TForm9", "ComboBox1", "2,5")
+    desk.expect("TForm9", "Panel1", ORDER_LINES[0], timeout=5)
+    desk.expect("TForm9", "Label5", "5м^3")
+    desk.screenshot("quantity")
+    desk.click("TForm9", "Сохранить текст для заказа")
+    dialog = desk.window("QFileDialog")["title"]
+    time.sleep(0.3)
+    desk.expect_above(dialog, desk.window("TForm9")["title"])
+    desk.expect_above(dialog, desk.window("TForm5")["title"])
+    desk.screenshot("order-dialog")
+    order = os.path.join(work, "order")
+    save_in_dialog(desk, order)
+    expect_file(order + ".txt", file_bytes(ORDER_LINES))
+    opened = os.path.join(work, "opened.log")
+    desk.wait_until("the order text should be opened",
+                    lambda: os.path.exists(opened) and order + ".txt" in open(opened).read()
+                    or "not opened")
+    desk.click("TForm9", "З а к а з а т ь")
+    desk.expect_active("TForm10")
+    desk.screenshot("contacts")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm10")
+
+
+def report(desk, work, reference):
+    desk.choose("TMainForm", "ComboBox1", "НАРУЖНОЙ СТЕНЫ")
+    desk.click("TMainForm", "Сохранить расчет ")
+    desk.screenshot("report-dialog")
+    path = os.path.join(work, "report")
+    save_in_dialog(desk, path)
+    expect_file(path + ".txt", file_bytes(expected_report(reference)))
+    desk.expect_active("TForm1")
+    time.sleep(0.3)
+    text_window = desk.window("TForm1")["title"]
+    for kept_above in ("TForm5", "TForm9"):
+        desk.expect_above(text_window, desk.window(kept_above)["title"])
+    desk.screenshot("report")
+
+
+def main():
+    program, work, shots, reference = sys.argv[1:5]
+    probe = os.path.join(work, "probe")
+    os.makedirs(probe, exist_ok=True)
+    os.makedirs(shots, exist_ok=True)
+    # The default program for a saved file is a stand-in that notes what it was given.
+    stand_in = os.path.join(work, "bin")
+    os.makedirs(stand_in, exist_ok=True)
+    with open(os.path.join(stand_in, "xdg-open"), "w") as script:
+        script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
+    os.chmod(os.path.join(stand_in, "xdg-open"), 0o755)
+    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8",
+                       PATH=stand_in + os.pathsep + os.environ["PATH"])
+    environment.pop("QT_QPA_PLATFORM", None)
+    started = time.monotonic()
+    process = subprocess.Popen([program], env=environment, cwd=work)
+    desk = Desktop(probe, shots)
+    try:
+        desk.window("TMainForm", timeout=10)
+        desk.screenshot("start")
+        for step in (requirement, coefficients, layers, board):
+            step(desk)
+            no_message_box(desk)
+        quantity(desk, work)
+        no_message_box(desk)
+        report(desk, work, reference)
+        no_message_box(desk)
+    except Failure as failure:
+        desk.screenshot("failure")
+        print("FAILED: %s (screenshots in %s)" % (failure, shots))
+        return 1
+    finally:
+        process.kill()
+        process.wait()
+    print("passed in %.1f s; screenshots in %s" % (time.monotonic() - started, shots))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
