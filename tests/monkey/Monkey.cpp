@@ -1,5 +1,6 @@
 #include "Monkey.h"
 
+#include "formats/FileFaults.h"
 #include "support/Typing.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
@@ -9,13 +10,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTest>
+#include <QTextEdit>
 
+#include <cstdio>
 #include <exception>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,9 +34,14 @@ bool isProgramError(const QString& text) {
               "^Floating point overflow\\.$", "^Cannot open file \".*\"\\. .+$",
               "^Cannot create file \".*\"\\. .+$",
               "^(File not found|Invalid filename|Too many open files|File access denied|Disk "
-              "full)\\.$",
-              "^I/O error \\d+\\.$"})
-            list << QRegularExpression(QString::fromLatin1(pattern),
+              "full|Is a directory|File name too long|Input/output error|Not a regular "
+              "file)\\.$",
+              "^Disk full: \".*\"\\.$", "^I/O error \\d+\\.$", "^File too large \\(.+\\)\\.$",
+              // the project file's own messages
+              "^Не удалось открыть проект \".*\": .+$", "^Проект \".*\" поврежден: .+$",
+              "^Файл \".*\" не является проектом Vuvuvudozizod\\.$",
+              "^Проект \".*\" сохранен более новой версией программы .+$"})
+            list << QRegularExpression(QString::fromUtf8(pattern),
                                        QRegularExpression::DotMatchesEverythingOption);
         return list;
     }();
@@ -41,15 +51,55 @@ bool isProgramError(const QString& text) {
     return false;
 }
 
-// "inf", "nan" or a negative zero in a shown text.
-bool showsBrokenNumber(const QString& text) {
+// Where a shown text holds "inf", "nan" or a negative zero: start and end of each.
+QList<std::pair<qsizetype, qsizetype>> brokenNumbers(const QString& text) {
     static const QRegularExpression nonFinite(QStringLiteral("inf|nan"),
                                               QRegularExpression::CaseInsensitiveOption);
     // A minus that follows a letter is a hyphen, as in the board name "ПСБ-0".
     static const QRegularExpression negativeZero(
         QStringLiteral("(?<![\\p{L}\\p{N}.,])-0+([.,]0*)?(E-?\\d+)?(?![\\p{N}.,E])"));
-    return nonFinite.match(text).hasMatch() || negativeZero.match(text).hasMatch();
+    QList<std::pair<qsizetype, qsizetype>> found;
+    for (const QRegularExpression* pattern : {&nonFinite, &negativeZero})
+        for (auto it = pattern->globalMatch(text); it.hasNext();) {
+            const auto match = it.next();
+            found.append({match.capturedStart(), match.capturedEnd()});
+        }
+    return found;
 }
+
+// The file faults of the folders behind the dialogs, as a full disk, a read-only
+// folder and a failing device give them (the monkey runs as any user, root too).
+int folderFault(const QDir& folder, FileFaults::Step step, const QString& target) {
+    using FileFaults::Step;
+    const QString name = QDir(folder).relativeFilePath(target);
+    if (name.startsWith(QLatin1String("full/")))
+        return step == Step::Write ? ENOSPC : 0;
+    if (name.startsWith(QLatin1String("readonly/")))
+        return step == Step::CreateTemporary ? EACCES : 0;
+    if (name.startsWith(QLatin1String("failing/")))
+        return step == Step::Sync ? EIO : 0;
+    // The last file of a set can't be put in place: the first two are put back.
+    if (name.startsWith(QLatin1String("renaming/")))
+        return step == Step::PutInPlace && name.endsWith(QLatin1String("S")) ? EIO : 0;
+    return 0;
+}
+
+void putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+const QByteArray exampleText("2,5\r\n\xcf\xf0\xe8\xec\xe5\xf0\r\n"); // "Пример" in Windows-1251
+
+void putExampleFiles(const QDir& folder) {
+    putFile(folder.filePath(QStringLiteral("existing.txt")), exampleText);
+    putFile(folder.filePath(QStringLiteral("set.rww")), "\xd1\xf2\xe5\xed\xe0\r\n\xcf\xee\xeb");
+    putFile(folder.filePath(QStringLiteral("set.rwwLd")), "0,5\r\n0.3");
+    putFile(folder.filePath(QStringLiteral("set.rwwS")), "6\r\n1e-320");
+}
+
+const QString longName = QString(250, QLatin1Char('n')) + QStringLiteral(".txt");
 
 template <class T> QList<T*> usable(QWidget* window) {
     QList<T*> found;
@@ -62,20 +112,56 @@ template <class T> QList<T*> usable(QWidget* window) {
 } // namespace
 
 Monkey::Monkey(quint64 seed, QDir folder) : random_(seed), seed_(seed), folder_(std::move(folder)) {
+    prepareFolder(folder_);
+    // Every write fails in these folders; in the last, single files may change but
+    // the Ld and S files of its set only with the names, which always fails.
+    for (const char* unchangeable :
+         {"full/existing.txt", "full/set.rww", "full/set.rwwLd", "full/set.rwwS",
+          "readonly/existing.txt", "readonly/set.rww", "readonly/set.rwwLd", "readonly/set.rwwS",
+          "failing/existing.txt", "failing/set.rww", "failing/set.rwwLd", "failing/set.rwwS",
+          "renaming/set.rwwLd", "renaming/set.rwwS"}) {
+        const QString path = folder_.filePath(QLatin1String(unchangeable));
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            unchangeable_.insert(path, file.readAll());
+    }
+    FileFaults::install([folder = folder_](FileFaults::Step step, const QString& target) {
+        return folderFault(folder, step, target);
+    });
     startProgram();
 }
 
-Monkey::~Monkey() = default;
+Monkey::~Monkey() {
+    FileFaults::install({});
+}
+
+void Monkey::prepareFolder(const QDir& folder) {
+    putExampleFiles(folder);
+    for (const char* faulty : {"full", "readonly", "failing", "renaming"}) {
+        folder.mkpath(QLatin1String(faulty));
+        putExampleFiles(QDir(folder.filePath(QLatin1String(faulty))));
+    }
+    ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe"))).constData(), 0600);
+    folder.mkpath(QStringLiteral("folder.txt"));
+    QFile huge(folder.filePath(QStringLiteral("huge.txt")));
+    if (huge.open(QIODevice::WriteOnly))
+        huge.resize(50 * 1024 * 1024); // sparse: no disk space taken
+    putFile(folder.filePath(QStringLiteral("binary.rww")),
+            QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    putFile(folder.filePath(QStringLiteral("many-lines.txt")), QByteArray(200000, '\n'));
+    putFile(folder.filePath(longName), exampleText);
+}
 
 void Monkey::startProgram() {
     program_.reset();
     platform_ =
         std::make_unique<ScriptedPlatform>(random_() % 2 ? QLatin1Char(',') : QLatin1Char('.'));
     program_ = std::make_unique<Program>(*platform_);
+    clock_.adoptTimers();
     windows_.clear();
     for (QWidget* window : program_->windows())
         windows_ << window;
-    typed_.clear();
+    // What was typed before stays excused: the files keep it across a restart.
     checkedMessages_ = 0;
 }
 
@@ -84,7 +170,10 @@ QString Monkey::run(int actions) {
         QString action;
         try {
             action = act();
+            clock_.adoptTimers();
             QApplication::processEvents();
+            // Each action takes a moment of the monkey's own time.
+            clock_.advance(random_() % 4 ? qint64(random_() % 60) : qint64(random_() % 400));
         } catch (const std::exception& error) {
             action +=
                 QStringLiteral(" -> exception escaped: ") + QString::fromLocal8Bit(error.what());
@@ -94,6 +183,8 @@ QString Monkey::run(int actions) {
                 .arg(i)
                 .arg(action);
         }
+        if (trace_)
+            std::printf("%d %s\n", i, qPrintable(action));
         const QString broken = checkInvariants();
         if (!broken.isEmpty())
             return QStringLiteral(
@@ -122,7 +213,7 @@ QString Monkey::act() {
         return typeInto(window);
     if (dice < 97) {
         const int milliseconds = 50 + int(random_() % 1100);
-        QTest::qWait(milliseconds);
+        clock_.advance(milliseconds);
         return QStringLiteral("wait %1").arg(milliseconds);
     }
     if (window != program_->window("TMainForm") || random_() % 10 == 0) {
@@ -183,8 +274,7 @@ QString Monkey::choose(QWidget* window) {
     if (list->isEditable() && random_() % 4 == 0) {
         const QString text = randomText();
         list->lineEdit()->selectAll();
-        Typing::typeText(list->lineEdit(), text);
-        typed_.insert(list->lineEdit(), list->lineEdit()->text());
+        typeRecorded(list->lineEdit(), text);
         return QStringLiteral("type into %1: \"%2\"").arg(what, text);
     }
     if (list->count() == 0)
@@ -199,13 +289,21 @@ QString Monkey::choose(QWidget* window) {
 }
 
 QString Monkey::typeInto(QWidget* window) {
-    QList<QLineEdit*> fields;
+    QList<QWidget*> targets;
     for (QLineEdit* field : usable<QLineEdit>(window))
         if (!field->isReadOnly())
-            fields << field;
-    if (fields.isEmpty())
+            targets << field;
+    for (QTextEdit* area : usable<QTextEdit>(window))
+        if (!area->isReadOnly())
+            targets << area;
+    if (targets.isEmpty())
         return QStringLiteral("no field in %1").arg(window->metaObject()->className());
-    QLineEdit* field = fields.at(int(random_() % fields.size()));
+    QWidget* target = targets.at(int(random_() % targets.size()));
+    const QString where =
+        QStringLiteral("%1 %2").arg(window->metaObject()->className(), target->objectName());
+    if (auto* area = qobject_cast<QTextEdit*>(target))
+        return typeIntoArea(area, where);
+    auto* field = static_cast<QLineEdit*>(target);
     const QString text = randomText();
     const int how = int(random_() % 3);
     if (how == 0)
@@ -216,11 +314,41 @@ QString Monkey::typeInto(QWidget* window) {
         field->selectAll();
         Typing::sendKey(field, Qt::Key_Delete);
     } else {
-        Typing::typeText(field, text);
+        typeRecorded(field, text);
     }
-    typed_.insert(field, field->text());
-    return QStringLiteral("type %1 %2 \"%3\"")
-        .arg(window->metaObject()->className(), field->objectName(), how == 2 ? QString() : text);
+    return QStringLiteral("type %1 \"%2\"").arg(where, how == 2 ? QString() : text);
+}
+
+// Lines of numbers and words, line ends included, at the end or over everything.
+QString Monkey::typeIntoArea(QTextEdit* area, const QString& where) {
+    const int how = int(random_() % 4);
+    if (how == 0) {
+        area->selectAll();
+        Typing::sendKey(area, Qt::Key_Delete);
+        return QStringLiteral("clear %1").arg(where);
+    }
+    if (how == 1)
+        area->selectAll();
+    else
+        area->moveCursor(QTextCursor::End);
+    QString text;
+    for (int line = int(random_() % 4); line >= 0; --line)
+        text += randomText() + (line > 0 ? QStringLiteral("\n") : QString());
+    Typing::typeText(area, text);
+    // Its lines reach fields through the files that the area's window writes.
+    for (const QString& line : area->toPlainText().split(QLatin1Char('\n')))
+        if (!brokenNumbers(line).isEmpty())
+            typed_.insert(line);
+    return QStringLiteral("type %1 \"%2\"").arg(where, text);
+}
+
+void Monkey::typeRecorded(QLineEdit* field, const QString& text) {
+    for (QChar c : text) {
+        Typing::typeCharacter(field, c);
+        // Only a text that shows a broken number can excuse one elsewhere.
+        if (!brokenNumbers(field->text()).isEmpty())
+            typed_.insert(field->text());
+    }
 }
 
 QString Monkey::randomText() {
@@ -240,15 +368,32 @@ QString Monkey::randomText() {
 }
 
 QString Monkey::randomPath() {
-    switch (random_() % 4) {
+    static const QStringList hostile{QStringLiteral("full/existing.txt"),
+                                     QStringLiteral("full/set.rww"),
+                                     QStringLiteral("readonly/existing.txt"),
+                                     QStringLiteral("readonly/set.rww"),
+                                     QStringLiteral("failing/existing.txt"),
+                                     QStringLiteral("failing/set.rww"),
+                                     QStringLiteral("renaming/existing.txt"),
+                                     QStringLiteral("renaming/set.rww"),
+                                     QStringLiteral("full/new.txt"),
+                                     QStringLiteral("pipe"),
+                                     QStringLiteral("folder.txt"),
+                                     QStringLiteral("huge.txt"),
+                                     QStringLiteral("binary.rww"),
+                                     QStringLiteral("many-lines.txt"),
+                                     longName};
+    switch (random_() % 5) {
     case 0:
         return folder_.filePath(QStringLiteral("existing.txt"));
     case 1:
         return folder_.filePath(QStringLiteral("new-%1.txt").arg(random_() % 5));
     case 2:
         return folder_.filePath(QStringLiteral("no-such-folder/file.txt"));
-    default:
+    case 3:
         return folder_.filePath(QStringLiteral("set.rww"));
+    default:
+        return folder_.filePath(hostile.at(int(random_() % hostile.size())));
     }
 }
 
@@ -274,22 +419,42 @@ QString Monkey::checkInvariants() {
             return QStringLiteral("an error that is not one of the program's messages: \"%1\"")
                 .arg(message.text);
     }
-    const QList<QString> typedTexts = typed_.values();
     for (const auto& window : windows_) {
-        for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
-            if (typedTexts.contains(field->text()))
-                continue;
-            if (showsBrokenNumber(field->text()))
+        for (QLineEdit* field : window->findChildren<QLineEdit*>())
+            if (!onlyTypedTextBroken(field->text()))
                 return QStringLiteral("%1 %2 shows \"%3\"")
                     .arg(window->metaObject()->className(), field->objectName(), field->text());
-        }
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (typedTexts.contains(label->text()))
-                continue;
-            if (showsBrokenNumber(label->text()))
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (!onlyTypedTextBroken(label->text()))
                 return QStringLiteral("%1 %2 shows \"%3\"")
                     .arg(window->metaObject()->className(), label->objectName(), label->text());
-        }
     }
+    return checkFiles();
+}
+
+bool Monkey::onlyTypedTextBroken(const QString& text) const {
+    for (const auto& [start, end] : brokenNumbers(text)) {
+        bool typed = false;
+        for (auto t = typed_.cbegin(); t != typed_.cend() && !typed; ++t)
+            for (qsizetype at = text.indexOf(*t); at >= 0 && at <= start && !typed;
+                 at = text.indexOf(*t, at + 1))
+                typed = end <= at + t->size();
+        if (!typed)
+            return false;
+    }
+    return true;
+}
+
+// A write that failed changed nothing, and no file of a replacement was left behind.
+QString Monkey::checkFiles() {
+    for (auto it = unchangeable_.cbegin(); it != unchangeable_.cend(); ++it) {
+        QFile file(it.key());
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != it.value())
+            return QStringLiteral("%1 changed although every write there fails").arg(it.key());
+    }
+    for (QDirIterator it(folder_.path(), {QStringLiteral(".vuv*")}, QDir::Files | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        return QStringLiteral("%1 was left behind").arg(it.next());
     return {};
 }
