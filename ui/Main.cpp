@@ -5,6 +5,7 @@
 #include "core/ResistanceCheck.h"
 #include "ui/About.h"
 #include "ui/Contacts.h"
+#include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ProjectReplay.h"
@@ -244,7 +245,8 @@ QWidget* TMainForm::buildInputPanel() {
     grid->addWidget(chooseRqmin, 0, 2);
     grid->addWidget(Edit5, 0, 3);
 
-    Label17 = caption(QStringLiteral("Вид ограждающей конструкции "));
+    // The captions and the layer list copy the user's texts: they keep their width.
+    Label17 = new ElidedLabel(QStringLiteral("Вид ограждающей конструкции "));
     Label17->setObjectName(QStringLiteral("Label17"));
     Label17->setWordWrap(true);
     ComboBox1 = new QComboBox(this);
@@ -271,7 +273,7 @@ QWidget* TMainForm::buildInputPanel() {
     grid->addWidget(caption(QStringLiteral("Alfa в")), 3, 1);
     grid->addWidget(Edit3, 3, 3);
 
-    Label18 = caption(QStringLiteral("Тип конструкции"));
+    Label18 = new ElidedLabel(QStringLiteral("Тип конструкции"));
     Label18->setObjectName(QStringLiteral("Label18"));
     Label18->setWordWrap(true);
     grid->addWidget(Label18, 4, 0, 1, 4);
@@ -387,9 +389,9 @@ QWidget* TMainForm::buildLayerList() {
     grid->addWidget(heading(QStringLiteral("Толщина, мм")), 0, 2);
     for (int i = 0; i < 12; ++i) {
         grid->addWidget(caption(QStringLiteral("%1.").arg(i + 1)), i + 1, 0);
-        layerNames[i] = caption(QStringLiteral("---"));
+        layerNames[i] = new ElidedLabel(QStringLiteral("---"));
         layerNames[i]->setObjectName(QStringLiteral("Label%1").arg(19 + i));
-        layerThicknesses[i] = caption(QStringLiteral("---"));
+        layerThicknesses[i] = new ElidedLabel(QStringLiteral("---"));
         layerThicknesses[i]->setObjectName(QStringLiteral("Label%1").arg(31 + i));
         layerThicknesses[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(layerNames[i], i + 1, 1);
@@ -399,7 +401,8 @@ QWidget* TMainForm::buildLayerList() {
     Label46->setObjectName(QStringLiteral("Label46"));
     Label46->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label46->hide();
-    Label45 = heading(QStringLiteral("---"));
+    Label45 = new ElidedLabel(QStringLiteral("---"));
+    Label45->setFont(Label46->font());
     Label45->setObjectName(QStringLiteral("Label45"));
     Label45->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(Label46, 13, 1);

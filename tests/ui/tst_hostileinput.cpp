@@ -1,0 +1,193 @@
+// The windows under hostile input: endless texts in the main window's captions,
+// files that can't be shown, saves whose sync or rename fails.
+
+#include "formats/FileFaults.h"
+#include "ui/ElidedLabel.h"
+#include "ui/Main.h"
+#include "ui/Program.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/Unit1.h"
+#include "ui/Unit8.h"
+
+#include "support/Files.h"
+#include "support/Typing.h"
+#include <QApplication>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <sys/stat.h>
+
+using FileFaults::Step;
+
+namespace {
+
+struct Session {
+    ScriptedPlatform platform;
+    Program program{platform};
+    QTemporaryDir dir;
+
+    TMainForm* main() { return program.forms().mainForm; }
+    TForm1* textWindow() { return program.forms().form1; }
+    QTextEdit* area() { return textWindow()->findChild<QTextEdit*>("RichEdit1"); }
+    QString path(const QString& name) { return dir.filePath(name); }
+
+    void open(const QString& file) {
+        platform.answer(file);
+        main()->findChild<QToolButton*>("TextButton")->click();
+    }
+    QString lastMessage() const {
+        return platform.messages.isEmpty() ? QString() : platform.messages.last().text;
+    }
+};
+
+// Fails one step of every file replacement while it lives.
+struct Fault {
+    explicit Fault(Step step, int error = EIO) {
+        FileFaults::install([=](Step at, const QString&) { return at == step ? error : 0; });
+    }
+    ~Fault() { FileFaults::install({}); }
+};
+
+} // namespace
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void mainWindowKeepsItsWidth_data();
+    void mainWindowKeepsItsWidth();
+    void textWindowRefusesWhatItCantShow_data();
+    void textWindowRefusesWhatItCantShow();
+    void failedSyncIsNoSavedFile();
+    void userSetKeepsItsColumnsWhenARenameFails();
+};
+
+void HostileInputTest::mainWindowKeepsItsWidth_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("length");
+    QTest::newRow("thickness, 300 characters") << "Label31" << 300;
+    QTest::newRow("layer name, 32767 characters") << "Label30" << 32767;
+    QTest::newRow("envelope caption") << "Label17" << 32767;
+    QTest::newRow("construction type") << "Label18" << 2000;
+    QTest::newRow("total thickness") << "Label45" << 300;
+}
+
+void HostileInputTest::mainWindowKeepsItsWidth() {
+    QFETCH(QString, label);
+    QFETCH(int, length);
+    Session s;
+    s.main()->show();
+    QApplication::processEvents();
+    const QSize before = s.main()->size();
+    const QString text = QStringLiteral("-1,5 мм ").repeated(length / 8 + 1).left(length);
+    if (label == "Label17")
+        s.main()->writeEnvelopeCaption(text);
+    else if (label == "Label18")
+        s.main()->writeConstructionType(text);
+    else if (label == "Label45")
+        s.main()->writeTotalThickness(text);
+    else if (label == "Label30")
+        s.main()->writeLayerName(12, text);
+    else
+        s.main()->writeLayerThickness(1, text);
+    QApplication::processEvents();
+    QVERIFY2(s.main()->minimumSizeHint().width() <= before.width(),
+             qPrintable(QString::number(s.main()->minimumSizeHint().width())));
+    QCOMPARE(s.main()->size(), before);
+
+    auto* shown = s.main()->findChild<ElidedLabel*>(label);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), text); // the report reads the whole text
+    QVERIFY(shown->isElided());
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), shown->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(shown, &hover);
+    QCOMPARE(QToolTip::text(), text);
+    QToolTip::hideText();
+}
+
+void HostileInputTest::textWindowRefusesWhatItCantShow_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "pipe"
+                          << "Not a regular file";
+    QTest::newRow("folder") << "folder.txt"
+                            << "Is a directory";
+    QTest::newRow("50 MB text") << "huge.txt"
+                                << "File too large (52428800 bytes; at most 10485760 bytes are "
+                                   "read)";
+    QTest::newRow("binary") << "picture.txt"
+                            << "Not a text file";
+    QTest::newRow("a million lines") << "lines.txt"
+                                     << "Too many lines to show (more than 100000)";
+    QTest::newRow("RTF of a million paragraphs") << "paragraphs.rtf"
+                                                 << "Too many lines to show (more than 30000)";
+}
+
+void HostileInputTest::textWindowRefusesWhatItCantShow() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    Session s;
+    ::mkfifo(QFile::encodeName(s.path("pipe")).constData(), 0600);
+    QDir(s.dir.path()).mkdir("folder.txt");
+    QFile huge(s.path("huge.txt"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(50 * 1024 * 1024));
+    huge.close();
+    putBytes(s.path("picture.txt"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    putBytes(s.path("lines.txt"), QByteArray(1000000, '\n'));
+    putBytes(s.path("paragraphs.rtf"), "{\\rtf1 " + QByteArray("x\\par ").repeated(1000000) + "}");
+    s.area()->setPlainText("kept");
+
+    s.open(s.path(name));
+    QCOMPARE(s.lastMessage(),
+             QStringLiteral("Cannot open file \"%1\". %2.").arg(s.path(name), reason));
+    QCOMPARE(s.area()->toPlainText(), QStringLiteral("kept"));
+    QVERIFY(!s.textWindow()->isVisible());
+}
+
+void HostileInputTest::failedSyncIsNoSavedFile() {
+    Session s;
+    const QString file = s.path("report.txt");
+    putBytes(file, "old");
+    s.area()->setPlainText("new");
+    {
+        Fault fault(Step::Sync);
+        s.platform.answer(file);
+        s.textWindow()->findChild<QPushButton*>("SaveButton")->click();
+    }
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages.first().kind, ScriptedPlatform::Kind::Error);
+    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error."));
+    QCOMPARE(bytesOf(file), QByteArray("old"));
+
+    Fault full(Step::Write, ENOSPC);
+    s.platform.answer(file);
+    s.textWindow()->findChild<QPushButton*>("SaveButton")->click();
+    QCOMPARE(s.lastMessage(), QStringLiteral("Disk full: \"%1\".").arg(file));
+}
+
+void HostileInputTest::userSetKeepsItsColumnsWhenARenameFails() {
+    Session s;
+    TForm8* window = s.program.forms().form8;
+    window->openForEditing();
+    auto* names = window->findChild<QTextEdit*>("RichEdit1");
+    Typing::typeText(names, QStringLiteral("Стена"));
+    const QString set = s.path("set.rww");
+    for (const QString& file : {set, set + "Ld", set + "S"})
+        putBytes(file, "old");
+    {
+        Fault fault(Step::PutInPlace);
+        s.platform.answer(set);
+        window->findChild<QPushButton*>("SpeedButton2")->click();
+    }
+    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error."));
+    QCOMPARE(names->toPlainText(), QStringLiteral("Стена"));
+    for (const QString& file : {set, set + "Ld", set + "S"})
+        QCOMPARE(bytesOf(file), QByteArray("old"));
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "tst_hostileinput.moc"
