@@ -5,6 +5,7 @@
 
 #include "core/ProfileInputs.h"
 
+#include <QChar>
 #include <QString>
 
 #include <array>
@@ -122,6 +123,7 @@ struct MainInputs {
 };
 
 struct Record {
+    QChar decimalSeparator = QLatin1Char(','); // of the locale the texts were typed in
     MainInputs main;
     RequirementInputs requirement;
     PartitionInputs partition;
@@ -133,5 +135,10 @@ struct Record {
     ProfileInputs profile; // the temperature profile window
     bool operator==(const Record&) const = default;
 };
+
+// The record with every number text written with `separator` instead of the record's
+// own, so that a project typed under one locale reads the same under another; names
+// and texts that are no number stay as they are.
+Record withSeparator(const Record& record, QChar separator);
 
 } // namespace Project

@@ -321,10 +321,10 @@ void checkFormat(const QJsonObject& root, const QString& path) {
 
 } // namespace
 
+// The format's name and version open the file, where a file manager's sniffing finds them
+// (QJsonDocument would sort them among the sections).
 QByteArray encode(const Record& record) {
-    const QJsonObject root{
-        {QStringLiteral("format"), formatName},
-        {QStringLiteral("version"), version},
+    const QJsonObject sections{
         {QStringLiteral("main"), mainObject(record.main)},
         {QStringLiteral("requirement"), requirementObject(record.requirement)},
         {QStringLiteral("partition"), partitionObject(record.partition)},
@@ -335,7 +335,12 @@ QByteArray encode(const Record& record) {
          QJsonObject{{QStringLiteral("product"), record.insulation.product}}},
         {QStringLiteral("quantity"), quantityObject(record.quantity)},
         {QStringLiteral("profile"), profileObject(record.profile)}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    const QByteArray body = QJsonDocument(sections).toJson(QJsonDocument::Indented);
+    return QByteArrayLiteral("{\n    \"format\": \"") + formatName.toUtf8() +
+           QByteArrayLiteral("\",\n    \"version\": ") + QByteArray::number(version) +
+           QByteArrayLiteral(",\n    \"decimalSeparator\": \"") +
+           QString(record.decimalSeparator).toUtf8() + QByteArrayLiteral("\",\n") +
+           body.mid(2); // the body without its opening "{\n"
 }
 
 Record decode(const QByteArray& bytes, const QString& path) {
@@ -357,6 +362,11 @@ Record decode(const QByteArray& bytes, const QString& path) {
 
     const Fields in(root, QString(), path);
     Record record;
+    const QString separator = in.text("decimalSeparator");
+    if (separator != QStringLiteral(",") && separator != QStringLiteral("."))
+        Fields::damaged(path,
+                        QStringLiteral("поле \"decimalSeparator\" должно быть \",\" или \".\""));
+    record.decimalSeparator = separator.at(0);
     record.main = readMain(in.object("main"));
     record.requirement = readRequirement(in.object("requirement"), path);
     record.partition = readPartition(in.object("partition"));

@@ -26,6 +26,7 @@ FileDialog projectDialog() {
 
 Project::Record capture(const Forms& forms) {
     Project::Record record;
+    record.decimalSeparator = forms.separator();
     record.main = forms.mainForm->inputs();
     record.requirement = forms.form3->inputs();
     record.partition = forms.form6->inputs();
@@ -38,7 +39,8 @@ Project::Record capture(const Forms& forms) {
     return record;
 }
 
-void replay(Forms& forms, const Project::Record& record) {
+void replay(Forms& forms, const Project::Record& saved) {
+    const Project::Record record = Project::withSeparator(saved, forms.separator());
     TMainForm& main = *forms.mainForm;
     // The windows that hand values to the main window come first; the main window's
     // own fields then stand as the user left them, whatever those hand-overs wrote.

@@ -20,6 +20,7 @@ using namespace Project;
 // careless writer would spoil: both separators, quotes, Cyrillic, blanks, a tab.
 Record unusualRecord() {
     Record r;
+    r.decimalSeparator = QLatin1Char('.');
     r.main = {"2,200", "1.    Наружные стены", "23", "8.7", "Тип \"А\"\t", "  2,130 ", 1, {}};
     for (int i = 0; i < layerCount; ++i)
         r.main.layerList[i] = {QStringLiteral("слой %1").arg(i), QString::number(10 * i)};
@@ -91,6 +92,9 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
     QCOMPARE(root["version"].toInt(), 1);
+    // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 1,\n"
+                             "    \"decimalSeparator\": \".\",\n"));
     QVERIFY(bytes.contains("Одесса")); // texts are UTF-8, not escaped
     QVERIFY(bytes.contains("\"8.7\"") && bytes.contains("\"8,7\""));
 }
@@ -117,6 +121,9 @@ void ProjectFileTest::badFilesAreRefused_data() {
                           "формата 2); эта программа открывает проекты версии 1");
     QTest::addRow("version as text")
         << withField("", "version", "1") << damaged + "неверная версия формата";
+    QTest::addRow("odd separator")
+        << withField("", "decimalSeparator", ";")
+        << damaged + "поле \"decimalSeparator\" должно быть \",\" или \".\"";
     QTest::addRow("missing section") << withField("", "quantity", QJsonValue::Null)
                                      << damaged + "поле \"quantity\" должно быть объектом";
     QTest::addRow("missing field")

@@ -29,6 +29,7 @@
 namespace {
 
 struct Session {
+    explicit Session(QChar separator = QLatin1Char(',')) : platform(separator) {}
     ScriptedPlatform platform;
     Program program{platform};
 
@@ -225,6 +226,7 @@ class ProjectTest : public QObject {
     void openingShowsTheCalculationAgain_data();
     void openingShowsTheCalculationAgain();
     void openingOverAnotherCalculation();
+    void openingUnderTheOtherSeparator();
     void badFileChangesNothing();
     void menuAndCommandLine();
 
@@ -294,6 +296,24 @@ void ProjectTest::openingOverAnotherCalculation() {
     const QStringList found = stateOf(used.program);
     for (const char* window : {"TMainForm.", "TForm2.", "TForm5.", "TForm9."})
         compareStates(found.filter(QLatin1String(window)), expected.filter(QLatin1String(window)));
+}
+
+// Typed with a comma, opened where the locale's separator is a point: the same numbers.
+void ProjectTest::openingUnderTheOtherSeparator() {
+    {
+        Session comma;
+        typical(comma);
+        comma.platform.answer("comma.vvz");
+        comma.menu("SaveProject");
+    }
+    Session point(QLatin1Char('.'));
+    point.platform.answer("comma.vvz");
+    point.menu("OpenProject");
+    QVERIFY(point.platform.messages.isEmpty());
+    QCOMPARE(point.control<QLineEdit>("TMainForm", "Edit3")->text(), QStringLiteral("8.7"));
+    QCOMPARE(point.control<QLineEdit>("TMainForm", "Edit1")->text(), QStringLiteral("2.130"));
+    QCOMPARE(point.control<QLabel>("TMainForm", "Label8")->text(),
+             QStringLiteral("Условие выполняется."));
 }
 
 void ProjectTest::badFileChangesNothing() {
