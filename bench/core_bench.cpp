@@ -1,9 +1,11 @@
 // The core operations that the user waits for: a full 12-layer calculation, a
-// report of 68 lines, a catalogue lookup and 10,000 number texts.
+// report of 68 lines, a catalogue lookup, 10,000 number texts and the temperature
+// profile of 12 layers.
 
 #include "core/LayerStack.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/TemperatureProfile.h"
 #include "formats/CalculationReport.h"
 
 #include <benchmark/benchmark.h>
@@ -80,6 +82,17 @@ void tenThousandNumberTexts(benchmark::State& state) {
             benchmark::DoNotOptimize(NumberText::result(i * 0.0137, QLatin1Char(',')));
 }
 BENCHMARK(tenThousandNumberTexts)->Unit(benchmark::kMillisecond);
+
+// Every plane's temperature, the dew point and the checks' numbers.
+void temperatureProfileOfTwelveLayers(benchmark::State& state) {
+    QList<TemperatureProfile::LayerResistance> layers;
+    for (int i = 0; i < 12; ++i)
+        layers.append({20.0 + 10 * i, (20.0 + 10 * i) / (1000 * (0.81 - 0.05 * i))});
+    const TemperatureProfile::Climate climate{20, 55, -22};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TemperatureProfile::compute(layers, 8.7, 23, climate));
+}
+BENCHMARK(temperatureProfileOfTwelveLayers);
 
 } // namespace
 

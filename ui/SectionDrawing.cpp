@@ -148,9 +148,8 @@ void hatch(QPainter& painter, const QRectF& r, Kind kind, const QColor& color) {
             painter.drawLine(QPointF(r.left() + d, r.bottom()),
                              QPointF(r.left() + d + r.height(), r.top()));
         break;
-    case Kind::ConcreteAndMortar: // dotted diagonals the other way
-        painter.setPen(QPen(color, 1, Qt::DotLine));
-        for (double d = -r.height(); d < r.width(); d += gap)
+    case Kind::ConcreteAndMortar: // sparser diagonals the other way
+        for (double d = -r.height(); d < r.width(); d += 2 * gap)
             painter.drawLine(QPointF(r.left() + d, r.top()),
                              QPointF(r.left() + d + r.height(), r.bottom()));
         break;
@@ -304,6 +303,7 @@ void paintDewPoint(QPainter& painter, const Geometry& g, const Picture& picture)
 
 void paintTemperatureLine(QPainter& painter, const Geometry& g, const Picture& picture) {
     const QList<QPointF> points = linePoints(g, picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(lineColor, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(points.constData(), int(points.size()));
     painter.setBrush(lineColor);
@@ -326,6 +326,7 @@ void paintTemperatureLine(QPainter& painter, const Geometry& g, const Picture& p
         lastLabelRight = box.right() + 4;
     }
     painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // One line of swatches above the plot, wrapped to a second when the area is narrow.
@@ -381,15 +382,19 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
     Q_UNUSED(g);
 }
 
+std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, double x);
+
 void paintReading(QPainter& painter, const Geometry& g, const Reading& reading) {
     const QFontMetricsF metrics(painter.font());
     painter.setPen(QPen(QColor(40, 40, 40), 1, Qt::DotLine));
     painter.drawLine(QPointF(reading.x, g.plot.top()), QPointF(reading.x, g.plot.bottom()));
     const QPointF point(reading.x, g.yOf(reading.temperature));
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     painter.drawEllipse(point, 4, 4);
     painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const double width = metrics.horizontalAdvance(reading.text) + 10;
     double left = point.x() + 8;
     if (left + width > g.plot.right())
@@ -406,7 +411,9 @@ void paintReading(QPainter& painter, const Geometry& g, const Reading& reading) 
 void paint(QPainter& painter, const QRectF& area, const Picture& picture,
            std::optional<double> hoverX) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Only the temperature line and the marks on it are smoothed: the bands, hatching and
+    // grid are straight and thin, and cost several times as much when smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, Qt::white);
     const Geometry g = layout(area, painter.font(), picture);
     if (picture.profile.planes.size() >= 4) {
@@ -417,7 +424,7 @@ void paint(QPainter& painter, const QRectF& area, const Picture& picture,
         paintTemperatureLine(painter, g, picture);
         paintLegend(painter, area, g, picture);
         if (hoverX)
-            if (const auto reading = readingAt(area, painter.font(), picture, *hoverX))
+            if (const auto reading = readingIn(g, picture, *hoverX))
                 paintReading(painter, g, *reading);
     }
     painter.restore();
@@ -425,10 +432,15 @@ void paint(QPainter& painter, const QRectF& area, const Picture& picture,
 
 std::optional<Reading> readingAt(const QRectF& area, const QFont& font, const Picture& picture,
                                  double x) {
-    const QList<Plane>& planes = picture.profile.planes;
-    if (planes.size() < 4)
+    if (picture.profile.planes.size() < 4)
         return std::nullopt;
-    const Geometry g = layout(area, font, picture);
+    return readingIn(layout(area, font, picture), picture, x);
+}
+
+namespace {
+
+std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, double x) {
+    const QList<Plane>& planes = picture.profile.planes;
     if (x < g.plot.left() || x > g.plot.right())
         return std::nullopt;
     const QChar sep = picture.separator;
@@ -462,5 +474,7 @@ std::optional<Reading> readingAt(const QRectF& area, const QFont& font, const Pi
                        .arg(celsius(reading.temperature, sep));
     return reading;
 }
+
+} // namespace
 
 } // namespace SectionDrawing
