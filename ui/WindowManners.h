@@ -15,7 +15,8 @@ class WindowManners : public QObject {
 
     // A window other than the main one.
     void manage(QWidget* window);
-    // The window stays above `under` as the window manager keeps a dialog above its owner.
+    // The window stays above `under`, as the window manager keeps a dialog above the
+    // window it belongs to.
     void keepAbove(QWidget* window, QWidget* under);
 
   protected:

@@ -103,20 +103,30 @@ class Desktop:
         self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
         time.sleep(0.1)
 
-    # As a user brings a window to the front: a click on its title bar.
+    # As a user brings a window to the front from the task bar: through the window manager.
     def bring_to_front(self, window_name):
         window = self.window(window_name)
         if window["active"]:
             return
-        self.click_at(window["x"] + window["w"] // 2, window["y"] - 10)
+        self.xdotool("windowactivate", "--sync", str(self.window_id(window["title"])))
+        time.sleep(0.1)
         self.expect_active(window_name)
+
+    def window_id(self, title):
+        for window_id, name in self.stacking_ids():
+            if name == title:
+                return window_id
+        raise Failure("no window titled %r on the desktop" % title)
 
     def click(self, window_name, name):
         self.bring_to_front(window_name)
         control = self.control(window_name, name)
         if not control["enabled"]:
             raise Failure("%s %s is disabled" % (window_name, name))
-        self.click_at(control["x"] + control["w"] // 2, control["y"] + control["h"] // 2)
+        # A radio button or check box answers on its mark and caption, not on its whole width.
+        marked = control["type"] in ("QRadioButton", "QCheckBox")
+        x = control["x"] + (8 if marked else control["w"] // 2)
+        self.click_at(x, control["y"] + control["h"] // 2)
 
     def keys(self, *names):
         self.xdotool("key", "--delay", "40", *names)
@@ -148,16 +158,16 @@ class Desktop:
         subprocess.run(["import", "-window", "root", path], check=True)
 
     # Stacking, as the window manager keeps it: the program's windows from bottom to top.
-    def stacking(self):
+    def stacking_ids(self):
         listed = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
                                 capture_output=True, text=True, check=True).stdout
         ids = [int(part.strip().rstrip(","), 16) for part in listed.split("#", 1)[1].split(",")]
-        names = []
-        for window_id in ids:
-            title = subprocess.run(["xdotool", "getwindowname", str(window_id)],
-                                   capture_output=True, text=True).stdout.strip()
-            names.append(title)
-        return names
+        return [(window_id, subprocess.run(["xdotool", "getwindowname", str(window_id)],
+                                           capture_output=True, text=True).stdout.strip())
+                for window_id in ids]
+
+    def stacking(self):
+        return [name for _, name in self.stacking_ids()]
 
     def expect_above(self, upper_title, lower_title):
         order = self.stacking()

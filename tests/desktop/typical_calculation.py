@@ -163,6 +163,157 @@ def report(desk, work, reference):
     desk.screenshot("report")
 
 
+def separators(desk):
+    """Every field that takes the locale's separator takes it from real keys."""
+    desk.keys("Escape")
+    desk.expect_hidden("TForm1")
+    # The layer window brings the selection and quantity windows back with it.
+    desk.replace("TForm2", "Edit1", "0.5")
+    desk.expect("TForm2", "Edit1", "0,5")
+    desk.replace("TForm9", "ComboBox2", "20.5")
+    desk.expect("TForm9", "ComboBox2", "20,5")
+    # The selection and quantity windows step aside for the layer window's own buttons.
+    desk.keys("Escape")
+    desk.expect_hidden("TForm9")
+    desk.bring_to_front("TForm5")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm5")
+    desk.click("TForm2", "Редактировать пользовательский список")
+    desk.expect_active("TForm8")
+    desk.click("TForm8", "RichEdit2")
+    desk.type("0.7")
+    desk.expect("TForm8", "RichEdit2", "0,7")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm8")
+    desk.replace("TMainForm", "Edit5", "2.2")
+    desk.expect("TMainForm", "Edit5", "2,2")
+    desk.click("TMainForm", "ChooseRqmin")
+    desk.expect_active("TForm3")
+    desk.choose("TForm3", "ComboBox4", "Одесса")
+    desk.choose("TForm3", "ComboBox1", "1.    Наружные стены")
+    desk.expect("TForm3", "Edit1", "2,2")
+    desk.screenshot("requirement")
+    desk.click("TForm3", "Принять")
+    desk.expect_hidden("TForm3")
+    desk.expect("TMainForm", "Edit5", "2,200")
+
+
+def coefficients(desk):
+    desk.click("TMainForm", "ChooseCoefficients")
+    desk.choose("TForm4", "ComboBox1", 0)
+    desk.expect("TForm4", "Edit1", "23")
+    desk.screenshot("coefficients")
+    desk.click("TForm4", "Принять")
+    desk.expect("TMainForm", "Edit3", "8,7")
+
+
+def layers(desk):
+    desk.click("TMainForm", "Слои конструкции...")
+    desk.choose("TForm2", "ComboBox3", BRICK)
+    desk.replace("TForm2", "Edit15", "380")
+    desk.choose("TForm2", "ComboBox4", MORTAR)
+    desk.replace("TForm2", "Edit16", "20")
+    desk.click("TForm2", "Расчет")
+    desk.expect("TForm2", "Edit37", "0,494")
+    desk.expect("TMainForm", "Edit4", "0,652")
+    desk.expect("TMainForm", "Edit8", "2,042")
+    desk.screenshot("layers")
+
+
+def board(desk):
+    desk.click("TMainForm", "- Подбор  утеплителя -")
+    desk.expect_active("TForm5")
+    desk.choose("TForm5", "ComboBox1", BOARD)
+    desk.expect("TForm5", "Label5", "90 мм", timeout=5)
+    desk.expect("TMainForm", "Label8", "Условие выполняется.")
+    selection = desk.window("TForm5")["title"]
+    layer_window = desk.window("TForm2")["title"]
+    # A click into the layer window leaves the selection window over it.
+    desk.click("TForm2", "Edit37")
+    desk.expect_active("TForm2")
+    time.sleep(0.3)
+    desk.expect_above(selection, layer_window)
+    desk.expect_not_above_others(selection)
+    desk.screenshot("board")
+
+
+def quantity(desk, work):
+    desk.click("TForm5", "---  Посчитать расход утеплителя  ---")
+    desk.expect_active("TForm9")
+    desk.replace("TForm9", "ComboBox1", "2,5")
+    desk.expect("TForm9", "ComboBox1", "2,5")
+    desk.replace("TForm9", "ComboBox1", "2.5")
+    desk.expect("TForm9", "ComboBox1", "2,5")
+    desk.expect("TForm9", "Panel1", ORDER_LINES[0], timeout=5)
+    desk.expect("TForm9", "Label5", "5м^3")
+    desk.screenshot("quantity")
+    desk.click("TForm9", "Сохранить текст для заказа")
+    dialog = desk.window("QFileDialog")["title"]
+    time.sleep(0.3)
+    desk.expect_above(dialog, desk.window("TForm9")["title"])
+    desk.expect_above(dialog, desk.window("TForm5")["title"])
+    desk.screenshot("order-dialog")
+    order = os.path.join(work, "order")
+    save_in_dialog(desk, order)
+    expect_file(order + ".txt", file_bytes(ORDER_LINES))
+    opened = os.path.join(work, "opened.log")
+    desk.wait_until("the order text should be opened",
+                    lambda: os.path.exists(opened) and order + ".txt" in open(opened).read()
+                    or "not opened")
+    desk.click("TForm9", "З а к а з а т ь")
+    desk.expect_active("TForm10")
+    desk.screenshot("contacts")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm10")
+
+
+def report(desk, work, reference):
+    desk.choose("TMainForm", "ComboBox1", "НАРУЖНОЙ СТЕНЫ")
+    desk.click("TMainForm", "Сохранить расчет ")
+    desk.screenshot("report-dialog")
+    path = os.path.join(work, "report")
+    save_in_dialog(desk, path)
+    expect_file(path + ".txt", file_bytes(expected_report(reference)))
+    desk.expect_active("TForm1")
+    time.sleep(0.3)
+    text_window = desk.window("TForm1")["title"]
+    for kept_above in ("TForm5", "TForm9"):
+        desk.expect_above(text_window, desk.window(kept_above)["title"])
+    desk.screenshot("report")
+
+
+def separators(desk):
+    """Every field that takes the locale's separator takes it from real keys."""
+    desk.keys("Escape")
+    desk.expect_hidden("TForm1")
+    desk.replace("TMainForm", "Edit5", "2.2")
+    desk.expect("TMainForm", "Edit5", "2,2")
+    # The layer window brings the selection and quantity windows back with it.
+    desk.replace("TForm2", "Edit1", "0.5")
+    desk.expect("TForm2", "Edit1", "0,5")
+    desk.replace("TForm9", "ComboBox2", "20.5")
+    desk.expect("TForm9", "ComboBox2", "20,5")
+    # The selection and quantity windows step aside for the layer window's own buttons.
+    desk.keys("Escape")
+    desk.expect_hidden("TForm9")
+    desk.bring_to_front("TForm5")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm5")
+    desk.click("TForm2", "Редактировать пользовательский список")
+    desk.expect_active("TForm8")
+    desk.click("TForm8", "RichEdit2")
+    desk.type("0.7")
+    desk.expect("TForm8", "RichEdit2", "0,7")
+    desk.keys("Escape")
+    desk.expect_hidden("TForm8")
+    desk.click("TMainForm", "ChooseRqmin")
+    desk.expect_active("TForm3")
+    desk.click("TForm3", "Производственные здания")
+    desk.replace("TForm3", "Edit2", "1.6")
+    desk.expect("TForm3", "Edit2", "1,6")
+    desk.screenshot("separators")
+
+
 def main():
     program, work, shots, reference = sys.argv[1:5]
     probe = os.path.join(work, "probe")
@@ -190,9 +341,13 @@ def main():
         no_message_box(desk)
         report(desk, work, reference)
         no_message_box(desk)
+        separators(desk)
+        no_message_box(desk)
     except Failure as failure:
         desk.screenshot("failure")
         print("FAILED: %s (screenshots in %s)" % (failure, shots))
+        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
+                               for w in desk.windows()])
         return 1
     finally:
         process.kill()
