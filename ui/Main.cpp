@@ -207,10 +207,11 @@ QWidget* TMainForm::buildToolBar() {
         addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
                 QStyle::SP_MessageBoxInformation, QStringLiteral("Информация о программе"));
     connect(info, &QToolButton::clicked, this, [this] { openWindow(forms_.aboutBox); });
+    // A picture only, so that the tool bar keeps the main window's given width.
     QToolButton* profile = addTool(
-        QStringLiteral("TemperatureProfileButton"), QStringLiteral("Температурный профиль"),
-        QStyle::SP_FileDialogDetailedView,
-        QStringLiteral("Температуры в толще конструкции, точка росы и проверка поверхности"));
+        QStringLiteral("TemperatureProfileButton"), QString(), QStyle::SP_FileDialogDetailedView,
+        QStringLiteral("Температурный профиль|Температуры в толще конструкции, точка "
+                       "росы и проверка внутренней поверхности"));
     connect(profile, &QToolButton::clicked, this, [this] { openWindow(forms_.profileWindow); });
     QToolButton* exit = addTool(QStringLiteral("ExitButton"), QStringLiteral("Выход"),
                                 QStyle::SP_DialogCloseButton, QStringLiteral("Закрыть программу"));
