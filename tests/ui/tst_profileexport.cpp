@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // The typical wall from the room side: brick, mortar, a board of 90 mm.
@@ -47,6 +49,7 @@ class ProfileExportTest : public QObject {
     void pngReadsBackAsTheDrawing();
     void svgReadsBackWithItsTexts();
     void aFailedWriteLeavesTheOldFile();
+    void hoverReadsTheTemperatureAtThatDepth();
     void inputsAreHandedOverBeforeAndAfterOpening();
 };
 
@@ -93,6 +96,26 @@ void ProfileExportTest::aFailedWriteLeavesTheOldFile() {
     QCOMPARE(bytesOf(path), QByteArray("old"));
     DrawingExport::write(path, "new");
     QCOMPARE(bytesOf(path), QByteArray("new"));
+}
+
+void ProfileExportTest::hoverReadsTheTemperatureAtThatDepth() {
+    const SectionDrawing::Picture picture = typicalWall();
+    const QRectF area(0, 0, 1000, 600);
+    const QFont font;
+    QStringList texts;
+    for (double x = 0; x <= 1000; x += 1)
+        if (const auto reading = SectionDrawing::readingAt(area, font, picture, x))
+            texts << reading->text;
+    QVERIFY(texts.size() > 900);
+    // From the room's surface band through the three layers to the outer one, in order.
+    QVERIFY(texts.first().startsWith("у внутренней поверхности: t = 20,0 °C") ||
+            texts.first().startsWith("у внутренней поверхности: t = 19,9 °C"));
+    QVERIFY(texts.contains("x = 0 мм, слой 3: t = 17,9 °C"));
+    QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString& text) {
+        return text.startsWith("x = 490 мм, слой 12: t = -21,");
+    }));
+    QVERIFY(texts.last().startsWith("у наружной поверхности: t = -2"));
+    QVERIFY(!SectionDrawing::readingAt(area, font, picture, -5));
 }
 
 void ProfileExportTest::inputsAreHandedOverBeforeAndAfterOpening() {
