@@ -6,12 +6,12 @@
 
 namespace DocumentLimits {
 
-inline constexpr qsizetype maxLines = 100000;
+inline constexpr qsizetype maxLines = 50000;
 inline constexpr qsizetype maxLineLength = 5000;
 // A formatted document costs several times its text: paragraphs and the HTML of
 // their formatting are bounded more tightly.
-inline constexpr qsizetype maxParagraphs = 30000;
-inline constexpr qsizetype maxHtmlLength = 4000000;
+inline constexpr qsizetype maxParagraphs = 10000;
+inline constexpr qsizetype maxHtmlLength = 1000000;
 
 // Why a text area can't take the text (too many lines, a line too long), or the
 // empty text when it can.

@@ -122,9 +122,9 @@ void HostileInputTest::textWindowRefusesWhatItCantShow_data() {
     QTest::newRow("binary") << "picture.txt"
                             << "Not a text file";
     QTest::newRow("a million lines") << "lines.txt"
-                                     << "Too many lines to show (more than 100000)";
+                                     << "Too many lines to show (more than 50000)";
     QTest::newRow("RTF of a million paragraphs") << "paragraphs.rtf"
-                                                 << "Too many lines to show (more than 30000)";
+                                                 << "Too many lines to show (more than 10000)";
 }
 
 void HostileInputTest::textWindowRefusesWhatItCantShow() {
