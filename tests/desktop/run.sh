@@ -22,7 +22,7 @@ export DISPLAY=":$display"
 tries=0
 until xdpyinfo >/dev/null 2>&1 || xprop -root >/dev/null 2>&1; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 $server 2>/dev/null; then
+    if [ $tries -gt 300 ] || ! kill -0 $server 2>/dev/null; then
         echo "FAILED: Xvfb could not start on $DISPLAY:"
         cat "$work/xvfb.log"
         exit 1
@@ -34,7 +34,7 @@ wm=$!
 tries=0
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     tries=$((tries + 1))
-    [ $tries -gt 100 ] && { echo "FAILED: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+    [ $tries -gt 300 ] && { echo "FAILED: openbox did not start"; cat "$work/openbox.log"; exit 1; }
     sleep 0.05
 done
 
