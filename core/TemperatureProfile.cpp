@@ -9,7 +9,7 @@ namespace TemperatureProfile {
 
 namespace {
 
-// Saturation vapour pressure, ISO 13788:2012 Annex E, equations (E.7) and (E.8):
+// Saturation vapour pressure, ISO 13788 Annex E:
 // 610.5 Pa at 0 °C, and the coefficients over water and over ice.
 constexpr double pressureAtZero = 610.5;
 constexpr double waterA = 17.269;
