@@ -14,21 +14,20 @@ done
 rm -rf "$shots"
 mkdir -p "$shots"
 
-# A display number of our own, so parallel runs never meet.
-display=$(( 90 + $$ % 400 ))
-Xvfb ":$display" -screen 0 1366x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A free display, chosen by Xvfb itself, so parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 server=$!
-export DISPLAY=":$display"
 tries=0
-until xdpyinfo >/dev/null 2>&1 || xprop -root >/dev/null 2>&1; do
+until [ -s "$work/display" ] && xprop -display ":$(cat "$work/display")" -root >/dev/null 2>&1; do
     tries=$((tries + 1))
     if [ $tries -gt 300 ] || ! kill -0 $server 2>/dev/null; then
-        echo "FAILED: Xvfb could not start on $DISPLAY:"
+        echo "FAILED: Xvfb could not start:"
         cat "$work/xvfb.log"
         exit 1
     fi
     sleep 0.05
 done
+export DISPLAY=":$(cat "$work/display")"
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
 tries=0
