@@ -1,9 +1,6 @@
 #include "formats/OrderText.h"
 
-#include "core/Errors.h"
 #include "formats/TextFile.h"
-
-#include <QDir>
 
 namespace OrderText {
 
@@ -14,13 +11,7 @@ QByteArray encode(const QStringList& lines) {
 }
 
 void save(const QString& path, const QStringList& lines) {
-    try {
-        TextFile::replaceAll({{path, encode(lines)}});
-    } catch (const FileReplacement::WriteError& error) {
-        // The message names the file itself, so the reason stands bare.
-        throw FileError(QStringLiteral("Cannot create file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), error.reason()));
-    }
+    TextFile::replaceNamingFile(path, encode(lines));
 }
 
 } // namespace OrderText

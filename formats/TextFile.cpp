@@ -232,6 +232,16 @@ void replaceAll(const QList<Replacement>& replacements) {
     FileReplacement::replaceAll(replacements);
 }
 
+void replaceNamingFile(const QString& path, const QByteArray& bytes) {
+    try {
+        replaceAll({{path, bytes}});
+    } catch (const FileReplacement::WriteError& error) {
+        // The message names the file itself, so the reason stands bare.
+        throw FileError(QStringLiteral("Cannot create file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(path), error.reason()));
+    }
+}
+
 void write(const QString& path, const QString& text) {
     replaceAll({{path, encode(text)}});
 }

@@ -60,6 +60,10 @@ using Replacement = FileReplacement::Replacement;
 // Replaces every file with its bytes, all of them or none (FileReplacement).
 void replaceAll(const QList<Replacement>& replacements);
 
+// Replaces one file with the bytes; a failure throws FileError
+// "Cannot create file "path". reason", naming the file.
+void replaceNamingFile(const QString& path, const QByteArray& bytes);
+
 // Replaces one file with the encoded text (line ends as they stand in the text).
 void write(const QString& path, const QString& text);
 

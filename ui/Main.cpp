@@ -8,6 +8,7 @@
 #include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/HandInReport.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportWriter.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -457,8 +458,11 @@ void TMainForm::runCheck() {
     forms_.calculation.hasSnapshot = true;
 
     switchOn(*Timer2);
-    if (NumberText::parse(Edit4->text(), forms_.separator()) > 0)
+    if (NumberText::parse(Edit4->text(), forms_.separator()) > 0) {
         saveReportButton->setEnabled(true);
+        exportPdf_->setEnabled(true);
+        printReport_->setEnabled(true);
+    }
 }
 
 void TMainForm::computeRkRequired() {
@@ -582,6 +586,26 @@ void TMainForm::addProjectItems(QMenu* file) {
     setHint(save, QStringLiteral("Сохранить исходные данные расчета в файл проекта"));
     connect(save, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { saveProject(); }); });
+    file->addSeparator();
+    addHandInItems(file);
+}
+
+// Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.
+void TMainForm::addHandInItems(QMenu* file) {
+    pdfDialog_ = pdfReportDialog();
+    exportPdf_ = file->addAction(QStringLiteral("Отчет PDF..."));
+    exportPdf_->setObjectName(QStringLiteral("ExportPdf"));
+    setHint(exportPdf_, QStringLiteral("Сохранить отчет с таблицей слоев и разрезом в PDF"));
+    exportPdf_->setEnabled(false);
+    connect(exportPdf_, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { exportReportPdf(forms_, pdfDialog_); }); });
+    printReport_ = file->addAction(QStringLiteral("Печать..."));
+    printReport_->setObjectName(QStringLiteral("PrintReport"));
+    printReport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    setHint(printReport_, QStringLiteral("Напечатать отчет с таблицей слоев и разрезом"));
+    printReport_->setEnabled(false);
+    connect(printReport_, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { printReport(forms_); }); });
     file->addSeparator();
 }
 

@@ -77,6 +77,7 @@ class TMainForm : public QWidget {
     QWidget* buildLayerList();
     void buildMenu(class QVBoxLayout* layout);
     void addProjectItems(QMenu* file);
+    void addHandInItems(QMenu* file);
     void saveProject();
     QLineEdit* numberField(const QString& name, bool decimalKeys);
     void connectCheck();
@@ -109,6 +110,8 @@ class TMainForm : public QWidget {
     QComboBox* ComboBox1 = nullptr;             // construction kind
     QPushButton* selectInsulationButton = nullptr;
     QPushButton* saveReportButton = nullptr;
+    QAction* exportPdf_ = nullptr;
+    QAction* printReport_ = nullptr;
     QToolButton* viewButton = nullptr;
     QStatusBar* statusLine = nullptr;
     QTimer* Timer1 = nullptr; // check, 200 ms
@@ -118,4 +121,5 @@ class TMainForm : public QWidget {
     FileDialog saveDialog_;
     FileDialog openProjectDialog_;
     FileDialog saveProjectDialog_;
+    FileDialog pdfDialog_;
 };

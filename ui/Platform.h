@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
+
 struct FileFilter {
     QString name;    // "Текстовые (*.txt)"
     QString pattern; // "*.txt"
@@ -41,6 +43,9 @@ class Platform {
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> askOpenFile(FileDialog& dialog) = 0;
     virtual std::optional<QString> askSaveFile(FileDialog& dialog) = 0;
+
+    // The print dialog for the printer, whose settings it changes; false when cancelled.
+    virtual bool askPrint(QPrinter& printer) = 0;
 
     // Hands a web or mail address, or a file's absolute path, to the default program.
     virtual void openAddress(const QString& address) = 0;

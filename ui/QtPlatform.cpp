@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStringList>
 #include <QUrl>
 
@@ -63,6 +64,11 @@ std::optional<QString> QtPlatform::askOpenFile(FileDialog& dialog) {
 
 std::optional<QString> QtPlatform::askSaveFile(FileDialog& dialog) {
     return runDialog(dialog, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::askPrint(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::openAddress(const QString& address) {

@@ -11,6 +11,7 @@ class QtPlatform : public Platform {
     void error(const QString& text) override;
     std::optional<QString> askOpenFile(FileDialog& dialog) override;
     std::optional<QString> askSaveFile(FileDialog& dialog) override;
+    bool askPrint(QPrinter& printer) override;
     void openAddress(const QString& address) override;
     void quit() override;
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 
 void ScriptedPlatform::information(const QString& text) {
     messages.append({Kind::Info, applicationTitle, text});
@@ -21,6 +22,20 @@ std::optional<QString> ScriptedPlatform::askOpenFile(FileDialog& dialog) {
 
 std::optional<QString> ScriptedPlatform::askSaveFile(FileDialog& dialog) {
     return runDialog(dialog);
+}
+
+bool ScriptedPlatform::askPrint(QPrinter& printer) {
+    ++printDialogsShown;
+    if (answers.isEmpty()) {
+        ++unansweredDialogs;
+        return false;
+    }
+    const std::optional<QString> answer = answers.dequeue();
+    if (!answer)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir::current().absoluteFilePath(*answer));
+    return true;
 }
 
 void ScriptedPlatform::openAddress(const QString& address) {

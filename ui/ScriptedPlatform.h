@@ -22,6 +22,8 @@ class ScriptedPlatform : public Platform {
     void error(const QString& text) override;
     std::optional<QString> askOpenFile(FileDialog& dialog) override;
     std::optional<QString> askSaveFile(FileDialog& dialog) override;
+    // The print dialog takes the next answer too: a path prints into that PDF file.
+    bool askPrint(QPrinter& printer) override;
     void openAddress(const QString& address) override;
     void quit() override { ended = true; }
 
@@ -33,6 +35,7 @@ class ScriptedPlatform : public Platform {
     QList<QString> opened;
     QQueue<std::optional<QString>> answers;
     QList<FileDialog> dialogsShown; // as each dialog looked when shown
+    int printDialogsShown = 0;
     int unansweredDialogs = 0;
     bool ended = false;
 

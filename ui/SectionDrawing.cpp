@@ -408,6 +408,12 @@ void paintReading(QPainter& painter, const Geometry& g, const Reading& reading) 
 
 } // namespace
 
+std::optional<Picture> pictureOf(const TemperatureCheck::Evaluation& e, QChar separator) {
+    if (!e.profile)
+        return std::nullopt;
+    return Picture{e.layers, *e.profile, e.humidityKnown && e.profile->hasDewPoint, separator};
+}
+
 void paint(QPainter& painter, const QRectF& area, const Picture& picture,
            std::optional<double> hoverX) {
     painter.save();

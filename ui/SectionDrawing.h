@@ -3,6 +3,7 @@
 // window's view, a PNG or SVG export, a PDF page.
 
 #include "core/SectionLayers.h"
+#include "core/TemperatureCheck.h"
 #include "core/TemperatureProfile.h"
 
 #include <QChar>
@@ -23,6 +24,10 @@ struct Picture {
     bool showDewPoint = false;
     QChar separator = QLatin1Char(',');
 };
+
+// The picture of an evaluation, with the dew point when the humidity gives one;
+// nothing when the evaluation has no profile.
+std::optional<Picture> pictureOf(const TemperatureCheck::Evaluation& evaluation, QChar separator);
 
 // What the drawing says at one point across the section.
 struct Reading {

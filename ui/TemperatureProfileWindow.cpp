@@ -296,18 +296,20 @@ void TemperatureProfileWindow::readInputs() {
     inputs_.insideIsLayer1 = insideIsLayer1_->isChecked();
 }
 
+TemperatureCheck::Evaluation TemperatureProfileWindow::evaluation() const {
+    return TemperatureCheck::evaluate(inputs_, forms_.mainForm->alphaIntText(),
+                                      forms_.mainForm->alphaExtText(), layers_, forms_.separator());
+}
+
 void TemperatureProfileWindow::recompute() {
     if (!built_)
         return;
-    const TemperatureCheck::Evaluation e =
-        TemperatureCheck::evaluate(inputs_, forms_.mainForm->alphaIntText(),
-                                   forms_.mainForm->alphaExtText(), layers_, forms_.separator());
+    const TemperatureCheck::Evaluation e = evaluation();
     showProblems(e);
     showResults(e);
     showPlanes(e);
-    if (e.profile)
-        view_->showPicture(
-            {e.layers, *e.profile, e.humidityKnown && e.profile->hasDewPoint, forms_.separator()});
+    if (const auto picture = SectionDrawing::pictureOf(e, forms_.separator()))
+        view_->showPicture(*picture);
     else
         view_->showNothing(e.blocker.isEmpty() ? QStringLiteral("Исправьте исходные данные слева.")
                                                : e.blocker);

@@ -34,6 +34,10 @@ class TemperatureProfileWindow : public QWidget {
     // From the layer window after each calculation: the layers with a thickness.
     void followLayers(const QList<SectionLayers::Layer>& layers);
 
+    // The profile, the checks and the refused inputs as the window shows them now,
+    // whether or not it has been opened.
+    TemperatureCheck::Evaluation evaluation() const;
+
     void setVisible(bool visible) override;
 
   private:

@@ -517,6 +517,15 @@ double TForm2::calculatedThickness(int layer) const {
 bool TForm2::layer11HoldsAirGap() const {
     return layer11AirGap_;
 }
+QString TForm2::sText(int layer) const {
+    return sFields.at(layer - 1)->text();
+}
+QString TForm2::inertiaText(int layer) const {
+    return dFields.at(layer - 1)->text();
+}
+QString TForm2::inertiaTotalText() const {
+    return Edit51->text();
+}
 
 Project::LayerStackInputs TForm2::inputs() const {
     Project::LayerStackInputs in;

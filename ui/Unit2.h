@@ -42,6 +42,10 @@ class TForm2 : public QWidget {
     QString resistanceText(int layer) const;
     double calculatedThickness(int layer) const; // stored Dt of the last calculation
     bool layer11HoldsAirGap() const;
+    // What the printed report reads besides.
+    QString sText(int layer) const;
+    QString inertiaText(int layer) const; // D of the layer
+    QString inertiaTotalText() const;     // D of the construction
 
     // The verdict line, written by the main window's check.
     void showVerdict(const QString& text, Rgb color);

@@ -303,6 +303,10 @@ QString TForm3::regimeText() const {
 bool TForm3::reconstructionTicked() const {
     return CheckBox1->isChecked();
 }
+QString TForm3::cityText() const {
+    const auto zone = RequiredResistance::CityZone(pickedIndex(ComboBox4));
+    return zone && *zone == pickedIndex(ComboBox13) ? ComboBox4->currentText() : QString();
+}
 
 Project::RequirementInputs TForm3::inputs() const {
     using Project::BuildingKind;

@@ -27,6 +27,8 @@ class TForm3 : public QWidget {
     QString zoneText() const;   // ComboBox13
     QString regimeText() const; // ComboBox3
     bool reconstructionTicked() const;
+    // The chosen city while the zone is still the city's own; empty otherwise.
+    QString cityText() const;
 
     // The project: the inputs as the user left them, and their restoration with
     // the lookup run once, at once, and no window opened.

@@ -251,6 +251,12 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
     GroupBox1->setTitle(product.name);
 }
 
+std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
+    if (ComboBox1->currentIndex() < 0 || Label5->text() == InsulationSelection::unknownThickness)
+        return std::nullopt;
+    return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
+}
+
 void TForm5::showRestoredThickness() {
     if (ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(12) == GroupBox1->title() &&
         checkIsCurrent() && verdictMet())

@@ -2,6 +2,7 @@
 // The insulation selection window: the board and the thickness it needs.
 
 #include "core/ProjectRecord.h"
+#include "formats/ReportDocument.h"
 
 #include <QWidget>
 
@@ -27,6 +28,9 @@ class TForm5 : public QWidget {
     // After the restored layers have been checked: the needed thickness is that of
     // layer 12 while it holds the board and the condition is met.
     void showRestoredThickness();
+
+    // The board and the thickness a completed check confirmed, for the printed report.
+    std::optional<ReportDocument::Insulation> chosenInsulation() const;
 
   private:
     QWidget* buildProductPanel();

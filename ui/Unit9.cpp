@@ -135,6 +135,7 @@ void TForm9::Timer1Timer() {
         forms_.calculation.orderingGrade, forms_.separator());
     Panel1->setText(quantity.summary);
     Label5->setText(quantity.volumeText);
+    countedThickness_ = forms_.form2->thickness(12);
 }
 
 // Writes exactly the two lines now shown, then opens the file with the default program.
@@ -155,6 +156,14 @@ Project::QuantityInputs TForm9::inputs() const {
     in.counted = Panel1->text() != InsulationQuantity::initialSummary;
     in.orderingGrade = forms_.calculation.orderingGrade;
     return in;
+}
+
+std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
+    // A quantity of a board thickness that has changed since would contradict the layers.
+    if (Panel1->text() == InsulationQuantity::initialSummary ||
+        countedThickness_ != forms_.form2->thickness(12))
+        return std::nullopt;
+    return ReportDocument::Quantity{Panel1->text(), Label5->text()};
 }
 
 void TForm9::setInputs(const Project::QuantityInputs& in) {

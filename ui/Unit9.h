@@ -2,6 +2,7 @@
 // The quantity window: insulation area, volume and the order text.
 
 #include "core/ProjectRecord.h"
+#include "formats/ReportDocument.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -25,6 +26,9 @@ class TForm9 : public QWidget {
     Project::QuantityInputs inputs() const;
     void setInputs(const Project::QuantityInputs& in);
 
+    // The summary and volume once the user has had them worked out, for the printed report.
+    std::optional<ReportDocument::Quantity> workedOutQuantity() const;
+
   private:
     QWidget* buildInputs();
     QWidget* buildResults();
@@ -44,4 +48,5 @@ class TForm9 : public QWidget {
     QPushButton* Button3 = nullptr; // leave the program
     QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
     FileDialog saveDialog_;
+    QString countedThickness_; // layer 12's thickness text that the shown quantity is of
 };

@@ -12,12 +12,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStringDecoder>
@@ -375,6 +378,10 @@ void ScenarioRunner::execute(const Command& c) {
         if (QFileInfo::exists(c.arg(0)))
             throw StepFailure(
                 QStringLiteral("expected no file %1, found one").arg(quoted(c.arg(0))));
+    } else if (name == QLatin1String("expect-pdf-text")) {
+        expectPdfText(c);
+    } else if (name == QLatin1String("expect-pdf-fonts-embedded")) {
+        expectPdfFontsEmbedded(c);
     } else if (name == QLatin1String("expect-quit")) {
         if (!platform_->ended || window(QStringLiteral("TMainForm"))->isVisible())
             throw StepFailure(
@@ -596,6 +603,55 @@ void ScenarioRunner::expectFileBytes(const Command& c) {
     if (found != expected)
         throw StepFailure(QStringLiteral("expected %1 to hold %2, found %3")
                               .arg(quoted(c.arg(0)), hexOf(expected), hexOf(found)));
+}
+
+namespace {
+
+// The standard output of a poppler tool run on the file.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        throw StepFailure(
+            QStringLiteral("%1 failed on %2: %3")
+                .arg(tool, arguments.last(), QString::fromUtf8(process.readAllStandardError())));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+// The text in the order the page draws it, compared without blanks and line ends, so that
+// a value wrapped in a table cell (after a hyphen too) is still found whole.
+void ScenarioRunner::expectPdfText(const Command& c) {
+    const QString path = QDir::current().absoluteFilePath(c.arg(0));
+    const QString text = popplerOutput(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                        QStringLiteral("UTF-8"), path, QStringLiteral("-")})
+                             .simplified();
+    const auto withoutBlanks = [](QString s) {
+        return s.remove(QRegularExpression(QStringLiteral("\\s+")));
+    };
+    if (!withoutBlanks(text).contains(withoutBlanks(c.arg(1))))
+        throw StepFailure(QStringLiteral("expected %1 to hold the text %2, found %3")
+                              .arg(quoted(c.arg(0)), quoted(c.arg(1)), quoted(text)));
+}
+
+// Every font of the PDF is embedded (pdffonts' "emb" column).
+void ScenarioRunner::expectPdfFontsEmbedded(const Command& c) {
+    const QString path = QDir::current().absoluteFilePath(c.arg(0));
+    const QStringList lines = popplerOutput(QStringLiteral("pdffonts"), {path})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                  .mid(2); // the heading and its rule
+    if (lines.isEmpty())
+        throw StepFailure(QStringLiteral("expected fonts in %1, found none").arg(quoted(c.arg(0))));
+    for (const QString& line : lines) {
+        const QStringList columns = line.simplified().split(QLatin1Char(' '));
+        // name, type words, encoding, then emb sub uni object generation
+        if (columns.size() < 5 || columns.at(columns.size() - 5) != QLatin1String("yes"))
+            throw StepFailure(QStringLiteral("expected every font of %1 embedded, found %2")
+                                  .arg(quoted(c.arg(0)), line));
+    }
 }
 
 void ScenarioRunner::expectVisibility(const Command& c, bool visible) {

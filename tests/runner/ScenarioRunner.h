@@ -50,6 +50,8 @@ class ScenarioRunner {
     void expectOpened(const Command& command);
     void expectFileLines(const Command& command);
     void expectFileBytes(const Command& command);
+    void expectPdfText(const Command& command);
+    void expectPdfFontsEmbedded(const Command& command);
     void expectVisibility(const Command& command, bool visible);
     void expectEnabled(const Command& command, bool enabled);
 

@@ -35,6 +35,8 @@ const QHash<QString, std::pair<int, int>>& commandArity() {
                                                            {"expect-file-lines", {2, 2}},
                                                            {"expect-file-bytes", {1, 1000}},
                                                            {"expect-no-file", {1, 1}},
+                                                           {"expect-pdf-text", {2, 2}},
+                                                           {"expect-pdf-fonts-embedded", {1, 1}},
                                                            {"expect-quit", {0, 0}},
                                                            {"screenshot", {2, 2}}};
     return arity;
@@ -121,11 +123,12 @@ void checkArguments(const Command& command, bool firstCommand) {
     }
     if (command.name == QLatin1String("answer")) {
         const QString kind = command.arg(0);
-        const bool withPath = kind == QLatin1String("open") || kind == QLatin1String("save");
+        const bool withPath = kind == QLatin1String("open") || kind == QLatin1String("save") ||
+                              kind == QLatin1String("print");
         if (!(withPath && count == 2) && !(kind == QLatin1String("cancel") && count == 1))
             throw ScriptError(command.line,
-                              QStringLiteral("use: answer open \"path\", answer save \"path\" or "
-                                             "answer cancel"));
+                              QStringLiteral("use: answer open \"path\", answer save \"path\", "
+                                             "answer print \"file.pdf\" or answer cancel"));
     }
     if (command.name == QLatin1String("expect-file-lines") &&
         command.arg(1) != QLatin1String("crlf-end") &&

@@ -1,0 +1,196 @@
+#include "formats/ReportDocument.h"
+
+namespace {
+
+using ReportDocument::Row;
+using ReportDocument::Section;
+
+const QString resistanceUnit = QStringLiteral(" м²·К/Вт");
+const QString coefficientUnit = QStringLiteral(" Вт/(м²·К)");
+const QString celsius = QStringLiteral(" °C");
+
+QString envelopeText(const CalculationReport::Input& in) {
+    if (in.tableNumber == QLatin1String("2"))
+        return in.envelopeCaption + QStringLiteral(", режим: ") + in.regime;
+    if (in.tableNumber == QLatin1String("3"))
+        return QStringLiteral("стены между квартирами для домов: ") + in.purpose +
+               QStringLiteral(", deltaTcr = ") + in.deltaTcr;
+    return in.envelopeCaption;
+}
+
+Section requirement(const ReportDocument::Input& input) {
+    const CalculationReport::Input& in = input.report;
+    Section section{QStringLiteral("1. Требуемое сопротивление теплопередаче"), {}};
+    section.rows << Row{QStringLiteral("Температурная зона"), in.zone.trimmed(), {}};
+    if (!input.city.isEmpty())
+        section.rows << Row{QStringLiteral("Город"), input.city, {}};
+    section.rows << Row{QStringLiteral("Вид конструкции (таблица ") + in.tableNumber +
+                            QLatin1Char(')'),
+                        envelopeText(in).trimmed(),
+                        {}};
+    // The factor of the code's clause 2.3 for a reconstruction aimed at thermal renovation.
+    if (in.reconstruction)
+        section.rows << Row{QStringLiteral("Коэффициент при реконструкции (п. 2.3 ДБН)"),
+                            QStringLiteral("0") + input.separator + QLatin1Char('8'),
+                            {}};
+    section.rows << Row{
+        QStringLiteral("Требуемое сопротивление Rqmin"), in.snapshot.rqmin + resistanceUnit, {}};
+    return section;
+}
+
+Section coefficients(const CalculationReport::Input& in) {
+    return {QStringLiteral("2. Коэффициенты теплопередачи поверхностей (приложение Е)"),
+            {{QStringLiteral("Тип конструкции"), in.snapshot.constructionType.trimmed(), {}},
+             {QStringLiteral("Наружной поверхности Alfa н"),
+              in.snapshot.alphaExt + coefficientUnit,
+              {}},
+             {QStringLiteral("Внутренней поверхности Alfa в"),
+              in.snapshot.alphaInt + coefficientUnit,
+              {}}}};
+}
+
+ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
+    const CalculationReport::Input& in = input.report;
+    ReportDocument::LayerTable table;
+    table.header = {QStringLiteral("№"),
+                    QStringLiteral("Материал"),
+                    QStringLiteral("Толщина, мм"),
+                    QStringLiteral("Ld, Вт/(м·К)"),
+                    QStringLiteral("R, м²·К/Вт"),
+                    QStringLiteral("S, Вт/(м²·К)"),
+                    QStringLiteral("D")};
+    for (int i = 0; i < 12; ++i) {
+        const CalculationReport::Layer& layer = in.layers[i];
+        if (layer.calculatedThickness <= 0) // as the text report, only calculated layers
+            continue;
+        table.rows << QStringList{QString::number(i + 1),
+                                  layer.name,
+                                  layer.thickness,
+                                  layer.ld,
+                                  layer.resistance,
+                                  input.layerExtras[i].s,
+                                  input.layerExtras[i].inertia};
+    }
+    table.totals = {QString(), QStringLiteral("Итого"), in.totalThickness, QString(), in.rkField,
+                    QString(), input.inertiaTotal};
+    if (in.layer11HoldsAirGap && in.layers[10].calculatedThickness > 0)
+        table.note = QStringLiteral("Слой 11 — воздушная прослойка: ") + in.airGapPlacement +
+                     QStringLiteral(", при температуре ") + in.airGapTemperature + QLatin1Char('.');
+    return table;
+}
+
+Section resistance(const ReportDocument::Input& input) {
+    const CheckSnapshot& s = input.report.snapshot;
+    const QString formula = QStringLiteral("1/Alfa н + Rk + 1/Alfa в = 1/") + s.alphaExt +
+                            QStringLiteral(" + ") + s.rk + QStringLiteral(" + 1/") + s.alphaInt +
+                            QStringLiteral(" = ") + s.r0 + resistanceUnit;
+    return {
+        QStringLiteral("4. Сопротивление теплопередаче конструкции"),
+        {{QStringLiteral("R0"), formula, {}},
+         {QStringLiteral("Сравнение"),
+          s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
+              QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
+          {}},
+         {QStringLiteral("Вывод"), s.verdict, input.verdictColor}}};
+}
+
+std::optional<Section> insulation(const ReportDocument::Input& input) {
+    if (!input.insulation && !input.quantity)
+        return std::nullopt;
+    Section section{QStringLiteral("5. Утеплитель"), {}};
+    if (input.insulation)
+        section.rows << Row{QStringLiteral("Плита"), input.insulation->name, {}}
+                     << Row{QStringLiteral("Необходимая толщина"), input.insulation->thickness, {}};
+    if (input.quantity)
+        section.rows << Row{QStringLiteral("Количество"), input.quantity->summary, {}}
+                     << Row{QStringLiteral("Расход утеплителя"), input.quantity->volume, {}};
+    return section;
+}
+
+Section surface(const ReportDocument::Input& input) {
+    const TemperatureCheck::Evaluation& e = input.temperatures;
+    const ProfileInputs& p = input.profileInputs;
+    Section section;
+    if (!e.profile)
+        return section;
+    const auto temperature = [&](double value) {
+        return TemperatureCheck::temperatureText(value, input.separator) + celsius;
+    };
+    section.rows << Row{QStringLiteral("Внутренний воздух"),
+                        QStringLiteral("tв = ") + p.indoorTemperature + celsius +
+                            (e.humidityKnown ? QStringLiteral(", φв = ") + p.indoorHumidity +
+                                                   QStringLiteral(" %")
+                                             : QString()),
+                        {}}
+                 << Row{QStringLiteral("Наружный воздух"),
+                        QStringLiteral("tн = ") + p.outdoorTemperature + celsius,
+                        {}}
+                 << Row{QStringLiteral("Температура внутренней поверхности τв"),
+                        temperature(e.profile->innerSurface),
+                        {}}
+                 << Row{QStringLiteral("Температура наружной поверхности τн"),
+                        temperature(e.profile->outerSurface),
+                        {}};
+    if (e.humidityKnown && e.profile->hasDewPoint)
+        section.rows << Row{QStringLiteral("Точка росы внутреннего воздуха tр"),
+                            temperature(e.profile->dewPoint),
+                            {}};
+    section.rows << Row{QStringLiteral("Перепад tв − τв"),
+                        temperature(e.profile->temperatureDrop) + QStringLiteral(", Δtн = ") +
+                            p.criticalDifference + celsius,
+                        {}};
+    if (e.sanitaryMet)
+        section.rows << Row{QStringLiteral("Санитарное условие"),
+                            TemperatureCheck::sanitaryVerdict(*e.sanitaryMet),
+                            TemperatureCheck::verdictColor(*e.sanitaryMet)};
+    if (e.surfaceStaysDry)
+        section.rows << Row{
+            QStringLiteral("Конденсация на поверхности"),
+            TemperatureCheck::condensationVerdict(*e.surfaceStaysDry, !e.profile->hasDewPoint),
+            TemperatureCheck::verdictColor(*e.surfaceStaysDry)};
+    if (!e.note.isEmpty())
+        section.rows << Row{QStringLiteral("Примечание"), e.note, {}};
+    return section;
+}
+
+// Why the drawing is missing: what the temperature profile window says.
+QString noDrawingReason(const TemperatureCheck::Evaluation& e) {
+    if (e.profile)
+        return QString();
+    QStringList lines;
+    for (const auto& problem : e.problems)
+        lines << problem.reason;
+    if (!e.blocker.isEmpty())
+        lines << e.blocker;
+    return QStringLiteral("Разрез не построен. ") + lines.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+namespace ReportDocument {
+
+Content compose(const Input& input) {
+    Content content;
+    content.programName = QStringLiteral("Vuvuvudozizod");
+    content.title =
+        (QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + input.report.constructionKind)
+            .trimmed();
+    content.subtitle = QStringLiteral("Согласно ДБН В.2.6-31:2006. Дата расчета: ") + input.date;
+    content.requirement = requirement(input);
+    content.coefficients = coefficients(input.report);
+    content.layersHeading = QStringLiteral("3. Слои конструкции");
+    content.layers = layerTable(input);
+    content.resistance = resistance(input);
+    content.insulation = insulation(input);
+    content.drawingHeading = content.insulation ? QStringLiteral("6. Температуры в разрезе")
+                                                : QStringLiteral("5. Температуры в разрезе");
+    content.surface = surface(input);
+    content.noDrawingReason = noDrawingReason(input.temperatures);
+    return content;
+}
+
+QString pageFooter(int page, int pages) {
+    return QStringLiteral("Страница %1 из %2").arg(page).arg(pages);
+}
+
+} // namespace ReportDocument

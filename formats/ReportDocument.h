@@ -1,0 +1,89 @@
+#pragma once
+// The report to hand in: the calculation as headed sections, rows and a layer
+// table, from the same texts that the plain-text report copies.
+
+#include "core/ProfileInputs.h"
+#include "core/Rgb.h"
+#include "core/TemperatureCheck.h"
+#include "formats/CalculationReport.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace ReportDocument {
+
+// The board of the selection window and the thickness it confirmed.
+struct Insulation {
+    QString name;
+    QString thickness; // "90 мм"
+};
+
+// The quantity window's two results.
+struct Quantity {
+    QString summary; // "Утеплитель ПСБ-15, толщина 90мм, площадь утепления 60м^2"
+    QString volume; // "5м^3"
+};
+
+struct LayerExtras {
+    QString s;       // the layer window's S field
+    QString inertia; // the layer window's D field
+};
+
+struct Input {
+    CalculationReport::Input report; // what the plain-text report reads
+    QString date;                    // "09.12.2026"
+    QString city;                    // empty when none is chosen
+    std::array<LayerExtras, 12> layerExtras;
+    QString inertiaTotal;
+    Rgb verdictColor;
+    std::optional<Insulation> insulation;
+    std::optional<Quantity> quantity;
+    // The temperature profile window's inputs and what it evaluates from them.
+    ProfileInputs profileInputs;
+    TemperatureCheck::Evaluation temperatures;
+    QChar separator = QLatin1Char(',');
+};
+
+struct Row {
+    QString caption;
+    QString value;
+    std::optional<Rgb> color; // the value's colour when it is a verdict
+};
+
+struct Section {
+    QString heading;
+    QList<Row> rows;
+};
+
+struct LayerTable {
+    QStringList header;
+    QList<QStringList> rows; // one per listed layer
+    QStringList totals;
+    QString note; // the air gap's placement, when layer 11 holds one
+};
+
+struct Content {
+    QString programName;
+    QString title; // "РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ НАРУЖНОЙ СТЕНЫ"
+    QString subtitle; // the code and the date
+    Section requirement;
+    Section coefficients;
+    QString layersHeading;
+    LayerTable layers;
+    Section resistance; // R0 with its formula, the comparison and the verdict
+    std::optional<Section> insulation;
+    QString drawingHeading;
+    Section surface;         // under the drawing: the climate, the surface temperatures, the checks
+    QString noDrawingReason; // instead of the drawing when there is none
+};
+
+Content compose(const Input& input);
+
+// "Страница 1 из 2".
+QString pageFooter(int page, int pages);
+
+} // namespace ReportDocument

@@ -1,0 +1,56 @@
+#include "ui/HandInReport.h"
+
+#include "formats/TextFile.h"
+#include "ui/Forms.h"
+#include "ui/ReportInput.h"
+#include "ui/ReportPages.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+namespace {
+
+struct Report {
+    ReportDocument::Content content;
+    std::optional<SectionDrawing::Picture> drawing;
+};
+
+Report reportNow(const Forms& forms) {
+    const ReportDocument::Input input = reportDocumentInput(forms);
+    return {ReportDocument::compose(input),
+            SectionDrawing::pictureOf(input.temperatures, input.separator)};
+}
+
+} // namespace
+
+FileDialog pdfReportDialog() {
+    FileDialog dialog;
+    dialog.filters = {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")},
+                      {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+    dialog.proposedName = QStringLiteral("Vuvuvudozizod");
+    dialog.defaultExtension = QStringLiteral("pdf");
+    dialog.overwritePrompt = true;
+    return dialog;
+}
+
+void exportReportPdf(Forms& forms, FileDialog& dialog) {
+    const std::optional<QString> path = forms.platform.askSaveFile(dialog);
+    if (!path)
+        return;
+    const Report report = reportNow(forms);
+    TextFile::replaceNamingFile(*path, ReportPages::pdf(report.content, report.drawing));
+    forms.platform.openAddress(*path);
+}
+
+void printReport(Forms& forms) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(applicationTitle);
+    printer.setCreator(applicationTitle);
+    if (!forms.platform.askPrint(printer))
+        return;
+    // Read after the dialog: the windows' timers go on while it is open.
+    const Report report = reportNow(forms);
+    ReportPages::paint(printer, report.content, report.drawing);
+}

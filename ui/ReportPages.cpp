@@ -1,0 +1,360 @@
+#include "ui/ReportPages.h"
+
+#include "core/Errors.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <array>
+
+namespace ReportPages {
+
+namespace {
+
+using ReportDocument::Content;
+using ReportDocument::LayerTable;
+using ReportDocument::Row;
+using ReportDocument::Section;
+
+constexpr double drawingHeightMm = 95;
+constexpr double captionShare = 0.40; // of the text width, for a row's caption
+// The table's columns as shares of the text width: №, material, then five numbers.
+constexpr std::array<double, 7> columnShares{0.05, 0.36, 0.11, 0.12, 0.12, 0.12, 0.12};
+// The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
+constexpr double drawingDpi = 96;
+
+const QColor headingColor(0, 90, 110);
+const QColor captionColor(70, 70, 70);
+const QColor ruleColor(150, 150, 150);
+const QColor headerFill(232, 238, 240);
+
+// DejaVu Sans covers Cyrillic and the Greek of the symbols; it is embedded in the PDF.
+const QString& fontFamily() {
+    static const QString family = [] {
+        const QString dejaVu = QStringLiteral("DejaVu Sans");
+        if (!QFontDatabase::families().contains(dejaVu))
+            for (const char* file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"})
+                QFontDatabase::addApplicationFont(
+                    QStringLiteral("/usr/share/fonts/truetype/dejavu/") + QLatin1String(file));
+        return dejaVu;
+    }();
+    return family;
+}
+
+QFont reportFont(double points, bool bold = false) {
+    QFont font(fontFamily());
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+struct Fonts {
+    QFont program = reportFont(9, true);
+    QFont title = reportFont(13, true);
+    QFont heading = reportFont(10.5, true);
+    QFont body = reportFont(9);
+    QFont verdict = reportFont(9, true);
+    QFont table = reportFont(8.5);
+    QFont tableBold = reportFont(8.5, true);
+    QFont footer = reportFont(8);
+};
+
+QColor colorOf(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// Places blocks down the pages: a block that does not fit on the rest of a page
+// starts the next one. Without a painter it only counts the pages.
+class PageFlow {
+  public:
+    PageFlow(QPagedPaintDevice& device, QPainter* painter, int pages)
+        : device_(device), painter_(painter), pages_(pages) {}
+
+    double mm(double millimetres) const { return millimetres * device_.logicalDpiY() / 25.4; }
+    double width() const { return device_.width(); }
+    double textHeight(const QFont& font, double width, const QString& text) const {
+        const QFontMetricsF metrics(font, &device_);
+        return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+    }
+    int page() const { return page_; }
+
+    template <class Paint> void place(double height, Paint&& paint) {
+        if (top_ > 0 && top_ + height > bottom())
+            nextPage();
+        if (painter_)
+            paint(*painter_, top_);
+        top_ += height;
+    }
+    void skip(double height) { top_ += height; }
+    void finish() { paintFooter(); }
+
+  private:
+    double footerHeight() const { return mm(8); }
+    double bottom() const { return device_.height() - footerHeight(); }
+    void nextPage() {
+        paintFooter();
+        if (painter_)
+            device_.newPage();
+        ++page_;
+        top_ = 0;
+    }
+    void paintFooter() {
+        if (!painter_ || pages_ < 2)
+            return;
+        painter_->setFont(Fonts().footer);
+        painter_->setPen(captionColor);
+        painter_->drawText(QRectF(0, device_.height() - footerHeight(), width(), footerHeight()),
+                           Qt::AlignHCenter | Qt::AlignBottom,
+                           ReportDocument::pageFooter(page_, pages_));
+    }
+
+    QPagedPaintDevice& device_;
+    QPainter* painter_;
+    int pages_;
+    int page_ = 1;
+    double top_ = 0;
+};
+
+void text(QPainter& painter, const QRectF& box, const QFont& font, const QColor& color,
+          const QString& text, int flags = Qt::AlignLeft) {
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(box, flags | Qt::TextWordWrap, text);
+}
+
+void paintHeader(PageFlow& flow, const Fonts& fonts, const Content& content) {
+    const double w = flow.width();
+    const double programHeight = flow.textHeight(fonts.program, w, content.programName);
+    const double titleHeight = flow.textHeight(fonts.title, w, content.title);
+    const double subtitleHeight = flow.textHeight(fonts.body, w, content.subtitle);
+    const double gap = flow.mm(1.5);
+    const double height = programHeight + titleHeight + subtitleHeight + 3 * gap;
+    flow.place(height, [&](QPainter& painter, double top) {
+        text(painter, QRectF(0, top, w, programHeight), fonts.program, headingColor,
+             content.programName);
+        top += programHeight + gap;
+        text(painter, QRectF(0, top, w, titleHeight), fonts.title, Qt::black, content.title);
+        top += titleHeight + gap;
+        text(painter, QRectF(0, top, w, subtitleHeight), fonts.body, captionColor,
+             content.subtitle);
+        painter.setPen(QPen(ruleColor, flow.mm(0.3)));
+        painter.drawLine(QPointF(0, top + subtitleHeight + gap),
+                         QPointF(w, top + subtitleHeight + gap));
+    });
+    flow.skip(flow.mm(3));
+}
+
+double headingHeight(const PageFlow& flow, const Fonts& fonts, const QString& heading) {
+    return flow.textHeight(fonts.heading, flow.width(), heading) + flow.mm(1.5);
+}
+
+void paintHeading(QPainter& painter, const PageFlow& flow, const Fonts& fonts, double top,
+                  const QString& heading) {
+    text(painter, QRectF(0, top, flow.width(), headingHeight(flow, fonts, heading)), fonts.heading,
+         headingColor, heading);
+}
+
+struct RowLayout {
+    double captionWidth;
+    double valueWidth;
+    double height;
+};
+
+RowLayout rowLayout(const PageFlow& flow, const Fonts& fonts, const Row& row) {
+    const double captionWidth = flow.width() * captionShare;
+    const double valueWidth = flow.width() - captionWidth;
+    const double gap = flow.mm(2);
+    const double height =
+        std::max(flow.textHeight(fonts.body, captionWidth - gap, row.caption),
+                 flow.textHeight(row.color ? fonts.verdict : fonts.body, valueWidth, row.value));
+    return {captionWidth, valueWidth, height + flow.mm(1)};
+}
+
+void paintRow(QPainter& painter, const PageFlow& flow, const Fonts& fonts, double top,
+              const Row& row) {
+    const RowLayout layout = rowLayout(flow, fonts, row);
+    text(painter, QRectF(0, top, layout.captionWidth - flow.mm(2), layout.height), fonts.body,
+         captionColor, row.caption);
+    text(painter, QRectF(layout.captionWidth, top, layout.valueWidth, layout.height),
+         row.color ? fonts.verdict : fonts.body,
+         row.color ? colorOf(*row.color) : QColor(Qt::black), row.value);
+}
+
+// A heading stays on the page of the section's first row.
+void paintSection(PageFlow& flow, const Fonts& fonts, const Section& section) {
+    for (int i = 0; i < section.rows.size(); ++i) {
+        const Row& row = section.rows[i];
+        const bool first = i == 0 && !section.heading.isEmpty();
+        const double heading = first ? headingHeight(flow, fonts, section.heading) : 0;
+        flow.place(heading + rowLayout(flow, fonts, row).height,
+                   [&](QPainter& painter, double top) {
+                       if (first)
+                           paintHeading(painter, flow, fonts, top, section.heading);
+                       paintRow(painter, flow, fonts, top + heading, row);
+                   });
+    }
+    flow.skip(flow.mm(3));
+}
+
+struct TableLayout {
+    std::array<double, 7> left{};
+    std::array<double, 7> width{};
+    double padding = 0;
+    QList<double> rowHeights; // header, the layers, the totals
+};
+
+TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTable& table) {
+    TableLayout layout;
+    layout.padding = flow.mm(1);
+    double left = 0;
+    for (int c = 0; c < 7; ++c) {
+        layout.left[c] = left;
+        layout.width[c] = flow.width() * columnShares[c];
+        left += layout.width[c];
+    }
+    auto height = [&](const QStringList& cells, const QFont& font) {
+        double tallest = 0;
+        for (int c = 0; c < cells.size() && c < 7; ++c)
+            tallest = std::max(
+                tallest, flow.textHeight(font, layout.width[c] - 2 * layout.padding, cells[c]));
+        return tallest + 2 * layout.padding;
+    };
+    layout.rowHeights << height(table.header, fonts.tableBold);
+    for (const QStringList& row : table.rows)
+        layout.rowHeights << height(row, fonts.table);
+    layout.rowHeights << height(table.totals, fonts.tableBold);
+    return layout;
+}
+
+void paintTableRow(QPainter& painter, const TableLayout& layout, double top, double height,
+                   const QStringList& cells, const QFont& font) {
+    for (int c = 0; c < cells.size() && c < 7; ++c) {
+        const QRectF cell(layout.left[c], top, layout.width[c], height);
+        painter.setPen(QPen(ruleColor, 0));
+        painter.drawRect(cell);
+        const int align = c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        text(painter,
+             cell.adjusted(layout.padding, layout.padding, -layout.padding, -layout.padding), font,
+             Qt::black, cells[c], align);
+    }
+}
+
+void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
+                     const LayerTable& table) {
+    const TableLayout layout = tableLayout(flow, fonts, table);
+    const double headingSpace = headingHeight(flow, fonts, heading);
+    double height = headingSpace;
+    for (double rowHeight : layout.rowHeights)
+        height += rowHeight;
+    const double noteHeight =
+        table.note.isEmpty() ? 0
+                             : flow.textHeight(fonts.body, flow.width(), table.note) + flow.mm(1);
+    flow.place(height + noteHeight, [&](QPainter& painter, double top) {
+        paintHeading(painter, flow, fonts, top, heading);
+        top += headingSpace;
+        painter.fillRect(QRectF(0, top, flow.width(), layout.rowHeights.front()), headerFill);
+        QList<std::pair<QStringList, QFont>> rows{{table.header, fonts.tableBold}};
+        for (const QStringList& row : table.rows)
+            rows.append({row, fonts.table});
+        rows.append({table.totals, fonts.tableBold});
+        for (int r = 0; r < rows.size(); ++r) {
+            paintTableRow(painter, layout, top, layout.rowHeights[r], rows[r].first,
+                          rows[r].second);
+            top += layout.rowHeights[r];
+        }
+        if (!table.note.isEmpty())
+            text(painter, QRectF(0, top + flow.mm(1), flow.width(), noteHeight), fonts.body,
+                 captionColor, table.note);
+    });
+    flow.skip(flow.mm(4));
+}
+
+void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts,
+                  const SectionDrawing::Picture& picture, double dpi) {
+    const double k = dpi / drawingDpi;
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.scale(k, k);
+    QFont font = fonts.body;
+    font.setPixelSize(12); // 9 pt at 96 px an inch
+    painter.setFont(font);
+    SectionDrawing::paint(painter, QRectF(0, 0, area.width() / k, area.height() / k), picture);
+    painter.restore();
+    painter.setPen(QPen(ruleColor, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+}
+
+void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& content,
+                       const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
+    const double headingSpace = headingHeight(flow, fonts, content.drawingHeading);
+    if (drawing) {
+        const double height = flow.mm(drawingHeightMm);
+        flow.place(headingSpace + height + flow.mm(3), [&](QPainter& painter, double top) {
+            paintHeading(painter, flow, fonts, top, content.drawingHeading);
+            paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts,
+                         *drawing, dpi);
+        });
+        paintSection(flow, fonts, content.surface);
+        return;
+    }
+    const double reasonHeight = flow.textHeight(fonts.body, flow.width(), content.noDrawingReason);
+    flow.place(headingSpace + reasonHeight, [&](QPainter& painter, double top) {
+        paintHeading(painter, flow, fonts, top, content.drawingHeading);
+        text(painter, QRectF(0, top + headingSpace, flow.width(), reasonHeight), fonts.body,
+             captionColor, content.noDrawingReason);
+    });
+}
+
+void layOut(PageFlow& flow, const Content& content,
+            const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
+    const Fonts fonts;
+    paintHeader(flow, fonts, content);
+    paintSection(flow, fonts, content.requirement);
+    paintSection(flow, fonts, content.coefficients);
+    paintLayerTable(flow, fonts, content.layersHeading, content.layers);
+    paintSection(flow, fonts, content.resistance);
+    if (content.insulation)
+        paintSection(flow, fonts, *content.insulation);
+    paintTemperatures(flow, fonts, content, drawing, dpi);
+    flow.finish();
+}
+
+} // namespace
+
+void paint(QPagedPaintDevice& device, const Content& content,
+           const std::optional<SectionDrawing::Picture>& drawing) {
+    const double dpi = device.logicalDpiX();
+    PageFlow counting(device, nullptr, 0);
+    layOut(counting, content, drawing, dpi);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw AppError(QStringLiteral("Не удалось начать печать отчета."));
+    PageFlow flow(device, &painter, counting.page());
+    layOut(flow, content, drawing, dpi);
+    if (!painter.end())
+        throw AppError(QStringLiteral("Не удалось закончить печать отчета."));
+}
+
+QByteArray pdf(const Content& content, const std::optional<SectionDrawing::Picture>& drawing) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setResolution(300);
+        writer.setTitle(content.title);
+        writer.setCreator(content.programName);
+        paint(writer, content, drawing);
+    }
+    return buffer.data();
+}
+
+} // namespace ReportPages
