@@ -252,7 +252,10 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
 }
 
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
-    if (ComboBox1->currentIndex() < 0 || Label5->text() == InsulationSelection::unknownThickness)
+    // Only while layer 12 still holds the board at the thickness shown.
+    if (ComboBox1->currentIndex() < 0 || Label5->text() == InsulationSelection::unknownThickness ||
+        forms_.mainForm->layerName(12) != GroupBox1->title() ||
+        Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(12)))
         return std::nullopt;
     return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
 }

@@ -135,7 +135,11 @@ void TForm9::Timer1Timer() {
         forms_.calculation.orderingGrade, forms_.separator());
     Panel1->setText(quantity.summary);
     Label5->setText(quantity.volumeText);
-    countedThickness_ = forms_.form2->thickness(12);
+    countedBoard_ = boardNow();
+}
+
+QString TForm9::boardNow() const {
+    return forms_.mainForm->layerName(12) + QLatin1Char('\n') + forms_.form2->thickness(12);
 }
 
 // Writes exactly the two lines now shown, then opens the file with the default program.
@@ -159,9 +163,8 @@ Project::QuantityInputs TForm9::inputs() const {
 }
 
 std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
-    // A quantity of a board thickness that has changed since would contradict the layers.
-    if (Panel1->text() == InsulationQuantity::initialSummary ||
-        countedThickness_ != forms_.form2->thickness(12))
+    // A quantity of a board or thickness that has changed since would contradict the layers.
+    if (Panel1->text() == InsulationQuantity::initialSummary || countedBoard_ != boardNow())
         return std::nullopt;
     return ReportDocument::Quantity{Panel1->text(), Label5->text()};
 }

@@ -48,5 +48,6 @@ class TForm9 : public QWidget {
     QPushButton* Button3 = nullptr; // leave the program
     QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
     FileDialog saveDialog_;
-    QString countedThickness_; // layer 12's thickness text that the shown quantity is of
+    QString boardNow() const;
+    QString countedBoard_; // layer 12's name and thickness that the shown quantity is of
 };

@@ -1,0 +1,142 @@
+// The report to hand in: which rows, table rows and sections stand in it for the
+// calculations that differ from the typical one (its whole story is a scenario).
+
+#include "formats/ReportDocument.h"
+
+#include <QTest>
+
+#include <functional>
+
+using ReportDocument::Content;
+using ReportDocument::Input;
+
+namespace {
+
+Input wall() {
+    Input in;
+    in.report.zone = QStringLiteral("  III");
+    in.report.tableNumber = QStringLiteral("1");
+    in.report.envelopeCaption = QStringLiteral("1.    Наружные стены");
+    in.report.regime = QStringLiteral("сухой");
+    in.report.purpose = QStringLiteral("Жилые");
+    in.report.deltaTcr = QStringLiteral("4");
+    in.report.snapshot.rqmin = QStringLiteral("2,200");
+    in.report.layers[0] = {QStringLiteral("Кирпич"), QStringLiteral("380"), QStringLiteral("0,81"),
+                           QStringLiteral("0,469"), 380};
+    in.report.layers[4] = {QStringLiteral("Штукатурка"), QStringLiteral("20"),
+                           QStringLiteral("0,87"), QStringLiteral("0,023"), 20};
+    // Shown in the list but not calculated: as in the text report, left out.
+    in.report.layers[2] = {QStringLiteral("Пенопласт"), QStringLiteral("50"),
+                           QStringLiteral("0,041"), QString(), 0};
+    in.report.airGapPlacement = QStringLiteral("вертикальная");
+    in.report.airGapTemperature = QStringLiteral("положительной");
+    return in;
+}
+
+// Every row of every section as "caption: value".
+QStringList rowTexts(const Content& content) {
+    QStringList texts;
+    QList<ReportDocument::Section> sections{content.requirement, content.coefficients,
+                                            content.resistance, content.surface};
+    if (content.insulation)
+        sections << *content.insulation;
+    for (const auto& section : sections)
+        for (const auto& row : section.rows)
+            texts << row.caption + QStringLiteral(": ") + row.value;
+    return texts;
+}
+
+} // namespace
+
+class TestReportDocument : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void rowsFollowTheCalculation_data() {
+        QTest::addColumn<std::function<void(Input&)>>("change");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("absent");
+        using Change = std::function<void(Input&)>;
+        QTest::newRow("residential")
+            << Change([](Input&) {}) << "Вид конструкции (таблица 1): 1.    Наружные стены"
+            << "Город: ";
+        QTest::newRow("production regime")
+            << Change([](Input& in) { in.report.tableNumber = QStringLiteral("2"); })
+            << "Вид конструкции (таблица 2): 1.    Наружные стены, режим: сухой"
+            << "";
+        QTest::newRow("walls between flats")
+            << Change([](Input& in) { in.report.tableNumber = QStringLiteral("3"); })
+            << "Вид конструкции (таблица 3): стены между квартирами для домов: Жилые, "
+               "deltaTcr = 4"
+            << "Наружные стены";
+        QTest::newRow("city") << Change([](Input& in) { in.city = QStringLiteral("Одесса"); })
+                              << "Город: Одесса"
+                              << "";
+        QTest::newRow("reconstruction, point separator") << Change([](Input& in) {
+            in.report.reconstruction = true;
+            in.separator = QLatin1Char('.');
+        }) << "Коэффициент при реконструкции (п. 2.3 ДБН): 0.8"
+                                                         << "";
+        QTest::newRow("no board, no quantity") << Change([](Input&) {}) << ""
+                                               << "Плита: ";
+        QTest::newRow("quantity without a confirmed board") << Change([](Input& in) {
+            in.quantity = ReportDocument::Quantity{QStringLiteral("Утеплитель ПСБ-15"),
+                                                   QStringLiteral("5м^3")};
+        }) << "Расход утеплителя: 5м^3"
+                                                            << "Необходимая толщина: ";
+    }
+    void rowsFollowTheCalculation() {
+        QFETCH(std::function<void(Input&)>, change);
+        QFETCH(QString, present);
+        QFETCH(QString, absent);
+        Input in = wall();
+        change(in);
+        const QString rows = rowTexts(ReportDocument::compose(in)).join(QLatin1Char('\n'));
+        if (!present.isEmpty())
+            QVERIFY2(rows.contains(present), qPrintable(rows));
+        if (!absent.isEmpty())
+            QVERIFY2(!rows.contains(absent), qPrintable(rows));
+    }
+
+    // Only calculated layers, each under its own number; the air gap's note only
+    // while layer 11 is calculated and holds it.
+    void layerTableListsCalculatedLayers() {
+        Input in = wall();
+        in.report.layer11HoldsAirGap = true;
+        Content content = ReportDocument::compose(in);
+        QCOMPARE(content.layers.rows.size(), 2);
+        QCOMPARE(content.layers.rows[0].first(), QStringLiteral("1"));
+        QCOMPARE(content.layers.rows[1].first(), QStringLiteral("5"));
+        QVERIFY(content.layers.note.isEmpty());
+
+        in.report.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
+                                QStringLiteral("0,294"), QStringLiteral("0,17"), 50};
+        content = ReportDocument::compose(in);
+        QCOMPARE(content.layers.rows.size(), 3);
+        QCOMPARE(content.layers.note, QStringLiteral("Слой 11 — воздушная прослойка: "
+                                                     "вертикальная, при температуре "
+                                                     "положительной."));
+    }
+
+    // The temperature section is numbered after the board's, and without a profile
+    // the reason the profile window gives stands in place of the drawing.
+    void temperatureSection() {
+        Input in = wall();
+        in.temperatures.blocker = QStringLiteral("Сначала рассчитайте слои.");
+        in.temperatures.problems << TemperatureCheck::FieldProblem{
+            TemperatureCheck::Field::IndoorHumidity, QStringLiteral("Влажность от 0 до 100 %.")};
+        Content content = ReportDocument::compose(in);
+        QCOMPARE(content.drawingHeading, QStringLiteral("5. Температуры в разрезе"));
+        QCOMPARE(content.noDrawingReason, QStringLiteral("Разрез не построен. Влажность от 0 до "
+                                                         "100 %. Сначала рассчитайте слои."));
+        QVERIFY(content.surface.rows.isEmpty());
+
+        in.insulation =
+            ReportDocument::Insulation{QStringLiteral("Плиты"), QStringLiteral("90 мм")};
+        QCOMPARE(ReportDocument::compose(in).drawingHeading,
+                 QStringLiteral("6. Температуры в разрезе"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReportDocument)
+#include "tst_reportdocument.moc"
