@@ -48,6 +48,7 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     for (QWidget* window : windows_)
         if (window != main)
             manners->manage(window);
+    manners->manage(forms_.profileWindow);
     // The selection window works over the layer window, the quantity window over the
     // selection window; the contacts window stays above the main window.
     manners->keepAbove(forms_.form5, forms_.form2);

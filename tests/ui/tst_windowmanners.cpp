@@ -4,6 +4,7 @@
 #include "ui/Program.h"
 #include "ui/QtTranslation.h"
 #include "ui/ScriptedPlatform.h"
+#include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
@@ -11,6 +12,17 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+
+namespace {
+
+// The twelve windows and the later ones.
+std::vector<QWidget*> everyWindow(Program& program) {
+    std::vector<QWidget*> windows = program.windows();
+    windows.push_back(program.forms().profileWindow);
+    return windows;
+}
+
+} // namespace
 
 class WindowMannersTest : public QObject {
     Q_OBJECT
@@ -27,7 +39,7 @@ void WindowMannersTest::everyWindowOpensCentredThenWhereItWasLeft() {
     Program program(platform);
     QWidget* main = program.forms().mainForm;
     const QRect desk = main->screen()->availableGeometry();
-    for (QWidget* window : program.windows()) {
+    for (QWidget* window : everyWindow(program)) {
         if (window == main)
             continue;
         openWindow(window);
@@ -50,7 +62,7 @@ void WindowMannersTest::everyWindowOpensCentredThenWhereItWasLeft() {
 void WindowMannersTest::escapeHidesEveryWindowButTheMain() {
     ScriptedPlatform platform;
     Program program(platform);
-    for (QWidget* window : program.windows()) {
+    for (QWidget* window : everyWindow(program)) {
         openWindow(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
