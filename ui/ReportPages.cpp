@@ -72,8 +72,8 @@ QColor colorOf(const Rgb& rgb) {
 // starts the next one. Without a painter it only counts the pages.
 class PageFlow {
   public:
-    PageFlow(QPagedPaintDevice& device, QPainter* painter, int pages)
-        : device_(device), painter_(painter), pages_(pages) {}
+    PageFlow(QPagedPaintDevice& device, QPainter* painter, int pages, QFont footerFont)
+        : device_(device), painter_(painter), pages_(pages), footerFont_(std::move(footerFont)) {}
 
     double mm(double millimetres) const { return millimetres * device_.logicalDpiY() / 25.4; }
     double width() const { return device_.width(); }
@@ -106,7 +106,7 @@ class PageFlow {
     void paintFooter() {
         if (!painter_ || pages_ < 2)
             return;
-        painter_->setFont(Fonts().footer);
+        painter_->setFont(footerFont_);
         painter_->setPen(captionColor);
         painter_->drawText(QRectF(0, device_.height() - footerHeight(), width(), footerHeight()),
                            Qt::AlignHCenter | Qt::AlignBottom,
@@ -116,6 +116,7 @@ class PageFlow {
     QPagedPaintDevice& device_;
     QPainter* painter_;
     int pages_;
+    QFont footerFont_;
     int page_ = 1;
     double top_ = 0;
 };
@@ -311,9 +312,8 @@ void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& conten
     });
 }
 
-void layOut(PageFlow& flow, const Content& content,
+void layOut(PageFlow& flow, const Fonts& fonts, const Content& content,
             const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
-    const Fonts fonts;
     paintHeader(flow, fonts, content);
     paintSection(flow, fonts, content.requirement);
     paintSection(flow, fonts, content.coefficients);
@@ -330,14 +330,15 @@ void layOut(PageFlow& flow, const Content& content,
 void paint(QPagedPaintDevice& device, const Content& content,
            const std::optional<SectionDrawing::Picture>& drawing) {
     const double dpi = device.logicalDpiX();
-    PageFlow counting(device, nullptr, 0);
-    layOut(counting, content, drawing, dpi);
+    const Fonts fonts;
+    PageFlow counting(device, nullptr, 0, fonts.footer);
+    layOut(counting, fonts, content, drawing, dpi);
 
     QPainter painter;
     if (!painter.begin(&device))
         throw AppError(QStringLiteral("Не удалось начать печать отчета."));
-    PageFlow flow(device, &painter, counting.page());
-    layOut(flow, content, drawing, dpi);
+    PageFlow flow(device, &painter, counting.page(), fonts.footer);
+    layOut(flow, fonts, content, drawing, dpi);
     if (!painter.end())
         throw AppError(QStringLiteral("Не удалось закончить печать отчета."));
 }
