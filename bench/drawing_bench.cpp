@@ -1,7 +1,10 @@
 // One repaint of the section drawing of 12 layers at 1000 by 600, into an image
-// as the window's paint event does it into its backing store.
+// as the window's paint event does it into its backing store; the PDF report of
+// the same 12 layers, composed and written into memory.
 
 #include "core/TemperatureCheck.h"
+#include "formats/ReportDocument.h"
+#include "ui/ReportPages.h"
 #include "ui/SectionDrawing.h"
 
 #include <QGuiApplication>
@@ -33,6 +36,39 @@ void repaintAt1000x600(benchmark::State& state) {
     }
 }
 BENCHMARK(repaintAt1000x600)->Unit(benchmark::kMillisecond);
+
+ReportDocument::Input twelveLayerReport() {
+    ReportDocument::Input in;
+    CalculationReport::Input& report = in.report;
+    report.zone = QStringLiteral("  III");
+    report.envelopeCaption = QStringLiteral("1.    Наружные стены");
+    report.snapshot = {QStringLiteral("2,130"),
+                       QStringLiteral("23"),
+                       QStringLiteral("8,7"),
+                       QStringLiteral("2,288"),
+                       QStringLiteral("2,200"),
+                       QStringLiteral("Внешние стены"),
+                       QStringLiteral("Условие выполняется."),
+                       QStringLiteral(" > ")};
+    for (int i = 0; i < 12; ++i) {
+        report.layers[i] = {QStringLiteral("Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"),
+                            QStringLiteral("380"), QStringLiteral("0,81"), QStringLiteral("0,469"),
+                            380};
+        in.layerExtras[i] = {QStringLiteral("10,12"), QStringLiteral("4,748")};
+    }
+    in.insulation = ReportDocument::Insulation{QStringLiteral("Плиты"), QStringLiteral("90 мм")};
+    return in;
+}
+
+void pdfReportOf12Layers(benchmark::State& state) {
+    const SectionDrawing::Picture picture = twelveLayers();
+    ReportDocument::Input input = twelveLayerReport();
+    for (auto _ : state) {
+        const QByteArray pdf = ReportPages::pdf(ReportDocument::compose(input), picture);
+        benchmark::DoNotOptimize(pdf.data());
+    }
+}
+BENCHMARK(pdfReportOf12Layers)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

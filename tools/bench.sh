@@ -10,3 +10,4 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVUV_BENCH=ON -DB
 cmake --build build-bench
 build-bench/bench/vuv-startup-compare "${1:-31}" || true
 build-bench/bench/vuv-core-bench
+build-bench/bench/vuv-drawing-bench
