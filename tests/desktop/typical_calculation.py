@@ -163,10 +163,48 @@ def report(desk, work, reference):
     desk.screenshot("report")
 
 
-def separators(desk):
-    """Every field that takes the locale's separator takes it from real keys."""
+def pdf_text(path):
+    deadline = time.monotonic() + 5
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return " ".join(subprocess.run(["pdftotext", "-raw", path, "-"], check=True,
+                                   capture_output=True, text=True).stdout.split())
+
+
+def hand_in(desk, work):
+    """The report to hand in: from the File menu by keys, and through Qt's print dialog."""
     desk.keys("Escape")
     desk.expect_hidden("TForm1")
+    desk.bring_to_front("TMainForm")
+    # Alt+F opens "&File" on its first item; the PDF report stands after the two project items.
+    desk.keys("alt+f")
+    desk.window("QMenu")
+    desk.screenshot("file-menu")
+    desk.keys("Down", "Down", "Return")
+    path = os.path.join(work, "report")
+    save_in_dialog(desk, path)
+    text = pdf_text(path + ".pdf")
+    for value in ("Rqmin 2,200", "Плиты пенополистирольные (15 кг/м3) 90 0,055 1,636",
+                  "Итого 490 2,130", "= 2,288", "Вывод Условие выполняется."):
+        if value not in text:
+            raise Failure("the PDF report lacks %r: %r" % (value, text))
+    desk.wait_until("the PDF opened", lambda: path + ".pdf" in open(
+        os.path.join(work, "opened.log")).read())
+    desk.keys("ctrl+p")
+    dialog = desk.window("QPrintDialog")
+    buttons = [c["text"] for c in dialog["controls"] if c["type"] == "QPushButton"]
+    if "&Печать" not in buttons and "Печать" not in buttons:
+        raise Failure("the print dialog does not speak Russian: buttons %r" % buttons)
+    desk.screenshot("print-dialog")
+    # With no printer installed the dialog prints into a PDF file in the home folder.
+    desk.keys("Return")
+    desk.expect_hidden("QPrintDialog")
+    if "Итого 490 2,130" not in pdf_text(os.path.join(work, "Vuvuvudozizod.pdf")):
+        raise Failure("the printed report lacks the totals")
+
+
+def separators(desk):
+    """Every field that takes the locale's separator takes it from real keys."""
     desk.replace("TMainForm", "Edit5", "2.2")
     desk.expect("TMainForm", "Edit5", "2,2")
     # The layer window brings the selection and quantity windows back with it.
@@ -206,7 +244,7 @@ def main():
     with open(os.path.join(stand_in, "xdg-open"), "w") as script:
         script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
     os.chmod(os.path.join(stand_in, "xdg-open"), 0o755)
-    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8",
+    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
                        PATH=stand_in + os.pathsep + os.environ["PATH"])
     environment.pop("QT_QPA_PLATFORM", None)
     started = time.monotonic()
@@ -221,6 +259,8 @@ def main():
         quantity(desk, work)
         no_message_box(desk)
         report(desk, work, reference)
+        no_message_box(desk)
+        hand_in(desk, work)
         no_message_box(desk)
         separators(desk)
         no_message_box(desk)
