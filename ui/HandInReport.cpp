@@ -1,10 +1,12 @@
 #include "ui/HandInReport.h"
 
+#include "core/Errors.h"
 #include "formats/TextFile.h"
 #include "ui/Forms.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -52,5 +54,13 @@ void printReport(Forms& forms) {
         return;
     // Read after the dialog: the windows' timers go on while it is open.
     const Report report = reportNow(forms);
-    ReportPages::paint(printer, report.content, report.drawing);
+    try {
+        ReportPages::paint(printer, report.content, report.drawing);
+    } catch (const AppError&) {
+        // Printing into a file fails on the file; the print system gives no reason.
+        if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+            throw;
+        throw FileError(QStringLiteral("Cannot create file \"%1\".")
+                            .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    }
 }
