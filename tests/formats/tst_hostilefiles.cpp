@@ -81,6 +81,8 @@ class TestHostileFiles : public QObject {
     void setThatCantBePutBackSaysWhatIsWhere();
     void specialFilesAreNeitherReadNorWritten();
     void hugeAndBinaryFilesAreRefused();
+    void userSetRefusesAColumnItCantShow_data();
+    void userSetRefusesAColumnItCantShow();
     void textAreaLimits_data();
     void textAreaLimits();
     void rtfBeyondTheLimitsStopsEarly_data();
@@ -224,6 +226,38 @@ void TestHostileFiles::hugeAndBinaryFilesAreRefused() {
     QCOMPARE(messageOf([&] { UserConstructionFiles::readLines(binary); }),
              QStringLiteral("Cannot open file \"%1\". Not a text file").arg(binary));
     QVERIFY(!TextFile::looksBinary("Стена\t1\r\n\f"));
+}
+
+// The loader of a set meets the same files as the text window: each column file
+// is refused by its own name, before the list is shown.
+void TestHostileFiles::userSetRefusesAColumnItCantShow_data() {
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("names: a FIFO") << ""
+                                   << "Not a regular file";
+    QTest::newRow("Ld: more lines than a text area takes")
+        << "Ld" << DocumentLimits::tooManyLines(DocumentLimits::maxLines);
+    QTest::newRow("S: a line too long")
+        << "S" << DocumentLimits::lineTooLong(DocumentLimits::maxLineLength);
+}
+
+void TestHostileFiles::userSetRefusesAColumnItCantShow() {
+    QFETCH(QString, suffix);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.rww");
+    putOldSet(path);
+    const QString bad = path + suffix;
+    QFile::remove(bad);
+    if (suffix.isEmpty())
+        QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
+    else if (suffix == "Ld")
+        putBytes(bad, QByteArray("1\r\n").repeated(DocumentLimits::maxLines + 1));
+    else
+        putBytes(bad, QByteArray(DocumentLimits::maxLineLength + 1, '7'));
+    UserConstructionList list;
+    QCOMPARE(messageOf([&] { UserConstructionFiles::load(path, list); }),
+             QStringLiteral("Cannot open file \"%1\". %2").arg(bad, reason));
 }
 
 void TestHostileFiles::textAreaLimits_data() {
