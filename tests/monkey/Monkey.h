@@ -65,7 +65,13 @@ class Monkey {
     // Every text that a field or list held after one of the monkey's keys: what a
     // user typed may hold anything, and captions copy it.
     QSet<QString> typed_;
-    QHash<QString, QByteArray> unchangeable_; // files that every write must fail to change
+    // Files that every write must fail to change: their bytes, and the status they
+    // had when the bytes were last compared, so that an untouched file isn't read.
+    struct Kept {
+        QByteArray bytes;
+        QByteArray status;
+    };
+    QHash<QString, Kept> unchangeable_;
     int checkedMessages_ = 0;
     bool trace_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
-// A clock of the monkey's own for every QTimer of the program: the real ticks are
-// swallowed, and each timer fires when the monkey's time passes its deadline, so
-// that a seed replays the same run however fast the machine is.
+// A clock of the test's own for every QTimer of the program: the real ticks are
+// swallowed, and each timer fires when the test's time passes its deadline, so that
+// a monkey's seed replays the same run however fast the machine is, and a test of
+// a one-second timer waits no real second.
 
 #include <QApplication>
 #include <QEvent>
@@ -14,11 +15,26 @@
 
 class VirtualClock : public QObject {
   public:
+    // Holds only the timers of these windows, so that two programs in one test each
+    // keep their own clock; by default, those of every top-level window.
+    template <class Windows> void followOnly(const Windows& windows) {
+        followed_.clear();
+        for (QWidget* window : windows)
+            followed_ << window;
+        following_ = true;
+        adoptTimers();
+    }
+
     // Takes over the timers of every window that exists now.
     void adoptTimers() {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            for (QTimer* timer : window->findChildren<QTimer*>())
-                adopt(timer);
+        if (following_) {
+            for (const QPointer<QWidget>& window : followed_)
+                if (window)
+                    adoptChildren(window);
+        } else {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                adoptChildren(window);
+        }
         schedule();
     }
 
@@ -26,8 +42,11 @@ class VirtualClock : public QObject {
     // the order of their deadlines.
     void advance(qint64 milliseconds) {
         const qint64 until = now_ + milliseconds;
+        // The windows make their timers when they are made: one look for new ones
+        // is enough; each tick only changes which of them run.
+        adoptTimers();
         for (;;) {
-            adoptTimers();
+            schedule();
             Entry* next = nullptr;
             for (Entry& entry : entries_)
                 if (entry.due && entry.deadline <= until &&
@@ -40,6 +59,17 @@ class VirtualClock : public QObject {
             QApplication::processEvents();
         }
         now_ = until;
+    }
+
+    // Lets time pass 10 ms at a time until `done` holds, for at most `limit` ms;
+    // whether it came to hold.
+    template <class Done> bool advanceUntil(Done done, qint64 limit) {
+        for (qint64 passed = 0; !done(); passed += 10) {
+            if (passed >= limit)
+                return false;
+            advance(10);
+        }
+        return true;
     }
 
     qint64 now() const { return now_; }
@@ -56,6 +86,11 @@ class VirtualClock : public QObject {
         qint64 deadline = 0;
         bool due = false;
     };
+
+    void adoptChildren(QWidget* window) {
+        for (QTimer* timer : window->findChildren<QTimer*>())
+            adopt(timer);
+    }
 
     void adopt(QTimer* timer) {
         for (const Entry& entry : entries_)
@@ -97,6 +132,8 @@ class VirtualClock : public QObject {
     }
 
     std::vector<Entry> entries_;
+    QList<QPointer<QWidget>> followed_;
+    bool following_ = false;
     qint64 now_ = 0;
     bool delivering_ = false;
 };

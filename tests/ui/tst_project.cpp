@@ -14,6 +14,8 @@
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Widgets.h"
 
+#include "monkey/VirtualClock.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -29,9 +31,14 @@
 namespace {
 
 struct Session {
-    explicit Session(QChar separator = QLatin1Char(',')) : platform(separator) {}
+    explicit Session(QChar separator = QLatin1Char(',')) : platform(separator) {
+        clock.followOnly(program.windows());
+    }
+    VirtualClock clock; // the program's timers run on it: no real waiting
     ScriptedPlatform platform;
     Program program{platform};
+
+    void wait(int milliseconds) { clock.advance(milliseconds); }
 
     QWidget* window(const char* name) const { return program.window(QLatin1String(name)); }
     template <class T> T* control(const char* window, const QString& name) const {
@@ -126,7 +133,7 @@ void compareStates(const QStringList& found, const QStringList& expected) {
 void requirementOfOdessa(Session& s) {
     s.choose("TForm3", "ComboBox4", "Одесса");
     s.choose("TForm3", "ComboBox1", "1.    Наружные стены");
-    QTest::qWait(300);
+    s.wait(300);
     s.click("TForm3", "Button1");
     s.choose("TForm4", "ComboBox1", 0);
     s.click("TForm4", "Button1");
@@ -138,7 +145,7 @@ void brickWall(Session& s) {
     s.choose("TForm2", "ComboBox4", "Раствор цементно-песчаный (1600 кг/м3)");
     s.put("TForm2", "Edit16", "20");
     s.click("TForm2", "Button1");
-    QTest::qWait(400);
+    s.wait(400);
 }
 
 // The typical calculation: requirement, coefficients, a brick wall, the board found
@@ -148,9 +155,9 @@ void typical(Session& s) {
     brickWall(s);
     s.click("TMainForm", "SelectInsulationButton");
     s.choose("TForm5", "ComboBox1", 0);
-    QTest::qWait(1100);
+    s.wait(1100);
     s.click("TForm5", "Button4");
-    QTest::qWait(1100);
+    s.wait(1100);
     s.choose("TMainForm", "ComboBox1", 0);
 }
 
@@ -163,11 +170,11 @@ void production(Session& s) {
     s.choose("TForm4", "ComboBox1", 0);
     s.click("TForm4", "Button1");
     brickWall(s);
-    QTest::qWait(300);
+    s.wait(300);
     s.click("TForm3", "Button1");
     // An accepted Rqmin runs no check by itself; opening checks it, so "Расчет!!!" here.
     s.click("TMainForm", "CalculateButton");
-    QTest::qWait(600);
+    s.wait(600);
 }
 
 // Walls between flats with an air gap in layer 11.
@@ -197,7 +204,7 @@ void typedTexts(Session& s) {
     s.choose("TForm3", "ComboBox13", "  I");
     s.choose("TForm3", "ComboBox1", 0);
     s.click("TForm3", "CheckBox1");
-    QTest::qWait(300);
+    s.wait(300);
     s.choose("TForm4", "ComboBox1", 1);
     s.typeOver("TForm4", "ComboBox1", "Своя стена");
     s.click("TForm4", "Button1");
@@ -213,7 +220,7 @@ void typedTexts(Session& s) {
     s.click("TForm2", "Button1");
     s.put("TMainForm", "Edit1", "2,5");
     s.program.forms().profileWindow->setInputs({"18", "60,5", "-19", "4,5", false});
-    QTest::qWait(600);
+    s.wait(600);
 }
 
 } // namespace
@@ -271,7 +278,7 @@ void ProjectTest::openingShowsTheCalculationAgain() {
     QCOMPARE(after.program.forms().profileWindow->inputs(), profile);
     QCOMPARE(after.report("after.txt"), report);
     // The timers that the opening started change nothing more.
-    QTest::qWait(1200);
+    after.wait(1200);
     compareStates(stateOf(after.program), saved);
 }
 
@@ -292,7 +299,7 @@ void ProjectTest::openingOverAnotherCalculation() {
     wallsBetweenFlatsAndAirGap(used);
     used.platform.answer("typical.vvz");
     used.menu("OpenProject");
-    QTest::qWait(1200);
+    used.wait(1200);
     const QStringList found = stateOf(used.program);
     for (const char* window : {"TMainForm.", "TForm2.", "TForm5.", "TForm9."})
         compareStates(found.filter(QLatin1String(window)), expected.filter(QLatin1String(window)));

@@ -12,8 +12,9 @@
 #include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
+#include "monkey/VirtualClock.h"
+
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+// QTRY_COMPARE_WITH_TIMEOUT and QTRY_VERIFY_WITH_TIMEOUT on the test's own clock:
+// the program's one-second timers fire without a real second passing.
+#define TRY_COMPARE(clock, actual, expected, limit)                                                \
+    do {                                                                                           \
+        (clock).advanceUntil([&] { return (actual) == (expected); }, limit);                       \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
+#define TRY_VERIFY(clock, condition, limit)                                                        \
+    do {                                                                                           \
+        (clock).advanceUntil([&] { return bool(condition); }, limit);                              \
+        QVERIFY(condition);                                                                        \
+    } while (false)
 
 namespace {
 
@@ -107,8 +121,10 @@ class SelectionWindowsTest : public QObject {
 };
 
 void SelectionWindowsTest::selectionWindowAtStart() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm5* form5 = program.forms().form5;
     QVERIFY(!form5->isVisible());
     QCOMPARE(form5->windowTitle(), QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
@@ -127,11 +143,13 @@ void SelectionWindowsTest::selectionWindowAtStart() {
 }
 
 void SelectionWindowsTest::searchStopsAtTheEstimateWhenItMeetsTheCondition() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall);
     TMainForm* main = program.forms().mainForm;
-    QTRY_COMPARE(main->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, main->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
@@ -147,7 +165,7 @@ void SelectionWindowsTest::searchStopsAtTheEstimateWhenItMeetsTheCondition() {
     QVERIFY(form5->searching());
     QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ")); // shown at the first step
 
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 3000);
+    TRY_VERIFY(clock, !form5->searching(), 3000);
     QCOMPARE(text(form5, "Label5"), QStringLiteral("90 мм"));
     QCOMPARE(main->layerName(12), name);
     QCOMPARE(main->layerThickness(12), QStringLiteral("90"));
@@ -156,24 +174,25 @@ void SelectionWindowsTest::searchStopsAtTheEstimateWhenItMeetsTheCondition() {
 }
 
 void SelectionWindowsTest::searchStepsOnePerSecondUntilMet() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall);
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
-    QElapsedTimer clock;
     choose(child<QComboBox>(form5, "ComboBox1"), 0);
-    clock.start();
+    const qint64 chosen = clock.now();
     // The user thins the brick while the search runs: 90 mm no longer suffices.
     form2->writeThickness(1, "200");
-    QTRY_COMPARE_WITH_TIMEOUT(text(form5, "Label5"), QStringLiteral("90 мм"), 1500);
-    const qint64 firstStep = clock.elapsed();
+    TRY_COMPARE(clock, text(form5, "Label5"), QStringLiteral("90 мм"), 1500);
+    const qint64 firstStep = clock.now() - chosen;
     QVERIFY(form5->searching());
     QCOMPARE(form2->thickness(12), QStringLiteral("100"));
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 2500);
-    const qint64 lastStep = clock.elapsed();
+    TRY_VERIFY(clock, !form5->searching(), 2500);
+    const qint64 lastStep = clock.now() - chosen;
     QCOMPARE(text(form5, "Label5"), QStringLiteral("100 мм"));
     QVERIFY(form2->verdictColor() != red);
     qInfo("steps at %lld ms and %lld ms after the choice", firstStep, lastStep);
@@ -182,18 +201,20 @@ void SelectionWindowsTest::searchStepsOnePerSecondUntilMet() {
 }
 
 void SelectionWindowsTest::searchGoesOnFromTheSelectedThickness() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall);
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
     form2->writeThickness(1, "200"); // the estimate of 90 mm will not suffice
     choose(child<QComboBox>(form5, "ComboBox1"), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(form2->selectedLayer12Thickness(), QStringLiteral("100"), 1500);
+    TRY_COMPARE(clock, form2->selectedLayer12Thickness(), QStringLiteral("100"), 1500);
     // A thickness typed into layer 12 meanwhile is replaced by the next one tried.
     form2->writeThickness(12, "30");
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 2500);
+    TRY_VERIFY(clock, !form5->searching(), 2500);
     QCOMPARE(form2->thickness(12), QStringLiteral("100"));
     QCOMPARE(text(form5, "Label5"), QStringLiteral("100 мм"));
 }
@@ -215,17 +236,19 @@ void SelectionWindowsTest::estimateLandsOnTheFinalThicknessOrOneStepBelow() {
     QFETCH(QString, rqmin);
     QFETCH(QList<Layer>, layers);
     QFETCH(int, product);
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, rqmin, layers);
     TMainForm* main = program.forms().mainForm;
-    QTRY_VERIFY(main->rkRequired() != QStringLiteral("0"));
+    TRY_VERIFY(clock, main->rkRequired() != QStringLiteral("0"), 5000);
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
     choose(child<QComboBox>(form5, "ComboBox1"), product);
     const int estimate = form2->selectedLayer12Thickness().toInt();
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 5000);
+    TRY_VERIFY(clock, !form5->searching(), 5000);
     const int found = form2->thickness(12).toInt();
     QCOMPARE(text(form5, "Label5"), QStringLiteral("%1 мм").arg(found));
     QVERIFY2(found == estimate || found == estimate + 10,
@@ -238,13 +261,15 @@ void SelectionWindowsTest::estimateLandsOnTheFinalThicknessOrOneStepBelow() {
 }
 
 void SelectionWindowsTest::layersThatSufficeNeedNoBoard() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "1,0", {{"0,7", "9,2", "1000"}});
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("0,842"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("0,842"), 5000);
     TForm5* form5 = program.forms().form5;
     choose(child<QComboBox>(form5, "ComboBox1"), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 2000);
+    TRY_VERIFY(clock, !form5->searching(), 2000);
     QCOMPARE(text(form5, "Label5"), QStringLiteral("0 мм"));
     QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("0"));
     QVERIFY(platform.messages.isEmpty());
@@ -253,56 +278,64 @@ void SelectionWindowsTest::layersThatSufficeNeedNoBoard() {
 // A layer 12 without conductivity counts as Ld 1000: 10 mm more adds nothing
 // that the shown Rk could reflect, so the search gives up instead of running on.
 void SelectionWindowsTest::searchThatCannotProgressEnds() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall);
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
     choose(child<QComboBox>(form5, "ComboBox1"), 0);
     program.forms().form2->writeLd(12, "0");
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 1500);
+    TRY_VERIFY(clock, !form5->searching(), 1500);
     QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
     QCOMPARE(program.forms().form2->verdictColor(), red);
-    QTest::qWait(1100);
+    clock.advance(1100);
     QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("100"));
     QVERIFY(platform.messages.isEmpty());
 }
 
 void SelectionWindowsTest::checkThatCannotRunStopsTheSearchWithItsErrorOnce() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall, "0", "0");
     platform.messages.clear(); // the layer calculation's own report of the same error
     TForm5* form5 = program.forms().form5;
     program.forms().form2->writeThickness(1, "400"); // a new Rk makes the check run again
     choose(child<QComboBox>(form5, "ComboBox1"), 0);
     QVERIFY(!form5->searching());
-    QTest::qWait(2200);
+    clock.advance(2200);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text, QStringLiteral("Floating point division by zero."));
     QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
 }
 
 void SelectionWindowsTest::failingStepStopsTheSearchWithItsErrorOnce() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     setUpWall(program, "2,200", brickWall);
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
     choose(child<QComboBox>(form5, "ComboBox1"), 2);
     program.forms().form2->writeThickness(1, "38o");
-    QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), 1, 1500);
+    TRY_COMPARE(clock, platform.messages.size(), 1, 1500);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("'38o' is not a valid floating point value."));
     QVERIFY(!form5->searching());
     QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ")); // the failed step confirmed nothing
-    QTest::qWait(1200);
+    clock.advance(1200);
     QCOMPARE(platform.messages.size(), 1);
 }
 
 void SelectionWindowsTest::selectionButtonsOpenTheirWindows() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm5* form5 = program.forms().form5;
     openWindow(form5);
     child<QPushButton>(form5, "Button3")->click();
@@ -313,8 +346,10 @@ void SelectionWindowsTest::selectionButtonsOpenTheirWindows() {
 }
 
 void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm5* form5 = program.forms().form5;
     TForm9* form9 = program.forms().form9;
     auto* quantityButton = child<QPushButton>(form5, "Button4");
@@ -322,28 +357,30 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
     QCOMPARE(program.calculation().orderingGrade, 0);
     QVERIFY(form9->isVisible());
     QVERIFY(child<QTimer>(form9, "Timer1")->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(text(form9, "Panel1"),
-                              QStringLiteral("Утеплитель ПСБ-0, толщина 0мм, площадь утепления "
-                                             "60м^2"),
-                              1500);
+    TRY_COMPARE(clock, text(form9, "Panel1"),
+                QStringLiteral("Утеплитель ПСБ-0, толщина 0мм, площадь утепления "
+                               "60м^2"),
+                1500);
     QCOMPARE(text(form9, "Label5"), QStringLiteral("0м^3"));
 
     setUpWall(program, "2,200", brickWall);
-    QTRY_COMPARE(program.forms().mainForm->rkRequired(), QStringLiteral("2,042"));
+    TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     choose(child<QComboBox>(form5, "ComboBox1"), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!form5->searching(), 3000);
+    TRY_VERIFY(clock, !form5->searching(), 3000);
     quantityButton->click();
     QCOMPARE(program.calculation().orderingGrade, 25);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form9, "Panel1"),
-                              QStringLiteral("Утеплитель ПСБ-25, толщина 80мм, площадь утепления "
-                                             "60м^2"),
-                              1500);
+    TRY_COMPARE(clock, text(form9, "Panel1"),
+                QStringLiteral("Утеплитель ПСБ-25, толщина 80мм, площадь утепления "
+                               "60м^2"),
+                1500);
     QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
 }
 
 void SelectionWindowsTest::quantityWindowAtStart() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
     QCOMPARE(form9->windowTitle(), QStringLiteral("Подсчет расхода утеплителя"));
     // Kept above the program's own windows by the program, never above other programs.
@@ -366,40 +403,43 @@ void SelectionWindowsTest::quantityWindowAtStart() {
 }
 
 void SelectionWindowsTest::recalculationComesOneSecondAfterTheFirstChange() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
     openWindow(form9);
     program.forms().form2->writeThickness(12, "100");
     auto* height = child<QComboBox>(form9, "ComboBox1");
     auto* length = child<QComboBox>(form9, "ComboBox2");
     height->lineEdit()->selectAll();
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = clock.now();
     QTest::keyClicks(height, "2.5"); // keys reach the list first; its filter makes it 2,5
     QCOMPARE(height->currentText(), QStringLiteral("2,5"));
-    QTest::qWait(500);
+    clock.advance(500);
     length->lineEdit()->selectAll();
     QTest::keyClicks(length->lineEdit(), "3"); // does not postpone the recalculation
-    QTRY_COMPARE_WITH_TIMEOUT(text(form9, "Label5"), QStringLiteral("1м^3"), 1500);
-    const qint64 elapsed = clock.elapsed();
+    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("1м^3"), 1500);
+    const qint64 elapsed = clock.now() - start;
     QVERIFY2(elapsed >= 950 && elapsed < 1400, qPrintable(QString::number(elapsed)));
     QCOMPARE(text(form9, "Panel1"),
              QStringLiteral("Утеплитель ПСБ-0, толщина 100мм, площадь утепления 8м^2"));
 
     choose(height, 9); // "10" from the list
-    QTRY_COMPARE_WITH_TIMEOUT(text(form9, "Label5"), QStringLiteral("3м^3"), 1500);
+    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("3м^3"), 1500);
 }
 
 void SelectionWindowsTest::recalculationErrorKeepsTheShownTexts() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
     openWindow(form9);
     auto* height = child<QComboBox>(form9, "ComboBox1");
     height->lineEdit()->selectAll();
     QTest::keyClicks(height->lineEdit(), "3 m");
-    QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), 1, 1500);
+    TRY_COMPARE(clock, platform.messages.size(), 1, 1500);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("'3 m' is not a valid floating point value."));
     QCOMPARE(text(form9, "Label5"), QStringLiteral("6 м^3."));
@@ -408,13 +448,15 @@ void SelectionWindowsTest::recalculationErrorKeepsTheShownTexts() {
 
 void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
     QTemporaryDir folder;
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
     program.calculation().orderingGrade = 25;
     program.forms().form2->writeThickness(12, "120");
     form9->startRecalculation();
-    QTRY_COMPARE_WITH_TIMEOUT(text(form9, "Label5"), QStringLiteral("7м^3"), 1500);
+    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("7м^3"), 1500);
     QStringEncoder windows1251("windows-1251");
     const QByteArray expected = windows1251.encode(
         QStringLiteral("Утеплитель ПСБ-25, толщина 120мм, площадь утепления 60м^2\r\n"
@@ -442,8 +484,10 @@ void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
 
 void SelectionWindowsTest::failedSaveIsReportedAndOpensNothing() {
     QTemporaryDir folder;
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     const QString path = folder.filePath(QStringLiteral("no such folder/order.txt"));
     platform.answer(path);
     child<QPushButton>(program.forms().form9, "Button1")->click();
@@ -454,8 +498,10 @@ void SelectionWindowsTest::failedSaveIsReportedAndOpensNothing() {
 }
 
 void SelectionWindowsTest::exitEndsTheProgram() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     openWindow(program.forms().form9);
     child<QPushButton>(program.forms().form9, "Button3")->click();
     QVERIFY(platform.ended);
@@ -464,8 +510,10 @@ void SelectionWindowsTest::exitEndsTheProgram() {
 }
 
 void SelectionWindowsTest::contactLinksOpenTheOfficePageAndHide() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm10* form10 = program.forms().form10;
     QCOMPARE(form10->windowTitle(), QStringLiteral("Контакты и гиперссылки на сайт"));
     QCOMPARE(text(form10, "Link1"), QStringLiteral("Главный офис "));
@@ -487,8 +535,10 @@ void SelectionWindowsTest::contactLinksOpenTheOfficePageAndHide() {
 }
 
 void SelectionWindowsTest::contactLinksBlinkInTurn() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TForm10* form10 = program.forms().form10;
     auto* timerA = child<QTimer>(form10, "Timer1");
     auto* timerB = child<QTimer>(form10, "Timer2");
@@ -497,19 +547,21 @@ void SelectionWindowsTest::contactLinksBlinkInTurn() {
     auto* link1 = child<QLabel>(form10, "Link1");
     auto* link2 = child<QLabel>(form10, "Link2");
     auto* link5 = child<QLabel>(form10, "Link5");
-    QTRY_VERIFY_WITH_TIMEOUT(timerB->isActive(), 1500); // timer A ticked
+    TRY_VERIFY(clock, timerB->isActive(), 1500); // timer A ticked
     QVERIFY(!timerA->isActive());
     QCOMPARE(textColor(link1), teal);
     QCOMPARE(textColor(link5), teal);
     QCOMPARE(textColor(link2), navy);
-    QTRY_VERIFY_WITH_TIMEOUT(timerA->isActive(), 1500); // timer B ticked
+    TRY_VERIFY(clock, timerA->isActive(), 1500); // timer B ticked
     QCOMPARE(textColor(link1), navy);
     QCOMPARE(textColor(link2), teal);
 }
 
 void SelectionWindowsTest::aboutLinksAndClose() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TAboutBox* about = program.forms().aboutBox;
     openWindow(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("О программе"));
@@ -532,14 +584,16 @@ void SelectionWindowsTest::aboutLinksAndClose() {
 }
 
 void SelectionWindowsTest::aboutBlinksAndKeepsTheHoverBackground() {
+    VirtualClock clock;
     ScriptedPlatform platform;
     Program program(platform);
+    clock.followOnly(program.windows());
     TAboutBox* about = program.forms().aboutBox;
     auto* thanks = child<QLabel>(about, "ThankYouLine");
     auto* email = child<QLabel>(about, "EmailLink");
     auto* timerB = child<QTimer>(about, "Timer2");
     QCOMPARE(thanks->text(), QStringLiteral("С п а с и б о    з а    В а ш е    в р е м я"));
-    QTRY_VERIFY_WITH_TIMEOUT(timerB->isActive(), 1500);
+    TRY_VERIFY(clock, timerB->isActive(), 1500);
     QCOMPARE(textColor(thanks), purple);
     QCOMPARE(textColor(email), teal);
 
@@ -549,7 +603,7 @@ void SelectionWindowsTest::aboutBlinksAndKeepsTheHoverBackground() {
     QCOMPARE(thanks->palette().color(QPalette::Window), QColor(212, 212, 212));
     QVERIFY(thanks->autoFillBackground());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!timerB->isActive(), 1500); // timer B ticked
+    TRY_VERIFY(clock, !timerB->isActive(), 1500); // timer B ticked
     QCOMPARE(textColor(thanks), teal);
     QCOMPARE(textColor(email), purple);
     QCOMPARE(thanks->palette().color(QPalette::Window), QColor(212, 212, 212));
