@@ -33,6 +33,8 @@ bool isProgramError(const QString& text) {
               "^Floating point division by zero\\.$", "^Invalid floating point operation\\.$",
               "^Floating point overflow\\.$", "^Cannot open file \".*\"\\. .+$",
               "^Cannot create file \".*\"\\. .+$",
+              // printing into a file: the print system gives no reason
+              "^Cannot create file \".*\"\\.$",
               "^(File not found|Invalid filename|Too many open files|File access denied|Disk "
               "full|Is a directory|File name too long|Input/output error|Not a regular "
               "file)\\.$",
