@@ -1,12 +1,10 @@
 #include "ui/HandInReport.h"
 
-#include "core/Errors.h"
 #include "formats/TextFile.h"
 #include "ui/Forms.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
 
-#include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -46,21 +44,20 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
 
 void printReport(Forms& forms) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setPageLayout(ReportPages::a4());
     printer.setDocName(applicationTitle);
     printer.setCreator(applicationTitle);
     if (!forms.platform.askPrint(printer))
         return;
     // Read after the dialog: the windows' timers go on while it is open.
     const Report report = reportNow(forms);
-    try {
-        ReportPages::paint(printer, report.content, report.drawing);
-    } catch (const AppError&) {
-        // Printing into a file fails on the file; the print system gives no reason.
-        if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
-            throw;
-        throw FileError(QStringLiteral("Cannot create file \"%1\".")
-                            .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    // Printed into a file, the report replaces it whole or not at all, as a saved PDF does;
+    // the printer would truncate the old file first.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        TextFile::replaceNamingFile(
+            printer.outputFileName(),
+            ReportPages::pdf(report.content, report.drawing, printer.pageLayout()));
+        return;
     }
+    ReportPages::paint(printer, report.content, report.drawing);
 }

@@ -343,13 +343,18 @@ void paint(QPagedPaintDevice& device, const Content& content,
         throw AppError(QStringLiteral("Не удалось закончить печать отчета."));
 }
 
-QByteArray pdf(const Content& content, const std::optional<SectionDrawing::Picture>& drawing) {
+QPageLayout a4() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+QByteArray pdf(const Content& content, const std::optional<SectionDrawing::Picture>& drawing,
+               const QPageLayout& layout) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setPageLayout(layout);
         writer.setResolution(300);
         writer.setTitle(content.title);
         writer.setCreator(content.programName);

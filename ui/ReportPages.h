@@ -5,6 +5,7 @@
 #include "ui/SectionDrawing.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 
 #include <optional>
 
@@ -18,8 +19,12 @@ namespace ReportPages {
 void paint(QPagedPaintDevice& device, const ReportDocument::Content& content,
            const std::optional<SectionDrawing::Picture>& drawing);
 
-// The report as the bytes of a PDF file, A4 portrait, its font embedded.
+// A4 portrait with margins of 15 mm.
+QPageLayout a4();
+
+// The report as the bytes of a PDF file on pages of the layout, its font embedded.
 QByteArray pdf(const ReportDocument::Content& content,
-               const std::optional<SectionDrawing::Picture>& drawing);
+               const std::optional<SectionDrawing::Picture>& drawing,
+               const QPageLayout& layout = a4());
 
 } // namespace ReportPages
