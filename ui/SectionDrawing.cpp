@@ -118,6 +118,15 @@ Geometry layout(const QRectF& area, const QFont& font, const Picture& picture) {
     return g;
 }
 
+// Whether every plane has a place in the drawing: thicknesses near the limits of a
+// double put some at no finite position, and painting those would not end.
+bool placeable(const Geometry& g, const Picture& picture) {
+    for (const Plane& plane : picture.profile.planes)
+        if (!std::isfinite(g.xOfDepth(plane.depth)) || !std::isfinite(g.yOf(plane.temperature)))
+            return false;
+    return std::isfinite(g.xOfDepth(thicknessOf(picture)));
+}
+
 // The temperature line's corners: room air, the surfaces and interfaces, outdoor air.
 QList<QPointF> linePoints(const Geometry& g, const Picture& picture) {
     const QList<Plane>& planes = picture.profile.planes;
@@ -207,9 +216,13 @@ void paintBands(QPainter& painter, const Geometry& g, const Picture& picture) {
     for (const SectionLayers::Layer& layer : picture.layers) {
         const QRectF r(g.xOfDepth(depth), g.plot.top(), layer.thickness * g.scale, g.plot.height());
         depth += layer.thickness;
+        // A band wider than a double can say is left out; the hatching covers only what
+        // is seen, so that it ends however wide the band.
+        if (!std::isfinite(r.left()) || !std::isfinite(r.right()))
+            continue;
         const KindStyle style = styleOf(layer.kind);
         painter.fillRect(r, style.fill);
-        hatch(painter, r, layer.kind, style.hatch);
+        hatch(painter, r.normalized().intersected(g.plot), layer.kind, style.hatch);
         painter.setPen(QPen(QColor(60, 60, 60), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
@@ -422,7 +435,7 @@ void paint(QPainter& painter, const QRectF& area, const Picture& picture,
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, Qt::white);
     const Geometry g = layout(area, painter.font(), picture);
-    if (picture.profile.planes.size() >= 4) {
+    if (picture.profile.planes.size() >= 4 && placeable(g, picture)) {
         paintBands(painter, g, picture);
         paintColdZone(painter, g, picture);
         paintAxes(painter, g, picture);

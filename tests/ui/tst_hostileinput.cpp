@@ -6,6 +6,7 @@
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
+#include "ui/SectionDrawing.h"
 #include "ui/Unit1.h"
 #include "ui/Unit8.h"
 
@@ -13,6 +14,8 @@
 #include "support/Typing.h"
 #include <QApplication>
 #include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +67,8 @@ class HostileInputTest : public QObject {
     void textWindowRefusesWhatItCantShow();
     void failedSyncIsNoSavedFile();
     void userSetKeepsItsColumnsWhenARenameFails();
+    void sectionOfExtremeThicknessesIsDrawn_data();
+    void sectionOfExtremeThicknessesIsDrawn();
 };
 
 void HostileInputTest::mainWindowKeepsItsWidth_data() {
@@ -187,6 +192,36 @@ void HostileInputTest::userSetKeepsItsColumnsWhenARenameFails() {
     QCOMPARE(names->toPlainText(), QStringLiteral("Стена"));
     for (const QString& file : {set, set + "Ld", set + "S"})
         QCOMPARE(bytesOf(file), QByteArray("old"));
+}
+
+void HostileInputTest::sectionOfExtremeThicknessesIsDrawn_data() {
+    QTest::addColumn<QList<double>>("thicknesses");
+    // A band billions of pixels wide: its hatching had no end.
+    QTest::newRow("almost cancelling") << QList<double>{1e308, -1e308 + 1e292, 20};
+    // A section of infinite thickness: the ticks of its axis had no end.
+    QTest::newRow("beyond the largest double") << QList<double>{1e308, 1e308, 20};
+}
+
+// Typed thicknesses reach the drawing as they are: painting it ends, whatever they are.
+void HostileInputTest::sectionOfExtremeThicknessesIsDrawn() {
+    QFETCH(QList<double>, thicknesses);
+    SectionDrawing::Picture picture;
+    // Room air and inner surface, each interface, outdoor air: 20 °C down to -20 °C.
+    double depth = 0;
+    picture.profile.planes = {{TemperatureProfile::PlaneKind::RoomAir, 0, 0, 20},
+                              {TemperatureProfile::PlaneKind::InnerSurface, 0, 0, 19}};
+    int number = 0;
+    for (double thickness : thicknesses) {
+        picture.layers.append({++number, "Кладка", thickness, 1, SectionLayers::Kind(number % 4)});
+        depth += thickness;
+        picture.profile.planes.append(
+            {TemperatureProfile::PlaneKind::Interface, depth, 0, 19.0 - 10 * number});
+    }
+    picture.profile.planes.append({TemperatureProfile::PlaneKind::OutdoorAir, depth, 0, -20});
+    QImage image(800, 500, QImage::Format_RGB32);
+    QPainter painter(&image);
+    SectionDrawing::paint(painter, QRectF(image.rect()), picture);
+    QVERIFY(painter.end());
 }
 
 QTEST_MAIN(HostileInputTest)
