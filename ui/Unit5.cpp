@@ -205,6 +205,10 @@ bool TForm5::checkIsCurrent() const {
            sameNumber(calculation.snapshot.rk, main.rkText(), forms_.separator());
 }
 
+bool TForm5::boardIsLayer12() const {
+    return ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(12) == GroupBox1->title();
+}
+
 bool TForm5::verdictMet() const {
     return forms_.form2->verdictColor() != ResistanceCheck::verdictColor(false);
 }
@@ -253,15 +257,13 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
 
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
     // Only while layer 12 still holds the board at the thickness shown.
-    if (ComboBox1->currentIndex() < 0 || Label5->text() == InsulationSelection::unknownThickness ||
-        forms_.mainForm->layerName(12) != GroupBox1->title() ||
+    if (!boardIsLayer12() ||
         Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(12)))
         return std::nullopt;
     return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
 }
 
 void TForm5::showRestoredThickness() {
-    if (ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(12) == GroupBox1->title() &&
-        checkIsCurrent() && verdictMet())
+    if (boardIsLayer12() && checkIsCurrent() && verdictMet())
         Label5->setText(InsulationSelection::thicknessText(forms_.form2->thickness(12)));
 }

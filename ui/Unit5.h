@@ -45,6 +45,8 @@ class TForm5 : public QWidget {
     // Whether the main window's check has completed for the Rk now shown there.
     bool checkIsCurrent() const;
     bool verdictMet() const;
+    // A board is chosen and layer 12 in the main window's list is that board.
+    bool boardIsLayer12() const;
     void stopUnconfirmed();
 
     Forms& forms_;

@@ -138,6 +138,10 @@ void TForm9::Timer1Timer() {
     countedBoard_ = boardNow();
 }
 
+bool TForm9::counted() const {
+    return Panel1->text() != InsulationQuantity::initialSummary;
+}
+
 QString TForm9::boardNow() const {
     return forms_.mainForm->layerName(12) + QLatin1Char('\n') + forms_.form2->thickness(12);
 }
@@ -157,14 +161,14 @@ Project::QuantityInputs TForm9::inputs() const {
     Project::QuantityInputs in;
     in.height = ComboBox1->currentText();
     in.length = ComboBox2->currentText();
-    in.counted = Panel1->text() != InsulationQuantity::initialSummary;
+    in.counted = counted();
     in.orderingGrade = forms_.calculation.orderingGrade;
     return in;
 }
 
 std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
     // A quantity of a board or thickness that has changed since would contradict the layers.
-    if (Panel1->text() == InsulationQuantity::initialSummary || countedBoard_ != boardNow())
+    if (!counted() || countedBoard_ != boardNow())
         return std::nullopt;
     return ReportDocument::Quantity{Panel1->text(), Label5->text()};
 }

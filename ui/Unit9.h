@@ -37,6 +37,8 @@ class TForm9 : public QWidget {
 
     void Timer1Timer();
     void Button1Click();
+    bool counted() const; // the quantity has been worked out since the start or a project
+    QString boardNow() const;
 
     Forms& forms_;
     QComboBox* ComboBox1 = nullptr; // height, m
@@ -48,6 +50,5 @@ class TForm9 : public QWidget {
     QPushButton* Button3 = nullptr; // leave the program
     QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
     FileDialog saveDialog_;
-    QString boardNow() const;
     QString countedBoard_; // layer 12's name and thickness that the shown quantity is of
 };
