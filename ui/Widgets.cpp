@@ -153,8 +153,47 @@ int pickedIndex(const QComboBox* list) {
     return index >= 0 && list->currentText() == list->itemText(index) ? index : -1;
 }
 
+namespace {
+
+// Qt's editable list reports "activated" when the focus leaves it or Enter is pressed
+// on typed text that matches an item; the text did not change, so that is no user
+// change. The watch is up while the list handles those two events.
+class EditorFinishWatch : public QObject {
+  public:
+    explicit EditorFinishWatch(QComboBox* list) : QObject(list) {
+        list->installEventFilter(this);
+        connect(list->lineEdit(), &QLineEdit::editingFinished, this,
+                [this] { finishing_ = false; });
+    }
+    bool finishing() const { return finishing_; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut || isEnter(event)) {
+            finishing_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { finishing_ = false; }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    static bool isEnter(QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    bool finishing_ = false;
+};
+
+} // namespace
+
 void onUserChange(QComboBox* list, QObject* context, const std::function<void()>& action) {
-    QObject::connect(list, &QComboBox::activated, context, [list, action](int index) {
+    auto* watch = new EditorFinishWatch(list);
+    QObject::connect(list, &QComboBox::activated, context, [list, watch, action](int index) {
+        if (watch->finishing())
+            return;
         // Picking the item already selected after typing over it shows the item again.
         if (index >= 0 && list->currentText() != list->itemText(index))
             list->setEditText(list->itemText(index));

@@ -148,6 +148,28 @@ def quantity(desk, work):
     desk.expect_hidden("TForm10")
 
 
+def stopped_recalculation(desk):
+    """A thickness that is not a number stops the quantity's recalculation: one error box,
+    and leaving the list for another window starts nothing until the user changes a box."""
+    desk.replace("TForm2", "Edit24", "9O")
+    desk.replace("TForm9", "ComboBox2", "30")
+    desk.window("QMessageBox")
+    time.sleep(1.5)
+    boxes = [w for w in desk.windows() if w["name"] == "QMessageBox"]
+    if len(boxes) != 1:
+        raise Failure("one bad thickness gave %d error boxes" % len(boxes))
+    desk.screenshot("quantity-error")
+    desk.keys("Return")
+    desk.expect_hidden("QMessageBox")
+    desk.click("TForm2", "Edit37")
+    desk.expect_active("TForm2")
+    time.sleep(1.5)
+    no_message_box(desk)
+    desk.replace("TForm2", "Edit24", "90")
+    desk.replace("TForm9", "ComboBox2", "20")
+    desk.expect("TForm9", "Panel1", ORDER_LINES[0], timeout=5)
+
+
 def report(desk, work, reference):
     desk.choose("TMainForm", "ComboBox1", "НАРУЖНОЙ СТЕНЫ")
     desk.click("TMainForm", "Сохранить расчет ")
@@ -258,6 +280,7 @@ def main():
             no_message_box(desk)
         quantity(desk, work)
         no_message_box(desk)
+        stopped_recalculation(desk)
         report(desk, work, reference)
         no_message_box(desk)
         hand_in(desk, work)

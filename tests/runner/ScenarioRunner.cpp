@@ -1,5 +1,7 @@
 #include "ScenarioRunner.h"
 
+#include "FocusFallback.h"
+
 #include "core/Rgb.h"
 #include "support/Typing.h"
 #include "ui/GuardedApplication.h"
@@ -172,6 +174,7 @@ QString ScenarioRunner::run(const Script& script) {
     platform_ = std::make_unique<ScriptedPlatform>(script.separator);
     if (auto* application = dynamic_cast<GuardedApplication*>(qApp))
         application->setPlatform(platform_.get());
+    focusFallback_ = std::make_unique<FocusFallback>();
     program_ = std::make_unique<Program>(*platform_);
     QApplication::processEvents();
     expectedMessages_ = expectedOpened_ = answeredDialogs_ = 0;
@@ -184,6 +187,8 @@ QString ScenarioRunner::run(const Script& script) {
             line = command.line;
             execute(command);
             QApplication::processEvents();
+            focusFallback_->settle();
+            QApplication::processEvents();
             checkDialogsAnswered();
         }
         line = script.commands.empty() ? 0 : script.commands.back().line;
@@ -193,6 +198,7 @@ QString ScenarioRunner::run(const Script& script) {
     }
 
     program_.reset();
+    focusFallback_.reset();
     QApplication::processEvents();
     if (auto* application = dynamic_cast<GuardedApplication*>(qApp))
         application->setPlatform(nullptr);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+class FocusFallback;
 class Program;
 class ScriptedPlatform;
 class QObject;
@@ -66,4 +67,5 @@ class ScenarioRunner {
     int expectedOpened_ = 0;
     int answeredDialogs_ = 0;
     QWidget* hovered_ = nullptr;
+    std::unique_ptr<FocusFallback> focusFallback_;
 };
