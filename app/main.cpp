@@ -1,24 +1,47 @@
 // Vuvuvudozizod: insulation of multilayer building envelopes.
 
+#include "ui/Main.h"
+#include "ui/BatchReport.h"
+#include "ui/CommandLine.h"
 #include "ui/GeometryProbe.h"
 #include "ui/GuardedApplication.h"
 #include "ui/Program.h"
-#include "ui/ProjectReplay.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtTranslation.h"
 #include "ui/Widgets.h"
 
 int main(int argc, char** argv) {
+    using CommandLine::Action;
+    // Help and version are answered before the window system starts: they need no display.
+    // (Qt's own options are not known yet; a line holding them is parsed again below.)
+    const CommandLine::Request early = CommandLine::parse(CommandLine::raw(argc, argv));
+    if (early.action == Action::Help || early.action == Action::Version) {
+        QCoreApplication core(argc, argv);
+        installQtRussianTranslation(core);
+        return CommandLine::answer(CommandLine::parse(QCoreApplication::arguments()));
+    }
+    // The report without windows needs no display either, unless a platform is asked for.
+    if (!early.pdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     GuardedApplication application(argc, argv);
     installQtRussianTranslation(application);
+    // Parsed once the application has taken out Qt's own options (-style, -platform, ...).
+    const CommandLine::Request request = CommandLine::parse(GuardedApplication::arguments());
+    if (request.action != Action::Start)
+        return CommandLine::answer(request);
     GuardedApplication::setWindowIcon(applicationIcon());
     GuardedApplication::setDesktopFileName(QStringLiteral("org.example.Vuvuvudozizod"));
+    if (!request.pdf.isEmpty())
+        return writeProjectReport(application, request.project, request.pdf);
+
     QtPlatform platform;
     application.setPlatform(&platform);
     Program program(platform);
     // The end-to-end desktop test asks where the controls are.
     if (const QString probe = qEnvironmentVariable("VUV_GEOMETRY_PROBE"); !probe.isEmpty())
         startGeometryProbe(probe);
-    ProjectReplay::openFromCommandLine(program.forms(), GuardedApplication::arguments());
+    if (!request.project.isEmpty())
+        program.forms().mainForm->openProject(request.project);
     return GuardedApplication::exec();
 }

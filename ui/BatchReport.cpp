@@ -1,0 +1,79 @@
+#include "ui/BatchReport.h"
+
+#include "ui/Forms.h"
+#include "ui/GuardedApplication.h"
+#include "ui/Main.h"
+#include "ui/Program.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+// Answers the report's save dialog with the file asked for; refuses every other
+// question and writes what the program says to the error output.
+class BatchPlatform : public Platform {
+  public:
+    explicit BatchPlatform(const QString& pdf)
+        : Platform(QLocale::system().decimalPoint().at(0)), pdf_(pdf) {}
+
+    bool failed() const { return failed_; }
+    bool saved() const { return saved_; }
+
+    void information(const QString& text) override { say(text); }
+    void warning(const QString& title, const QString& text) override {
+        say(QStringLiteral("%1: %2").arg(title, text));
+    }
+    void error(const QString& text) override {
+        failed_ = true;
+        say(text);
+    }
+    std::optional<QString> askOpenFile(FileDialog&) override { return std::nullopt; }
+    std::optional<QString> askSaveFile(FileDialog&) override {
+        if (saved_)
+            return std::nullopt;
+        saved_ = true;
+        return pdf_;
+    }
+    bool askPrint(QPrinter&) override { return false; }
+    // The written report is not handed to a viewer.
+    void openAddress(const QString&) override {}
+    void quit() override {}
+
+    void say(const QString& text) {
+        std::fprintf(stderr, "vuvuvudozizod: %s\n", text.toLocal8Bit().constData());
+    }
+
+  private:
+    QString pdf_;
+    bool failed_ = false;
+    bool saved_ = false;
+};
+
+} // namespace
+
+int writeProjectReport(GuardedApplication& application, const QString& project,
+                       const QString& pdf) {
+    BatchPlatform platform(QFileInfo(pdf).absoluteFilePath());
+    application.setPlatform(&platform);
+    int status = 1;
+    {
+        Program program(platform);
+        TMainForm* main = program.forms().mainForm;
+        main->openProject(project);
+        // The menu item is enabled by the first check that finds R0 > 0.
+        auto* exportPdf = main->findChild<QAction*>(QStringLiteral("ExportPdf"));
+        if (exportPdf && exportPdf->isEnabled() && !platform.failed()) {
+            exportPdf->trigger();
+            status = platform.saved() && !platform.failed() ? 0 : 1;
+        } else if (!platform.failed()) {
+            platform.say(QStringLiteral("в проекте %1 нет расчета с R0 > 0, отчет не составлен.")
+                             .arg(project));
+        }
+    }
+    application.setPlatform(nullptr);
+    return status;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The report to hand in without the user: "vuvuvudozizod --pdf FILE PROJECT" opens the
+// project as "Открыть проект..." does and writes the PDF through "Отчет PDF...", its save
+// dialog answered with FILE. Nothing is asked; every message goes to the error output.
+
+class GuardedApplication;
+class QString;
+
+// Gives 0 when the PDF was written; 1, with the reason on the error output, when the
+// project could not be opened or gave no report to write.
+int writeProjectReport(GuardedApplication& application, const QString& project, const QString& pdf);

@@ -1,0 +1,82 @@
+#include "ui/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#ifndef VUV_VERSION
+#error "VUV_VERSION is given by the build: the project's version"
+#endif
+
+namespace CommandLine {
+
+namespace {
+
+QString text(const char* source) {
+    return QCoreApplication::translate("CommandLine", source);
+}
+
+Request fail(const QString& what) {
+    return {Action::Fail,
+            {},
+            {},
+            QStringLiteral("vuvuvudozizod: %1\n%2\n")
+                .arg(what, text("Параметры запуска: vuvuvudozizod --help"))};
+}
+
+} // namespace
+
+Request parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        text("Подбор утеплителя многослойных ограждающих конструкций по ДБН В.2.6-31:2006."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  text("Показать эту справку и выйти."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     text("Показать версию программы и выйти."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        text("Открыть проект, записать его отчет PDF в <файл> и выйти, не показывая окон."),
+        text("файл"));
+    parser.addOptions({help, version, pdf});
+    parser.addPositionalArgument(text("проект"),
+                                 text("Файл проекта (*.vvz), который открыть при запуске."),
+                                 text("[проект]"));
+
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help))
+        return {Action::Help, {}, {}, parser.helpText()};
+    if (parser.isSet(version))
+        return {Action::Version, {}, {}, QStringLiteral("Vuvuvudozizod " VUV_VERSION "\n")};
+    const QStringList projects = parser.positionalArguments();
+    if (projects.size() > 1)
+        return fail(text("Можно открыть только один проект, а указано %1.")
+                        .arg(projects.join(QStringLiteral(", "))));
+    Request request;
+    request.project = projects.value(0);
+    request.pdf = parser.value(pdf);
+    if (parser.isSet(pdf) && request.pdf.isEmpty())
+        return fail(text("Для --pdf нужно имя файла отчета."));
+    if (parser.isSet(pdf) && request.project.isEmpty())
+        return fail(text("Для --pdf нужен файл проекта."));
+    return request;
+}
+
+QStringList raw(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int answer(const Request& request) {
+    const QByteArray bytes = request.text.toLocal8Bit();
+    std::FILE* stream = request.action == Action::Fail ? stderr : stdout;
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+    return request.action == Action::Fail ? 2 : 0;
+}
+
+} // namespace CommandLine
