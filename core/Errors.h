@@ -18,7 +18,12 @@ class AppError : public std::exception {
 class ConversionError : public AppError {
   public:
     explicit ConversionError(const QString& text)
-        : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text)) {}
+        : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text)),
+          text_(text) {}
+    const QString& text() const { return text_; }
+
+  private:
+    QString text_;
 };
 
 class DivisionByZero : public AppError {

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace Project {
 
@@ -140,5 +141,9 @@ struct Record {
 // own, so that a project typed under one locale reads the same under another; names
 // and texts that are no number stay as they are.
 Record withSeparator(const Record& record, QChar separator);
+
+// The name of the first number field, in the order a project's calculation reads
+// them, that holds exactly this text; none when no number field holds it.
+std::optional<QString> fieldHolding(const Record& record, const QString& text);
 
 } // namespace Project

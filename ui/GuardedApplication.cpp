@@ -11,7 +11,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
         return QApplication::notify(receiver, event);
     } catch (const AppError& error) {
         if (platform_)
-            reportError(*platform_, error.message());
+            reportError(*platform_, error);
     } catch (const std::exception& error) {
         if (platform_)
             reportError(*platform_, QString::fromLocal8Bit(error.what()));

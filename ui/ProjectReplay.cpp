@@ -14,6 +14,11 @@
 #include "ui/Unit7.h"
 #include "ui/Unit9.h"
 
+#include <QDir>
+
+#include <optional>
+#include <utility>
+
 namespace ProjectReplay {
 
 FileDialog projectDialog() {
@@ -39,36 +44,86 @@ Project::Record capture(const Forms& forms) {
     return record;
 }
 
-void replay(Forms& forms, const Project::Record& saved) {
+namespace {
+
+// The given English message of an arithmetic failure, in the words of our own messages.
+QString causeInRussian(const QString& message) {
+    if (message == DivisionByZero().message())
+        return QStringLiteral("деление на ноль");
+    if (message == InvalidOperation().message())
+        return QStringLiteral("недопустимая операция с числами");
+    if (message == Overflow().message())
+        return QStringLiteral("результат вне диапазона чисел");
+    return message;
+}
+
+// One message for the first failure of a replayed calculation, naming the project
+// and the field, so that the user knows it comes from the file just opened.
+QString replayFailure(const QString& path, const Project::Record& record, const QString& step,
+                      const HeldErrors::Held& failure) {
+    QString cause;
+    if (!failure.notANumber)
+        cause = causeInRussian(failure.message);
+    else if (const auto field = Project::fieldHolding(record, *failure.notANumber))
+        cause = QStringLiteral("в поле «%1» записано «%2», это значение не читается как число")
+                    .arg(*field, *failure.notANumber);
+    else
+        cause = QStringLiteral("«%1» не читается как число").arg(*failure.notANumber);
+    return QStringLiteral("Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
+                          "Поля показывают значения, сохраненные в проекте.")
+        .arg(QDir::toNativeSeparators(path), step, cause);
+}
+
+} // namespace
+
+// Runs the steps of a replay with their errors held; the first one is told after all.
+class ReplaySteps {
+  public:
+    template <class Action> void run(const QString& step, Action&& action) {
+        HeldErrors held;
+        guarded(platform_, std::forward<Action>(action));
+        if (!failure_ && !held.errors().empty())
+            failure_ = std::pair(step, held.errors().front());
+    }
+    explicit ReplaySteps(Platform& platform) : platform_(platform) {}
+    const std::optional<std::pair<QString, HeldErrors::Held>>& failure() const { return failure_; }
+
+  private:
+    Platform& platform_;
+    std::optional<std::pair<QString, HeldErrors::Held>> failure_;
+};
+
+void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     const Project::Record record = Project::withSeparator(saved, forms.separator());
     TMainForm& main = *forms.mainForm;
+    ReplaySteps steps(forms.platform);
     // The windows that hand values to the main window come first; the main window's
     // own fields then stand as the user left them, whatever those hand-overs wrote.
-    forms.form3->setInputs(record.requirement);
-    forms.form6->setInputs(record.partition);
-    forms.form4->setInputs(record.coefficients);
-    forms.form7->setInputs(record.airGap);
-    forms.form2->setInputs(record.layers);
-    forms.form5->setInputs(record.insulation);
-    forms.profileWindow->setInputs(record.profile); // it follows the layer calculation below
-    main.setInputs(record.main);
+    steps.run(QStringLiteral("заполнение окон"), [&] {
+        forms.form3->setInputs(record.requirement);
+        forms.form6->setInputs(record.partition);
+        forms.form4->setInputs(record.coefficients);
+        forms.form7->setInputs(record.airGap);
+        forms.form2->setInputs(record.layers);
+        forms.form5->setInputs(record.insulation);
+        forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
+        main.setInputs(record.main);
+    });
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,
     // reporting a failure there; an Rk that the user typed afterwards stands over it.
-    const QString rkBefore = main.rkText();
-    guarded(forms.platform, [&] { forms.form2->pressCalculate(); });
-    if (main.rkText() != record.main.rk)
-        main.writeRk(record.main.rk);
-    const bool handedOver = main.rkText() != rkBefore;
-    try {
+    steps.run(QStringLiteral("расчет слоев"), [&] { forms.form2->pressCalculate(); });
+    steps.run(QStringLiteral("проверка R0 >= Rqmin"), [&] {
+        if (main.rkText() != record.main.rk)
+            main.writeRk(record.main.rk);
         main.recheck();
-    } catch (const AppError& error) {
-        // A hand-over that ran the check has reported this failure already.
-        if (!handedOver)
-            reportError(forms.platform, error.message());
-    }
-    forms.form5->showRestoredThickness();
-    forms.form9->setInputs(record.quantity);
+    });
+    steps.run(QStringLiteral("подбор и расход утеплителя"), [&] {
+        forms.form5->showRestoredThickness();
+        forms.form9->setInputs(record.quantity);
+    });
+    if (const auto& failure = steps.failure())
+        reportError(forms.platform, replayFailure(path, record, failure->first, failure->second));
 }
 
 void save(const Forms& forms, const QString& path) {
@@ -76,7 +131,7 @@ void save(const Forms& forms, const QString& path) {
 }
 
 void open(Forms& forms, const QString& path) {
-    replay(forms, ProjectFile::load(path));
+    replay(forms, ProjectFile::load(path), path);
 }
 
 QString commandLineProject(const QStringList& arguments) {

@@ -17,8 +17,9 @@ FileDialog projectDialog();
 
 Project::Record capture(const Forms& forms);
 
-// Restores every window's inputs, then runs the layer calculation and the check once.
-void replay(Forms& forms, const Project::Record& record);
+// Restores every window's inputs, then runs the layer calculation and the check once;
+// a failure there is one message that names the project at path and the field.
+void replay(Forms& forms, const Project::Record& record, const QString& path);
 
 // Writes the current inputs, whole or not at all.
 void save(const Forms& forms, const QString& path);

@@ -21,6 +21,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -120,6 +123,27 @@ QStringList stateOf(const Program& program) {
         }
     }
     return lines;
+}
+
+// Writes the text at the path of keys and array indexes inside the JSON object.
+void setAt(QJsonObject& object, QStringList path, const QString& text) {
+    const QString key = path.takeFirst();
+    if (path.isEmpty()) {
+        object[key] = text;
+        return;
+    }
+    if (object[key].isArray()) {
+        QJsonArray array = object[key].toArray();
+        const int index = path.takeFirst().toInt();
+        QJsonObject inner = array[index].toObject();
+        setAt(inner, path, text);
+        array[index] = inner;
+        object[key] = array;
+        return;
+    }
+    QJsonObject inner = object[key].toObject();
+    setAt(inner, path, text);
+    object[key] = inner;
 }
 
 void compareStates(const QStringList& found, const QStringList& expected) {
@@ -235,6 +259,8 @@ class ProjectTest : public QObject {
     void openingOverAnotherCalculation();
     void openingUnderTheOtherSeparator();
     void badFileChangesNothing();
+    void textsThatAreNoNumbers_data();
+    void textsThatAreNoNumbers();
     void menuAndCommandLine();
 
   private:
@@ -339,6 +365,67 @@ void ProjectTest::badFileChangesNothing() {
     QVERIFY(s.platform.messages[0].text.startsWith(
         QStringLiteral("Проект \"%1\" поврежден: ").arg(QDir::current().filePath("damaged.vvz"))));
     compareStates(stateOf(s.program), before);
+}
+
+void ProjectTest::textsThatAreNoNumbers_data() {
+    QTest::addColumn<QStringList>("where"); // the path in the file, the last key its field
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("layer thickness")
+        << QStringList{"layers", "rows", "2", "thickness"} << "NaN"
+        << "TForm2"
+        << "Edit15"
+        << "(расчет слоев): в поле «слой 3: толщина, мм» записано «NaN»";
+    QTest::addRow("beyond the double range")
+        << QStringList{"main", "alphaExt"} << "1e400"
+        << "TMainForm"
+        << "Edit2"
+        << "(расчет слоев): в поле «alpha_ext (главное окно)» записано «1e400»";
+    QTest::addRow("quantity") << QStringList{"quantity", "height"} << "abc"
+                              << "TForm9"
+                              << "ComboBox1"
+                              << "(подбор и расход утеплителя): в поле «подсчет расхода: "
+                                 "высота, м» записано «abc»";
+}
+
+// The texts come back as saved, and the replayed calculation's failure is one
+// message that names the project and the field.
+void ProjectTest::textsThatAreNoNumbers() {
+    QFETCH(QStringList, where);
+    QFETCH(QString, text);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, message);
+    {
+        Session first;
+        typical(first);
+        first.platform.answer("typical.vvz");
+        first.menu("SaveProject");
+    }
+    QJsonObject project = QJsonDocument::fromJson(bytesOf("typical.vvz")).object();
+    setAt(project, where, text);
+    putBytes("hostile.vvz", QJsonDocument(project).toJson());
+
+    Session s;
+    s.platform.answer("hostile.vvz");
+    s.menu("OpenProject");
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
+    const QString path = QDir::current().filePath("hostile.vvz");
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("Проект \"%1\" открыт, но расчет по нему остановлен %2, это значение "
+                            "не читается как число.\nПоля показывают значения, сохраненные в "
+                            "проекте.")
+                 .arg(path, message));
+    QWidget* field = s.window(qPrintable(window))->findChild<QWidget*>(control);
+    if (auto* list = qobject_cast<QComboBox*>(field))
+        QCOMPARE(list->currentText(), text);
+    else
+        QCOMPARE(qobject_cast<QLineEdit*>(field)->text(), text);
+    s.wait(1200);
+    QCOMPARE(s.platform.messages.size(), 1);
 }
 
 void ProjectTest::menuAndCommandLine() {
