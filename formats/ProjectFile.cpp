@@ -385,24 +385,21 @@ Record load(const QString& path) {
         return FileError(
             QStringLiteral("Не удалось открыть проект \"%1\": %2").arg(shownPath(path), why));
     };
-    if (!file.exists())
-        throw cannotOpen(QStringLiteral("файл не найден"));
     if (file.isDir())
         throw cannotOpen(QStringLiteral("это папка, а не файл"));
-    if (file.size() > largestFile)
+    if (file.exists() && file.size() > largestFile)
         notAProject(path);
     QByteArray bytes;
     try {
         bytes = TextFile::readExisting(path);
     } catch (const FileError& error) {
-        throw cannotOpen(file.isReadable() ? error.message()
-                                           : QStringLiteral("нет доступа к файлу"));
+        throw cannotOpen(TextFile::reasonInRussian(error.message(), path));
     }
     return decode(bytes, path);
 }
 
 void save(const QString& path, const Record& record) {
-    TextFile::replaceAll({{path, encode(record)}});
+    TextFile::replaceOwnFile(path, encode(record), QStringLiteral("Не удалось сохранить проект"));
 }
 
 } // namespace ProjectFile

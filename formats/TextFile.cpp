@@ -163,6 +163,55 @@ QString errorText(int systemError, const QString& path) {
     }
 }
 
+QString reasonInRussian(const QString& reason, const QString& path) {
+    if (reason == QLatin1String("File not found"))
+        return QFileInfo(path).isSymLink() ? QStringLiteral("ссылка ведет к несуществующему файлу")
+                                           : QStringLiteral("файл не найден");
+    if (reason == QLatin1String("Invalid filename"))
+        return QFileInfo(path).absoluteDir().exists()
+                   ? QStringLiteral("часть пути не является папкой")
+                   : QStringLiteral("папки \"%1\" нет")
+                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    if (reason == QLatin1String("Too many open files"))
+        return QStringLiteral("открыто слишком много файлов");
+    if (reason == QLatin1String("File access denied"))
+        return QStringLiteral("нет доступа к файлу или папке");
+    if (reason == QLatin1String("Disk full"))
+        return QStringLiteral("диск заполнен");
+    if (reason == QLatin1String("Is a directory"))
+        return QStringLiteral("это папка, а не файл");
+    if (reason == QLatin1String("File name too long"))
+        return QStringLiteral("слишком длинное имя файла");
+    if (reason == QLatin1String("Input/output error"))
+        return QStringLiteral("ошибка ввода-вывода на диске или устройстве");
+    if (reason == notRegularText())
+        return QStringLiteral("это не обычный файл, а канал, устройство или сокет");
+    if (reason.startsWith(QLatin1String("File too large")))
+        return QStringLiteral("файл слишком велик (читается не более %1 байт)").arg(maxFileBytes);
+    const QString numbered = QStringLiteral("I/O error ");
+    if (reason.startsWith(numbered)) {
+        const int error = reason.mid(numbered.size()).toInt();
+        if (error == ELOOP)
+            return QStringLiteral("символические ссылки образуют петлю");
+        return QStringLiteral("системная ошибка %1").arg(error);
+    }
+    return reason;
+}
+
+void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString& failed) {
+    try {
+        replaceAll({{path, bytes}});
+    } catch (const FileReplacement::WriteError& error) {
+        throw FileError(QStringLiteral("%1 \"%2\": %3")
+                            .arg(failed, QDir::toNativeSeparators(path),
+                                 reasonInRussian(error.reason(), error.path())));
+    }
+}
+
+QString notTextReason() {
+    return QStringLiteral("Not a text file");
+}
+
 QString notRegularText() {
     return QStringLiteral("Not a regular file");
 }
@@ -220,7 +269,7 @@ QByteArray appendEncoded(const QByteArray& existing, const QString& text) {
 
 QString textOf(const QByteArray& bytes, const QString& path) {
     if (looksBinary(bytes))
-        throw FileError(cannotOpenMessage(path, QStringLiteral("Not a text file")));
+        throw FileError(cannotOpenMessage(path, notTextReason()));
     return decode(bytes);
 }
 

@@ -28,11 +28,16 @@ QStringList splitLines(const QString& text);
 // "Invalid filename" (a missing folder), "File access denied", "Disk full",
 // the system's own words for a folder, a name too long and a device error, ...
 QString errorText(int systemError, const QString& path);
+// The reason given for bytes that no text file holds.
+QString notTextReason();
 // The reason given for a FIFO, a device or a socket, which are never read or written.
 QString notRegularText();
 // A failure's message on its own: the reason, and the file where a full disk
 // would otherwise leave the user guessing which one.
 QString failureMessage(const QString& reason, const QString& path);
+// The reason in the words of the program's own messages (Russian), for the features
+// whose messages the user reads in Russian: projects, drawings, the PDF report.
+QString reasonInRussian(const QString& reason, const QString& path);
 // "Cannot open file "path". reason".
 QString cannotOpenMessage(const QString& path, const QString& reason);
 
@@ -63,6 +68,9 @@ void replaceAll(const QList<Replacement>& replacements);
 // Replaces one file with the bytes; a failure throws FileError
 // "Cannot create file "path". reason", naming the file.
 void replaceNamingFile(const QString& path, const QByteArray& bytes);
+// The same for the program's own files: FileError "failed "path": reason", the
+// reason in Russian (`failed` says what could not be done, "Не удалось сохранить проект").
+void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString& failed);
 
 // Replaces one file with the encoded text (line ends as they stand in the text).
 void write(const QString& path, const QString& text);

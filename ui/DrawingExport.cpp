@@ -42,7 +42,7 @@ QByteArray svg(const SectionDrawing::Picture& picture, const QFont& font, const 
 }
 
 void write(const QString& path, const QByteArray& bytes) {
-    TextFile::replaceAll({{path, bytes}});
+    TextFile::replaceOwnFile(path, bytes, QStringLiteral("Не удалось сохранить рисунок"));
 }
 
 } // namespace DrawingExport

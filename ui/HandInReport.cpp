@@ -38,7 +38,8 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
     if (!path)
         return;
     const Report report = reportNow(forms);
-    TextFile::replaceNamingFile(*path, ReportPages::pdf(report.content, report.drawing));
+    TextFile::replaceOwnFile(*path, ReportPages::pdf(report.content, report.drawing),
+                             QStringLiteral("Не удалось сохранить отчет PDF"));
     forms.platform.openAddress(*path);
 }
 
@@ -54,9 +55,10 @@ void printReport(Forms& forms) {
     // Printed into a file, the report replaces it whole or not at all, as a saved PDF does;
     // the printer would truncate the old file first.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        TextFile::replaceNamingFile(
+        TextFile::replaceOwnFile(
             printer.outputFileName(),
-            ReportPages::pdf(report.content, report.drawing, printer.pageLayout()));
+            ReportPages::pdf(report.content, report.drawing, printer.pageLayout()),
+            QStringLiteral("Не удалось напечатать отчет в файл"));
         return;
     }
     ReportPages::paint(printer, report.content, report.drawing);

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/Widgets.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -81,6 +82,33 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
+namespace {
+
+// A file that was read but that the text area can't take: the reason apart.
+class UnshowableText : public FileError {
+  public:
+    UnshowableText(const QString& path, QString reason)
+        : FileError(TextFile::cannotOpenMessage(path, reason)), reason_(std::move(reason)) {}
+    const QString& reason() const { return reason_; }
+
+  private:
+    QString reason_;
+};
+
+// Why a report that we wrote ourselves can't be shown, in our own words.
+QString unshowableInRussian(const QString& reason) {
+    if (reason == TextFile::notTextReason())
+        return QStringLiteral("в нем есть управляющие символы");
+    if (reason == DocumentLimits::lineTooLong(DocumentLimits::maxLineLength))
+        return QStringLiteral("в нем есть строка длиннее %1 знаков")
+            .arg(DocumentLimits::maxLineLength);
+    if (reason == DocumentLimits::tooManyLines(DocumentLimits::maxLines))
+        return QStringLiteral("в нем больше %1 строк").arg(DocumentLimits::maxLines);
+    return reason;
+}
+
+} // namespace
+
 void TForm1::load(const QString& path) {
     // Only what the text area can lay out at once is shown; more is refused with
     // its reason, and the old text stays.
@@ -88,12 +116,14 @@ void TForm1::load(const QString& path) {
     if (RtfReader::looksLikeRtf(bytes)) {
         const RtfReader::Document document = RtfReader::read(bytes);
         if (!document.problem.isEmpty())
-            throw FileError(TextFile::cannotOpenMessage(path, document.problem));
+            throw UnshowableText(path, document.problem);
         RichEdit1->setHtml(document.html);
     } else {
+        if (TextFile::looksBinary(bytes))
+            throw UnshowableText(path, TextFile::notTextReason());
         const QString text = TextFile::textOf(bytes, path);
         if (const QString problem = DocumentLimits::problem(text); !problem.isEmpty())
-            throw FileError(TextFile::cannotOpenMessage(path, problem));
+            throw UnshowableText(path, problem);
         RichEdit1->setPlainText(withLineFeeds(text));
     }
     saveButton->hide();
@@ -119,6 +149,12 @@ void TForm1::saveWithDialog(FileDialog& dialog) {
 }
 
 void TForm1::showReport(const QString& path) {
-    load(path);
+    try {
+        load(path);
+    } catch (const UnshowableText& refused) {
+        throw FileError(
+            QStringLiteral("Расчет записан в файл \"%1\", но показать его здесь нельзя: %2.")
+                .arg(QDir::toNativeSeparators(path), unshowableInRussian(refused.reason())));
+    }
     openWindow(this);
 }

@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "formats/DocumentLimits.h"
 #include "formats/FileFaults.h"
+#include "formats/ProjectFile.h"
 #include "formats/RtfReader.h"
 #include "formats/TextFile.h"
 #include "formats/UserConstructionFiles.h"
@@ -87,6 +88,8 @@ class TestHostileFiles : public QObject {
     void textAreaLimits();
     void rtfBeyondTheLimitsStopsEarly_data();
     void rtfBeyondTheLimitsStopsEarly();
+    void projectMessagesNameFileAndCause_data();
+    void projectMessagesNameFileAndCause();
 };
 
 void TestHostileFiles::overwritesAFileWithALongName_data() {
@@ -302,6 +305,58 @@ void TestHostileFiles::rtfBeyondTheLimitsStopsEarly() {
     QCOMPARE(document.html.isEmpty(), !problem.isEmpty());
     if (problem.isEmpty())
         QVERIFY(document.html.contains("deep"));
+}
+
+void TestHostileFiles::projectMessagesNameFileAndCause_data() {
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("name"); // in the test's folder, made as the row's kind says
+    QTest::addColumn<int>("error");    // injected at the sync of a save
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link loop") << false << "loop.vvz" << 0 << "символические ссылки образуют петлю";
+    QTest::newRow("dangling link")
+        << false << "dangling.vvz" << 0 << "ссылка ведет к несуществующему файлу";
+    QTest::newRow("FIFO") << false << "pipe.vvz" << 0
+                          << "это не обычный файл, а канал, устройство или сокет";
+    QTest::newRow("no read access")
+        << false << "locked.vvz" << 0 << "нет доступа к файлу или папке";
+    QTest::newRow("missing folder") << true << "нет/p.vvz" << 0 << "папки \"{dir}/нет\" нет";
+    QTest::newRow("a folder") << true << "folder.vvz" << 0 << "это папка, а не файл";
+    QTest::newRow("device error") << true << "p.vvz" << EIO
+                                  << "ошибка ввода-вывода на диске или устройстве";
+    QTest::newRow("read-only") << true << "p.vvz" << EROFS << "нет доступа к файлу или папке";
+    QTest::newRow("disk full") << true << "p.vvz" << ENOSPC << "диск заполнен";
+}
+
+// The project's own messages: the file, and the cause in Russian, never a false one.
+void TestHostileFiles::projectMessagesNameFileAndCause() {
+    QFETCH(bool, saving);
+    QFETCH(QString, name);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile::link(dir.filePath("loop.vvz"), dir.filePath("loop.vvz"));
+    QFile::link(dir.filePath("nowhere.vvz"), dir.filePath("dangling.vvz"));
+    ::mkfifo(QFile::encodeName(dir.filePath("pipe.vvz")).constData(), 0600);
+    putBytes(dir.filePath("locked.vvz"), "{}");
+    QFile::setPermissions(dir.filePath("locked.vvz"), QFileDevice::Permissions());
+    QDir(dir.path()).mkdir("folder.vvz");
+    if (::geteuid() == 0 && name == "locked.vvz")
+        QSKIP("root reads every file");
+
+    QString message;
+    try {
+        Fault fault(Step::Sync, error);
+        if (saving)
+            ProjectFile::save(path, Project::Record());
+        else
+            ProjectFile::load(path);
+    } catch (const FileError& failure) {
+        message = failure.message();
+    }
+    QCOMPARE(message, QStringLiteral("Не удалось %1 проект \"%2\": %3")
+                          .arg(saving ? "сохранить" : "открыть", path,
+                               QString(reason).replace("{dir}", dir.path())));
 }
 
 QTEST_MAIN(TestHostileFiles)

@@ -8,13 +8,16 @@
 #include "ui/ScriptedPlatform.h"
 #include "ui/SectionDrawing.h"
 #include "ui/Unit1.h"
+#include "ui/Unit2.h"
 #include "ui/Unit8.h"
 
 #include "support/Files.h"
 #include "support/Typing.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -66,6 +69,8 @@ class HostileInputTest : public QObject {
     void textWindowRefusesWhatItCantShow_data();
     void textWindowRefusesWhatItCantShow();
     void failedSyncIsNoSavedFile();
+    void reportSavedButNotShownSaysSo_data();
+    void reportSavedButNotShownSaysSo();
     void userSetKeepsItsColumnsWhenARenameFails();
     void sectionOfExtremeThicknessesIsDrawn_data();
     void sectionOfExtremeThicknessesIsDrawn();
@@ -150,6 +155,41 @@ void HostileInputTest::textWindowRefusesWhatItCantShow() {
     QCOMPARE(s.lastMessage(),
              QStringLiteral("Cannot open file \"%1\". %2.").arg(s.path(name), reason));
     QCOMPARE(s.area()->toPlainText(), QStringLiteral("kept"));
+    QVERIFY(!s.textWindow()->isVisible());
+}
+
+void HostileInputTest::reportSavedButNotShownSaysSo_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("control characters")
+        << QString(400, QChar(1)) << "в нем есть управляющие символы";
+    QTest::newRow("a long line") << QString(6000, u'ж') << "в нем есть строка длиннее 5000 знаков";
+}
+
+// A layer name from a project can make a report that the text window refuses:
+// the report is saved all the same, and the message says where and why it isn't shown.
+void HostileInputTest::reportSavedButNotShownSaysSo() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    Session s;
+    s.main()->writeAlphaExt("23");
+    s.main()->writeAlphaInt("8,7");
+    s.main()->writeRqmin("2,200");
+    QWidget* layers = s.program.forms().form2;
+    QLineEdit* material = layers->findChild<QComboBox*>("ComboBox3")->lineEdit();
+    material->setText(name);
+    emit material->textEdited(name);
+    layers->findChild<QLineEdit*>("Edit3")->setText("0,81");
+    layers->findChild<QLineEdit*>("Edit15")->setText("380");
+    layers->findChild<QPushButton*>("Button1")->click();
+    const QString file = s.path("report.txt");
+    s.platform.answer(file);
+    s.main()->findChild<QPushButton*>("SaveReportButton")->click();
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.lastMessage(),
+             QStringLiteral("Расчет записан в файл \"%1\", но показать его здесь нельзя: %2.")
+                 .arg(file, reason));
     QVERIFY(!s.textWindow()->isVisible());
 }
 
