@@ -42,7 +42,12 @@ bool isProgramError(const QString& text) {
               // the project file's own messages
               "^Не удалось открыть проект \".*\": .+$", "^Проект \".*\" поврежден: .+$",
               "^Файл \".*\" не является проектом Vuvuvudozizod\\.$",
-              "^Проект \".*\" сохранен более новой версией программы .+$"})
+              "^Проект \".*\" сохранен более новой версией программы .+$",
+              "^Проект \".*\" открыт, но расчет по нему остановлен .+$",
+              // the program's own files: projects, drawings, the PDF report
+              "^Не удалось (сохранить проект|сохранить рисунок|сохранить отчет PDF|напечатать "
+              "отчет в файл) \".*\": .+$",
+              "^Расчет записан в файл \".*\", но показать его здесь нельзя: .+$"})
             list << QRegularExpression(QString::fromUtf8(pattern),
                                        QRegularExpression::DotMatchesEverythingOption);
         return list;
