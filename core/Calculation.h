@@ -1,7 +1,11 @@
 #pragma once
 // The state of the one calculation in progress that lives outside the windows' fields.
 
+#include "core/ProjectRecord.h"
+
 #include <QString>
+
+#include <optional>
 
 // The texts recorded by the last completed resistance check, for the report.
 struct CheckSnapshot {
@@ -15,6 +19,23 @@ struct CheckSnapshot {
     QString relationSign; // " > ", " = " or " < "
 };
 
+// Where the Rqmin last accepted into the main window came from: the texts of the
+// table, zone, city, envelope and factor that gave it, for the report.
+struct RequirementSource {
+    // The production table's D classes part at D = 1,5.
+    static constexpr double inertiaBound = 1.5;
+    QString tableNumber; // "1", "2" or "3", as Calculation::tableNumber
+    QString zone;
+    QString city; // empty when none was chosen for the zone
+    QString envelope;
+    QString tableValue;               // the value looked up, before the factor
+    bool reconstruction = false;      // the reconstruction factor applied
+    QString regime;                   // production buildings
+    QString inertiaClass;             // production buildings: "D > 1,5" or "D =< 1,5"
+    std::optional<bool> inertiaAbove; // production buildings: D > 1,5 when accepted
+    QString acceptedText;             // the text written into the main window's Rqmin
+};
+
 struct Calculation {
     // The code table behind the current Rqmin: "1" residential and civil
     // buildings, "2" production buildings, "3" walls between flats.
@@ -25,4 +46,8 @@ struct Calculation {
     int orderingGrade = 0;
     // The layer that an accepted air gap goes to (11), 0 when none.
     int airGapTarget = 0;
+    // The layer inputs of the last completed layer calculation.
+    std::optional<Project::LayerStackInputs> layerRun;
+    // The last Rqmin a requirement window accepted.
+    std::optional<RequirementSource> requirement;
 };

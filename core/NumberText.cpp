@@ -144,6 +144,14 @@ int magnitude(const std::string& ascii) {
 
 namespace NumberText {
 
+std::optional<double> tryParse(const QString& text, QChar separator) {
+    try {
+        return parse(text, separator);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 double parse(const QString& text, QChar separator) {
     const QString trimmed = text.trimmed();
     std::string ascii;

@@ -5,11 +5,15 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+
 namespace NumberText {
 
 // Blanks, optional sign, digits with at most one separator, optional exponent,
 // blanks. Anything else (the empty text included) throws ConversionError.
 double parse(const QString& text, QChar separator);
+// The same, or nothing for a text that is not a number.
+std::optional<double> tryParse(const QString& text, QChar separator);
 
 // Shortest text, at most 15 significant digits, no trailing zeros;
 // scientific ("1,5E-5", "1E15") below 0.0001 and from 1e15 on.

@@ -160,4 +160,19 @@ QString InertiaClassLabel(double d) {
     return d > 1.5 ? QStringLiteral("D > 1,5") : QStringLiteral("D =< 1,5");
 }
 
+// The editions after 2006: Зміна №1 from 1 July 2013; ДБН В.2.6-31:2016 (наказ
+// Мінрегіону від 08.07.2016 № 220); ДБН В.2.6-31:2021 «Теплова ізоляція та
+// енергоефективність будівель», in force from 1 September 2022 (наказ № 72 від
+// 16.05.2022), whose minimum for external walls of residential and public buildings is
+// 4,00 m²·K/W in temperature zone I and 3,50 in zone II. No other value of them is used.
+QString codeEditionNote() {
+    return QStringLiteral(
+        "Таблицы — ДБН В.2.6-31:2006 в первой редакции (четыре температурные зоны). Норма "
+        "изменена с 01.07.2013 (Изменение №1), заменена ДБН В.2.6-31:2016 (приказ Минрегиона "
+        "от 08.07.2016 № 220), затем ДБН В.2.6-31:2021, действующими с 01.09.2022 (приказ № 72 "
+        "от 16.05.2022): для наружных стен жилых и общественных зданий Rq min не менее "
+        "4,00 м²·К/Вт в I температурной зоне и 3,50 во II. Другое значение Rqmin можно ввести "
+        "в главном окне.");
+}
+
 } // namespace RequiredResistance

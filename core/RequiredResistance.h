@@ -35,4 +35,8 @@ std::optional<int> CityZone(int city);
 // "D > 1,5" when D exceeds 1.5, otherwise "D =< 1,5".
 QString InertiaClassLabel(double d);
 
+// Which edition of the code the tables are from, which editions followed, and what the
+// one in force asks of external walls; another Rqmin may be typed into the main window.
+QString codeEditionNote();
+
 } // namespace RequiredResistance

@@ -52,7 +52,7 @@ QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
                         const LayerStack::PerLayer<QString>& names, bool layer11AirGap) {
     QList<Layer> layers;
     for (int i = 0; i < LayerStack::layerCount; ++i) {
-        if (!(stored.dt[i] > 0))
+        if (stored.dt[i] == 0) // adds nothing to Rk
             continue;
         const int number = i + 1;
         const bool airGap = number == 11 && layer11AirGap;

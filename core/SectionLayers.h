@@ -1,6 +1,6 @@
 #pragma once
 // The layers of the last layer calculation as the section drawing and the
-// temperature profile take them: those with a thickness, in order from the room.
+// temperature profile take them: those that Rk counts, in order from the room.
 
 #include "core/LayerStack.h"
 
@@ -23,7 +23,8 @@ struct Layer {
 // The kind from the material's name, else from the catalogue category that feeds the row.
 Kind kindOf(int number, const QString& name, bool airGap);
 
-// The layers with a thickness above 0, in the order 1..12.
+// The layers that Rk counts (those with a thickness other than 0), in the order 1..12;
+// a negative thickness is kept, for the profile to say which layer no section can have.
 QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
                         const LayerStack::PerLayer<QString>& names, bool layer11AirGap);
 

@@ -66,6 +66,12 @@ QString layersProblem(const QList<SectionLayers::Layer>& layers) {
     if (layers.isEmpty())
         return QStringLiteral("Нет слоев с толщиной: выполните расчет в окне слоев.");
     for (const SectionLayers::Layer& layer : layers)
+        if (!(layer.thickness > 0))
+            return QStringLiteral("Слой %1: толщина %2 мм, такого слоя не бывает; разрез и "
+                                  "температуры строятся только по всем слоям Rk.")
+                .arg(layer.number)
+                .arg(layer.thickness);
+    for (const SectionLayers::Layer& layer : layers)
         if (layer.resistance < 0)
             return QStringLiteral("Слой %1: сопротивление меньше нуля, проверьте его Ld.")
                 .arg(layer.number);

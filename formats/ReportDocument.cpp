@@ -1,5 +1,7 @@
 #include "formats/ReportDocument.h"
 
+#include "core/RequiredResistance.h"
+
 namespace {
 
 using ReportDocument::Row;
@@ -9,32 +11,46 @@ const QString resistanceUnit = QStringLiteral(" м²·К/Вт");
 const QString coefficientUnit = QStringLiteral(" Вт/(м²·К)");
 const QString celsius = QStringLiteral(" °C");
 
-QString envelopeText(const CalculationReport::Input& in) {
-    if (in.tableNumber == QLatin1String("2"))
-        return in.envelopeCaption + QStringLiteral(", режим: ") + in.regime;
-    if (in.tableNumber == QLatin1String("3"))
-        return QStringLiteral("стены между квартирами для домов: ") + in.purpose +
-               QStringLiteral(", deltaTcr = ") + in.deltaTcr;
-    return in.envelopeCaption;
-}
-
 Section requirement(const ReportDocument::Input& input) {
-    const CalculationReport::Input& in = input.report;
+    const QString& rqmin = input.report.snapshot.rqmin;
     Section section{QStringLiteral("1. Требуемое сопротивление теплопередаче"), {}};
-    section.rows << Row{QStringLiteral("Температурная зона"), in.zone.trimmed(), {}};
-    if (!input.city.isEmpty())
-        section.rows << Row{QStringLiteral("Город"), input.city, {}};
-    section.rows << Row{QStringLiteral("Вид конструкции (таблица ") + in.tableNumber +
-                            QLatin1Char(')'),
-                        envelopeText(in).trimmed(),
-                        {}};
-    // The factor of the code's clause 2.3 for a reconstruction aimed at thermal renovation.
-    if (in.reconstruction)
-        section.rows << Row{QStringLiteral("Коэффициент при реконструкции (п. 2.3 ДБН)"),
-                            QStringLiteral("0") + input.separator + QLatin1Char('8'),
+    const auto& source = input.requirement;
+    if (!source || source->acceptedText != rqmin) {
+        section.rows << Row{
+            QStringLiteral("Источник Rqmin"), QStringLiteral("введено вручную в главном окне"), {}};
+    } else {
+        if (source->tableNumber != QLatin1String("3")) {
+            section.rows << Row{QStringLiteral("Температурная зона"), source->zone, {}};
+            if (!source->city.isEmpty())
+                section.rows << Row{QStringLiteral("Город"), source->city, {}};
+        }
+        QString envelope = source->envelope;
+        if (!source->regime.isEmpty())
+            envelope += QStringLiteral(", режим: ") + source->regime;
+        section.rows << Row{QStringLiteral("Вид конструкции (таблица ") + source->tableNumber +
+                                QLatin1Char(')'),
+                            envelope,
                             {}};
+        if (!source->inertiaClass.isEmpty())
+            section.rows << Row{QStringLiteral("Класс тепловой инерции"), source->inertiaClass, {}};
+        // The factor of the code's clause 2.3 for a reconstruction aimed at thermal renovation.
+        if (source->reconstruction)
+            section.rows << Row{QStringLiteral("Значение по таблице"),
+                                source->tableValue + resistanceUnit,
+                                {}}
+                         << Row{QStringLiteral("Коэффициент при реконструкции (п. 2.3 ДБН)"),
+                                QStringLiteral("0") + input.separator + QLatin1Char('8'),
+                                {}};
+    }
     section.rows << Row{
-        QStringLiteral("Требуемое сопротивление Rqmin"), in.snapshot.rqmin + resistanceUnit, {}};
+        QStringLiteral("Требуемое сопротивление Rqmin"), rqmin + resistanceUnit, {}};
+    if (!input.inertiaNow.isEmpty() && source)
+        section.rows << Row{QStringLiteral("Внимание"),
+                            QStringLiteral("Rqmin принято для %1, а D конструкции теперь %2: "
+                                           "Rqmin нужно выбрать заново")
+                                .arg(source->inertiaClass, input.inertiaNow),
+                            Rgb{255, 0, 0}};
+    section.rows << Row{QStringLiteral("Редакция норм"), RequiredResistance::codeEditionNote(), {}};
     return section;
 }
 
@@ -95,12 +111,14 @@ Section resistance(const ReportDocument::Input& input) {
 }
 
 std::optional<Section> insulation(const ReportDocument::Input& input) {
-    if (!input.insulation && !input.quantity)
-        return std::nullopt;
     Section section{QStringLiteral("5. Утеплитель"), {}};
     if (input.insulation)
         section.rows << Row{QStringLiteral("Плита"), input.insulation->name, {}}
                      << Row{QStringLiteral("Необходимая толщина"), input.insulation->thickness, {}};
+    else
+        section.rows << Row{QStringLiteral("Толщина утеплителя"),
+                            QStringLiteral("для текущего Rqmin не подобрана"),
+                            {}};
     if (input.quantity)
         section.rows << Row{QStringLiteral("Количество"), input.quantity->summary, {}}
                      << Row{QStringLiteral("Расход утеплителя"), input.quantity->volume, {}};
@@ -182,8 +200,7 @@ Content compose(const Input& input) {
     content.layers = layerTable(input);
     content.resistance = resistance(input);
     content.insulation = insulation(input);
-    content.drawingHeading = content.insulation ? QStringLiteral("6. Температуры в разрезе")
-                                                : QStringLiteral("5. Температуры в разрезе");
+    content.drawingHeading = QStringLiteral("6. Температуры в разрезе");
     content.surface = surface(input);
     content.noDrawingReason = noDrawingReason(input.temperatures);
     return content;

@@ -2,6 +2,7 @@
 // The report to hand in: the calculation as headed sections, rows and a layer
 // table, from the same texts that the plain-text report copies.
 
+#include "core/Calculation.h"
 #include "core/ProfileInputs.h"
 #include "core/Rgb.h"
 #include "core/TemperatureCheck.h"
@@ -36,7 +37,11 @@ struct LayerExtras {
 struct Input {
     CalculationReport::Input report; // what the plain-text report reads
     QString date;                    // "09.12.2026"
-    QString city;                    // empty when none is chosen
+    // Where the Rqmin of the last check came from: the requirement window's accepted
+    // choice, or nothing when it was typed into the main window.
+    std::optional<RequirementSource> requirement;
+    QString inertiaNow; // the construction's D, when it left the class Rqmin was taken for
+    QString city;       // empty when none is chosen
     std::array<LayerExtras, 12> layerExtras;
     QString inertiaTotal;
     Rgb verdictColor;

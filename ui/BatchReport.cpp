@@ -31,6 +31,10 @@ class BatchPlatform : public Platform {
         failed_ = true;
         say(text);
     }
+    // A batch report is made from the opened project's own calculation: nothing is stale.
+    QString ask(const QString&, const QString&, const QStringList& buttons) override {
+        return buttons.last();
+    }
     std::optional<QString> askOpenFile(FileDialog&) override { return std::nullopt; }
     std::optional<QString> askSaveFile(FileDialog&) override {
         if (saved_)

@@ -2,8 +2,10 @@
 
 #include "formats/TextFile.h"
 #include "ui/Forms.h"
+#include "ui/Main.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
+#include "ui/Unit2.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -21,6 +23,22 @@ Report reportNow(const Forms& forms) {
             SectionDrawing::pictureOf(input.temperatures, input.separator)};
 }
 
+// Out-of-date results are brought up to date at the user's word, as "Расчет" in the
+// layer window (when the layers changed) and then "Расчет!!!" would; false to make nothing.
+bool upToDateAtUsersWord(Forms& forms) {
+    const ResultState::Change change = forms.mainForm->resultChange();
+    if (change == ResultState::Change::None)
+        return true;
+    const QString recalculate = QStringLiteral("Пересчитать");
+    if (forms.platform.ask(applicationTitle, ResultState::question(change),
+                           {recalculate, QStringLiteral("Отмена")}) != recalculate)
+        return false;
+    if (change == ResultState::Change::Layers)
+        forms.form2->pressCalculate();
+    forms.mainForm->recheck();
+    return true;
+}
+
 } // namespace
 
 FileDialog pdfReportDialog() {
@@ -34,6 +52,8 @@ FileDialog pdfReportDialog() {
 }
 
 void exportReportPdf(Forms& forms, FileDialog& dialog) {
+    if (!upToDateAtUsersWord(forms))
+        return;
     const std::optional<QString> path = forms.platform.askSaveFile(dialog);
     if (!path)
         return;
@@ -44,6 +64,8 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
 }
 
 void printReport(Forms& forms) {
+    if (!upToDateAtUsersWord(forms))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPages::a4());
     printer.setDocName(applicationTitle);

@@ -345,6 +345,9 @@ QWidget* TMainForm::buildResultsPanel() {
     grid->addWidget(Edit6, 4, 0);
     grid->addWidget(Label7, 4, 1);
     grid->addWidget(Edit7, 4, 2);
+
+    staleNote = outOfDateNote(QStringLiteral("StaleResultsNote"));
+    grid->addWidget(staleNote, 5, 0, 1, 3);
     return panel;
 }
 
@@ -414,7 +417,30 @@ QWidget* TMainForm::buildLayerList() {
     return list;
 }
 
+ResultState::Change TMainForm::resultChange() const {
+    if (!forms_.calculation.hasSnapshot || !forms_.form2) // nothing shown to be out of date
+        return ResultState::Change::None;
+    ResultState::Now now;
+    now.layers = forms_.form2->inputs();
+    now.rk = Edit1->text();
+    now.alphaExt = Edit2->text();
+    now.alphaInt = Edit3->text();
+    now.rqmin = Edit5->text();
+    now.inertia = NumberText::tryParse(forms_.form2->inertiaTotalText(), forms_.separator());
+    return ResultState::change(forms_.calculation, now);
+}
+
+void TMainForm::refreshResultState() {
+    const QString note = ResultState::note(resultChange());
+    staleNote->setText(note);
+    staleNote->setVisible(!note.isEmpty());
+    if (forms_.form2)
+        forms_.form2->showOutOfDate(note);
+}
+
 void TMainForm::connectCheck() {
+    for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit5})
+        connect(field, &QLineEdit::textChanged, this, &TMainForm::refreshResultState);
     connect(Edit1, &QLineEdit::textChanged, this,
             [this] { guarded(platform_, [this] { computeR0(); }); });
     for (QLineEdit* field : {Edit4, Edit6, Edit7})
@@ -456,6 +482,7 @@ void TMainForm::runCheck() {
     snapshot.verdict = Label8->text();
     snapshot.relationSign = ResistanceCheck::relationSign(verdict.relation);
     forms_.calculation.hasSnapshot = true;
+    refreshResultState();
 
     switchOn(*Timer2);
     if (NumberText::parse(Edit4->text(), forms_.separator()) > 0) {

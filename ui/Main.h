@@ -2,6 +2,7 @@
 // The main window: the hub of the calculation, its inputs, results, layer list and the check.
 
 #include "core/ProjectRecord.h"
+#include "core/ResultState.h"
 #include "core/Rgb.h"
 #include "ui/Platform.h"
 
@@ -61,6 +62,10 @@ class TMainForm : public QWidget {
     void setInputs(const Project::MainInputs& in);
     // R0, the check and Rk_req at once, as "Расчет!!!" and its timers would give them.
     void recheck();
+    // What has changed since the results shown were computed; the out-of-date notes
+    // of this window and the layer window follow it, refreshed after every change.
+    ResultState::Change resultChange() const;
+    void refreshResultState();
     // Opens a project file, from the menu or the command line; a bad file changes nothing.
     void openProject(const QString& path);
 
@@ -101,6 +106,7 @@ class TMainForm : public QWidget {
     QLineEdit* Edit8 = nullptr;                 // Rk_req
     QLabel* Label7 = nullptr;                   // relation
     QLabel* Label8 = nullptr;                   // verdict
+    QLabel* staleNote = nullptr;                // the results are out of date
     QLabel* Label17 = nullptr;                  // envelope-kind caption
     QLabel* Label18 = nullptr;                  // construction-type caption
     QLabel* Label45 = nullptr;                  // total thickness

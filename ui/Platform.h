@@ -5,6 +5,7 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -39,6 +40,10 @@ class Platform {
     virtual void warning(const QString& title, const QString& text) = 0;
     // An error box titled with the application title; the text is shown as given.
     virtual void error(const QString& text) = 0;
+
+    // A question box titled `title` with these buttons, the first the default and the
+    // last the one Escape presses; the text of the button pressed.
+    virtual QString ask(const QString& title, const QString& text, const QStringList& buttons) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> askOpenFile(FileDialog& dialog) = 0;

@@ -108,6 +108,9 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form5->setInputs(record.insulation);
         forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
         main.setInputs(record.main);
+        forms.calculation.requirement.reset();
+        forms.form3->recallAcceptance(record.main.rqmin);
+        forms.form6->recallAcceptance(record.main.rqmin);
     });
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -56,6 +57,20 @@ void QtPlatform::warning(const QString& title, const QString& text) {
 
 void QtPlatform::error(const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), applicationTitle, text);
+}
+
+QString QtPlatform::ask(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QPushButton*> shown;
+    for (const QString& caption : buttons)
+        shown << box.addButton(caption,
+                               shown.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    box.setDefaultButton(shown.first());
+    box.setEscapeButton(shown.last());
+    box.exec();
+    const auto* pressed = qobject_cast<QPushButton*>(box.clickedButton());
+    return pressed ? pressed->text() : buttons.last();
 }
 
 std::optional<QString> QtPlatform::askOpenFile(FileDialog& dialog) {

@@ -1,6 +1,7 @@
 #include "ui/ReportInput.h"
 
 #include "core/Calculation.h"
+#include "core/ResistanceCheck.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -49,7 +50,12 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
         in.layerExtras[i - 1] = {layers.sText(i), layers.inertiaText(i)};
     in.inertiaTotal = layers.inertiaTotalText();
     in.verdictColor = layers.verdictColor();
-    in.insulation = forms.form5->chosenInsulation();
+    in.requirement = forms.calculation.requirement;
+    if (forms.mainForm->resultChange() == ResultState::Change::RequirementClass)
+        in.inertiaNow = layers.inertiaTotalText();
+    // The board only while the current verdict is met with it.
+    if (in.report.snapshot.verdict == ResistanceCheck::verdictText(true))
+        in.insulation = forms.form5->chosenInsulation();
     in.quantity = forms.form9->workedOutQuantity();
     in.profileInputs = forms.profileWindow->inputs();
     in.temperatures = forms.profileWindow->evaluation();

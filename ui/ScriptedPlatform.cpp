@@ -24,6 +24,16 @@ std::optional<QString> ScriptedPlatform::askSaveFile(FileDialog& dialog) {
     return runDialog(dialog);
 }
 
+QString ScriptedPlatform::ask(const QString& title, const QString& text,
+                              const QStringList& buttons) {
+    questions.append({Kind::Info, title, text});
+    if (buttonAnswers.isEmpty()) {
+        ++unansweredDialogs;
+        return buttons.last();
+    }
+    return buttonAnswers.dequeue();
+}
+
 bool ScriptedPlatform::askPrint(QPrinter& printer) {
     ++printDialogsShown;
     if (answers.isEmpty()) {

@@ -313,6 +313,9 @@ QWidget* TForm2::buildVerdictAndButtons() {
     setBold(Label79, true);
     setTextColor(Label79, teal);
     column->addWidget(Label79);
+    staleNote = outOfDateNote(QStringLiteral("LayerStaleNote"));
+    staleNote->setAlignment(Qt::AlignCenter);
+    column->addWidget(staleNote);
 
     Button1 = new QPushButton(QStringLiteral("Расчет"));
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -354,6 +357,10 @@ void TForm2::connectLayerRow(int layer) {
         connect(selector->lineEdit(), &QLineEdit::textEdited, this,
                 [this, layer] { guarded(forms_.platform, [&] { chooseMaterial(layer, -1); }); });
     }
+    // Every change of the layer's inputs may leave the results out of date.
+    for (QLineEdit* field : {ldFields[i], sFields[i], dtFields[i], selectors[i]->lineEdit()})
+        connect(field, &QLineEdit::textChanged, this,
+                [this] { forms_.mainForm->refreshResultState(); });
     // Enter in any of the layer's number fields runs the calculation, as "Расчет" does.
     for (QLineEdit* field : {ldFields[i], sFields[i], dtFields[i]})
         connect(field, &QLineEdit::returnPressed, this,
@@ -396,6 +403,8 @@ void TForm2::pressCalculate() {
     LayerWindowSteps steps(*this);
     LayerStack::calculate(texts, forms_.calculation.tableNumber, forms_.separator(), stored_,
                           steps);
+    forms_.calculation.layerRun = inputs();
+    forms_.mainForm->refreshResultState();
 }
 
 void TForm2::announceLayers() {
@@ -473,6 +482,11 @@ void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QSt
     ldFields[i]->setText(ld);
     sFields[i]->setText(s);
     layer11AirGap_ = true;
+}
+
+void TForm2::showOutOfDate(const QString& note) {
+    staleNote->setText(note);
+    staleNote->setVisible(!note.isEmpty());
 }
 
 void TForm2::showVerdict(const QString& text, Rgb color) {

@@ -49,6 +49,8 @@ class TForm2 : public QWidget {
 
     // The verdict line, written by the main window's check.
     void showVerdict(const QString& text, Rgb color);
+    // The main window's note that the verdict no longer follows the inputs; empty hides it.
+    void showOutOfDate(const QString& note);
 
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
@@ -104,6 +106,7 @@ class TForm2 : public QWidget {
     QLineEdit* Edit51 = nullptr;         // D
     QLineEdit* Edit64 = nullptr;         // selected layer-12 thickness, hidden
     QLabel* Label79 = nullptr;           // verdict line
+    QLabel* staleNote = nullptr;         // the verdict is out of date
     QPushButton* Button1 = nullptr;      // "Расчет"
     QPushButton* Button3 = nullptr;      // "Принять"
     QPushButton* Button12 = nullptr;     // "Dt12", hidden

@@ -63,6 +63,16 @@ TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addStretch(1);
     layout->addWidget(buildResultRow());
 
+    // The tables' edition and what the code in force asks, in small print.
+    QLabel* edition =
+        namedLabel(RequiredResistance::codeEditionNote(), QStringLiteral("CodeEditionNote"));
+    edition->setWordWrap(true);
+    edition->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont small = edition->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    edition->setFont(small);
+    layout->addWidget(edition);
+
     connectLists();
     showResidentialLayout();
 }
@@ -284,8 +294,49 @@ void TForm3::showLookupResult(const QString& envelopeCaption) {
 
 void TForm3::accept() {
     rqmin_ = NumberText::parse(Edit1->text(), forms_.separator());
-    forms_.mainForm->writeRqmin(NumberText::result(rqmin_, forms_.separator()));
+    const QString accepted = NumberText::result(rqmin_, forms_.separator());
+    forms_.calculation.requirement = sourceOf(accepted);
+    forms_.mainForm->writeRqmin(accepted);
     hide();
+}
+
+void TForm3::recallAcceptance(const QString& mainRqmin) {
+    if (forms_.calculation.tableNumber == QStringLiteral("3"))
+        return;
+    const auto shown = NumberText::tryParse(Edit1->text(), forms_.separator());
+    if (shown && NumberText::result(*shown, forms_.separator()) == mainRqmin)
+        forms_.calculation.requirement = sourceOf(mainRqmin);
+}
+
+// What gave the accepted value: the texts chosen now, and the table's own value when
+// the result field still holds what the table gave.
+RequirementSource TForm3::sourceOf(const QString& accepted) const {
+    const QChar separator = forms_.separator();
+    RequirementSource source;
+    source.tableNumber = forms_.calculation.tableNumber;
+    source.zone = ComboBox13->currentText().trimmed();
+    source.city = cityText();
+    source.acceptedText = accepted;
+    std::optional<double> table;
+    if (source.tableNumber == QStringLiteral("2")) {
+        source.envelope = ComboBox2->currentText().trimmed();
+        source.regime = ComboBox3->currentText().trimmed();
+        source.inertiaClass = RequiredResistance::InertiaClassLabel(inertia_);
+        source.inertiaAbove = inertia_ > RequirementSource::inertiaBound;
+        table = RequiredResistance::ProductionRqmin(productionKind_, regime_,
+                                                    pickedIndex(ComboBox13), inertia_);
+    } else {
+        source.envelope = ComboBox1->currentText().trimmed();
+        source.reconstruction = CheckBox1->isChecked();
+        table =
+            RequiredResistance::ResidentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13));
+    }
+    const double factor = source.reconstruction ? RequiredResistance::reconstructionFactor : 1.0;
+    if (table && NumberText::general(*table * factor, separator) == Edit1->text())
+        source.tableValue = NumberText::general(*table, separator);
+    else
+        source.reconstruction = false; // typed into the window: no table value, no factor
+    return source;
 }
 
 void TForm3::writeInertia(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The required-resistance window: Rqmin from the code's tables.
 
+#include "core/Calculation.h"
 #include "core/ProjectRecord.h"
 
 #include <QWidget>
@@ -17,6 +18,9 @@ struct Forms;
 class TForm3 : public QWidget {
     Q_OBJECT
   public:
+    // A project's Rqmin in the main window counts as accepted from this window when
+    // "Принять" would have written exactly that text.
+    void recallAcceptance(const QString& mainRqmin);
     explicit TForm3(Forms& forms);
 
     // Hand-overs from the layer window.
@@ -57,6 +61,8 @@ class TForm3 : public QWidget {
     void accept(); // Button1Click
 
     Forms& forms_;
+
+    RequirementSource sourceOf(const QString& accepted) const;
 
     double rqmin_ = 0.0;
     int productionKind_ = 0;

@@ -1,5 +1,6 @@
 #include "ui/Unit6.h"
 
+#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
 #include "ui/ErrorHandler.h"
@@ -182,8 +183,26 @@ void TForm6::compute() {
 
 // Writes the last computed value, not whatever was typed into the result field.
 void TForm6::accept() {
-    forms_.mainForm->writeRqmin(NumberText::fixed(rqmin_, 4, 2, forms_.separator()));
+    const QString accepted = NumberText::fixed(rqmin_, 4, 2, forms_.separator());
+    forms_.calculation.requirement = sourceOf(accepted);
+    forms_.mainForm->writeRqmin(accepted);
     hide();
+}
+
+void TForm6::recallAcceptance(const QString& mainRqmin) {
+    if (forms_.calculation.tableNumber == QStringLiteral("3") && Edit5->text() == mainRqmin)
+        forms_.calculation.requirement = sourceOf(mainRqmin);
+}
+
+RequirementSource TForm6::sourceOf(const QString& accepted) const {
+    RequirementSource source;
+    source.tableNumber = QStringLiteral("3");
+    source.envelope =
+        QStringLiteral("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, "
+                       "deltaTcr = %4")
+            .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
+    source.acceptedText = accepted;
+    return source;
 }
 
 void TForm6::writeAlphaInt(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The walls-between-flats window: Rqmin from two design air temperatures.
 
+#include "core/Calculation.h"
 #include "core/ProjectRecord.h"
 
 #include <QWidget>
@@ -14,6 +15,9 @@ struct Forms;
 class TForm6 : public QWidget {
     Q_OBJECT
   public:
+    // A project's Rqmin in the main window counts as accepted from this window when
+    // "Принять" would have written exactly that text.
+    void recallAcceptance(const QString& mainRqmin);
     explicit TForm6(Forms& forms);
 
     // Hand-over from the coefficients window.
@@ -28,6 +32,7 @@ class TForm6 : public QWidget {
     void setInputs(const Project::PartitionInputs& in);
 
   private:
+    RequirementSource sourceOf(const QString& accepted) const;
     QWidget* buildHeading();
     void buildTemperatureRows(QGridLayout* grid);
     void buildDeltaTcrRow(QGridLayout* grid);

@@ -31,6 +31,15 @@ QLabel* namedLabel(const QString& text, const QString& name) {
     return label;
 }
 
+QLabel* outOfDateNote(const QString& name) {
+    QLabel* note = namedLabel(QString(), name);
+    note->setWordWrap(true);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setTextColor(note, Rgb{160, 0, 0});
+    note->hide();
+    return note;
+}
+
 QPushButton* namedButton(const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
     button->setObjectName(name);

@@ -60,6 +60,10 @@ class ClickableLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A hidden note in dark red that says the results shown are out of date; it wraps
+// within the width its window gives it and never widens the window.
+QLabel* outOfDateNote(const QString& name);
+
 // An editable drop-down list that shows its prompt as text until the user picks an item.
 QComboBox* editableList(const QString& name, const QStringList& items, const QString& prompt);
 // The picked item, or -1 while the list shows typed text or its prompt.

@@ -17,7 +17,7 @@ const QChar comma(',');
 
 // The typical wall: brick 380 mm and mortar 20 mm (λ 0,81), a board of 90 mm (λ 0,055)
 // as layer 12, as the layer window stores them after "Расчет".
-QList<SectionLayers::Layer> typicalWall() {
+QList<SectionLayers::Layer> typicalWall(double mortar = 20) {
     LayerStack::StoredNumbers stored;
     LayerStack::PerLayer<QString> names;
     const struct {
@@ -25,7 +25,7 @@ QList<SectionLayers::Layer> typicalWall() {
         double dt, ld;
         const char* name;
     } layers[] = {{3, 380, 0.81, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"},
-                  {4, 20, 0.81, "Раствор цементно-песчаный (1600 кг/м3)"},
+                  {4, mortar, 0.81, "Раствор цементно-песчаный (1600 кг/м3)"},
                   {12, 90, 0.055, "Плиты пенополистирольные (15 кг/м3)"}};
     for (const auto& layer : layers) {
         const int i = layer.number - 1;
@@ -199,26 +199,33 @@ void TemperatureProfileTest::badInputsAreRefusedByField() {
 void TemperatureProfileTest::noProfileWithoutLayersOrCoefficients_data() {
     QTest::addColumn<QString>("alphaInt");
     QTest::addColumn<QString>("alphaExt");
-    QTest::addColumn<bool>("withLayers");
+    QTest::addColumn<int>("mortar"); // mm of layer 4 in the typical wall; 0 for no layers
     QTest::addColumn<QString>("blocker");
     QTest::newRow("no calculation yet")
         << "8,7"
-        << "23" << false << "Нет слоев с толщиной: выполните расчет в окне слоев.";
+        << "23" << 0 << "Нет слоев с толщиной: выполните расчет в окне слоев.";
     QTest::newRow("coefficients not chosen")
         << "0"
-        << "0" << true << "Выберите коэффициент Alfa в в главном окне (сейчас «0»).";
+        << "0" << 20 << "Выберите коэффициент Alfa в в главном окне (сейчас «0»).";
     QTest::newRow("alpha_ext typed wrong")
         << "8,7"
-        << "23." << true << "Выберите коэффициент Alfa н в главном окне (сейчас «23.»).";
+        << "23." << 20 << "Выберите коэффициент Alfa н в главном окне (сейчас «23.»).";
+    // Rk counts it, so the temperatures can't leave it out.
+    QTest::newRow("negative thickness")
+        << "8,7"
+        << "23" << -20
+        << "Слой 4: толщина -20 мм, такого слоя не бывает; разрез и температуры строятся "
+           "только по всем слоям Rk.";
 }
 
 void TemperatureProfileTest::noProfileWithoutLayersOrCoefficients() {
     QFETCH(QString, alphaInt);
     QFETCH(QString, alphaExt);
-    QFETCH(bool, withLayers);
+    QFETCH(int, mortar);
     QFETCH(QString, blocker);
     const auto e = TemperatureCheck::evaluate(
-        {}, alphaInt, alphaExt, withLayers ? typicalWall() : QList<SectionLayers::Layer>{}, comma);
+        {}, alphaInt, alphaExt, mortar ? typicalWall(mortar) : QList<SectionLayers::Layer>{},
+        comma);
     QCOMPARE(e.blocker, blocker);
     QVERIFY(!e.profile);
 }

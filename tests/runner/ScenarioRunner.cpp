@@ -210,7 +210,7 @@ QString ScenarioRunner::run(const Script& script) {
 void ScenarioRunner::checkDialogsAnswered() {
     if (platform_->unansweredDialogs > 0)
         throw StepFailure(QStringLiteral(
-            "a file dialog was shown with no answer queued (use \"answer\" before)"));
+            "a dialog or question was shown with no answer queued (use \"answer\" before)"));
 }
 
 void ScenarioRunner::checkNothingLeftUnexpected() {
@@ -220,9 +220,9 @@ void ScenarioRunner::checkNothingLeftUnexpected() {
     if (expectedOpened_ < platform_->opened.size())
         throw StepFailure(QStringLiteral("at the end: a request to open %1 that no line expected")
                               .arg(quoted(platform_->opened.at(expectedOpened_))));
-    if (!platform_->answers.isEmpty())
+    if (!platform_->answers.isEmpty() || !platform_->buttonAnswers.isEmpty())
         throw StepFailure(QStringLiteral("at the end: %1 queued dialog answer(s) never used")
-                              .arg(platform_->answers.size()));
+                              .arg(platform_->answers.size() + platform_->buttonAnswers.size()));
 }
 
 QWidget* ScenarioRunner::window(const QString& className) const {
@@ -303,6 +303,8 @@ void ScenarioRunner::execute(const Command& c) {
     } else if (name == QLatin1String("answer")) {
         if (c.arg(0) == QLatin1String("cancel"))
             platform_->answerCancel();
+        else if (c.arg(0) == QLatin1String("button"))
+            platform_->answerButton(c.arg(1));
         else
             platform_->answer(c.arg(1));
     } else if (name == QLatin1String("write-file")) {

@@ -124,11 +124,12 @@ void checkArguments(const Command& command, bool firstCommand) {
     if (command.name == QLatin1String("answer")) {
         const QString kind = command.arg(0);
         const bool withPath = kind == QLatin1String("open") || kind == QLatin1String("save") ||
-                              kind == QLatin1String("print");
+                              kind == QLatin1String("print") || kind == QLatin1String("button");
         if (!(withPath && count == 2) && !(kind == QLatin1String("cancel") && count == 1))
             throw ScriptError(command.line,
                               QStringLiteral("use: answer open \"path\", answer save \"path\", "
-                                             "answer print \"file.pdf\" or answer cancel"));
+                                             "answer print \"file.pdf\", answer button \"text\" "
+                                             "or answer cancel"));
     }
     if (command.name == QLatin1String("expect-file-lines") &&
         command.arg(1) != QLatin1String("crlf-end") &&
