@@ -255,6 +255,34 @@ def separators(desk):
     desk.screenshot("separators")
 
 
+def out_of_date_report(desk, work):
+    """Rqmin typed over since the last check: the main window says so, and the PDF report
+    asks first; Enter recalculates, and the report holds the new Rqmin."""
+    desk.keys("Escape")
+    desk.expect_hidden("TForm3")
+    desk.replace("TForm2", "Edit1", "0")
+    desk.bring_to_front("TMainForm")
+    desk.expect("TMainForm", "StaleResultsNote", "Данные изменены: нажмите «Расчет!!!»")
+    desk.screenshot("out-of-date")
+    desk.keys("alt+f")
+    desk.window("QMenu")
+    desk.keys("Down", "Down", "Return")
+    box = desk.window("QMessageBox")
+    buttons = [c["text"] for c in box["controls"] if c["type"] == "QPushButton"]
+    if buttons != ["Пересчитать", "Отмена"]:
+        raise Failure("the question's buttons are %r" % buttons)
+    desk.screenshot("out-of-date-question")
+    desk.keys("Return")
+    desk.expect_hidden("QMessageBox")
+    path = os.path.join(work, "recalculated")
+    save_in_dialog(desk, path)
+    text = pdf_text(path + ".pdf")
+    for value in ("Источник Rqmin введено вручную в главном окне",
+                  "Требуемое сопротивление Rqmin 2,2 м²·К/Вт", "Вывод Условие выполняется."):
+        if value not in text:
+            raise Failure("the recalculated report lacks %r: %r" % (value, text))
+
+
 def main():
     program, work, shots, reference = sys.argv[1:5]
     probe = os.path.join(work, "probe")
@@ -286,6 +314,8 @@ def main():
         hand_in(desk, work)
         no_message_box(desk)
         separators(desk)
+        no_message_box(desk)
+        out_of_date_report(desk, work)
         no_message_box(desk)
     except Failure as failure:
         desk.screenshot("failure")
