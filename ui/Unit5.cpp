@@ -210,7 +210,9 @@ bool TForm5::boardIsLayer12() const {
 }
 
 bool TForm5::verdictMet() const {
-    return forms_.form2->verdictColor() != ResistanceCheck::verdictColor(false);
+    const Calculation& calculation = forms_.calculation;
+    return calculation.hasSnapshot &&
+           calculation.snapshot.verdict == ResistanceCheck::verdictText(true);
 }
 
 // No check confirms the thickness: claim none and end the search.

@@ -135,15 +135,11 @@ void TForm9::Timer1Timer() {
         forms_.calculation.orderingGrade, forms_.separator());
     Panel1->setText(quantity.summary);
     Label5->setText(quantity.volumeText);
-    countedBoard_ = boardNow();
+    countedLayer12_ = layer12Now();
 }
 
-bool TForm9::counted() const {
-    return Panel1->text() != InsulationQuantity::initialSummary;
-}
-
-QString TForm9::boardNow() const {
-    return forms_.mainForm->layerName(12) + QLatin1Char('\n') + forms_.form2->thickness(12);
+Project::LayerInputs TForm9::layer12Now() const {
+    return forms_.form2->inputs().layers.back();
 }
 
 // Writes exactly the two lines now shown, then opens the file with the default program.
@@ -161,20 +157,23 @@ Project::QuantityInputs TForm9::inputs() const {
     Project::QuantityInputs in;
     in.height = ComboBox1->currentText();
     in.length = ComboBox2->currentText();
-    in.counted = counted();
+    in.counted = countedLayer12_.has_value();
     in.orderingGrade = forms_.calculation.orderingGrade;
     return in;
 }
 
 std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
-    // A quantity of a board or thickness that has changed since would contradict the layers.
-    if (!counted() || countedBoard_ != boardNow())
+    // A quantity of a board or thickness that has changed since, or of layers not yet
+    // calculated, would contradict the report's layers.
+    if (countedLayer12_ != layer12Now() ||
+        forms_.mainForm->resultChange() == ResultState::Change::Layers)
         return std::nullopt;
     return ReportDocument::Quantity{Panel1->text(), Label5->text()};
 }
 
 void TForm9::setInputs(const Project::QuantityInputs& in) {
     Timer1->stop();
+    countedLayer12_.reset();
     ComboBox1->setEditText(in.height);
     ComboBox2->setEditText(in.length);
     forms_.calculation.orderingGrade = in.orderingGrade;

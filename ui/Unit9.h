@@ -37,8 +37,7 @@ class TForm9 : public QWidget {
 
     void Timer1Timer();
     void Button1Click();
-    bool counted() const; // the quantity has been worked out since the start or a project
-    QString boardNow() const;
+    Project::LayerInputs layer12Now() const;
 
     Forms& forms_;
     QComboBox* ComboBox1 = nullptr; // height, m
@@ -50,5 +49,7 @@ class TForm9 : public QWidget {
     QPushButton* Button3 = nullptr; // leave the program
     QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
     FileDialog saveDialog_;
-    QString countedBoard_; // layer 12's name and thickness that the shown quantity is of
+    // Layer 12 as it was when the quantity was last worked out; none before that, since
+    // the start or the last project.
+    std::optional<Project::LayerInputs> countedLayer12_;
 };
