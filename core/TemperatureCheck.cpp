@@ -62,7 +62,7 @@ struct Reader {
     void refuse(Field field, const QString& reason) { problems.append({field, reason}); }
 };
 
-QString layersProblem(const QList<SectionLayers::Layer>& layers) {
+QString layersProblem(const QList<SectionLayers::Layer>& layers, QChar separator) {
     if (layers.isEmpty())
         return QStringLiteral("Нет слоев с толщиной: выполните расчет в окне слоев.");
     for (const SectionLayers::Layer& layer : layers)
@@ -70,7 +70,7 @@ QString layersProblem(const QList<SectionLayers::Layer>& layers) {
             return QStringLiteral("Слой %1: толщина %2 мм, такого слоя не бывает; разрез и "
                                   "температуры строятся только по всем слоям Rk.")
                 .arg(layer.number)
-                .arg(layer.thickness);
+                .arg(NumberText::general(layer.thickness, separator));
     for (const SectionLayers::Layer& layer : layers)
         if (layer.resistance < 0)
             return QStringLiteral("Слой %1: сопротивление меньше нуля, проверьте его Ld.")
@@ -122,7 +122,7 @@ Evaluation evaluate(const ProfileInputs& inputs, const QString& alphaInt, const 
         HUGE_VAL, Field::CriticalDifference, QStringLiteral("Δtн: не меньше 0."));
 
     e.layers = SectionLayers::fromRoomSide(calculated, inputs.insideIsLayer1);
-    e.blocker = layersProblem(e.layers);
+    e.blocker = layersProblem(e.layers, separator);
     const Reading ai = coefficient(alphaInt, QStringLiteral("Alfa в"), separator, e.blocker);
     const Reading ae = coefficient(alphaExt, QStringLiteral("Alfa н"), separator, e.blocker);
     if (!e.blocker.isEmpty() || !indoor.ok || !outdoor.ok || !ai.ok || !ae.ok)
