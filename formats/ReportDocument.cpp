@@ -1,6 +1,9 @@
 #include "formats/ReportDocument.h"
 
+#include "core/NumberText.h"
 #include "core/RequiredResistance.h"
+
+#include <cmath>
 
 namespace {
 
@@ -54,41 +57,63 @@ Section requirement(const ReportDocument::Input& input) {
     return section;
 }
 
-Section coefficients(const CalculationReport::Input& in) {
-    return {QStringLiteral("2. Коэффициенты теплопередачи поверхностей (приложение Е)"),
-            {{QStringLiteral("Тип конструкции"), in.snapshot.constructionType.trimmed(), {}},
-             {QStringLiteral("Наружной поверхности Alfa н"),
-              in.snapshot.alphaExt + coefficientUnit,
-              {}},
-             {QStringLiteral("Внутренней поверхности Alfa в"),
-              in.snapshot.alphaInt + coefficientUnit,
-              {}}}};
+bool betweenFlats(const ReportDocument::Input& input) {
+    return input.requirement && input.requirement->tableNumber == QLatin1String("3");
+}
+
+Section coefficients(const ReportDocument::Input& input) {
+    const CheckSnapshot& s = input.report.snapshot;
+    // A wall between flats has no outer surface: its second surface faces the neighbours.
+    const QString second = betweenFlats(input)
+                               ? QStringLiteral("Поверхности со стороны соседей Alfa н")
+                               : QStringLiteral("Наружной поверхности Alfa н");
+    return {QStringLiteral("2. Коэффициенты теплоотдачи поверхностей (приложение Е)"),
+            {{QStringLiteral("Тип конструкции"), s.constructionType.trimmed(), {}},
+             {second, s.alphaExt + coefficientUnit, {}},
+             {QStringLiteral("Внутренней поверхности Alfa в"), s.alphaInt + coefficientUnit, {}}}};
+}
+
+// A number text shortened to three significant digits, for the long fraction of an
+// air gap's equivalent conductivity; other texts stay as the window shows them.
+QString threeSignificant(const QString& text, QChar separator) {
+    const auto value = NumberText::tryParse(text, separator);
+    if (!value || *value == 0)
+        return text;
+    const double scale = std::pow(10.0, 2 - std::floor(std::log10(std::fabs(*value))));
+    return NumberText::general(std::round(*value * scale) / scale, separator);
 }
 
 ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
     const CalculationReport::Input& in = input.report;
     ReportDocument::LayerTable table;
     table.header = {QStringLiteral("№"),
+                    QStringLiteral("Строка"),
                     QStringLiteral("Материал"),
                     QStringLiteral("Толщина, мм"),
                     QStringLiteral("Ld, Вт/(м·К)"),
                     QStringLiteral("R, м²·К/Вт"),
                     QStringLiteral("S, Вт/(м²·К)"),
                     QStringLiteral("D")};
-    for (int i = 0; i < 12; ++i) {
+    // Numbered from the room side, as the section is drawn; the row of the layer window
+    // beside each.
+    const bool roomSideFirst = input.profileInputs.insideIsLayer1;
+    for (int k = 0; k < 12; ++k) {
+        const int i = roomSideFirst ? k : 11 - k;
         const CalculationReport::Layer& layer = in.layers[i];
         if (layer.calculatedThickness <= 0) // as the text report, only calculated layers
             continue;
-        table.rows << QStringList{QString::number(i + 1),
+        const bool airGap = i == 10 && in.layer11HoldsAirGap;
+        table.rows << QStringList{QString::number(table.rows.size() + 1),
+                                  QString::number(i + 1),
                                   layer.name,
                                   layer.thickness,
-                                  layer.ld,
+                                  airGap ? threeSignificant(layer.ld, input.separator) : layer.ld,
                                   layer.resistance,
                                   input.layerExtras[i].s,
                                   input.layerExtras[i].inertia};
     }
-    table.totals = {QString(), QStringLiteral("Итого"), in.totalThickness, QString(), in.rkField,
-                    QString(), input.inertiaTotal};
+    table.totals = {QString(),  QString(), QStringLiteral("Итого"), in.totalThickness, QString(),
+                    in.rkField, QString(), input.inertiaTotal};
     if (in.layer11HoldsAirGap && in.layers[10].calculatedThickness > 0)
         table.note = QStringLiteral("Слой 11 — воздушная прослойка: ") + in.airGapPlacement +
                      QStringLiteral(", при температуре ") + in.airGapTemperature + QLatin1Char('.');
@@ -100,9 +125,15 @@ Section resistance(const ReportDocument::Input& input) {
     const QString formula = QStringLiteral("1/Alfa н + Rk + 1/Alfa в = 1/") + s.alphaExt +
                             QStringLiteral(" + ") + s.rk + QStringLiteral(" + 1/") + s.alphaInt +
                             QStringLiteral(" = ") + s.r0 + resistanceUnit;
+    // The heat transfer coefficient that product sheets and energy certificates use.
+    const auto r0 = NumberText::tryParse(s.r0, input.separator);
+    const QString u = r0 && *r0 > 0
+                          ? NumberText::fixed(1 / *r0, 15, 3, input.separator) + coefficientUnit
+                          : QStringLiteral("—");
     return {
         QStringLiteral("4. Сопротивление теплопередаче конструкции"),
         {{QStringLiteral("R0"), formula, {}},
+         {QStringLiteral("U = 1/R0"), u, {}},
          {QStringLiteral("Сравнение"),
           s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
               QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
@@ -119,9 +150,18 @@ std::optional<Section> insulation(const ReportDocument::Input& input) {
         section.rows << Row{QStringLiteral("Толщина утеплителя"),
                             QStringLiteral("для текущего Rqmin не подобрана"),
                             {}};
+    // The window shows the volume in whole cubic metres; an order must not be short.
     if (input.quantity)
         section.rows << Row{QStringLiteral("Количество"), input.quantity->summary, {}}
-                     << Row{QStringLiteral("Расход утеплителя"), input.quantity->volume, {}};
+                     << Row{QStringLiteral("Расход утеплителя"), input.quantity->volume, {}}
+                     << Row{QStringLiteral("Площадь утепления"),
+                            NumberText::fixed(input.quantity->area, 15, 2, input.separator) +
+                                QStringLiteral(" м²"),
+                            {}}
+                     << Row{QStringLiteral("Объем утеплителя"),
+                            NumberText::fixed(input.quantity->volumeM3, 15, 2, input.separator) +
+                                QStringLiteral(" м³"),
+                            {}};
     return section;
 }
 
@@ -191,11 +231,13 @@ Content compose(const Input& input) {
     Content content;
     content.programName = QStringLiteral("Vuvuvudozizod");
     content.title =
-        (QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + input.report.constructionKind)
-            .trimmed();
+        betweenFlats(input)
+            ? QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ СТЕНЫ МЕЖДУ КВАРТИРАМИ")
+            : (QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + input.report.constructionKind)
+                  .trimmed();
     content.subtitle = QStringLiteral("Согласно ДБН В.2.6-31:2006. Дата расчета: ") + input.date;
     content.requirement = requirement(input);
-    content.coefficients = coefficients(input.report);
+    content.coefficients = coefficients(input);
     content.layersHeading = QStringLiteral("3. Слои конструкции");
     content.layers = layerTable(input);
     content.resistance = resistance(input);

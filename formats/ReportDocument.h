@@ -26,7 +26,9 @@ struct Insulation {
 // The quantity window's two results.
 struct Quantity {
     QString summary; // "Утеплитель ПСБ-15, толщина 90мм, площадь утепления 60м^2"
-    QString volume; // "5м^3"
+    QString volume;      // "5м^3"
+    double area = 0;     // m²
+    double volumeM3 = 0; // m³, unrounded
 };
 
 struct LayerExtras {

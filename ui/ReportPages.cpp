@@ -24,7 +24,12 @@ using ReportDocument::Section;
 constexpr double drawingHeightMm = 95;
 constexpr double captionShare = 0.40; // of the text width, for a row's caption
 // The table's columns as shares of the text width: №, material, then five numbers.
-constexpr std::array<double, 7> columnShares{0.05, 0.36, 0.11, 0.12, 0.12, 0.12, 0.12};
+// №, the layer window's row, material, thickness, Ld, R, S, D: the number columns
+// are wide enough that no number breaks across lines.
+constexpr int tableColumns = 8;
+constexpr std::array<double, tableColumns> columnShares{0.045, 0.085, 0.33, 0.10,
+                                                        0.11,  0.11,  0.11, 0.11};
+constexpr int materialColumn = 2;
 // The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
 constexpr double drawingDpi = 96;
 
@@ -203,8 +208,8 @@ void paintSection(PageFlow& flow, const Fonts& fonts, const Section& section) {
 }
 
 struct TableLayout {
-    std::array<double, 7> left{};
-    std::array<double, 7> width{};
+    std::array<double, tableColumns> left{};
+    std::array<double, tableColumns> width{};
     double padding = 0;
     QList<double> rowHeights; // header, the layers, the totals
 };
@@ -213,14 +218,14 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
     TableLayout layout;
     layout.padding = flow.mm(1);
     double left = 0;
-    for (int c = 0; c < 7; ++c) {
+    for (int c = 0; c < tableColumns; ++c) {
         layout.left[c] = left;
         layout.width[c] = flow.width() * columnShares[c];
         left += layout.width[c];
     }
     auto height = [&](const QStringList& cells, const QFont& font) {
         double tallest = 0;
-        for (int c = 0; c < cells.size() && c < 7; ++c)
+        for (int c = 0; c < cells.size() && c < tableColumns; ++c)
             tallest = std::max(
                 tallest, flow.textHeight(font, layout.width[c] - 2 * layout.padding, cells[c]));
         return tallest + 2 * layout.padding;
@@ -234,11 +239,11 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
 
 void paintTableRow(QPainter& painter, const TableLayout& layout, double top, double height,
                    const QStringList& cells, const QFont& font) {
-    for (int c = 0; c < cells.size() && c < 7; ++c) {
+    for (int c = 0; c < cells.size() && c < tableColumns; ++c) {
         const QRectF cell(layout.left[c], top, layout.width[c], height);
         painter.setPen(QPen(ruleColor, 0));
         painter.drawRect(cell);
-        const int align = c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        const int align = c == materialColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
         text(painter,
              cell.adjusted(layout.padding, layout.padding, -layout.padding, -layout.padding), font,
              Qt::black, cells[c], align);

@@ -136,6 +136,8 @@ void TForm9::Timer1Timer() {
     Panel1->setText(quantity.summary);
     Label5->setText(quantity.volumeText);
     countedLayer12_ = layer12Now();
+    countedArea_ = quantity.area;
+    countedVolume_ = quantity.volume;
 }
 
 Project::LayerInputs TForm9::layer12Now() const {
@@ -168,7 +170,7 @@ std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
     if (countedLayer12_ != layer12Now() ||
         forms_.mainForm->resultChange() == ResultState::Change::Layers)
         return std::nullopt;
-    return ReportDocument::Quantity{Panel1->text(), Label5->text()};
+    return ReportDocument::Quantity{Panel1->text(), Label5->text(), countedArea_, countedVolume_};
 }
 
 void TForm9::setInputs(const Project::QuantityInputs& in) {

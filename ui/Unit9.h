@@ -52,4 +52,6 @@ class TForm9 : public QWidget {
     // Layer 12 as it was when the quantity was last worked out; none before that, since
     // the start or the last project.
     std::optional<Project::LayerInputs> countedLayer12_;
+    double countedArea_ = 0;   // m², of the quantity shown
+    double countedVolume_ = 0; // m³, unrounded
 };

@@ -106,9 +106,17 @@ class TestReportDocument : public QObject {
             << "Плита: ";
         QTest::newRow("quantity without a confirmed board") << Change([](Input& in) {
             in.quantity = ReportDocument::Quantity{QStringLiteral("Утеплитель ПСБ-15"),
-                                                   QStringLiteral("5м^3")};
-        }) << "Расход утеплителя: 5м^3"
+                                                   QStringLiteral("5м^3"), 60, 5.4};
+        }) << "Расход утеплителя: 5м^3\nПлощадь утепления: 60,00 м²\nОбъем утеплителя: 5,40 м³"
                                                             << "Необходимая толщина: ";
+        QTest::newRow("U beside R0")
+            << Change([](Input& in) { in.report.snapshot.r0 = QStringLiteral("2,288"); })
+            << "U = 1/R0: 0,437 Вт/(м²·К)"
+            << "";
+        QTest::newRow("wall between flats has no outer surface")
+            << Change([](Input& in) { in.requirement->tableNumber = QStringLiteral("3"); })
+            << "Поверхности со стороны соседей Alfa н"
+            << "Наружной поверхности";
     }
     void rowsFollowTheCalculation() {
         QFETCH(std::function<void(Input&)>, change);
@@ -123,21 +131,25 @@ class TestReportDocument : public QObject {
             QVERIFY2(!rows.contains(absent), qPrintable(rows));
     }
 
-    // Only calculated layers, each under its own number; the air gap's note only
-    // while layer 11 is calculated and holds it.
+    // Only calculated layers, numbered from the room side with the layer window's row
+    // beside each; the air gap's note only while layer 11 is calculated and holds it.
     void layerTableListsCalculatedLayers() {
         Input in = wall();
         in.report.layer11HoldsAirGap = true;
         Content content = ReportDocument::compose(in);
         QCOMPARE(content.layers.rows.size(), 2);
-        QCOMPARE(content.layers.rows[0].first(), QStringLiteral("1"));
-        QCOMPARE(content.layers.rows[1].first(), QStringLiteral("5"));
+        QCOMPARE(content.layers.rows[0].mid(0, 2), (QStringList{"1", "1"}));
+        QCOMPARE(content.layers.rows[1].mid(0, 2), (QStringList{"2", "5"}));
         QVERIFY(content.layers.note.isEmpty());
 
         in.report.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
-                                QStringLiteral("0,294"), QStringLiteral("0,17"), 50};
+                                QStringLiteral("0,294117647058824"), QStringLiteral("0,17"), 50};
+        in.profileInputs.insideIsLayer1 = false;
         content = ReportDocument::compose(in);
         QCOMPARE(content.layers.rows.size(), 3);
+        QCOMPARE(content.layers.rows[0].mid(0, 2), (QStringList{"1", "11"}));
+        QCOMPARE(content.layers.rows[0][4], QStringLiteral("0,294"));
+        QCOMPARE(content.layers.rows[2].mid(0, 2), (QStringList{"3", "1"}));
         QCOMPARE(content.layers.note, QStringLiteral("Слой 11 — воздушная прослойка: "
                                                      "вертикальная, при температуре "
                                                      "положительной."));
