@@ -482,6 +482,7 @@ void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QSt
     ldFields[i]->setText(ld);
     sFields[i]->setText(s);
     layer11AirGap_ = true;
+    forms_.mainForm->refreshResultState();
 }
 
 void TForm2::showOutOfDate(const QString& note) {
