@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/NumberText.h"
+#include "core/ProjectFields.h"
 
 namespace Project {
 
@@ -28,49 +29,32 @@ class Converter {
     QChar to_;
 };
 
-} // namespace
-
-// Every number text of the record with the name the user knows its field by, in the
-// order in which opening a project calculates with them.
-template <class R, class Visit> void visitNumberFields(R& r, Visit&& visit) {
-    for (int i = 0; i < layerCount; ++i) {
-        auto& layer = r.layers.layers[i];
-        const QString row = QStringLiteral("слой %1: ").arg(i + 1);
-        visit(row + QStringLiteral("Ld"), layer.ld);
-        visit(row + QStringLiteral("S"), layer.s);
-        visit(row + QStringLiteral("толщина, мм"), layer.thickness);
+// Visits the number texts only, with their names.
+class NumberFields : public FieldVisitor {
+  public:
+    explicit NumberFields(std::function<void(const QString& label, QString& text)> each)
+        : each_(std::move(each)) {}
+    void text(Key, QString&) override {}
+    void number(Key, QString& value, const QString& label) override {
+        each_(row_ < 0 ? label : QString(label).arg(row_ + 1), value);
     }
-    visit(QStringLiteral("воздушная прослойка: термическое сопротивление"), r.airGap.resistance);
-    visit(QStringLiteral("Rk (термическое сопротивление)"), r.main.rk);
-    visit(QStringLiteral("alpha_ext (главное окно)"), r.main.alphaExt);
-    visit(QStringLiteral("alpha_int (главное окно)"), r.main.alphaInt);
-    visit(QStringLiteral("Rqmin (главное окно)"), r.main.rqmin);
-    visit(QStringLiteral("подсчет расхода: высота, м"), r.quantity.height);
-    visit(QStringLiteral("подсчет расхода: общая длина, м"), r.quantity.length);
-    for (int i = 0; i < layerCount; ++i)
-        visit(QStringLiteral("главное окно: толщина слоя %1").arg(i + 1),
-              r.main.layerList[i].thickness);
-    visit(QStringLiteral("требуемое сопротивление: D"), r.requirement.inertia);
-    visit(QStringLiteral("требуемое сопротивление: Rqmin"), r.requirement.rqmin);
-    visit(QStringLiteral("межквартирные перегородки: температура более теплого помещения"),
-          r.partition.warmerTemperature);
-    visit(QStringLiteral("межквартирные перегородки: температура менее теплого помещения"),
-          r.partition.coolerTemperature);
-    visit(QStringLiteral("межквартирные перегородки: перепад температур"),
-          r.partition.temperatureDifference);
-    visit(QStringLiteral("межквартирные перегородки: alpha_int"), r.partition.alphaInt);
-    visit(QStringLiteral("межквартирные перегородки: Rqmin"), r.partition.rqmin);
-    visit(QStringLiteral("коэффициенты: alpha_ext"), r.coefficients.alphaExt);
-    visit(QStringLiteral("коэффициенты: alpha_int"), r.coefficients.alphaInt);
-    visit(QStringLiteral("температурный профиль: температура внутреннего воздуха"),
-          r.profile.indoorTemperature);
-    visit(QStringLiteral("температурный профиль: влажность внутреннего воздуха"),
-          r.profile.indoorHumidity);
-    visit(QStringLiteral("температурный профиль: температура наружного воздуха"),
-          r.profile.outdoorTemperature);
-    visit(QStringLiteral("температурный профиль: нормируемый перепад"),
-          r.profile.criticalDifference);
-}
+    void choice(Key, ListChoice&) override {}
+    void flag(Key, bool&) override {}
+    void count(Key, int&, int) override {}
+    void building(Key, BuildingKind&) override {}
+    void section(Key, const std::function<void()>& fields) override { fields(); }
+    void rows(Key, int count, const std::function<void(int)>& row) override {
+        for (row_ = 0; row_ < count; ++row_)
+            row(row_);
+        row_ = -1;
+    }
+
+  private:
+    std::function<void(const QString&, QString&)> each_;
+    int row_ = -1;
+};
+
+} // namespace
 
 Record withSeparator(const Record& record, QChar separator) {
     Record r = record;
@@ -78,16 +62,19 @@ Record withSeparator(const Record& record, QChar separator) {
     if (record.decimalSeparator == separator)
         return r;
     const Converter number(record.decimalSeparator, separator);
-    visitNumberFields(r, [&number](const QString&, QString& text) { number(text); });
+    NumberFields visitor([&number](const QString&, QString& text) { number(text); });
+    visitFields(r, visitor);
     return r;
 }
 
 std::optional<QString> fieldHolding(const Record& record, const QString& text) {
+    Record copy = record;
     std::optional<QString> found;
-    visitNumberFields(record, [&](const QString& label, const QString& field) {
+    NumberFields visitor([&](const QString& label, QString& field) {
         if (!found && field == text)
             found = label;
     });
+    visitFields(copy, visitor);
     return found;
 }
 

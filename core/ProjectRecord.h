@@ -123,6 +123,14 @@ struct MainInputs {
     bool operator==(const MainInputs&) const = default;
 };
 
+// The calculation's details for the report's title block.
+struct DetailsInputs {
+    QString objectTitle; // "Объект"
+    QString client;      // "Заказчик"
+    QString author;      // "Исполнитель"
+    bool operator==(const DetailsInputs&) const = default;
+};
+
 struct Record {
     QChar decimalSeparator = QLatin1Char(','); // of the locale the texts were typed in
     MainInputs main;
@@ -134,6 +142,7 @@ struct Record {
     InsulationInputs insulation;
     QuantityInputs quantity;
     ProfileInputs profile; // the temperature profile window
+    DetailsInputs details;
     bool operator==(const Record&) const = default;
 };
 

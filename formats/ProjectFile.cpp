@@ -1,6 +1,7 @@
 #include "formats/ProjectFile.h"
 
 #include "core/Errors.h"
+#include "core/ProjectFields.h"
 #include "formats/TextFile.h"
 
 #include <QDir>
@@ -21,18 +22,6 @@ using namespace Project;
 constexpr qint64 largestFile = 1 << 20;
 constexpr int largestNumber = 1000000;
 
-const char* buildingName(BuildingKind kind) {
-    switch (kind) {
-    case BuildingKind::Production:
-        return "production";
-    case BuildingKind::WallsBetweenFlats:
-        return "wallsBetweenFlats";
-    case BuildingKind::Residential:
-        break;
-    }
-    return "residential";
-}
-
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -43,84 +32,40 @@ QJsonObject choiceObject(const ListChoice& choice) {
     return {{QStringLiteral("item"), choice.item}, {QStringLiteral("text"), choice.text}};
 }
 
-QJsonObject mainObject(const MainInputs& in) {
-    QJsonArray list;
-    for (const ListedLayer& layer : in.layerList)
-        list.append(QJsonObject{{QStringLiteral("name"), layer.name},
-                                {QStringLiteral("thickness"), layer.thickness}});
-    return {{QStringLiteral("rqmin"), in.rqmin},
-            {QStringLiteral("envelopeCaption"), in.envelopeCaption},
-            {QStringLiteral("alphaExt"), in.alphaExt},
-            {QStringLiteral("alphaInt"), in.alphaInt},
-            {QStringLiteral("constructionType"), in.constructionType},
-            {QStringLiteral("rk"), in.rk},
-            {QStringLiteral("constructionKind"), in.constructionKind},
-            {QStringLiteral("layerList"), list}};
-}
+// Builds the file's sections from the table of fields.
+class Writer : public FieldVisitor {
+  public:
+    QJsonObject sections;
 
-QJsonObject requirementObject(const RequirementInputs& in) {
-    return {{QStringLiteral("zone"), choiceObject(in.zone)},
-            {QStringLiteral("city"), choiceObject(in.city)},
-            {QStringLiteral("building"), QLatin1String(buildingName(in.building))},
-            {QStringLiteral("envelope"), choiceObject(in.envelope)},
-            {QStringLiteral("productionKind"), choiceObject(in.productionKind)},
-            {QStringLiteral("regime"), choiceObject(in.regime)},
-            {QStringLiteral("inertia"), in.inertia},
-            {QStringLiteral("reconstruction"), in.reconstruction},
-            {QStringLiteral("rqmin"), in.rqmin}};
-}
+    void text(Key key, QString& value) override { put(key, value); }
+    void number(Key key, QString& value, const QString&) override { put(key, value); }
+    void choice(Key key, ListChoice& value) override { put(key, choiceObject(value)); }
+    void flag(Key key, bool& value) override { put(key, value); }
+    void count(Key key, int& value, int) override { put(key, value); }
+    void building(Key key, BuildingKind& value) override {
+        put(key, QLatin1String(buildingName(value)));
+    }
+    void section(Key key, const std::function<void()>& fields) override {
+        current_ = QJsonObject();
+        fields();
+        sections.insert(QLatin1String(key.name), current_);
+    }
+    void rows(Key key, int count, const std::function<void(int)>& row) override {
+        const QJsonObject outer = current_;
+        QJsonArray list;
+        for (int i = 0; i < count; ++i) {
+            current_ = QJsonObject();
+            row(i);
+            list.append(current_);
+        }
+        current_ = outer;
+        put(key, list);
+    }
 
-QJsonObject partitionObject(const PartitionInputs& in) {
-    return {{QStringLiteral("warmerPurpose"), choiceObject(in.warmerPurpose)},
-            {QStringLiteral("coolerPurpose"), choiceObject(in.coolerPurpose)},
-            {QStringLiteral("warmerTemperature"), in.warmerTemperature},
-            {QStringLiteral("coolerTemperature"), in.coolerTemperature},
-            {QStringLiteral("differencePurpose"), choiceObject(in.differencePurpose)},
-            {QStringLiteral("constructionKind"), choiceObject(in.constructionKind)},
-            {QStringLiteral("temperatureDifference"), in.temperatureDifference},
-            {QStringLiteral("alphaInt"), in.alphaInt},
-            {QStringLiteral("rqmin"), in.rqmin}};
-}
-
-QJsonObject coefficientsObject(const CoefficientInputs& in) {
-    return {{QStringLiteral("constructionType"), choiceObject(in.constructionType)},
-            {QStringLiteral("alphaExt"), in.alphaExt},
-            {QStringLiteral("alphaInt"), in.alphaInt}};
-}
-
-QJsonObject airGapObject(const AirGapInputs& in) {
-    return {{QStringLiteral("placement"), choiceObject(in.placement)},
-            {QStringLiteral("temperature"), choiceObject(in.temperature)},
-            {QStringLiteral("thickness"), choiceObject(in.thickness)},
-            {QStringLiteral("resistance"), in.resistance}};
-}
-
-QJsonObject layersObject(const LayerStackInputs& in) {
-    QJsonArray rows;
-    for (const LayerInputs& layer : in.layers)
-        rows.append(QJsonObject{{QStringLiteral("material"), choiceObject(layer.material)},
-                                {QStringLiteral("ld"), layer.ld},
-                                {QStringLiteral("s"), layer.s},
-                                {QStringLiteral("thickness"), layer.thickness}});
-    return {{QStringLiteral("rows"), rows},
-            {QStringLiteral("userListPath"), in.userListPath},
-            {QStringLiteral("layer11HoldsAirGap"), in.layer11HoldsAirGap}};
-}
-
-QJsonObject quantityObject(const QuantityInputs& in) {
-    return {{QStringLiteral("height"), in.height},
-            {QStringLiteral("length"), in.length},
-            {QStringLiteral("counted"), in.counted},
-            {QStringLiteral("orderingGrade"), in.orderingGrade}};
-}
-
-QJsonObject profileObject(const ProfileInputs& in) {
-    return {{QStringLiteral("indoorTemperature"), in.indoorTemperature},
-            {QStringLiteral("indoorHumidity"), in.indoorHumidity},
-            {QStringLiteral("outdoorTemperature"), in.outdoorTemperature},
-            {QStringLiteral("criticalDifference"), in.criticalDifference},
-            {QStringLiteral("insideIsLayer1"), in.insideIsLayer1}};
-}
+  private:
+    void put(Key key, const QJsonValue& value) { current_.insert(QLatin1String(key.name), value); }
+    QJsonObject current_;
+};
 
 // ---- reading ----
 
@@ -208,94 +153,72 @@ class Fields {
     QString file_;
 };
 
-MainInputs readMain(const Fields& in) {
-    MainInputs main;
-    main.rqmin = in.text("rqmin");
-    main.envelopeCaption = in.text("envelopeCaption");
-    main.alphaExt = in.text("alphaExt");
-    main.alphaInt = in.text("alphaInt");
-    main.constructionType = in.text("constructionType");
-    main.rk = in.text("rk");
-    main.constructionKind = in.number("constructionKind", -1);
-    const QList<Fields> list = in.rows("layerList", layerCount);
-    for (int i = 0; i < layerCount; ++i)
-        main.layerList[i] = {list[i].text("name"), list[i].text("thickness")};
-    return main;
-}
+// Fills the record from the file's sections by the table of fields; a field newer than
+// the file's version keeps its default.
+class Reader : public FieldVisitor {
+  public:
+    Reader(const Fields& root, int fileVersion, const QString& file)
+        : current_(root), version_(fileVersion), file_(file) {}
 
-BuildingKind readBuilding(const Fields& in, const QString& file) {
-    const QString name = in.text("building");
-    for (BuildingKind kind :
-         {BuildingKind::Residential, BuildingKind::Production, BuildingKind::WallsBetweenFlats})
-        if (name == QLatin1String(buildingName(kind)))
-            return kind;
-    Fields::damaged(
-        file,
-        QStringLiteral("неизвестный вид здания \"%1\" в поле \"requirement.building\"").arg(name));
-}
+    void text(Key key, QString& value) override {
+        if (holds(key))
+            value = current_.text(key.name);
+    }
+    void number(Key key, QString& value, const QString&) override { text(key, value); }
+    void choice(Key key, ListChoice& value) override {
+        if (holds(key))
+            value = current_.choice(key.name);
+    }
+    void flag(Key key, bool& value) override {
+        if (holds(key))
+            value = current_.flag(key.name);
+    }
+    void count(Key key, int& value, int lowest) override {
+        if (holds(key))
+            value = current_.number(key.name, lowest);
+    }
+    void building(Key key, BuildingKind& value) override {
+        if (!holds(key))
+            return;
+        const QString name = current_.text(key.name);
+        for (BuildingKind kind :
+             {BuildingKind::Residential, BuildingKind::Production, BuildingKind::WallsBetweenFlats})
+            if (name == QLatin1String(buildingName(kind))) {
+                value = kind;
+                return;
+            }
+        Fields::damaged(
+            file_, QStringLiteral("неизвестный вид здания \"%1\" в поле \"requirement.building\"")
+                       .arg(name));
+    }
+    void section(Key key, const std::function<void()>& fields) override { nested(key, fields); }
+    void rows(Key key, int count, const std::function<void(int)>& row) override {
+        if (!holds(key))
+            return;
+        const Fields outer = current_;
+        const QList<Fields> list = outer.rows(key.name, count);
+        for (int i = 0; i < count; ++i) {
+            current_ = list[i];
+            row(i);
+        }
+        current_ = outer;
+    }
 
-RequirementInputs readRequirement(const Fields& in, const QString& file) {
-    RequirementInputs r;
-    r.zone = in.choice("zone");
-    r.city = in.choice("city");
-    r.building = readBuilding(in, file);
-    r.envelope = in.choice("envelope");
-    r.productionKind = in.choice("productionKind");
-    r.regime = in.choice("regime");
-    r.inertia = in.text("inertia");
-    r.reconstruction = in.flag("reconstruction");
-    r.rqmin = in.text("rqmin");
-    return r;
-}
+  private:
+    bool holds(Key key) const { return key.since <= version_; }
+    void nested(Key key, const std::function<void()>& fields) {
+        if (!holds(key))
+            return;
+        const Fields outer = current_;
+        current_ = outer.object(key.name);
+        fields();
+        current_ = outer;
+    }
 
-PartitionInputs readPartition(const Fields& in) {
-    PartitionInputs p;
-    p.warmerPurpose = in.choice("warmerPurpose");
-    p.coolerPurpose = in.choice("coolerPurpose");
-    p.warmerTemperature = in.text("warmerTemperature");
-    p.coolerTemperature = in.text("coolerTemperature");
-    p.differencePurpose = in.choice("differencePurpose");
-    p.constructionKind = in.choice("constructionKind");
-    p.temperatureDifference = in.text("temperatureDifference");
-    p.alphaInt = in.text("alphaInt");
-    p.rqmin = in.text("rqmin");
-    return p;
-}
-
-CoefficientInputs readCoefficients(const Fields& in) {
-    return {in.choice("constructionType"), in.text("alphaExt"), in.text("alphaInt")};
-}
-
-AirGapInputs readAirGap(const Fields& in) {
-    return {in.choice("placement"), in.choice("temperature"), in.choice("thickness"),
-            in.text("resistance")};
-}
-
-LayerStackInputs readLayers(const Fields& in) {
-    LayerStackInputs layers;
-    const QList<Fields> rows = in.rows("rows", layerCount);
-    for (int i = 0; i < layerCount; ++i)
-        layers.layers[i] = {rows[i].choice("material"), rows[i].text("ld"), rows[i].text("s"),
-                            rows[i].text("thickness")};
-    layers.userListPath = in.text("userListPath");
-    layers.layer11HoldsAirGap = in.flag("layer11HoldsAirGap");
-    return layers;
-}
-
-QuantityInputs readQuantity(const Fields& in) {
-    return {in.text("height"), in.text("length"), in.flag("counted"),
-            in.number("orderingGrade", 0)};
-}
-
-ProfileInputs readProfile(const Fields& in) {
-    ProfileInputs profile;
-    profile.indoorTemperature = in.text("indoorTemperature");
-    profile.indoorHumidity = in.text("indoorHumidity");
-    profile.outdoorTemperature = in.text("outdoorTemperature");
-    profile.criticalDifference = in.text("criticalDifference");
-    profile.insideIsLayer1 = in.flag("insideIsLayer1");
-    return profile;
-}
+    Fields current_;
+    int version_;
+    QString file_;
+};
 
 [[noreturn]] void notAProject(const QString& path) {
     throw FileError(
@@ -324,17 +247,10 @@ void checkFormat(const QJsonObject& root, const QString& path) {
 // The format's name and version open the file, where a file manager's sniffing finds them
 // (QJsonDocument would sort them among the sections).
 QByteArray encode(const Record& record) {
-    const QJsonObject sections{
-        {QStringLiteral("main"), mainObject(record.main)},
-        {QStringLiteral("requirement"), requirementObject(record.requirement)},
-        {QStringLiteral("partition"), partitionObject(record.partition)},
-        {QStringLiteral("coefficients"), coefficientsObject(record.coefficients)},
-        {QStringLiteral("airGap"), airGapObject(record.airGap)},
-        {QStringLiteral("layers"), layersObject(record.layers)},
-        {QStringLiteral("insulation"),
-         QJsonObject{{QStringLiteral("product"), record.insulation.product}}},
-        {QStringLiteral("quantity"), quantityObject(record.quantity)},
-        {QStringLiteral("profile"), profileObject(record.profile)}};
+    Record fields = record;
+    Writer writer;
+    visitFields(fields, writer);
+    const QJsonObject& sections = writer.sections;
     const QByteArray body = QJsonDocument(sections).toJson(QJsonDocument::Indented);
     return QByteArrayLiteral("{\n    \"format\": \"") + formatName.toUtf8() +
            QByteArrayLiteral("\",\n    \"version\": ") + QByteArray::number(version) +
@@ -367,15 +283,8 @@ Record decode(const QByteArray& bytes, const QString& path) {
         Fields::damaged(path,
                         QStringLiteral("поле \"decimalSeparator\" должно быть \",\" или \".\""));
     record.decimalSeparator = separator.at(0);
-    record.main = readMain(in.object("main"));
-    record.requirement = readRequirement(in.object("requirement"), path);
-    record.partition = readPartition(in.object("partition"));
-    record.coefficients = readCoefficients(in.object("coefficients"));
-    record.airGap = readAirGap(in.object("airGap"));
-    record.layers = readLayers(in.object("layers"));
-    record.insulation.product = in.object("insulation").number("product", -1);
-    record.quantity = readQuantity(in.object("quantity"));
-    record.profile = readProfile(in.object("profile"));
+    Reader reader(in, root.value(QLatin1String("version")).toInt(), path);
+    visitFields(record, reader);
     return record;
 }
 

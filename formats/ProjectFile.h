@@ -10,7 +10,7 @@
 namespace ProjectFile {
 
 inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
-inline constexpr int version = 1;
+inline constexpr int version = 2; // 2: the calculation's details
 inline const QString extension = QStringLiteral("vvz");
 inline const QString fileType = QStringLiteral("Проект Vuvuvudozizod (*.vvz)");
 

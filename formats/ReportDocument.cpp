@@ -236,6 +236,12 @@ Content compose(const Input& input) {
             : (QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + input.report.constructionKind)
                   .trimmed();
     content.subtitle = QStringLiteral("Согласно ДБН В.2.6-31:2006. Дата расчета: ") + input.date;
+    for (const auto& [caption, value] :
+         {std::pair{QStringLiteral("Объект"), input.details.objectTitle},
+          std::pair{QStringLiteral("Заказчик"), input.details.client},
+          std::pair{QStringLiteral("Исполнитель"), input.details.author}})
+        if (!value.trimmed().isEmpty())
+            content.details.rows << Row{caption, value.trimmed(), {}};
     content.requirement = requirement(input);
     content.coefficients = coefficients(input);
     content.layersHeading = QStringLiteral("3. Слои конструкции");

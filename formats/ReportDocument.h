@@ -39,6 +39,7 @@ struct LayerExtras {
 struct Input {
     CalculationReport::Input report; // what the plain-text report reads
     QString date;                    // "09.12.2026"
+    Project::DetailsInputs details;  // the calculation's object, client and author
     // Where the Rqmin of the last check came from: the requirement window's accepted
     // choice, or nothing when it was typed into the main window.
     std::optional<RequirementSource> requirement;
@@ -77,6 +78,7 @@ struct Content {
     QString programName;
     QString title; // "РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ НАРУЖНОЙ СТЕНЫ"
     QString subtitle; // the code and the date
+    Section details;  // the title block: object, client, author, each when filled
     Section requirement;
     Section coefficients;
     QString layersHeading;

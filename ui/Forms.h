@@ -18,6 +18,7 @@ class TForm8;
 class TForm9;
 class TForm10;
 class TemperatureProfileWindow;
+class CalculationDetailsWindow;
 
 struct Forms {
     Platform& platform;
@@ -37,6 +38,7 @@ struct Forms {
     TForm10* form10 = nullptr;
     // Beyond the twelve: created after them, its widgets built on first opening.
     TemperatureProfileWindow* profileWindow = nullptr;
+    CalculationDetailsWindow* detailsWindow = nullptr;
 
     QChar separator() const;
 };

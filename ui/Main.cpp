@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "ui/About.h"
+#include "ui/CalculationDetailsWindow.h"
 #include "ui/Contacts.h"
 #include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
@@ -619,6 +620,10 @@ void TMainForm::addProjectItems(QMenu* file) {
 
 // Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.
 void TMainForm::addHandInItems(QMenu* file) {
+    QAction* details = file->addAction(QStringLiteral("Сведения о расчете..."));
+    details->setObjectName(QStringLiteral("CalculationDetails"));
+    setHint(details, QStringLiteral("Объект, заказчик и исполнитель для заголовка отчета"));
+    connect(details, &QAction::triggered, this, [this] { openWindow(forms_.detailsWindow); });
     pdfDialog_ = pdfReportDialog();
     exportPdf_ = file->addAction(QStringLiteral("Отчет PDF..."));
     exportPdf_->setObjectName(QStringLiteral("ExportPdf"));

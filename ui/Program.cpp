@@ -1,6 +1,7 @@
 #include "ui/Program.h"
 
 #include "ui/About.h"
+#include "ui/CalculationDetailsWindow.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
@@ -42,6 +43,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     laterWindows_.push_back(forms_.profileWindow);
     QObject::connect(forms_.form2, &TForm2::layersCalculated, forms_.profileWindow,
                      &TemperatureProfileWindow::followLayers);
+    forms_.detailsWindow = new CalculationDetailsWindow(forms_);
+    laterWindows_.push_back(forms_.detailsWindow);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);
@@ -49,6 +52,7 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
         if (window != main)
             manners->manage(window);
     manners->manage(forms_.profileWindow);
+    manners->manage(forms_.detailsWindow);
     // The selection window works over the layer window, the quantity window over the
     // selection window; the contacts window stays above the main window.
     manners->keepAbove(forms_.form5, forms_.form2);

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "formats/ProjectFile.h"
+#include "ui/CalculationDetailsWindow.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
@@ -41,6 +42,7 @@ Project::Record capture(const Forms& forms) {
     record.insulation = forms.form5->inputs();
     record.quantity = forms.form9->inputs();
     record.profile = forms.profileWindow->inputs();
+    record.details = forms.detailsWindow->inputs();
     return record;
 }
 
@@ -107,6 +109,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form2->setInputs(record.layers);
         forms.form5->setInputs(record.insulation);
         forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
+        forms.detailsWindow->setInputs(record.details);
         main.setInputs(record.main);
         forms.calculation.requirement.reset();
         forms.form3->recallAcceptance(record.main.rqmin);

@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
+#include "ui/CalculationDetailsWindow.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -45,6 +46,7 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     ReportDocument::Input in;
     in.report = calculationReportInput(forms);
     in.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    in.details = forms.detailsWindow->inputs();
     in.city = forms.form3->cityText();
     for (int i = 1; i <= 12; ++i)
         in.layerExtras[i - 1] = {layers.sText(i), layers.inertiaText(i)};

@@ -27,8 +27,8 @@ constexpr double captionShare = 0.40; // of the text width, for a row's caption
 // №, the layer window's row, material, thickness, Ld, R, S, D: the number columns
 // are wide enough that no number breaks across lines.
 constexpr int tableColumns = 8;
-constexpr std::array<double, tableColumns> columnShares{0.045, 0.085, 0.33, 0.10,
-                                                        0.11,  0.11,  0.11, 0.11};
+constexpr std::array<double, tableColumns> columnShares{0.045, 0.085, 0.36, 0.10,
+                                                        0.10,  0.10,  0.10, 0.10};
 constexpr int materialColumn = 2;
 // The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
 constexpr double drawingDpi = 96;
@@ -320,6 +320,7 @@ void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& conten
 void layOut(PageFlow& flow, const Fonts& fonts, const Content& content,
             const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
     paintHeader(flow, fonts, content);
+    paintSection(flow, fonts, content.details);
     paintSection(flow, fonts, content.requirement);
     paintSection(flow, fonts, content.coefficients);
     paintLayerTable(flow, fonts, content.layersHeading, content.layers);

@@ -198,11 +198,12 @@ def hand_in(desk, work):
     desk.keys("Escape")
     desk.expect_hidden("TForm1")
     desk.bring_to_front("TMainForm")
-    # Alt+F opens "&File" on its first item; the PDF report stands after the two project items.
+    # Alt+F opens "&File" on its first item; the PDF report stands after the two project
+    # items and the calculation's details.
     desk.keys("alt+f")
     desk.window("QMenu")
     desk.screenshot("file-menu")
-    desk.keys("Down", "Down", "Return")
+    desk.keys("Down", "Down", "Down", "Return")
     path = os.path.join(work, "report")
     save_in_dialog(desk, path)
     text = pdf_text(path + ".pdf")
@@ -270,7 +271,7 @@ def out_of_date_report(desk, work):
     desk.bring_to_front("TMainForm")
     desk.keys("alt+f")
     desk.window("QMenu")
-    desk.keys("Down", "Down", "Return")
+    desk.keys("Down", "Down", "Down", "Return")
     box = desk.window("QMessageBox")
     buttons = [c["text"] for c in box["controls"] if c["type"] == "QPushButton"]
     if buttons != ["Пересчитать", "Отмена"]:

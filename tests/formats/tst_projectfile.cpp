@@ -37,6 +37,7 @@ Record unusualRecord() {
     r.insulation.product = 2;
     r.quantity = {"3,5", "20", true, 25};
     r.profile = {"18", "60,5", "-19", "4,5", false};
+    r.details = {"Школа № 5, ул. \"Садовая\"", "ООО Заказчик", "Инженер\tИванов"};
     return r;
 }
 
@@ -71,7 +72,18 @@ class ProjectFileTest : public QObject {
     void badFilesAreRefused_data();
     void badFilesAreRefused();
     void unreadableFilesAreNamed();
+    void firstVersionStillOpens();
 };
+
+// A file of the first version has no details: they take their defaults.
+void ProjectFileTest::firstVersionStillOpens() {
+    QJsonObject root = QJsonDocument::fromJson(validFile()).object();
+    root["version"] = 1;
+    root.remove("details");
+    Record expected = unusualRecord();
+    expected.details = {};
+    QCOMPARE(ProjectFile::decode(QJsonDocument(root).toJson(), "p.vvz"), expected);
+}
 
 void ProjectFileTest::everyInputReadsBackExactly() {
     const Record record = unusualRecord();
@@ -91,9 +103,9 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QByteArray bytes = validFile();
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
-    QCOMPARE(root["version"].toInt(), 1);
+    QCOMPARE(root["version"].toInt(), 2);
     // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
-    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 1,\n"
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 2,\n"
                              "    \"decimalSeparator\": \".\",\n"));
     QVERIFY(bytes.contains("Одесса")); // texts are UTF-8, not escaped
     QVERIFY(bytes.contains("\"8.7\"") && bytes.contains("\"8,7\""));
@@ -116,9 +128,12 @@ void ProjectFileTest::badFilesAreRefused_data() {
                                << damaged + "файл испорчен или обрывается (байт " +
                                       QString::number(where.offset) + ")";
     QTest::addRow("newer version")
-        << withField("", "version", 2)
+        << withField("", "version", 3)
         << QStringLiteral("Проект \"p.vvz\" сохранен более новой версией программы (версия "
-                          "формата 2); эта программа открывает проекты версии 1");
+                          "формата 3); эта программа открывает проекты версии 2");
+    QTest::addRow("details of version 2 missing")
+        << withField("details", "client", QJsonValue::Undefined)
+        << damaged + "нет поля \"details.client\"";
     QTest::addRow("version as text")
         << withField("", "version", "1") << damaged + "неверная версия формата";
     QTest::addRow("odd separator")

@@ -1,0 +1,125 @@
+#include "core/ProjectFields.h"
+
+namespace Project {
+
+namespace {
+
+QString label(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+void mainFields(MainInputs& m, FieldVisitor& v) {
+    v.number({"rqmin"}, m.rqmin, label("Rqmin (главное окно)"));
+    v.text({"envelopeCaption"}, m.envelopeCaption);
+    v.number({"alphaExt"}, m.alphaExt, label("alpha_ext (главное окно)"));
+    v.number({"alphaInt"}, m.alphaInt, label("alpha_int (главное окно)"));
+    v.text({"constructionType"}, m.constructionType);
+    v.number({"rk"}, m.rk, label("Rk (термическое сопротивление)"));
+    v.count({"constructionKind"}, m.constructionKind, -1);
+    v.rows({"layerList"}, layerCount, [&](int i) {
+        v.text({"name"}, m.layerList[i].name);
+        v.number({"thickness"}, m.layerList[i].thickness, label("главное окно: толщина слоя %1"));
+    });
+}
+
+void requirementFields(RequirementInputs& r, FieldVisitor& v) {
+    v.choice({"zone"}, r.zone);
+    v.choice({"city"}, r.city);
+    v.building({"building"}, r.building);
+    v.choice({"envelope"}, r.envelope);
+    v.choice({"productionKind"}, r.productionKind);
+    v.choice({"regime"}, r.regime);
+    v.number({"inertia"}, r.inertia, label("требуемое сопротивление: D"));
+    v.flag({"reconstruction"}, r.reconstruction);
+    v.number({"rqmin"}, r.rqmin, label("требуемое сопротивление: Rqmin"));
+}
+
+void partitionFields(PartitionInputs& p, FieldVisitor& v) {
+    const auto partition = [](const char* what) {
+        return label("межквартирные перегородки: ") + label(what);
+    };
+    v.choice({"warmerPurpose"}, p.warmerPurpose);
+    v.choice({"coolerPurpose"}, p.coolerPurpose);
+    v.number({"warmerTemperature"}, p.warmerTemperature,
+             partition("температура более теплого помещения"));
+    v.number({"coolerTemperature"}, p.coolerTemperature,
+             partition("температура менее теплого помещения"));
+    v.choice({"differencePurpose"}, p.differencePurpose);
+    v.choice({"constructionKind"}, p.constructionKind);
+    v.number({"temperatureDifference"}, p.temperatureDifference, partition("перепад температур"));
+    v.number({"alphaInt"}, p.alphaInt, partition("alpha_int"));
+    v.number({"rqmin"}, p.rqmin, partition("Rqmin"));
+}
+
+void layerFields(LayerStackInputs& l, FieldVisitor& v) {
+    v.rows({"rows"}, layerCount, [&](int i) {
+        v.choice({"material"}, l.layers[i].material);
+        v.number({"ld"}, l.layers[i].ld, label("слой %1: Ld"));
+        v.number({"s"}, l.layers[i].s, label("слой %1: S"));
+        v.number({"thickness"}, l.layers[i].thickness, label("слой %1: толщина, мм"));
+    });
+    v.text({"userListPath"}, l.userListPath);
+    v.flag({"layer11HoldsAirGap"}, l.layer11HoldsAirGap);
+}
+
+void profileFields(ProfileInputs& p, FieldVisitor& v) {
+    const auto profile = [](const char* what) {
+        return label("температурный профиль: ") + label(what);
+    };
+    v.number({"indoorTemperature"}, p.indoorTemperature,
+             profile("температура внутреннего воздуха"));
+    v.number({"indoorHumidity"}, p.indoorHumidity, profile("влажность внутреннего воздуха"));
+    v.number({"outdoorTemperature"}, p.outdoorTemperature,
+             profile("температура наружного воздуха"));
+    v.number({"criticalDifference"}, p.criticalDifference, profile("нормируемый перепад"));
+    v.flag({"insideIsLayer1"}, p.insideIsLayer1);
+}
+
+} // namespace
+
+// The sections in the order in which opening a project calculates with their numbers.
+void visitFields(Record& r, FieldVisitor& v) {
+    v.section({"layers"}, [&] { layerFields(r.layers, v); });
+    v.section({"airGap"}, [&] {
+        v.choice({"placement"}, r.airGap.placement);
+        v.choice({"temperature"}, r.airGap.temperature);
+        v.choice({"thickness"}, r.airGap.thickness);
+        v.number({"resistance"}, r.airGap.resistance,
+                 label("воздушная прослойка: термическое сопротивление"));
+    });
+    v.section({"main"}, [&] { mainFields(r.main, v); });
+    v.section({"quantity"}, [&] {
+        v.number({"height"}, r.quantity.height, label("подсчет расхода: высота, м"));
+        v.number({"length"}, r.quantity.length, label("подсчет расхода: общая длина, м"));
+        v.flag({"counted"}, r.quantity.counted);
+        v.count({"orderingGrade"}, r.quantity.orderingGrade, 0);
+    });
+    v.section({"requirement"}, [&] { requirementFields(r.requirement, v); });
+    v.section({"partition"}, [&] { partitionFields(r.partition, v); });
+    v.section({"coefficients"}, [&] {
+        v.choice({"constructionType"}, r.coefficients.constructionType);
+        v.number({"alphaExt"}, r.coefficients.alphaExt, label("коэффициенты: alpha_ext"));
+        v.number({"alphaInt"}, r.coefficients.alphaInt, label("коэффициенты: alpha_int"));
+    });
+    v.section({"insulation"}, [&] { v.count({"product"}, r.insulation.product, -1); });
+    v.section({"profile"}, [&] { profileFields(r.profile, v); });
+    v.section({"details", 2}, [&] {
+        v.text({"objectTitle", 2}, r.details.objectTitle);
+        v.text({"client", 2}, r.details.client);
+        v.text({"author", 2}, r.details.author);
+    });
+}
+
+const char* buildingName(BuildingKind kind) {
+    switch (kind) {
+    case BuildingKind::Production:
+        return "production";
+    case BuildingKind::WallsBetweenFlats:
+        return "wallsBetweenFlats";
+    case BuildingKind::Residential:
+        break;
+    }
+    return "residential";
+}
+
+} // namespace Project
