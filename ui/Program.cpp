@@ -15,8 +15,7 @@
 #include "ui/Unit9.h"
 #include "ui/WindowManners.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QCoreApplication>
 
 template <class Window> Window* Program::create(Window*& slot) {
     slot = new Window(forms_);
@@ -54,11 +53,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->keepAbove(forms_.form5, forms_.form2);
     manners->keepAbove(forms_.form9, forms_.form5);
     manners->keepAbove(forms_.form10, main);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = main->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        main->move(frame.topLeft());
-    }
+    TForm2* layers = forms_.form2;
+    manners->openBesideRows(forms_.form5, layers, [layers] { return layers->layerRowsOnScreen(); });
     main->show();
 }
 

@@ -50,6 +50,10 @@ class TForm2 : public QWidget {
     // The verdict line, written by the main window's check.
     void showVerdict(const QString& text, Rgb color);
 
+    // Where the material lists and number fields of layers 1 to 11 are on the screen,
+    // which the selection window must leave uncovered.
+    QRect layerRowsOnScreen() const;
+
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
 
