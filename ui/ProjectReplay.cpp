@@ -24,7 +24,6 @@ namespace ProjectReplay {
 FileDialog projectDialog() {
     FileDialog dialog;
     dialog.filters = {{ProjectFile::fileType, QStringLiteral("*.") + ProjectFile::extension}};
-    dialog.proposedName = QStringLiteral("Vuvuvudozizod");
     dialog.defaultExtension = ProjectFile::extension;
     return dialog;
 }
