@@ -41,6 +41,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     laterWindows_.push_back(forms_.profileWindow);
     QObject::connect(forms_.form2, &TForm2::layersCalculated, forms_.profileWindow,
                      &TemperatureProfileWindow::followLayers);
+    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
+                     &TemperatureProfileWindow::followEnvelope);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);

@@ -286,6 +286,21 @@ void TForm3::accept() {
     rqmin_ = NumberText::parse(Edit1->text(), forms_.separator());
     forms_.mainForm->writeRqmin(NumberText::result(rqmin_, forms_.separator()));
     hide();
+    announceEnvelope();
+}
+
+void TForm3::announceEnvelope() {
+    const QString& table = forms_.calculation.tableNumber;
+    if (table == QStringLiteral("1")) {
+        if (const auto envelope = EnvelopeKind::residential(pickedIndex(ComboBox1)))
+            emit envelopeAccepted(*envelope, std::nullopt);
+    } else if (table == QStringLiteral("2") && ComboBox2->currentIndex() >= 0) {
+        const auto purpose = ComboBox3->currentIndex() >= 0
+                                 ? EnvelopeKind::productionPurpose(regime_)
+                                 : std::nullopt;
+        if (const auto envelope = EnvelopeKind::production(productionKind_))
+            emit envelopeAccepted(*envelope, purpose);
+    }
 }
 
 void TForm3::writeInertia(const QString& text) {
