@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/SectionView.h"
+#include "ui/WholeRowsTable.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -282,7 +283,7 @@ QWidget* TemperatureProfileWindow::buildResults() {
     column->addWidget(condensationVerdict_);
     column->addWidget(note_);
 
-    planes_ = new QTableWidget(0, 3);
+    planes_ = new WholeRowsTable(0, 3);
     planes_->setObjectName(QStringLiteral("PlaneTable"));
     planes_->setHorizontalHeaderLabels(
         {QStringLiteral("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
@@ -290,6 +291,7 @@ QWidget* TemperatureProfileWindow::buildResults() {
     planes_->verticalHeader()->setDefaultSectionSize(planes_->fontMetrics().height() + 6);
     planes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     planes_->setSelectionMode(QAbstractItemView::NoSelection);
+    planes_->setTabKeyNavigation(false); // Tab goes on to the export buttons
     planes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     planes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     planes_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
