@@ -59,10 +59,9 @@ QMargins frameMargins(const QWidget* window) {
 }
 
 void moveFrame(QWidget* window, QPoint topLeft) {
-    const bool framed = !knownMargins(window).isNull();
-    const bool created = window->testAttribute(Qt::WA_WState_Created);
-    const QMargins assumed = framed || !created ? QMargins() : frameMargins(window);
-    window->move(topLeft + QPoint(assumed.left(), assumed.top()));
+    // Placed by its inside, which Qt never takes for the frame, told or not.
+    const QMargins frame = frameMargins(window);
+    window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 QSize fitted(QSize wanted, QMargins frame, QSize available) {

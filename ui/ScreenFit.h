@@ -15,7 +15,7 @@ namespace ScreenFit {
 QMargins frameMargins(const QWidget* window);
 
 // Moves the window's frame to `topLeft`, also while the window manager has not yet
-// told the frame (Qt then places the window's inside there).
+// told the frame.
 void moveFrame(QWidget* window, QPoint topLeft);
 
 // The largest size, up to `wanted`, whose frame fits into `available`.

@@ -482,7 +482,7 @@ void TForm2::showVerdict(const QString& text, Rgb color) {
 
 QRect TForm2::layerRowsOnScreen() const {
     QRect rows;
-    for (int i = 0; i < layerCount - 1; ++i)
+    for (int i = 0; i < layerCount; ++i)
         for (const QWidget* control :
              {static_cast<const QWidget*>(selectors[i]), static_cast<const QWidget*>(ldFields[i]),
               static_cast<const QWidget*>(dFields[i])})

@@ -50,8 +50,8 @@ class TForm2 : public QWidget {
     // The verdict line, written by the main window's check.
     void showVerdict(const QString& text, Rgb color);
 
-    // Where the material lists and number fields of layers 1 to 11 are on the screen,
-    // which the selection window must leave uncovered.
+    // Where the material lists and number fields of the layers are on the screen, which
+    // the selection window leaves uncovered (the board's layer 12 included, for its thickness).
     QRect layerRowsOnScreen() const;
 
     // From the air-gap window: layer 11 becomes the accepted gap.
