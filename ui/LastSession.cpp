@@ -11,17 +11,19 @@
 namespace LastSession {
 
 QString path() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
-        .filePath(QStringLiteral("last-calculation.vvz"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    // Without a home folder there is no data folder: never the current one instead.
+    return folder.isEmpty() ? QString()
+                            : QDir(folder).filePath(QStringLiteral("last-calculation.vvz"));
 }
 
 bool exists() {
-    return QFileInfo(path()).isFile();
+    return !path().isEmpty() && QFileInfo(path()).isFile();
 }
 
 void keep(const Forms& forms) noexcept {
     try {
-        if (QDir().mkpath(QFileInfo(path()).absolutePath()))
+        if (!path().isEmpty() && QDir().mkpath(QFileInfo(path()).absolutePath()))
             ProjectReplay::save(forms, path());
     } catch (const std::exception&) {
         // A full disk or a folder not ours to write: the calculation is not kept.

@@ -8,7 +8,7 @@ struct Forms;
 
 namespace LastSession {
 
-// The recovery project, in the application's local data folder.
+// The recovery project, in the application's local data folder; empty without one.
 QString path();
 
 // Whether there is one to restore; a look at the folder, nothing read.

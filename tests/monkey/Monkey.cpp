@@ -42,7 +42,12 @@ bool isProgramError(const QString& text) {
               // the project file's own messages
               "^Не удалось открыть проект \".*\": .+$", "^Проект \".*\" поврежден: .+$",
               "^Файл \".*\" не является проектом Vuvuvudozizod\\.$",
-              "^Проект \".*\" сохранен более новой версией программы .+$"})
+              "^Проект \".*\" сохранен более новой версией программы .+$",
+              // a project, a report or a drawing that could not be saved or printed, with the cause
+              "^Не удалось (сохранить|напечатать) .+ \".*\": .+$",
+              "^Не удалось (начать|закончить) печать отчета\\.$",
+              // a kept calculation restored whose replay stops, as any project's may
+              "^Проект \".*\" открыт, но расчет по нему остановлен \\(.+\\): .+$"})
             list << QRegularExpression(QString::fromUtf8(pattern),
                                        QRegularExpression::DotMatchesEverythingOption);
         return list;
