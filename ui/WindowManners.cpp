@@ -55,6 +55,13 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
     // The show event comes before the window is mapped, so it appears in its place at once.
     if (event->type() == QEvent::Show)
         shown(window);
+    // A window manager may still place a window its own way when mapping it: once more
+    // then, off the rows.
+    if (event->type() == QEvent::Move && placedBesideRows_.remove(window)) {
+        const auto beside = besideRows_.constFind(window);
+        if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
+            placeBesideRows(window, *beside);
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -100,13 +107,14 @@ void WindowManners::shown(QWidget* window) {
     }
 }
 
-void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) const {
+void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
     if (!beside.owner->isVisible()) {
         ScreenFit::moveFrame(window,
                              WindowPlacement::centred(frameOf(window).size(),
                                                       mainWindow_->frameGeometry(), desk(window)));
         return;
     }
+    placedBesideRows_.insert(window);
     const WindowPlacement::Beside place = WindowPlacement::besideRows(
         frameOf(window).size(), frameOf(beside.owner), beside.rows(), desk(window));
     if (place.ownerLift > 0)

@@ -40,10 +40,11 @@ class WindowManners : public QObject {
 
     bool keyPressed(QWidget* window, const QKeyEvent& key) const;
     void shown(QWidget* window);
-    void placeBesideRows(QWidget* window, const RowsOwner& beside) const;
+    void placeBesideRows(QWidget* window, const RowsOwner& beside);
 
     QWidget* mainWindow_;
     QSet<QObject*> closesOnEscape_;
     QSet<QObject*> placed_;
     QHash<QObject*, RowsOwner> besideRows_;
+    QSet<QObject*> placedBesideRows_; // until the window manager has placed them too
 };
