@@ -10,6 +10,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/HandInReport.h"
+#include "ui/LastSession.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportWriter.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -583,6 +584,7 @@ void TMainForm::enableViewButton() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    LastSession::keep(forms_);
     event->accept();
     platform_.quit();
 }
@@ -599,6 +601,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::addProjectItems(QMenu* file) {
     openProjectDialog_ = ProjectReplay::projectDialog();
     saveProjectDialog_ = ProjectReplay::projectDialog();
+    saveProjectDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
     saveProjectDialog_.overwritePrompt = true;
     QAction* open = file->addAction(QStringLiteral("Открыть проект..."));
     open->setObjectName(QStringLiteral("OpenProject"));
@@ -614,8 +617,23 @@ void TMainForm::addProjectItems(QMenu* file) {
     setHint(save, QStringLiteral("Сохранить исходные данные расчета в файл проекта"));
     connect(save, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { saveProject(); }); });
+    addRestoreItem(file);
     file->addSeparator();
     addHandInItems(file);
+}
+
+// The calculation kept when the program last ended, enabled while there is one.
+void TMainForm::addRestoreItem(QMenu* file) {
+    QAction* restore = file->addAction(QStringLiteral("Восстановить последний расчет"));
+    restore->setObjectName(QStringLiteral("RestoreLastSession"));
+    setHint(restore, QStringLiteral("Открыть расчет, который был открыт при закрытии программы"));
+    restore->setEnabled(LastSession::exists());
+    connect(file, &QMenu::aboutToShow, restore,
+            [restore] { restore->setEnabled(LastSession::exists()); });
+    // Opened as a project is, but the project dialogs keep proposing the user's own files.
+    connect(restore, &QAction::triggered, this, [this] {
+        guarded(platform_, [this] { ProjectReplay::open(forms_, LastSession::path()); });
+    });
 }
 
 // Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.

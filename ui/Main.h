@@ -82,6 +82,7 @@ class TMainForm : public QWidget {
     QWidget* buildLayerList();
     void buildMenu(class QVBoxLayout* layout);
     void addProjectItems(QMenu* file);
+    void addRestoreItem(QMenu* file);
     void addHandInItems(QMenu* file);
     void saveProject();
     QLineEdit* numberField(const QString& name, bool decimalKeys);

@@ -16,8 +16,7 @@
 #include "ui/Unit9.h"
 #include "ui/WindowManners.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QCoreApplication>
 
 template <class Window> Window* Program::create(Window*& slot) {
     slot = new Window(forms_);
@@ -45,6 +44,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
                      &TemperatureProfileWindow::followLayers);
     forms_.detailsWindow = new CalculationDetailsWindow(forms_);
     laterWindows_.push_back(forms_.detailsWindow);
+    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
+                     &TemperatureProfileWindow::followEnvelope);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);
@@ -58,11 +59,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->keepAbove(forms_.form5, forms_.form2);
     manners->keepAbove(forms_.form9, forms_.form5);
     manners->keepAbove(forms_.form10, main);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = main->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        main->move(frame.topLeft());
-    }
+    TForm2* layers = forms_.form2;
+    manners->openBesideRows(forms_.form5, layers, [layers] { return layers->layerRowsOnScreen(); });
     main->show();
 }
 

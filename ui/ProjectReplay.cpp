@@ -25,7 +25,6 @@ namespace ProjectReplay {
 FileDialog projectDialog() {
     FileDialog dialog;
     dialog.filters = {{ProjectFile::fileType, QStringLiteral("*.") + ProjectFile::extension}};
-    dialog.proposedName = QStringLiteral("Vuvuvudozizod");
     dialog.defaultExtension = ProjectFile::extension;
     return dialog;
 }
@@ -103,6 +102,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     // own fields then stand as the user left them, whatever those hand-overs wrote.
     steps.run(QStringLiteral("заполнение окон"), [&] {
         forms.form3->setInputs(record.requirement);
+        forms.form3->announceEnvelope();
         forms.form6->setInputs(record.partition);
         forms.form4->setInputs(record.coefficients);
         forms.form7->setInputs(record.airGap);

@@ -12,7 +12,8 @@ struct Forms;
 
 namespace ProjectReplay {
 
-// The project file dialog: type "Проект Vuvuvudozizod (*.vvz)", extension "vvz".
+// The project file dialog: type "Проект Vuvuvudozizod (*.vvz)", extension "vvz", no
+// name proposed (an open dialog offers the files there are).
 FileDialog projectDialog();
 
 Project::Record capture(const Forms& forms);

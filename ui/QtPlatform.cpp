@@ -37,6 +37,8 @@ std::optional<QString> runDialog(FileDialog& dialog, QFileDialog::AcceptMode mod
     const QString start = dialog.lastPath.isEmpty() ? dialog.proposedName : dialog.lastPath;
     if (!start.isEmpty())
         box.selectFile(start);
+    else // not the last folder of some other dialog, nor the list of drives
+        box.setDirectory(QDir::currentPath());
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return std::nullopt;
     dialog.lastPath = box.selectedFiles().constFirst();

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/SectionView.h"
+#include "ui/WholeRowsTable.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -86,6 +87,8 @@ ProfileInputs TemperatureProfileWindow::inputs() const {
 void TemperatureProfileWindow::setInputs(const ProfileInputs& inputs) {
     const ProfileInputs wanted = inputs; // the fields' reactions below rewrite inputs_
     inputs_ = wanted;
+    // A value the table gives for the purpose shown goes on following the envelope.
+    criticalDifferenceIsUsers_ = !tableGives(wanted.criticalDifference);
     if (!built_)
         return;
     const QString texts[] = {wanted.indoorTemperature, wanted.indoorHumidity,
@@ -101,6 +104,31 @@ void TemperatureProfileWindow::followLayers(const QList<SectionLayers::Layer>& l
     layers_ = layers;
     if (built_)
         recompute();
+}
+
+void TemperatureProfileWindow::followEnvelope(const EnvelopeKind::Envelope& envelope,
+                                              std::optional<int> purpose) {
+    coldSide_ = envelope.coldSide;
+    if (built_)
+        showColdSide();
+    if (criticalDifferenceIsUsers_)
+        return;
+    criticalKind_ = envelope.deltaTcrKind;
+    if (purpose)
+        criticalPurpose_ = *purpose;
+    else if (criticalPurpose_ > 1) // residential and civil buildings are the table's rows 0 and 1
+        criticalPurpose_ = 0;
+    applyCriticalDifference();
+}
+
+bool TemperatureProfileWindow::tableGives(const QString& criticalDifference) const {
+    for (int kind = 0; kind < int(PartitionRqmin::constructionKindItems().size()); ++kind) {
+        const auto choice = TemperatureCheck::criticalDifference(criticalPurpose_, kind, inputs_,
+                                                                 forms_.separator());
+        if (choice && choice->text == criticalDifference)
+            return true;
+    }
+    return false;
 }
 
 void TemperatureProfileWindow::setVisible(bool visible) {
@@ -120,7 +148,14 @@ void TemperatureProfileWindow::build() {
     layout->addLayout(left, 0);
     layout->addWidget(buildDrawingPanel(), 1);
     resize(1180, 660);
+    purposeList_->setCurrentIndex(criticalPurpose_);
+    kindList_->setCurrentIndex(criticalKind_);
+    showColdSide();
+    const bool usersOwn = criticalDifferenceIsUsers_;
     setInputs(inputs_);
+    criticalDifferenceIsUsers_ = usersOwn;
+    if (!usersOwn)
+        applyCriticalDifference(); // with its hint
 }
 
 QLineEdit* TemperatureProfileWindow::inputField(const QString& name, const QString& text) {
@@ -155,10 +190,20 @@ QWidget* TemperatureProfileWindow::buildInputs() {
         inputFields_[i] = inputField(QString::fromLatin1(rows[i].name), QString());
         QLabel* caption = new QLabel(rows[i].caption);
         caption->setBuddy(inputFields_[i]);
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(inputFields_[i], i, 1);
-        grid->addWidget(new QLabel(rows[i].unit), i, 2);
+        const int row = i < 3 ? i : i + 1; // the cold side's note under its temperature
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(inputFields_[i], row, 1);
+        grid->addWidget(new QLabel(rows[i].unit), row, 2);
     }
+    outdoorCaption_ = qobject_cast<QLabel*>(grid->itemAtPosition(2, 0)->widget());
+    outdoorCaption_->setObjectName(QStringLiteral("OutdoorTemperatureCaption"));
+    coldSideNote_ =
+        namedLabel(QStringLiteral("Температуру воздуха чердака или подвала введите сами."),
+                   QStringLiteral("ColdSideNote"));
+    coldSideNote_->setWordWrap(true);
+    grid->addWidget(coldSideNote_, 3, 0, 1, 3);
+    connect(inputFields_[int(Field::CriticalDifference)], &QLineEdit::textEdited, this,
+            [this] { criticalDifferenceIsUsers_ = true; });
     purposeList_ = new QComboBox;
     purposeList_->setObjectName(QStringLiteral("CriticalDifferencePurpose"));
     purposeList_->addItems(PartitionRqmin::deltaTcrPurposeItems());
@@ -171,11 +216,11 @@ QWidget* TemperatureProfileWindow::buildInputs() {
         connect(list, &QComboBox::activated, this, [this] { chooseCriticalDifference(); });
     }
     criticalHint_ = namedLabel(QString(), QStringLiteral("CriticalDifferenceHint"));
-    grid->addWidget(new QLabel(QStringLiteral("Δtн по назначению здания и виду конструкции:")), 4,
+    grid->addWidget(new QLabel(QStringLiteral("Δtн по назначению здания и виду конструкции:")), 5,
                     0, 1, 3);
-    grid->addWidget(purposeList_, 5, 0, 1, 3);
-    grid->addWidget(kindList_, 6, 0, 1, 2);
-    grid->addWidget(criticalHint_, 6, 2);
+    grid->addWidget(purposeList_, 6, 0, 1, 3);
+    grid->addWidget(kindList_, 7, 0, 1, 2);
+    grid->addWidget(criticalHint_, 7, 2);
 
     insideIsLayer1_ = new QCheckBox(QStringLiteral("Слой 1 — со стороны помещения"));
     insideIsLayer1_->setObjectName(QStringLiteral("InsideIsLayer1"));
@@ -183,12 +228,12 @@ QWidget* TemperatureProfileWindow::buildInputs() {
         readInputs();
         recompute();
     });
-    grid->addWidget(insideIsLayer1_, 7, 0, 1, 3);
+    grid->addWidget(insideIsLayer1_, 8, 0, 1, 3);
 
     problems_ = namedLabel(QString(), QStringLiteral("InputProblem"));
     problems_->setWordWrap(true);
     setTextColor(problems_, refusedColor);
-    grid->addWidget(problems_, 8, 0, 1, 3);
+    grid->addWidget(problems_, 9, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     return box;
 }
@@ -238,7 +283,7 @@ QWidget* TemperatureProfileWindow::buildResults() {
     column->addWidget(condensationVerdict_);
     column->addWidget(note_);
 
-    planes_ = new QTableWidget(0, 3);
+    planes_ = new WholeRowsTable(0, 3);
     planes_->setObjectName(QStringLiteral("PlaneTable"));
     planes_->setHorizontalHeaderLabels(
         {QStringLiteral("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
@@ -246,6 +291,7 @@ QWidget* TemperatureProfileWindow::buildResults() {
     planes_->verticalHeader()->setDefaultSectionSize(planes_->fontMetrics().height() + 6);
     planes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     planes_->setSelectionMode(QAbstractItemView::NoSelection);
+    planes_->setTabKeyNavigation(false); // Tab goes on to the export buttons
     planes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     planes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     planes_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -375,13 +421,32 @@ void TemperatureProfileWindow::showPlanes(const TemperatureCheck::Evaluation& e)
 }
 
 void TemperatureProfileWindow::chooseCriticalDifference() {
-    const auto choice = TemperatureCheck::criticalDifference(
-        purposeList_->currentIndex(), kindList_->currentIndex(), inputs_, forms_.separator());
+    criticalDifferenceIsUsers_ = true;
+    criticalPurpose_ = purposeList_->currentIndex();
+    criticalKind_ = kindList_->currentIndex();
+    applyCriticalDifference();
+}
+
+// Δt_cr of the table's cell; before the window is built, into its inputs only.
+void TemperatureProfileWindow::applyCriticalDifference() {
+    const auto choice = TemperatureCheck::criticalDifference(criticalPurpose_, criticalKind_,
+                                                             inputs_, forms_.separator());
     if (!choice)
         return;
+    if (!built_) {
+        inputs_.criticalDifference = choice->text;
+        return;
+    }
+    purposeList_->setCurrentIndex(criticalPurpose_);
+    kindList_->setCurrentIndex(criticalKind_);
     criticalHint_->setText(choice->hint.isEmpty() ? QString()
                                                   : QStringLiteral("Δtн = ") + choice->hint);
     inputFields_[int(Field::CriticalDifference)]->setText(choice->text);
+}
+
+void TemperatureProfileWindow::showColdSide() {
+    outdoorCaption_->setText(EnvelopeKind::coldSideCaption(coldSide_));
+    coldSideNote_->setVisible(coldSide_ != EnvelopeKind::ColdSide::OutdoorAir);
 }
 
 void TemperatureProfileWindow::exportDrawing(FileDialog& dialog, bool asSvg) {

@@ -3,6 +3,7 @@
 // the indoor dew point, and whether the inner surface stays warm and dry enough.
 // It follows every layer calculation of the layer window and its own inputs.
 
+#include "core/EnvelopeKind.h"
 #include "core/ProfileInputs.h"
 #include "core/SectionLayers.h"
 #include "core/TemperatureCheck.h"
@@ -34,6 +35,10 @@ class TemperatureProfileWindow : public QWidget {
     // From the layer window after each calculation: the layers with a thickness.
     void followLayers(const QList<SectionLayers::Layer>& layers);
 
+    // From the requirement window's "Принять": Δt_cr follows the kind of envelope (and
+    // the purpose, when given) until the user sets it here; the cold side's air is named.
+    void followEnvelope(const EnvelopeKind::Envelope& envelope, std::optional<int> purpose);
+
     // The profile, the checks and the refused inputs as the window shows them now,
     // whether or not it has been opened.
     TemperatureCheck::Evaluation evaluation() const;
@@ -54,12 +59,20 @@ class TemperatureProfileWindow : public QWidget {
     void showResults(const TemperatureCheck::Evaluation& e);
     void showPlanes(const TemperatureCheck::Evaluation& e);
     void chooseCriticalDifference();
+    void applyCriticalDifference();
+    bool tableGives(const QString& criticalDifference) const;
+    void showColdSide();
     void exportDrawing(FileDialog& dialog, bool asSvg);
 
     Forms& forms_;
     ProfileInputs inputs_;
     QList<SectionLayers::Layer> layers_;
     bool built_ = false;
+    // Δt_cr: set by the user (typed, or chosen from the lists), or following the envelope.
+    bool criticalDifferenceIsUsers_ = false;
+    int criticalPurpose_ = 0; // rows and columns of the walls-between-flats Δt_cr table
+    int criticalKind_ = 0;
+    EnvelopeKind::ColdSide coldSide_ = EnvelopeKind::ColdSide::OutdoorAir;
     FileDialog pngDialog_;
     FileDialog svgDialog_;
 
@@ -68,6 +81,8 @@ class TemperatureProfileWindow : public QWidget {
     QComboBox* purposeList_ = nullptr;
     QComboBox* kindList_ = nullptr;
     QLabel* criticalHint_ = nullptr;
+    QLabel* outdoorCaption_ = nullptr;
+    QLabel* coldSideNote_ = nullptr;
     QLabel* problems_ = nullptr;
     QLineEdit* innerSurface_ = nullptr;
     QLineEdit* outerSurface_ = nullptr;

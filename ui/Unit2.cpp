@@ -495,6 +495,17 @@ void TForm2::showVerdict(const QString& text, Rgb color) {
     setTextColor(Label79, color);
 }
 
+QRect TForm2::layerRowsOnScreen() const {
+    QRect rows;
+    for (int i = 0; i < layerCount; ++i)
+        for (const QWidget* control :
+             {static_cast<const QWidget*>(selectors[i]), static_cast<const QWidget*>(ldFields[i]),
+              static_cast<const QWidget*>(dFields[i])})
+            if (!control->isHidden()) // rows 9 and 10 have their lists only
+                rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    return rows;
+}
+
 void TForm2::writeLayer12Name(const QString& text) {
     selectors[layerCount - 1]->setEditText(text);
 }

@@ -298,6 +298,21 @@ void TForm3::accept() {
     forms_.calculation.requirement = sourceOf(accepted);
     forms_.mainForm->writeRqmin(accepted);
     hide();
+    announceEnvelope();
+}
+
+void TForm3::announceEnvelope() {
+    const QString& table = forms_.calculation.tableNumber;
+    if (table == QStringLiteral("1")) {
+        if (const auto envelope = EnvelopeKind::residential(pickedIndex(ComboBox1)))
+            emit envelopeAccepted(*envelope, std::nullopt);
+    } else if (table == QStringLiteral("2") && ComboBox2->currentIndex() >= 0) {
+        const auto purpose = ComboBox3->currentIndex() >= 0
+                                 ? EnvelopeKind::productionPurpose(regime_)
+                                 : std::nullopt;
+        if (const auto envelope = EnvelopeKind::production(productionKind_))
+            emit envelopeAccepted(*envelope, purpose);
+    }
 }
 
 void TForm3::recallAcceptance(const QString& mainRqmin) {

@@ -2,6 +2,7 @@
 // The required-resistance window: Rqmin from the code's tables.
 
 #include "core/Calculation.h"
+#include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
 
 #include <QWidget>
@@ -38,6 +39,13 @@ class TForm3 : public QWidget {
     // the lookup run once, at once, and no window opened.
     Project::RequirementInputs inputs() const;
     void setInputs(const Project::RequirementInputs& in);
+    // Tells the kind of envelope the lists show, as "Принять" does (for a restored project).
+    void announceEnvelope();
+
+  signals:
+    // "Принять" took Rqmin for this kind of envelope; `purpose` is the Δt_cr table's row
+    // when the building says it (production buildings), nothing otherwise.
+    void envelopeAccepted(const EnvelopeKind::Envelope& envelope, std::optional<int> purpose);
 
   private:
     QWidget* buildZoneRow();

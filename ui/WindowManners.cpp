@@ -1,19 +1,37 @@
 #include "ui/WindowManners.h"
 
+#include "ui/ScreenFit.h"
+#include "ui/WindowPlacement.h"
+
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
+namespace {
 
-WindowManners::WindowManners(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
+QRect desk(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The frame as it stands, or as it will stand once the window manager has framed it.
+QRect frameOf(const QWidget* window) {
+    return window->geometry().marginsAdded(ScreenFit::frameMargins(window));
+}
+
+} // namespace
+
+WindowManners::WindowManners(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
+    mainWindow->installEventFilter(this);
+}
 
 void WindowManners::manage(QWidget* window) {
     window->installEventFilter(this);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    connect(escape, &QShortcut::activated, window, [window] { window->close(); });
+    closesOnEscape_.insert(window);
 }
 
 void WindowManners::keepAbove(QWidget* window, QWidget* under) {
@@ -24,29 +42,83 @@ void WindowManners::keepAbove(QWidget* window, QWidget* under) {
     window->setProperty("keptAbove", QVariant::fromValue(static_cast<QObject*>(under)));
 }
 
+void WindowManners::openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows) {
+    besideRows_.insert(window, {owner, std::move(rows)});
+}
+
 bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = static_cast<QWidget*>(watched);
+    // A key reaches the window itself only when the focused control left it unused: an
+    // open drop-down list keeps its Escape, a field its Enter.
+    if (event->type() == QEvent::KeyPress && keyPressed(window, *static_cast<QKeyEvent*>(event)))
+        return true;
     // The show event comes before the window is mapped, so it appears in its place at once.
-    if (event->type() == QEvent::Show && !placed_.contains(watched)) {
-        auto* window = static_cast<QWidget*>(watched);
-        placed_.insert(window);
-        centreOverMainWindow(window);
-        if (auto* under = qobject_cast<QWidget*>(window->property("keptAbove").value<QObject*>())) {
-            under->winId();
-            window->windowHandle()->setTransientParent(under->windowHandle());
-        }
+    if (event->type() == QEvent::Show)
+        shown(window);
+    // A window manager may still place a window its own way when mapping it: once more
+    // then, off the rows.
+    if (event->type() == QEvent::Move && placedBesideRows_.remove(window)) {
+        const auto beside = besideRows_.constFind(window);
+        if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
+            placeBesideRows(window, *beside);
     }
     return QObject::eventFilter(watched, event);
 }
 
-void WindowManners::centreOverMainWindow(QWidget* window) const {
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(mainWindow_->frameGeometry().center());
-    const QScreen* screen = mainWindow_->screen();
-    if (!screen)
-        return window->move(frame.topLeft());
-    const QRect desk = screen->availableGeometry();
-    // Wholly on the screen where it fits; its title bar on it in any case.
-    frame.moveLeft(std::max(desk.left(), std::min(frame.left(), desk.right() - frame.width())));
-    frame.moveTop(std::max(desk.top(), std::min(frame.top(), desk.bottom() - frame.height())));
-    window->move(frame.topLeft());
+bool WindowManners::keyPressed(QWidget* window, const QKeyEvent& key) const {
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (key.key() == Qt::Key_Escape && closesOnEscape_.contains(window)) {
+        window->close();
+        return true;
+    }
+    // Enter presses the focused push button, as Space does.
+    auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+    if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && button &&
+        button->isEnabled() && button->isVisible()) {
+        button->click();
+        return true;
+    }
+    return false;
+}
+
+void WindowManners::shown(QWidget* window) {
+    const auto beside = besideRows_.constFind(window);
+    if (placed_.contains(window)) {
+        if (beside != besideRows_.constEnd() && beside->owner->isVisible() &&
+            frameOf(window).intersects(beside->rows()))
+            placeBesideRows(window, *beside);
+        return;
+    }
+    placed_.insert(window);
+    ScreenFit::fit(window);
+    if (window == mainWindow_)
+        ScreenFit::moveFrame(
+            window, WindowPlacement::centred(frameOf(window).size(), desk(window), desk(window)));
+    else if (beside != besideRows_.constEnd())
+        placeBesideRows(window, *beside);
+    else
+        ScreenFit::moveFrame(window,
+                             WindowPlacement::centred(frameOf(window).size(),
+                                                      mainWindow_->frameGeometry(), desk(window)));
+    if (auto* under = qobject_cast<QWidget*>(window->property("keptAbove").value<QObject*>())) {
+        under->winId();
+        window->windowHandle()->setTransientParent(under->windowHandle());
+    }
+}
+
+void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
+    if (!beside.owner->isVisible()) {
+        ScreenFit::moveFrame(window,
+                             WindowPlacement::centred(frameOf(window).size(),
+                                                      mainWindow_->frameGeometry(), desk(window)));
+        return;
+    }
+    placedBesideRows_.insert(window);
+    const WindowPlacement::Beside place = WindowPlacement::besideRows(
+        frameOf(window).size(), frameOf(beside.owner), beside.rows(), desk(window));
+    if (place.ownerLift > 0)
+        ScreenFit::moveFrame(beside.owner,
+                             beside.owner->frameGeometry().topLeft() - QPoint(0, place.ownerLift));
+    ScreenFit::moveFrame(window, place.topLeft);
 }

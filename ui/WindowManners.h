@@ -1,16 +1,23 @@
 #pragma once
 // How the program's windows behave together on the desktop: a window opens the
-// first time centred over the main window, Escape acts as its close box, and a
+// first time centred over the main window and fitted to a small screen, Escape acts
+// as its close box, Enter presses the focused push button in every window, and a
 // window that stays above another stays above that window only: never above the
 // program's dialogs, message boxes and later windows, nor above other programs.
 
+#include <QHash>
 #include <QObject>
+#include <QRect>
 #include <QSet>
 
+#include <functional>
+
+class QKeyEvent;
 class QWidget;
 
 class WindowManners : public QObject {
   public:
+    // The main window: fitted to its screen and centred on it when first shown.
     explicit WindowManners(QWidget* mainWindow);
 
     // A window other than the main one.
@@ -18,13 +25,26 @@ class WindowManners : public QObject {
     // The window stays above `under`, as the window manager keeps a dialog above the
     // window it belongs to.
     void keepAbove(QWidget* window, QWidget* under);
+    // The window opens beside `owner`, never over the rows that `rows` gives on the
+    // screen; where it was left, unless that covers them.
+    void openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void centreOverMainWindow(QWidget* window) const;
+    struct RowsOwner {
+        QWidget* owner;
+        std::function<QRect()> rows;
+    };
+
+    bool keyPressed(QWidget* window, const QKeyEvent& key) const;
+    void shown(QWidget* window);
+    void placeBesideRows(QWidget* window, const RowsOwner& beside);
 
     QWidget* mainWindow_;
+    QSet<QObject*> closesOnEscape_;
     QSet<QObject*> placed_;
+    QHash<QObject*, RowsOwner> besideRows_;
+    QSet<QObject*> placedBesideRows_; // until the window manager has placed them too
 };

@@ -152,6 +152,26 @@ class Desktop:
         self.keys("Home", *(["Down"] * index), "Return")
         self.expect(window_name, name, items[index])
 
+    # Moves the focus with Tab, as a user does, until it reaches the control.
+    def tab_to(self, window_name, name, most=20):
+        for _ in range(most):
+            if self.control(window_name, name)["focus"]:
+                return
+            self.keys("Tab")
+        raise Failure("Tab never reached %s %s" % (window_name, name))
+
+    # The window with the frame the window manager gave it: x, y, width, height.
+    def frame(self, window_name):
+        window = self.window(window_name)
+        extents = subprocess.run(["xprop", "-id", str(self.window_id(window["title"])),
+                                  "_NET_FRAME_EXTENTS"], capture_output=True, text=True).stdout
+        left, right, top, bottom = [int(n) for n in extents.split("=")[1].split(",")]
+        return (window["x"] - left, window["y"] - top, window["w"] + left + right,
+                window["h"] + top + bottom)
+
+    def focused(self, window_name):
+        return [c["name"] or c["text"] for c in self.window(window_name)["controls"] if c["focus"]]
+
     def screenshot(self, name):
         self.shot += 1
         path = os.path.join(self.shots, "%02d-%s.png" % (self.shot, name))

@@ -38,4 +38,4 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
 done
 
 python3 "$here/typical_calculation.py" "$program" "$work" "$shots" \
-    "$here/../scenarios/reference-typical-calculation.scn"
+    "$here/../scenarios/reference-typical-calculation.scn" "$here/../packaging/typical-wall.vvz"

@@ -1,11 +1,14 @@
 """The typical calculation as a user does it on a real desktop: Odessa, external walls,
 the first type of construction, brick 380 mm and mortar 20 mm, a board, the quantity
-for a height typed as "2,5" and as "2.5", the order text and the report saved.
+for a height typed as "2,5" and as "2.5", the order text and the report saved; on the
+way Escape on an open list, Enter on a button, Tab out of the profile's plane table, and a
+project opened from the dialog with a click.
 
-Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARIO
+Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARIO PROJECT
 (on a display with a window manager; run.sh provides one)."""
 
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -70,11 +73,20 @@ def save_in_dialog(desk, path):
 def requirement(desk):
     desk.click("TMainForm", "ChooseRqmin")
     desk.expect_active("TForm3")
+    # Escape on an open list closes the list, not the window.
+    cities = desk.control("TForm3", "ComboBox4")
+    desk.click_at(cities["x"] + cities["w"] - 8, cities["y"] + cities["h"] // 2)
+    desk.window("QComboBoxPrivateContainer")
+    desk.keys("Escape")
+    desk.expect_hidden("QComboBoxPrivateContainer")
+    desk.expect_active("TForm3")
     desk.choose("TForm3", "ComboBox4", "Одесса")
     desk.choose("TForm3", "ComboBox1", "1.    Наружные стены")
     desk.expect("TForm3", "Edit1", "2,2")
     desk.screenshot("requirement")
-    desk.click("TForm3", "Принять")
+    # Enter on the focused button presses it.
+    desk.tab_to("TForm3", "Button1")
+    desk.keys("Return")
     desk.expect_hidden("TForm3")
     desk.expect("TMainForm", "Edit5", "2,200")
 
@@ -107,6 +119,7 @@ def board(desk):
     desk.choose("TForm5", "ComboBox1", BOARD)
     desk.expect("TForm5", "Label5", "90 мм", timeout=5)
     desk.expect("TMainForm", "Label8", "Условие выполняется.")
+    selection_stays_off_the_rows(desk)
     selection = desk.window("TForm5")["title"]
     layer_window = desk.window("TForm2")["title"]
     # A click into the layer window leaves the selection window over it.
@@ -116,6 +129,57 @@ def board(desk):
     desk.expect_above(selection, layer_window)
     desk.expect_not_above_others(selection)
     desk.screenshot("board")
+
+
+def selection_stays_off_the_rows(desk):
+    """The selection window, title bar included, covers no list or number field of a layer."""
+    frame = desk.frame("TForm5")
+    row_names = ["ComboBox%d" % n for n in range(1, 13)] + \
+        ["Edit%d" % n for n in list(range(1, 37)) + list(range(39, 51)) + list(range(52, 64))]
+    for control in desk.window("TForm2")["controls"]:
+        if control["name"] in row_names and overlap(frame, control):
+            raise Failure("the selection window %r covers %s" % (frame, control["name"]))
+
+
+def overlap(frame, control):
+    x, y, w, h = frame
+    return x < control["x"] + control["w"] and control["x"] < x + w and \
+        y < control["y"] + control["h"] and control["y"] < y + h
+
+
+def profile_keys(desk):
+    """In the temperature profile window Tab leaves the plane table for the buttons."""
+    desk.bring_to_front("TMainForm")
+    desk.click("TMainForm", "TemperatureProfileButton")
+    desk.expect_active("TemperatureProfileWindow")
+    desk.click("TemperatureProfileWindow", "PlaneTable")
+    desk.keys("Tab")
+    if desk.focused("TemperatureProfileWindow") != ["ExportPng"]:
+        raise Failure("Tab from the plane table reached %r" % desk.focused("TemperatureProfileWindow"))
+    desk.screenshot("profile")
+    desk.tab_to("TemperatureProfileWindow", "CloseButton")
+    desk.keys("KP_Enter")
+    desk.expect_hidden("TemperatureProfileWindow")
+
+
+def project_open(desk):
+    """The project open dialog proposes no name and opens the file the user clicks."""
+    desk.bring_to_front("TMainForm")
+    desk.keys("ctrl+o")
+    dialog = desk.window("QFileDialog")
+    if desk.control("QFileDialog", "fileNameEdit")["text"] != "":
+        raise Failure("the open dialog proposes a name")
+    files = max((c for c in dialog["controls"] if c["name"] == "qt_scrollarea_viewport"),
+                key=lambda c: c["w"] * c["h"])
+    desk.click_at(files["x"] + 60, files["y"] + 10)
+    desk.expect("QFileDialog", "fileNameEdit", "typical-wall.vvz")
+    opening = [c for c in desk.window("QFileDialog")["controls"] if c["text"] == "&Открыть"]
+    if len(opening) != 1 or not opening[0]["enabled"]:
+        raise Failure("the open button is not enabled for a picked file: %r" % opening)
+    desk.screenshot("project-open-dialog")
+    desk.click_at(opening[0]["x"] + opening[0]["w"] // 2, opening[0]["y"] + opening[0]["h"] // 2)
+    desk.expect_hidden("QFileDialog")
+    desk.expect("TMainForm", "Edit5", "2,200")
 
 
 def quantity(desk, work):
@@ -199,7 +263,8 @@ def hand_in(desk, work):
     desk.expect_hidden("TForm1")
     desk.bring_to_front("TMainForm")
     # Alt+F opens "&File" on its first item; the PDF report stands after the two project
-    # items and the calculation's details.
+    # items (the item restoring the last calculation is disabled in a new home folder, and
+    # skipped) and the calculation's details.
     desk.keys("alt+f")
     desk.window("QMenu")
     desk.screenshot("file-menu")
@@ -219,10 +284,10 @@ def hand_in(desk, work):
     if "&Печать" not in buttons and "Печать" not in buttons:
         raise Failure("the print dialog does not speak Russian: buttons %r" % buttons)
     desk.screenshot("print-dialog")
-    # With no printer installed the dialog prints into a PDF file in the home folder.
+    # With no printer installed the dialog prints into a PDF file in the current folder.
     desk.keys("Return")
     desk.expect_hidden("QPrintDialog")
-    if "Итого 490 2,130" not in pdf_text(os.path.join(work, "Vuvuvudozizod.pdf")):
+    if "Итого 490 2,130" not in pdf_text(os.path.join(work, "documents", "Vuvuvudozizod.pdf")):
         raise Failure("the printed report lacks the totals")
 
 
@@ -289,7 +354,7 @@ def out_of_date_report(desk, work):
 
 
 def main():
-    program, work, shots, reference = sys.argv[1:5]
+    program, work, shots, reference, project = sys.argv[1:6]
     probe = os.path.join(work, "probe")
     os.makedirs(probe, exist_ok=True)
     os.makedirs(shots, exist_ok=True)
@@ -303,7 +368,11 @@ def main():
                        PATH=stand_in + os.pathsep + os.environ["PATH"])
     environment.pop("QT_QPA_PLATFORM", None)
     started = time.monotonic()
-    process = subprocess.Popen([program], env=environment, cwd=work)
+    # The folder the program starts in holds one project, the first the open dialog lists.
+    documents = os.path.join(work, "documents")
+    os.makedirs(documents, exist_ok=True)
+    shutil.copy(project, documents)
+    process = subprocess.Popen([program], env=environment, cwd=documents)
     desk = Desktop(probe, shots)
     try:
         desk.window("TMainForm", timeout=10)
@@ -321,6 +390,8 @@ def main():
         separators(desk)
         no_message_box(desk)
         out_of_date_report(desk, work)
+        profile_keys(desk)
+        project_open(desk)
         no_message_box(desk)
     except Failure as failure:
         desk.screenshot("failure")

@@ -43,11 +43,12 @@ bool isProgramError(const QString& text) {
               "^Не удалось открыть проект \".*\": .+$", "^Проект \".*\" поврежден: .+$",
               "^Файл \".*\" не является проектом Vuvuvudozizod\\.$",
               "^Проект \".*\" сохранен более новой версией программы .+$",
-              "^Проект \".*\" открыт, но расчет по нему остановлен .+$",
-              // the program's own files: projects, drawings, the PDF report
-              "^Не удалось (сохранить проект|сохранить рисунок|сохранить отчет PDF|напечатать "
-              "отчет в файл) \".*\": .+$",
-              "^Расчет записан в файл \".*\", но показать его здесь нельзя: .+$"})
+              "^Расчет записан в файл \".*\", но показать его здесь нельзя: .+$",
+              // a project, a report or a drawing that could not be saved or printed, with the cause
+              "^Не удалось (сохранить|напечатать) .+ \".*\": .+$",
+              "^Не удалось (начать|закончить) печать отчета\\.$",
+              // a kept calculation restored whose replay stops, as any project's may
+              "^Проект \".*\" открыт, но расчет по нему остановлен \\(.+\\): .+$"})
             list << QRegularExpression(QString::fromUtf8(pattern),
                                        QRegularExpression::DotMatchesEverythingOption);
         return list;

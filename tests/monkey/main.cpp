@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
 
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
+    // The calculation kept at each closing stays in the run's own folder.
+    qputenv("XDG_DATA_HOME", QDir(folder.path()).filePath(QStringLiteral("data")).toLocal8Bit());
 
     Monkey monkey(seed, QDir(folder.path()));
     monkey.setTrace(trace);

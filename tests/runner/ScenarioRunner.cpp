@@ -170,6 +170,8 @@ QString ScenarioRunner::run(const Script& script) {
     folder_ = QDir(temporary.path()).canonicalPath();
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder_);
+    // The calculation kept at closing goes to the scenario's folder, not the user's.
+    qputenv("XDG_DATA_HOME", QDir(folder_).filePath(QStringLiteral("data")).toLocal8Bit());
 
     platform_ = std::make_unique<ScriptedPlatform>(script.separator);
     if (auto* application = dynamic_cast<GuardedApplication*>(qApp))

@@ -7,10 +7,14 @@
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -29,7 +33,12 @@ class WindowMannersTest : public QObject {
   private slots:
     void everyWindowOpensCentredThenWhereItWasLeft();
     void escapeHidesEveryWindowButTheMain();
+    void escapeOnAnOpenListClosesTheListOnly_data();
+    void escapeOnAnOpenListClosesTheListOnly();
+    void enterPressesTheFocusedButtonOnce();
     void enterInALayerNumberFieldCalculates();
+    void besideRowsNeverCoversThem_data();
+    void besideRowsNeverCoversThem();
     void qtTextsSpeakRussian();
     void aWrittenTextShowsItsStart();
 };
@@ -69,6 +78,96 @@ void WindowMannersTest::escapeHidesEveryWindowButTheMain() {
                         Qt::Key_Escape);
         QCOMPARE(window->isVisible(), window == program.forms().mainForm);
     }
+}
+
+void WindowMannersTest::escapeOnAnOpenListClosesTheListOnly_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("requirement, city") << "TForm3"
+                                       << "ComboBox4";
+    QTest::newRow("layers, material") << "TForm2"
+                                      << "ComboBox3";
+    QTest::newRow("profile, purpose") << "TemperatureProfileWindow"
+                                      << "CriticalDifferencePurpose";
+}
+
+void WindowMannersTest::escapeOnAnOpenListClosesTheListOnly() {
+    QFETCH(QString, window);
+    QFETCH(QString, list);
+    ScriptedPlatform platform;
+    Program program(platform);
+    QWidget* shown = program.window(window);
+    openWindow(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    auto* box = shown->findChild<QComboBox*>(list);
+    box->setFocus();
+    box->showPopup();
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(shown->isVisible());
+    // The next Escape is the window's.
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!shown->isVisible());
+}
+
+// In every window, the main one included: Enter presses the focused push button once,
+// whether or not the button is a default one that takes Enter itself.
+void WindowMannersTest::enterPressesTheFocusedButtonOnce() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    for (QWidget* window : everyWindow(program)) {
+        openWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (!button->isVisible() || !button->isEnabled() ||
+                button->focusPolicy() == Qt::NoFocus)
+                continue;
+            // The button's own action is not the point here.
+            QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+            QSignalSpy clicks(button, &QAbstractButton::clicked);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY2(clicks.count() == 2, qPrintable(window->objectName() + " " + button->text()));
+        }
+        if (window != program.forms().mainForm)
+            window->hide();
+    }
+}
+
+void WindowMannersTest::besideRowsNeverCoversThem_data() {
+    QTest::addColumn<QRect>("desk");
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QRect>("rows");
+    const QRect layers(169, 86, 1030, 595); // a layer window as it first opens
+    const QRect rows(220, 200, 950, 285);
+    QTest::newRow("room to the right") << QRect(0, 0, 1920, 1080) << layers << rows;
+    QTest::newRow("room below the rows") << QRect(0, 0, 1366, 900) << layers << rows;
+    QTest::newRow("the owner moves up") << QRect(0, 0, 1366, 768) << layers << rows;
+    // Rows reaching low in a window at the desk's top: no room below, nor to lift it.
+    const QRect tallRows(0, 100, 950, 461);
+    QTest::newRow("room to the left")
+        << QRect(0, 0, 1600, 768) << QRect(569, 0, 1030, 595) << tallRows.translated(620, 0);
+    QTest::newRow("no room anywhere")
+        << QRect(0, 0, 1280, 720) << QRect(125, 0, 1030, 595) << tallRows.translated(176, 0);
+}
+
+void WindowMannersTest::besideRowsNeverCoversThem() {
+    QFETCH(QRect, desk);
+    QFETCH(QRect, owner);
+    QFETCH(QRect, rows);
+    const QSize selection(402, 297);
+    const auto place = WindowPlacement::besideRows(selection, owner, rows, desk);
+    const QRect frame(place.topLeft, selection);
+    QVERIFY(desk.contains(frame));
+    QVERIFY(desk.contains(owner.translated(0, -place.ownerLift)));
+    // When the screen has no room at all, the rows' lowest part is covered, never more.
+    const QRect covered = frame & rows.translated(0, -place.ownerLift);
+    if (QByteArray(QTest::currentDataTag()) == "no room anywhere")
+        QCOMPARE(frame.bottom(), desk.bottom());
+    else
+        QVERIFY(covered.isEmpty());
 }
 
 void WindowMannersTest::enterInALayerNumberFieldCalculates() {

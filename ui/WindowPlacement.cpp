@@ -1,0 +1,42 @@
+#include "ui/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace WindowPlacement {
+
+namespace {
+
+// The top of a frame of `height` at `top`, moved onto the desk where it fits.
+int heldTop(int top, int height, QRect desk) {
+    return std::max(desk.top(), std::min(top, desk.bottom() + 1 - height));
+}
+
+int heldLeft(int left, int width, QRect desk) {
+    return std::max(desk.left(), std::min(left, desk.right() + 1 - width));
+}
+
+} // namespace
+
+QPoint centred(QSize size, QRect over, QRect desk) {
+    QRect frame(QPoint(), size);
+    frame.moveCenter(over.center());
+    return {heldLeft(frame.left(), size.width(), desk), heldTop(frame.top(), size.height(), desk)};
+}
+
+Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk) {
+    const int right = owner.right() + 1;
+    if (right + size.width() - 1 <= desk.right())
+        return {{right, heldTop(owner.top(), size.height(), desk)}};
+    const int left = heldLeft(owner.right() + 1 - size.width(), size.width(), desk);
+    const int below = keepClear.bottom() + 1;
+    const int shortfall = below + size.height() - 1 - desk.bottom();
+    if (shortfall <= 0)
+        return {{left, below}};
+    if (owner.top() - shortfall >= desk.top())
+        return {{left, below - shortfall}, shortfall};
+    if (owner.left() - size.width() >= desk.left())
+        return {{owner.left() - size.width(), heldTop(owner.top(), size.height(), desk)}};
+    return {{left, heldTop(below, size.height(), desk)}};
+}
+
+} // namespace WindowPlacement
