@@ -376,6 +376,11 @@ class Arrangement {
             if (!band.number.isEmpty() &&
                 shown(Label::Role::LayerNumber, band.index) == labels.end())
                 placeAbove(band, band.number, QPointF(band.rect.center().x(), g_.plot.top()), true);
+        // The captions of numbers above first: they have the least room to step aside.
+        std::stable_partition(bands.begin(), bands.end(), [&](const Band& band) {
+            const auto number = shown(Label::Role::LayerNumber, band.index);
+            return number != labels.end() && number->box.bottom() < g_.plot.top();
+        });
         QList<Band> toKey;
         for (const Band& band : bands) {
             if (shown(band.captionRole, band.index) != labels.end())
@@ -384,7 +389,7 @@ class Arrangement {
             const auto number = shown(Label::Role::LayerNumber, band.index);
             const bool numberAbove = number != labels.end() && number->box.bottom() < g_.plot.top();
             const QPointF target = numberAbove
-                                       ? QPointF(number->box.center().x(), number->box.top())
+                                       ? QPointF(number->box.center().x(), number->box.top() - 2)
                                        : QPointF(band.rect.center().x(), g_.plot.top());
             if (!placeAbove(band, numberAbove ? band.caption : numbered(band), target, false))
                 toKey.append(band);

@@ -123,7 +123,7 @@ void ProfileDrawingTest::everyTextReadsClearly_data() {
     QTest::addColumn<int>("pixelSize");
     // The window's view, the exported picture, the report's drawing (12 px at 96 dpi).
     const QList<std::tuple<const char*, QSizeF, int>> sizes = {
-        {"window", {730, 560}, 0}, {"export", {1200, 720}, 0}, {"report", {680, 472}, 12}};
+        {"window", {730, 560}, 0}, {"export", {1200, 720}, 0}, {"report", {680, 567}, 12}};
     const QList<std::pair<const char*, Wall>> walls = {
         {"typical", typicalWall()},
         {"thin layers", thinLayers()},
