@@ -113,9 +113,33 @@ QString faultOf(const SectionDrawing::Layout& layout, const SectionDrawing::Pict
 class ProfileDrawingTest : public QObject {
     Q_OBJECT
   private slots:
+    void segmentTouchesWhatItReaches_data();
+    void segmentTouchesWhatItReaches();
     void everyTextReadsClearly_data();
     void everyTextReadsClearly();
 };
+
+// The test's own judge of overlaps, so checked first against a box of 10 by 10.
+void ProfileDrawingTest::segmentTouchesWhatItReaches_data() {
+    QTest::addColumn<QLineF>("segment");
+    QTest::addColumn<bool>("touches");
+    QTest::newRow("across") << QLineF(-5, 5, 15, 5) << true;
+    QTest::newRow("diagonal through") << QLineF(-5, -5, 15, 15) << true;
+    QTest::newRow("ending inside") << QLineF(5, 5, 5, -20) << true;
+    QTest::newRow("on the border") << QLineF(0, -5, 0, 15) << true;
+    QTest::newRow("at a corner") << QLineF(-5, 5, 5, -5) << true;
+    QTest::newRow("short of it") << QLineF(-20, 5, -1, 5) << false;
+    QTest::newRow("beside, parallel") << QLineF(11, -5, 11, 15) << false;
+    QTest::newRow("cutting a corner") << QLineF(-5, 6, 6, -5) << true;
+    QTest::newRow("missing a corner") << QLineF(-5, 4, 3, -6) << false;
+}
+
+void ProfileDrawingTest::segmentTouchesWhatItReaches() {
+    QFETCH(QLineF, segment);
+    QFETCH(bool, touches);
+    QCOMPARE(segmentTouches(segment, QRectF(0, 0, 10, 10)), touches);
+    QCOMPARE(segmentTouches(QLineF(segment.p2(), segment.p1()), QRectF(0, 0, 10, 10)), touches);
+}
 
 void ProfileDrawingTest::everyTextReadsClearly_data() {
     QTest::addColumn<Wall>("wall");
