@@ -204,9 +204,10 @@ QList<Band> bandsOf(const Geometry& g, const Picture& picture) {
     return bands;
 }
 
-// Places every text of the drawing in turn: the dew point on its level first, then the
-// plane temperatures, as each must be shown, then the bands' numbers and captions, inside their
-// band where there is room and otherwise in rows above the plot with a leader line.
+// Places every text of the drawing in turn, each clear of all placed before and of the
+// temperature line: the dew point on its level, the plane temperatures (each must be
+// shown), then the bands' numbers and captions: inside the band where there is room, else
+// in rows above the plot with a leader line, else in the key under the axis.
 class Arrangement {
   public:
     Arrangement(const Geometry& g, const QRectF& area, const QFont& font, const Picture& picture,
