@@ -377,11 +377,25 @@ class Arrangement {
             if (!band.number.isEmpty() &&
                 shown(Label::Role::LayerNumber, band.index) == labels.end())
                 placeAbove(band, band.number, QPointF(band.rect.center().x(), g_.plot.top()), true);
-        // The captions of numbers above first: they have the least room to step aside.
-        std::stable_partition(bands.begin(), bands.end(), [&](const Band& band) {
-            const auto number = shown(Label::Role::LayerNumber, band.index);
-            return number != labels.end() && number->box.bottom() < g_.plot.top();
-        });
+        // A caption spanning other bands' leaders goes higher than theirs: those spanning
+        // fewest are placed first, into the lowest rows.
+        const auto spanned = [&](const Band& band) {
+            const double x = band.rect.center().x();
+            const double width = textSize(band.caption).width();
+            const bool rightwards = x + width <= area_.right();
+            const double from = rightwards ? x : x - width;
+            return std::count_if(bands.begin(), bands.end(), [&](const Band& other) {
+                const double otherX = other.rect.center().x();
+                return other.index != band.index && otherX >= from && otherX <= from + width;
+            });
+        };
+        QList<std::pair<qsizetype, Band>> bySpan;
+        for (const Band& band : bands)
+            bySpan.append({spanned(band), band});
+        std::stable_sort(bySpan.begin(), bySpan.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (qsizetype i = 0; i < bands.size(); ++i)
+            bands[i] = bySpan[i].second;
         QList<Band> toKey;
         for (const Band& band : bands) {
             if (shown(band.captionRole, band.index) != labels.end())
@@ -454,10 +468,10 @@ class Arrangement {
     }
 };
 
-// How many rows above the plot the captions may take: at most a sixth of the height.
+// How many rows above the plot the captions may take: at most a quarter of the height.
 int rowLimitOf(const QRectF& area, const QFont& font) {
     const double row = rowHeight(QFontMetricsF(font).height());
-    return std::clamp(1 + int(area.height() / 6 / row), 1, 5);
+    return std::clamp(1 + int(area.height() / 4 / row), 1, 8);
 }
 
 struct Arranged {
