@@ -37,6 +37,16 @@ void repaintAt1000x600(benchmark::State& state) {
 }
 BENCHMARK(repaintAt1000x600)->Unit(benchmark::kMillisecond);
 
+// The placement of the drawing's texts, done afresh at every resize.
+void labelLayoutAt1000x600(benchmark::State& state) {
+    const SectionDrawing::Picture picture = twelveLayers();
+    for (auto _ : state) {
+        const auto layout = SectionDrawing::labelLayout(QRectF(0, 0, 1000, 600), QFont(), picture);
+        benchmark::DoNotOptimize(layout.labels.data());
+    }
+}
+BENCHMARK(labelLayoutAt1000x600)->Unit(benchmark::kMillisecond);
+
 ReportDocument::Input twelveLayerReport() {
     ReportDocument::Input in;
     CalculationReport::Input& report = in.report;

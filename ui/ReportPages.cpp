@@ -21,8 +21,8 @@ using ReportDocument::LayerTable;
 using ReportDocument::Row;
 using ReportDocument::Section;
 
-constexpr double drawingHeightMm = 95;
-constexpr double captionShare = 0.40; // of the text width, for a row's caption
+constexpr double drawingHeightMm = 150; // room for the captions of thin layers
+constexpr double captionShare = 0.40;   // of the text width, for a row's caption
 // The table's columns as shares of the text width: №, material, then five numbers.
 // №, the layer window's row, material, thickness, Ld, R, S, D: the number columns
 // are wide enough that no number breaks across lines.

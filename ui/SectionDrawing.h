@@ -8,6 +8,7 @@
 
 #include <QChar>
 #include <QFont>
+#include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -35,6 +36,26 @@ struct Reading {
     double temperature = 0; // °C
     QString text;           // "x = 215 мм, слой 3: t = 12,3 °C"
 };
+
+// One text of the drawing and where it goes; the painting and the tests share it.
+struct Label {
+    enum class Role { PlaneTemperature, LayerNumber, LayerCaption, AirCaption, DewPoint };
+    Role role = Role::LayerCaption;
+    int index = 0; // the plane's in the profile, the layer's in `layers`, 0 room / 1 outdoor air
+    QString text;
+    QRectF box;            // what it covers
+    bool vertical = false; // read from the bottom up
+    QLineF leader;         // from the text to what it names; null when it stands beside it
+};
+
+// The texts of a drawing painted into `area` with `font`, none over another or over the
+// temperature line; empty when the section cannot be drawn.
+struct Layout {
+    QRectF plot;
+    QList<QPointF> line; // the temperature line's corners
+    QList<Label> labels;
+};
+Layout labelLayout(const QRectF& area, const QFont& font, const Picture& picture);
 
 // Paints the whole drawing into `area` with the painter's font; with `hoverX`, the
 // reading at that position as a marked vertical line.
