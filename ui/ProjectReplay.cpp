@@ -140,17 +140,4 @@ void open(Forms& forms, const QString& path) {
     replay(forms, ProjectFile::load(path), path);
 }
 
-QString commandLineProject(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments.at(i).startsWith(QLatin1Char('-')))
-            return arguments.at(i);
-    return {};
-}
-
-void openFromCommandLine(Forms& forms, const QStringList& arguments) {
-    const QString path = commandLineProject(arguments);
-    if (!path.isEmpty())
-        forms.mainForm->openProject(path);
-}
-
 } // namespace ProjectReplay

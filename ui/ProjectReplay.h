@@ -28,10 +28,4 @@ void save(const Forms& forms, const QString& path);
 // Reads and checks the whole file first: a bad file throws FileError and changes nothing.
 void open(Forms& forms, const QString& path);
 
-// The project named on the command line (the first argument that is not an option), if any.
-QString commandLineProject(const QStringList& arguments);
-
-// Opens that project in the main window; errors are reported, the program goes on.
-void openFromCommandLine(Forms& forms, const QStringList& arguments);
-
 } // namespace ProjectReplay

@@ -57,10 +57,15 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
         shown(window);
     // A window manager may still place a window its own way when mapping it: once more
     // then, off the rows.
-    if (event->type() == QEvent::Move && placedBesideRows_.remove(window)) {
+    if (event->type() == QEvent::Move && placedBesideRows_.contains(window)) {
+        const int left = placedBesideRows_.take(window) - 1;
         const auto beside = besideRows_.constFind(window);
         if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
             placeBesideRows(window, *beside);
+        if (left > 0)
+            placedBesideRows_[window] = left;
+        else
+            placedBesideRows_.remove(window);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -114,7 +119,7 @@ void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
                                                       mainWindow_->frameGeometry(), desk(window)));
         return;
     }
-    placedBesideRows_.insert(window);
+    placedBesideRows_[window] = 3; // a busy window manager may place it more than once
     const WindowPlacement::Beside place = WindowPlacement::besideRows(
         frameOf(window).size(), frameOf(beside.owner), beside.rows(), desk(window));
     if (place.ownerLift > 0)

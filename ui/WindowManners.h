@@ -46,5 +46,7 @@ class WindowManners : public QObject {
     QSet<QObject*> closesOnEscape_;
     QSet<QObject*> placed_;
     QHash<QObject*, RowsOwner> besideRows_;
-    QSet<QObject*> placedBesideRows_; // until the window manager has placed them too
+    // Windows placed beside rows, with the moves still watched: a busy window manager may
+    // place them over the rows once or twice more after they are shown.
+    QHash<QObject*, int> placedBesideRows_;
 };

@@ -38,7 +38,7 @@ void LastSessionTest::closingKeepsTheCalculationForTheNextRun() {
         ScriptedPlatform platform;
         Program program(platform);
         QVERIFY(!restoreItem(program)->isEnabled());
-        ProjectReplay::open(program.forms(), QFINDTESTDATA("../packaging/typical-wall.vvz"));
+        ProjectReplay::open(program.forms(), QFINDTESTDATA("typical-wall.vvz"));
         closed = ProjectReplay::capture(program.forms());
         r0 = program.forms().mainForm->r0Text();
         QVERIFY(program.forms().mainForm->close());

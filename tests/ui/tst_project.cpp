@@ -454,19 +454,16 @@ void ProjectTest::menuAndCommandLine() {
     open->trigger();
     QCOMPARE(s.platform.dialogsShown.last().lastPath, path);
 
-    using ProjectReplay::commandLineProject;
-    QCOMPARE(commandLineProject({"vuvuvudozizod"}), QString());
-    QCOMPARE(commandLineProject({"vuvuvudozizod", "--reverse", "a.vvz"}), QStringLiteral("a.vvz"));
-
-    // Started with a project: its inputs are there; with a missing one: the message.
+    // Started with a project (the command line opens it as the menu does): its inputs are
+    // there; with a missing one: the message.
     {
         Session started;
-        ProjectReplay::openFromCommandLine(started.program.forms(), {"vuvuvudozizod", path});
+        started.program.forms().mainForm->openProject(path);
         compareStates(stateOf(started.program), stateOf(s.program));
         QVERIFY(started.platform.messages.isEmpty());
     }
     Session missing;
-    ProjectReplay::openFromCommandLine(missing.program.forms(), {"vuvuvudozizod", "нет.vvz"});
+    missing.program.forms().mainForm->openProject("нет.vvz");
     QCOMPARE(missing.platform.messages.size(), 1);
     QCOMPARE(missing.platform.messages[0].text,
              QStringLiteral("Не удалось открыть проект \"нет.vvz\": файл не найден."));
