@@ -60,7 +60,9 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->keepAbove(forms_.form9, forms_.form5);
     manners->keepAbove(forms_.form10, main);
     TForm2* layers = forms_.form2;
-    manners->openBesideRows(forms_.form5, layers, [layers] { return layers->layerRowsOnScreen(); });
+    const auto rows = [layers] { return layers->layerRowsOnScreen(); };
+    manners->openBesideRows(forms_.form5, layers, rows);
+    manners->openBesideRows(forms_.form9, layers, rows, forms_.form5);
     main->show();
 }
 

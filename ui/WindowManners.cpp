@@ -43,7 +43,12 @@ void WindowManners::keepAbove(QWidget* window, QWidget* under) {
 }
 
 void WindowManners::openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows) {
-    besideRows_.insert(window, {owner, std::move(rows)});
+    openBesideRows(window, owner, std::move(rows), nullptr);
+}
+
+void WindowManners::openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows,
+                                   QWidget* neighbour) {
+    besideRows_.insert(window, {owner, std::move(rows), neighbour});
 }
 
 bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
@@ -103,23 +108,34 @@ void WindowManners::shown(QWidget* window) {
     else if (beside != besideRows_.constEnd())
         placeBesideRows(window, *beside);
     else
-        ScreenFit::moveFrame(window,
-                             WindowPlacement::centred(frameOf(window).size(),
-                                                      mainWindow_->frameGeometry(), desk(window)));
+        placeCentred(window);
     if (auto* under = qobject_cast<QWidget*>(window->property("keptAbove").value<QObject*>())) {
         under->winId();
         window->windowHandle()->setTransientParent(under->windowHandle());
     }
 }
 
+void WindowManners::placeCentred(QWidget* window) {
+    ScreenFit::moveFrame(window, WindowPlacement::centred(frameOf(window).size(),
+                                                          mainWindow_->frameGeometry(), desk(window)));
+}
+
 void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
     if (!beside.owner->isVisible()) {
-        ScreenFit::moveFrame(window,
-                             WindowPlacement::centred(frameOf(window).size(),
-                                                      mainWindow_->frameGeometry(), desk(window)));
+        placeCentred(window);
         return;
     }
     placedBesideRows_[window] = 3; // a busy window manager may place it more than once
+    if (beside.neighbour && beside.neighbour->isVisible()) {
+        const auto place = WindowPlacement::nextTo(frameOf(window).size(),
+                                                   frameOf(beside.neighbour), beside.rows(),
+                                                   desk(window));
+        if (place)
+            ScreenFit::moveFrame(window, *place);
+        else
+            placeCentred(window);
+        return;
+    }
     const WindowPlacement::Beside place = WindowPlacement::besideRows(
         frameOf(window).size(), frameOf(beside.owner), beside.rows(), desk(window));
     if (place.ownerLift > 0)

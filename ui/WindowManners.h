@@ -28,6 +28,9 @@ class WindowManners : public QObject {
     // The window opens beside `owner`, never over the rows that `rows` gives on the
     // screen; where it was left, unless that covers them.
     void openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows);
+    // The same, next to `neighbour` where that is shown and leaves room, clear of it too.
+    void openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows,
+                        QWidget* neighbour);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,11 +39,13 @@ class WindowManners : public QObject {
     struct RowsOwner {
         QWidget* owner;
         std::function<QRect()> rows;
+        QWidget* neighbour = nullptr;
     };
 
     bool keyPressed(QWidget* window, const QKeyEvent& key) const;
     void shown(QWidget* window);
     void placeBesideRows(QWidget* window, const RowsOwner& beside);
+    void placeCentred(QWidget* window);
 
     QWidget* mainWindow_;
     QSet<QObject*> closesOnEscape_;

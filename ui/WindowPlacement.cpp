@@ -39,4 +39,18 @@ Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk) {
     return {{left, heldTop(below, size.height(), desk)}};
 }
 
+std::optional<QPoint> nextTo(QSize size, QRect neighbour, QRect keepClear, QRect desk) {
+    const int alignedLeft = heldLeft(neighbour.left(), size.width(), desk);
+    const int alignedTop = heldTop(neighbour.top(), size.height(), desk);
+    for (const QPoint topLeft : {QPoint(alignedLeft, neighbour.bottom() + 1),
+                                 QPoint(neighbour.left() - size.width(), alignedTop),
+                                 QPoint(neighbour.right() + 1, alignedTop),
+                                 QPoint(alignedLeft, neighbour.top() - size.height())}) {
+        const QRect frame(topLeft, size);
+        if (desk.contains(frame) && !frame.intersects(neighbour) && !frame.intersects(keepClear))
+            return topLeft;
+    }
+    return std::nullopt;
+}
+
 } // namespace WindowPlacement

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace WindowPlacement {
 
 // The top-left corner of a frame of `size` centred over `over`: wholly on `desk`
@@ -21,5 +23,10 @@ struct Beside {
 // right where the desk allows, else below the rows at the owner's right edge (the owner
 // moving up when that makes room), else to the owner's left, else as low as the desk allows.
 Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk);
+
+// A frame of `size` next to `neighbour`, wholly on `desk` and clear of both `neighbour`
+// and `keepClear`: below it, else to its left, to its right or above it; none when no
+// side has the room.
+std::optional<QPoint> nextTo(QSize size, QRect neighbour, QRect keepClear, QRect desk);
 
 } // namespace WindowPlacement

@@ -126,7 +126,25 @@ class Desktop:
         # A radio button or check box answers on its mark and caption, not on its whole width.
         marked = control["type"] in ("QRadioButton", "QCheckBox")
         x = control["x"] + (8 if marked else control["w"] // 2)
-        self.click_at(x, control["y"] + control["h"] // 2)
+        y = control["y"] + control["h"] // 2
+        # A user cannot click a control that another window covers.
+        covering = self.covering(window_name, x, y)
+        if covering:
+            raise Failure("%s covers %s %s" % (covering, window_name, name))
+        self.click_at(x, y)
+
+    # The program's window stacked above `window_name` over the point, frame included.
+    def covering(self, window_name, x, y):
+        order = self.stacking()
+        windows = self.windows()
+        title = [w["title"] for w in windows if w["name"] == window_name][0]
+        for window in windows:
+            if window["title"] in order and title in order and \
+                    order.index(window["title"]) > order.index(title) and \
+                    window["x"] - 4 <= x < window["x"] + window["w"] + 4 and \
+                    window["y"] - 30 <= y < window["y"] + window["h"] + 4:
+                return window["name"]
+        return None
 
     def keys(self, *names):
         self.xdotool("key", "--delay", "40", *names)

@@ -225,7 +225,7 @@ def stopped_recalculation(desk):
     desk.screenshot("quantity-error")
     desk.keys("Return")
     desk.expect_hidden("QMessageBox")
-    desk.click("TForm2", "Edit37")
+    desk.click("TForm2", "Edit25")
     desk.expect_active("TForm2")
     time.sleep(1.5)
     no_message_box(desk)

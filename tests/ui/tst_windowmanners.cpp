@@ -39,6 +39,8 @@ class WindowMannersTest : public QObject {
     void enterInALayerNumberFieldCalculates();
     void besideRowsNeverCoversThem_data();
     void besideRowsNeverCoversThem();
+    void nextToANeighbourClearOfTheRows_data();
+    void nextToANeighbourClearOfTheRows();
     void qtTextsSpeakRussian();
     void aWrittenTextShowsItsStart();
 };
@@ -168,6 +170,30 @@ void WindowMannersTest::besideRowsNeverCoversThem() {
         QCOMPARE(frame.bottom(), desk.bottom());
     else
         QVERIFY(covered.isEmpty());
+}
+
+// The quantity window beside the selection window, both off the layer rows.
+void WindowMannersTest::nextToANeighbourClearOfTheRows_data() {
+    QTest::addColumn<QRect>("desk");
+    QTest::addColumn<QRect>("neighbour");
+    QTest::addColumn<QRect>("rows");
+    QTest::addColumn<QPoint>("expected");
+    const QRect rows(220, 200, 950, 285);
+    QTest::newRow("below") << QRect(0, 0, 1920, 1080) << QRect(1199, 86, 402, 297) << rows
+                           << QPoint(1199, 383);
+    QTest::newRow("left, below the rows")
+        << QRect(0, 0, 1366, 768) << QRect(796, 485, 402, 283) << rows << QPoint(339, 485);
+    QTest::newRow("no room") << QRect(0, 0, 1280, 720) << QRect(796, 437, 402, 283)
+                             << rows.adjusted(-220, -200, 100, 0) << QPoint(-1, -1);
+}
+
+void WindowMannersTest::nextToANeighbourClearOfTheRows() {
+    QFETCH(QRect, desk);
+    QFETCH(QRect, neighbour);
+    QFETCH(QRect, rows);
+    QFETCH(QPoint, expected);
+    const auto place = WindowPlacement::nextTo(QSize(457, 187), neighbour, rows, desk);
+    QCOMPARE(place.value_or(QPoint(-1, -1)), expected);
 }
 
 void WindowMannersTest::enterInALayerNumberFieldCalculates() {
