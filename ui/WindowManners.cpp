@@ -116,8 +116,9 @@ void WindowManners::shown(QWidget* window) {
 }
 
 void WindowManners::placeCentred(QWidget* window) {
-    ScreenFit::moveFrame(window, WindowPlacement::centred(frameOf(window).size(),
-                                                          mainWindow_->frameGeometry(), desk(window)));
+    ScreenFit::moveFrame(window,
+                         WindowPlacement::centred(frameOf(window).size(),
+                                                  mainWindow_->frameGeometry(), desk(window)));
 }
 
 void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
@@ -127,9 +128,8 @@ void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
     }
     placedBesideRows_[window] = 3; // a busy window manager may place it more than once
     if (beside.neighbour && beside.neighbour->isVisible()) {
-        const auto place = WindowPlacement::nextTo(frameOf(window).size(),
-                                                   frameOf(beside.neighbour), beside.rows(),
-                                                   desk(window));
+        const auto place = WindowPlacement::nextTo(
+            frameOf(window).size(), frameOf(beside.neighbour), beside.rows(), desk(window));
         if (place)
             ScreenFit::moveFrame(window, *place);
         else
