@@ -5,9 +5,9 @@
 #include "ui/CommandLine.h"
 #include "ui/GeometryProbe.h"
 #include "ui/GuardedApplication.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
-#include "ui/QtTranslation.h"
 #include "ui/Widgets.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     const CommandLine::Request early = CommandLine::parse(CommandLine::raw(argc, argv));
     if (early.action == Action::Help || early.action == Action::Version) {
         QCoreApplication core(argc, argv);
-        installQtRussianTranslation(core);
+        Language::apply(Language::atStart());
         return CommandLine::answer(CommandLine::parse(QCoreApplication::arguments()));
     }
     // The report without windows needs no display either, unless a platform is asked for.
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     GuardedApplication application(argc, argv);
-    installQtRussianTranslation(application);
+    Language::apply(Language::atStart());
     // Parsed once the application has taken out Qt's own options (-style, -platform, ...).
     const CommandLine::Request request = CommandLine::parse(GuardedApplication::arguments());
     if (request.action != Action::Start)

@@ -10,6 +10,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/HandInReport.h"
+#include "ui/LanguageMenu.h"
 #include "ui/LastSession.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportWriter.h"
@@ -153,6 +154,7 @@ void TMainForm::buildMenu(QVBoxLayout* layout) {
     setHint(exit, QStringLiteral("Exit this application"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    addLanguageMenu(bar);
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QMenu* contents = help->addMenu(QStringLiteral("&Contents"));
     setHint(contents->menuAction(), QStringLiteral("Display the help contents screen"));

@@ -5,6 +5,7 @@
 #include "core/Rgb.h"
 #include "support/Typing.h"
 #include "ui/GuardedApplication.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStringDecoder>
@@ -172,6 +174,10 @@ QString ScenarioRunner::run(const Script& script) {
     QDir::setCurrent(folder_);
     // The calculation kept at closing goes to the scenario's folder, not the user's.
     qputenv("XDG_DATA_HOME", QDir(folder_).filePath(QStringLiteral("data")).toLocal8Bit());
+    // So do its settings, and every scenario starts in Russian whatever the machine's language.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QDir(folder_).filePath(QStringLiteral("config")));
+    Language::apply(InterfaceLanguage::Russian);
 
     platform_ = std::make_unique<ScriptedPlatform>(script.separator);
     if (auto* application = dynamic_cast<GuardedApplication*>(qApp))
@@ -302,6 +308,8 @@ void ScenarioRunner::execute(const Command& c) {
         if (!ok || milliseconds < 0)
             throw StepFailure(QStringLiteral("wait takes milliseconds, found %1").arg(c.arg(0)));
         QTest::qWait(milliseconds);
+    } else if (name == QLatin1String("language")) {
+        switchLanguage(c.arg(0));
     } else if (name == QLatin1String("answer")) {
         if (c.arg(0) == QLatin1String("cancel"))
             platform_->answerCancel();
@@ -503,6 +511,20 @@ void ScenarioRunner::choose(const Command& c) {
         combo->lineEdit()->setText(combo->itemText(index));
     emit combo->activated(index);
     emit combo->textActivated(combo->itemText(index));
+}
+
+// As the user switches it: by the main window's language menu.
+void ScenarioRunner::switchLanguage(const QString& code) {
+    InterfaceLanguage language;
+    if (!Language::fromCode(code, language))
+        throw StepFailure(QStringLiteral("language takes ru or uk, found %1").arg(quoted(code)));
+    const QString name =
+        language == InterfaceLanguage::Ukrainian ? "LanguageUkrainian" : "LanguageRussian";
+    auto* action = window(QStringLiteral("TMainForm"))->findChild<QAction*>(name);
+    if (!action)
+        throw StepFailure(QStringLiteral("the main window has no %1").arg(name));
+    action->trigger();
+    QApplication::processEvents();
 }
 
 void ScenarioRunner::hover(const Command& c) {

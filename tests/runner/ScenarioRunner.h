@@ -46,6 +46,7 @@ class ScenarioRunner {
     void clearText(const Command& command);
     void choose(const Command& command);
     void hover(const Command& command);
+    void switchLanguage(const QString& code);
     void expectText(const Command& command);
     void expectMessage(const Command& command);
     void expectOpened(const Command& command);

@@ -17,6 +17,7 @@ const QHash<QString, std::pair<int, int>>& commandArity() {
                                                            {"close", {1, 1}},
                                                            {"wait", {1, 1}},
                                                            {"answer", {1, 2}},
+                                                           {"language", {1, 1}},
                                                            {"write-file", {2, 2}},
                                                            {"write-bytes", {1, 1000}},
                                                            {"expect", {3, 3}},

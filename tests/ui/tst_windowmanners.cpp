@@ -1,8 +1,8 @@
 // How the windows behave together: first placement, Escape, Enter, Qt's own texts.
 
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/QtTranslation.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
@@ -41,7 +41,7 @@ class WindowMannersTest : public QObject {
     void besideRowsNeverCoversThem();
     void nextToANeighbourClearOfTheRows_data();
     void nextToANeighbourClearOfTheRows();
-    void qtTextsSpeakRussian();
+    void qtTextsFollowTheLanguage();
     void aWrittenTextShowsItsStart();
 };
 
@@ -212,8 +212,10 @@ void WindowMannersTest::enterInALayerNumberFieldCalculates() {
     }
 }
 
-void WindowMannersTest::qtTextsSpeakRussian() {
-    QVERIFY(installQtRussianTranslation(*qApp));
+void WindowMannersTest::qtTextsFollowTheLanguage() {
+    QVERIFY(Language::apply(InterfaceLanguage::Ukrainian));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Скасувати"));
+    QVERIFY(Language::apply(InterfaceLanguage::Russian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Сохранить"));
 }

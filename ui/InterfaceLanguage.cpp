@@ -1,0 +1,90 @@
+#include "ui/InterfaceLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace Language {
+
+namespace {
+
+const char* const settingKey = "interface/language";
+
+QSettings settings() {
+    return QSettings(QStringLiteral("Vuvuvudozizod"), QStringLiteral("Vuvuvudozizod"));
+}
+
+InterfaceLanguage applied = InterfaceLanguage::Russian;
+QTranslator* programTranslator = nullptr;
+QTranslator* qtTranslator = nullptr;
+
+// Removes the translator in `slot`, then loads and installs a new one from `file` in
+// `folder`; an empty file name leaves the slot empty.
+bool replaceTranslator(QTranslator*& slot, const QString& file, const QString& folder) {
+    if (slot) {
+        QCoreApplication::removeTranslator(slot);
+        delete slot;
+        slot = nullptr;
+    }
+    if (file.isEmpty())
+        return true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(file, folder)) {
+        delete translator;
+        return false;
+    }
+    slot = translator;
+    // Qt declines a translation that holds no texts: nothing to translate then.
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+} // namespace
+
+const char* code(InterfaceLanguage language) {
+    return language == InterfaceLanguage::Ukrainian ? "uk" : "ru";
+}
+
+bool fromCode(const QString& text, InterfaceLanguage& language) {
+    for (const InterfaceLanguage each : {InterfaceLanguage::Russian, InterfaceLanguage::Ukrainian})
+        if (text == QLatin1String(code(each))) {
+            language = each;
+            return true;
+        }
+    return false;
+}
+
+InterfaceLanguage atStart() {
+    InterfaceLanguage language = InterfaceLanguage::Russian;
+    if (fromCode(settings().value(QLatin1String(settingKey)).toString(), language))
+        return language;
+    const QStringList wanted = QLocale::system().uiLanguages();
+    const bool ukrainian =
+        !wanted.isEmpty() && QLocale(wanted.first()).language() == QLocale::Ukrainian;
+    return ukrainian ? InterfaceLanguage::Ukrainian : InterfaceLanguage::Russian;
+}
+
+bool apply(InterfaceLanguage language) {
+    const bool ukrainian = language == InterfaceLanguage::Ukrainian;
+    // The program's texts are written in Russian: only Ukrainian needs a translation.
+    const bool own = replaceTranslator(programTranslator,
+                                       ukrainian ? QStringLiteral("vuvuvudozizod_uk") : QString(),
+                                       QStringLiteral(":/translations"));
+    const bool qt = replaceTranslator(
+        qtTranslator, ukrainian ? QStringLiteral("qtbase_uk") : QStringLiteral("qtbase_ru"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    applied = language;
+    return own && qt;
+}
+
+InterfaceLanguage current() {
+    return applied;
+}
+
+void remember(InterfaceLanguage language) {
+    settings().setValue(QLatin1String(settingKey), QLatin1String(code(language)));
+}
+
+} // namespace Language

@@ -1,0 +1,30 @@
+#pragma once
+// The interface language: Russian, the language the program's texts are written in, or
+// Ukrainian from the program's own translation. Qt's own texts (dialogs, message-box
+// buttons, edit menus) follow it. The user's choice is remembered for the next start.
+
+class QString;
+
+enum class InterfaceLanguage { Russian, Ukrainian };
+
+namespace Language {
+
+// The remembered choice, else the system's user-interface language: Ukrainian where that
+// is Ukrainian, Russian everywhere else.
+InterfaceLanguage atStart();
+
+// Installs the translations of `language` in place of the ones before; every widget then
+// receives QEvent::LanguageChange. False when a translation file is missing: its texts
+// stay as written.
+bool apply(InterfaceLanguage language);
+
+InterfaceLanguage current();
+
+// Kept in the program's settings for the next start.
+void remember(InterfaceLanguage language);
+
+// "ru" or "uk", as the command line and the test scripts name the languages.
+const char* code(InterfaceLanguage language);
+bool fromCode(const QString& code, InterfaceLanguage& language);
+
+} // namespace Language
