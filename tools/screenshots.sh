@@ -57,7 +57,7 @@ choose TForm2 ComboBox3 "Кладка кирп.глин.на цем-.песч.р
 replace TForm2 Edit15 "380"
 choose TForm2 ComboBox4 "Раствор цементно-песчаный (1600 кг/м3)"
 replace TForm2 Edit16 "20"
-type TForm2 ComboBox12 "Плиты пенополистирольные (15 кг/м3)"
+replace TForm2 ComboBox12 "Плиты пенополистирольные (15 кг/м3)"
 replace TForm2 Edit12 "0,055"
 replace TForm2 Edit24 "90"
 click TForm2 "Расчет"
