@@ -26,7 +26,7 @@ class SilentSteps : public LayerStack::Steps {
 
 void fullTwelveLayerCalculation(benchmark::State& state) {
     LayerStack::FieldTexts fields;
-    for (int i = 0; i < LayerStack::layerCount; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         fields.ld[i] = QStringLiteral("0,%1").arg(81 + i);
         fields.dt[i] = QString::number(20 + 10 * i);
         fields.s[i] = QStringLiteral("10,%1").arg(12 + i);

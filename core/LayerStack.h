@@ -3,14 +3,14 @@
 // inertia D = R * S, the construction's Rk, total thickness and inertia, and the
 // thickness of layer 12 that reaches the required resistance.
 
+#include "core/LayerCount.h"
+
 #include <QChar>
 #include <QString>
 
 #include <array>
 
 namespace LayerStack {
-
-inline constexpr int layerCount = 12;
 
 // Index 0 is layer 1, the top row of the layer window.
 template <class T> using PerLayer = std::array<T, layerCount>;

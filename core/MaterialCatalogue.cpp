@@ -6,21 +6,25 @@ namespace MaterialCatalogue {
 
 namespace {
 
-// Values for operating condition B; Ld in W/(m*K), S in W/(m2*K).
+using Kind = MaterialKind;
+
+// Values for operating condition B; Ld in W/(m*K), S in W/(m2*K). An entry made of
+// something else than most of its category names its own kind.
 struct Row {
     const char16_t* name;
     double ld;
     double s;
-    EntryKind kind = EntryKind::Material;
+    std::optional<Kind> kind = std::nullopt;
 };
 
 struct Category {
     const char16_t* caption;
     const Row* rows;
     int count;
+    Kind kind; // of its entries that name none
 };
 
-constexpr Row airGapRow{u"ВОЗДУШНАЯ  ПРОСЛОЙКА", 0, 0, EntryKind::AirGap};
+constexpr Row airGapRow{u"ВОЗДУШНАЯ  ПРОСЛОЙКА", 0, 0, Kind::AirGap};
 
 // Floor coverings, sheet metal, glass, screeds
 constexpr Row category1[] = {
@@ -29,15 +33,15 @@ constexpr Row category1[] = {
     {u"Линолеум ПВХ без подосновы (1200 кг/м3)", 0.21, 4.51},
     {u"Линолеум ПВХ на тканевой осн.(1400 кг/м3)", 0.23, 5.87},
     {u"Линолеум ПВХ на тканевой осн.(1600 кг/м3)", 0.29, 7.05},
-    {u"Линолеум ПВХ на теплоизол. осн.(1600 кг/м3)", 0.33, 7.52},
-    {u"Линолеум ПВХ на теплоизол. осн.(1800 кг/м3)", 0.38, 8.56},
+    {u"Линолеум ПВХ на теплоизол. осн.(1600 кг/м3)", 0.33, 7.52, Kind::Insulation},
+    {u"Линолеум ПВХ на теплоизол. осн.(1800 кг/м3)", 0.38, 8.56, Kind::Insulation},
     {u"Сталь ", 58, 126.5},
     {u"Алюминий  (2600 кг/м3)", 221, 187.6},
     {u"Латунь, медь (8500 кг/м3)", 407, 326},
     {u"Стекло оконное (2500 кг/м3)", 0.76, 10.79},
-    {u"Асфальтобетон (2100 кг/м3)", 1.05, 16.43},
-    {u"Железобетон (2500 кг/м3)", 2.04, 18.95},
-    {u"Цементно-песчанная стяжка (1600 кг/м3)", 0.81, 9.76},
+    {u"Асфальтобетон (2100 кг/м3)", 1.05, 16.43, Kind::ConcreteAndMortar},
+    {u"Железобетон (2500 кг/м3)", 2.04, 18.95, Kind::ConcreteAndMortar},
+    {u"Цементно-песчанная стяжка (1600 кг/м3)", 0.81, 9.76, Kind::ConcreteAndMortar},
 };
 
 // Tiles, sheets, bitumen, natural stone
@@ -181,27 +185,30 @@ constexpr Row category10[] = {
 
 // Other layers and the air gap
 constexpr Row category11[] = {
-    {u"Раствор цементно-песчаный (1600 кг/м3)", 0.81, 9.76},
+    {u"Раствор цементно-песчаный (1600 кг/м3)", 0.81, 9.76, Kind::ConcreteAndMortar},
     {u"Сосна и ель поперек волокон (500 кг/м3)", 0.18, 4.54},
     {u"Сталь", 58, 126.5},
     {u"Стекло оконное", 0.76, 10.79},
-    {u"Железобетон", 2.04, 18.95},
+    {u"Железобетон", 2.04, 18.95, Kind::ConcreteAndMortar},
     airGapRow,
 };
 
 // Names are shown and stored exactly as written here, blanks and odd punctuation included.
 constexpr Category categories[categoryCount] = {
-    {u"Рубероид, линолеум, стяжка ", category1, int(std::size(category1))},
-    {u"Плитка, битум, мрамор, известняк", category2, int(std::size(category2))},
-    {u"Кладка кирпичная и блочная", category3, int(std::size(category3))},
-    {u"Растворы, бетон, ж/б", category4, int(std::size(category4))},
-    {u"Г а з о б е т о н   и пенозолобетон", category5, int(std::size(category5))},
-    {u"Керамзитобетоны", category6, int(std::size(category6))},
-    {u"Гравий, щебень, песок", category7, int(std::size(category7))},
-    {u"Кладка из керамзитошлакобетонных блоков", category8, int(std::size(category8))},
-    {u"Минераловатные плиты", category9, int(std::size(category9))},
-    {u"Полимеры ", category10, int(std::size(category10))},
-    {u"Другие слои  конструкции,   воздушные прослойки", category11, int(std::size(category11))},
+    {u"Рубероид, линолеум, стяжка ", category1, int(std::size(category1)), Kind::Other},
+    {u"Плитка, битум, мрамор, известняк", category2, int(std::size(category2)), Kind::Other},
+    {u"Кладка кирпичная и блочная", category3, int(std::size(category3)), Kind::Masonry},
+    {u"Растворы, бетон, ж/б", category4, int(std::size(category4)), Kind::ConcreteAndMortar},
+    {u"Г а з о б е т о н   и пенозолобетон", category5, int(std::size(category5)),
+     Kind::ConcreteAndMortar},
+    {u"Керамзитобетоны", category6, int(std::size(category6)), Kind::ConcreteAndMortar},
+    {u"Гравий, щебень, песок", category7, int(std::size(category7)), Kind::Other},
+    {u"Кладка из керамзитошлакобетонных блоков", category8, int(std::size(category8)),
+     Kind::Masonry},
+    {u"Минераловатные плиты", category9, int(std::size(category9)), Kind::Insulation},
+    {u"Полимеры ", category10, int(std::size(category10)), Kind::Insulation},
+    {u"Другие слои  конструкции,   воздушные прослойки", category11, int(std::size(category11)),
+     Kind::Other},
 };
 
 const Category* category(int number) {
@@ -235,7 +242,10 @@ std::optional<MaterialEntry> lookup(int number, int index) {
     if (!found || index < 0 || index >= found->count)
         return std::nullopt;
     const Row& row = found->rows[index];
-    return MaterialEntry{QString::fromUtf16(row.name), row.kind, row.ld, row.s};
+    const Kind kind = row.kind.value_or(found->kind);
+    return MaterialEntry{QString::fromUtf16(row.name),
+                         kind == Kind::AirGap ? EntryKind::AirGap : EntryKind::Material, row.ld,
+                         row.s, kind};
 }
 
 } // namespace MaterialCatalogue

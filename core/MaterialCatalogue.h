@@ -13,11 +13,15 @@ inline constexpr int categoryCount = 11;
 
 enum class EntryKind { Material, AirGap };
 
+// What a material is made of, for its colour and hatching in the section drawing.
+enum class MaterialKind { Masonry, ConcreteAndMortar, Insulation, AirGap, Other };
+
 struct MaterialEntry {
     QString name;
     EntryKind kind = EntryKind::Material;
     double ld = 0; // thermal conductivity, W/(m*K); none for an air gap
     double s = 0;  // heat-absorption coefficient, W/(m2*K); none for an air gap
+    MaterialKind material = MaterialKind::Other;
 };
 
 // What category `number` (1 to 11) shows before anything is chosen; empty outside.

@@ -3,6 +3,7 @@
 // of a project, never its results. Texts are kept exactly as the windows show
 // them, the decimal separator included.
 
+#include "core/LayerCount.h"
 #include "core/ProfileInputs.h"
 
 #include <QChar>
@@ -13,13 +14,14 @@
 
 namespace Project {
 
-inline constexpr int layerCount = 12;
-
-// A drop-down list: the item whose values the window keeps (-1 for none) and the
-// text it shows, which differs from that item's text when the user typed over it.
+// A drop-down list: the item whose values the window keeps (-1 for none) and, when the
+// user typed over it or no item is kept, the text the list shows (empty otherwise).
+// Projects of versions 1 and 2 kept the shown text always without saying whether it was
+// typed: for them `typed` is unknown, and the list compares the text with its item's.
 struct ListChoice {
     int item = -1;
     QString text;
+    std::optional<bool> typed = false;
     bool operator==(const ListChoice&) const = default;
 };
 

@@ -49,15 +49,18 @@ Kind kindOf(int number, const QString& name, bool airGap) {
 }
 
 QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
-                        const LayerStack::PerLayer<QString>& names, bool layer11AirGap) {
+                        const LayerStack::PerLayer<RowMaterial>& materials, bool layer11AirGap) {
     QList<Layer> layers;
-    for (int i = 0; i < LayerStack::layerCount; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         if (stored.dt[i] == 0) // adds nothing to Rk
             continue;
         const int number = i + 1;
+        const RowMaterial& material = materials[i];
         const bool airGap = number == 11 && layer11AirGap;
-        layers.append(
-            {number, names[i], stored.dt[i], stored.r[i], kindOf(number, names[i], airGap)});
+        const Kind kind =
+            airGap ? Kind::AirGap
+                   : material.catalogueKind.value_or(kindOf(number, material.name, false));
+        layers.append({number, material.name, stored.dt[i], stored.r[i], kind});
     }
     return layers;
 }

@@ -3,14 +3,17 @@
 // temperature profile take them: those that Rk counts, in order from the room.
 
 #include "core/LayerStack.h"
+#include "core/MaterialCatalogue.h"
 
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace SectionLayers {
 
 // What a layer is made of, for its colour and hatching in the drawing.
-enum class Kind { Masonry, ConcreteAndMortar, Insulation, AirGap, Other };
+using Kind = MaterialCatalogue::MaterialKind;
 
 struct Layer {
     int number = 0;        // 1..12, the row of the layer window
@@ -20,13 +23,21 @@ struct Layer {
     Kind kind = Kind::Other;
 };
 
-// The kind from the material's name, else from the catalogue category that feeds the row.
+// A row's material as the layer window shows it: its name and, when the row shows a
+// catalogue entry, that entry's kind.
+struct RowMaterial {
+    QString name;
+    std::optional<Kind> catalogueKind;
+};
+
+// The kind of a name that no catalogue entry vouches for (typed, or of the user list):
+// from the words of the name, else from the catalogue category that feeds the row.
 Kind kindOf(int number, const QString& name, bool airGap);
 
 // The layers that Rk counts (those with a thickness other than 0), in the order 1..12;
 // a negative thickness is kept, for the profile to say which layer no section can have.
 QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
-                        const LayerStack::PerLayer<QString>& names, bool layer11AirGap);
+                        const LayerStack::PerLayer<RowMaterial>& materials, bool layer11AirGap);
 
 // The same layers from the room side out: 1..12 when layer 1 faces the room, else 12..1.
 QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1);

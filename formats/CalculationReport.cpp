@@ -79,7 +79,7 @@ QStringList layerLines(const CalculationReport::Input& in) {
     QStringList lines{QStringLiteral("          СЛОИ КОНСТРУКЦИИ ") + in.constructionKind +
                           QStringLiteral(" :"),
                       blank};
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         const CalculationReport::Layer& layer = in.layers[i];
         if (!listed(layer))
             continue;
@@ -100,7 +100,7 @@ QStringList layerLines(const CalculationReport::Input& in) {
 QString rkLine(const CalculationReport::Input& in) {
     QString formula;
     QString resistances;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         const CalculationReport::Layer& layer = in.layers[i];
         if (!listed(layer))
             continue;

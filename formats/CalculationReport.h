@@ -2,6 +2,7 @@
 // The calculation report: the whole calculation as a listing of plain-text lines.
 
 #include "core/Calculation.h"
+#include "core/LayerCount.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,7 +30,7 @@ struct Input {
     QString deltaTcr;         // design temperature difference (walls between flats)
     bool reconstruction = false;
     CheckSnapshot snapshot; // the last check
-    std::array<Layer, 12> layers;
+    std::array<Layer, layerCount> layers;
     QString totalThickness;
     QString rkField;         // the main window's Rk field now
     QString relationCaption; // the main window's relation label now

@@ -21,6 +21,7 @@ using namespace Project;
 // A project of twelve layers takes a few kilobytes; anything far larger is not one.
 constexpr qint64 largestFile = 1 << 20;
 constexpr int largestNumber = 1000000;
+constexpr int typedChoicesSince = 3; // the version whose choices hold a text only when typed
 
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -28,8 +29,13 @@ QString shownPath(const QString& path) {
 
 // ---- writing ----
 
+// The item names the choice in any language; a text only stands over it when typed
+// (or, from an older file, when nobody knows whether it was).
 QJsonObject choiceObject(const ListChoice& choice) {
-    return {{QStringLiteral("item"), choice.item}, {QStringLiteral("text"), choice.text}};
+    QJsonObject object{{QStringLiteral("item"), choice.item}};
+    if (choice.typed.value_or(true))
+        object.insert(QStringLiteral("text"), choice.text);
+    return object;
 }
 
 // Builds the file's sections from the table of fields.
@@ -99,6 +105,8 @@ class Fields {
         return int(x);
     }
 
+    bool has(const char* key) const { return object_.contains(QLatin1String(key)); }
+
     Fields object(const char* key) const {
         const QJsonValue value = field(key);
         if (!value.isObject())
@@ -122,9 +130,15 @@ class Fields {
         return result;
     }
 
-    ListChoice choice(const char* key) const {
+    // Files before version 3 hold the shown text of every choice, typed or not.
+    ListChoice choice(const char* key, bool textMeansTyped) const {
         const Fields in = object(key);
-        return {in.number("item", -1), in.text("text")};
+        const int item = in.number("item", -1);
+        if (!textMeansTyped)
+            return {item, in.text("text"), std::nullopt};
+        if (!in.has("text"))
+            return {item, QString(), false};
+        return {item, in.text("text"), true};
     }
 
     [[noreturn]] static void damaged(const QString& file, const QString& what) {
@@ -167,7 +181,7 @@ class Reader : public FieldVisitor {
     void number(Key key, QString& value, const QString&) override { text(key, value); }
     void choice(Key key, ListChoice& value) override {
         if (holds(key))
-            value = current_.choice(key.name);
+            value = current_.choice(key.name, version_ >= typedChoicesSince);
     }
     void flag(Key key, bool& value) override {
         if (holds(key))

@@ -97,8 +97,8 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
     // Numbered from the room side, as the section is drawn; the row of the layer window
     // beside each.
     const bool roomSideFirst = input.profileInputs.insideIsLayer1;
-    for (int k = 0; k < 12; ++k) {
-        const int i = roomSideFirst ? k : 11 - k;
+    for (int k = 0; k < layerCount; ++k) {
+        const int i = roomSideFirst ? k : layerCount - 1 - k;
         const CalculationReport::Layer& layer = in.layers[i];
         if (layer.calculatedThickness <= 0) // as the text report, only calculated layers
             continue;

@@ -45,7 +45,7 @@ struct Input {
     std::optional<RequirementSource> requirement;
     QString inertiaNow; // the construction's D, when it left the class Rqmin was taken for
     QString city;       // empty when none is chosen
-    std::array<LayerExtras, 12> layerExtras;
+    std::array<LayerExtras, layerCount> layerExtras;
     QString inertiaTotal;
     Rgb verdictColor;
     std::optional<Insulation> insulation;

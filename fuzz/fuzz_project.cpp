@@ -1,5 +1,5 @@
 // Any bytes read as a project: the reader never crashes, and what it accepts
-// writes back to a file that reads as the same record.
+// writes back to a file that reads as a record that writes the same bytes again.
 
 #include "core/Errors.h"
 #include "formats/ProjectFile.h"
@@ -15,7 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const AppError&) {
         return 0;
     }
-    if (!(ProjectFile::decode(ProjectFile::encode(record), QStringLiteral("again.vvz")) == record))
+    const QByteArray written = ProjectFile::encode(record);
+    const Project::Record again = ProjectFile::decode(written, QStringLiteral("again.vvz"));
+    // Not the same record: an older file leaves unknown whether a choice's text was typed,
+    // and the current format keeps such a text as typed.
+    if (ProjectFile::encode(again) != written)
         std::abort();
     return 0;
 }

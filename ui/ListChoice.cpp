@@ -3,8 +3,32 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace {
+
+// The text an item was given before any translation; a list filled without source
+// texts has only the shown one.
+QString sourceText(const QComboBox* list, int item) {
+    const QVariant source = list->itemData(item);
+    return source.isValid() ? source.toString() : list->itemText(item);
+}
+
+// Newer projects say whether the text was typed; older ones kept the shown text, which
+// was typed only when it is not the item's own (untranslated) text.
+bool typedOver(const QComboBox* list, const Project::ListChoice& choice) {
+    return choice.typed.value_or(choice.text != sourceText(list, choice.item));
+}
+
+} // namespace
+
+void addSourceItems(QComboBox* list, const QStringList& sourceTexts) {
+    for (const QString& text : sourceTexts)
+        list->addItem(text, text);
+}
+
 Project::ListChoice shownChoice(const QComboBox* list, int keptItem) {
-    return {keptItem, list->currentText()};
+    const bool kept = keptItem >= 0 && keptItem < list->count();
+    const bool typed = !kept || list->currentText() != list->itemText(keptItem);
+    return {keptItem, typed ? list->currentText() : QString(), typed};
 }
 
 bool restoreChoice(QComboBox* list, const Project::ListChoice& choice,
@@ -13,7 +37,7 @@ bool restoreChoice(QComboBox* list, const Project::ListChoice& choice,
     list->setCurrentIndex(pickable ? choice.item : -1);
     if (pickable && picked)
         picked();
-    const bool typed = list->currentText() != choice.text;
+    const bool typed = (!pickable || typedOver(list, choice)) && list->currentText() != choice.text;
     if (typed) {
         list->setEditText(choice.text);
         if (picked)

@@ -4,11 +4,18 @@
 
 #include "core/ProjectRecord.h"
 
+#include <QStringList>
+
 #include <functional>
 
 class QComboBox;
 
-// What the list shows, with the item whose values its window keeps.
+// Adds items that show their source texts and keep them as item data (Qt::UserRole), so
+// that a translation may change what an item shows while projects still find it.
+void addSourceItems(QComboBox* list, const QStringList& sourceTexts);
+
+// What the list shows, with the item whose values its window keeps: typed when the
+// list's text is not that item's own text, or when no item is kept.
 Project::ListChoice shownChoice(const QComboBox* list, int keptItem);
 
 // Picks the item (running `picked`, as the window's reaction to that pick), then

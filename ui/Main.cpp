@@ -396,7 +396,7 @@ QWidget* TMainForm::buildLayerList() {
     grid->setColumnStretch(1, 1);
     grid->addWidget(heading(QStringLiteral("Слои конструкции:")), 0, 1);
     grid->addWidget(heading(QStringLiteral("Толщина, мм")), 0, 2);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         grid->addWidget(caption(QStringLiteral("%1.").arg(i + 1)), i + 1, 0);
         layerNames[i] = new ElidedLabel(QStringLiteral("---"));
         layerNames[i]->setObjectName(QStringLiteral("Label%1").arg(19 + i));
@@ -686,7 +686,7 @@ Project::MainInputs TMainForm::inputs() const {
     in.constructionType = Label18->text();
     in.rk = Edit1->text();
     in.constructionKind = ComboBox1->currentIndex();
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < layerCount; ++i)
         in.layerList[i] = {layerNames[i]->text(), layerThicknesses[i]->text()};
     return in;
 }
@@ -699,7 +699,7 @@ void TMainForm::setInputs(const Project::MainInputs& in) {
     writeConstructionType(in.constructionType);
     const bool kindShown = in.constructionKind >= 0 && in.constructionKind < ComboBox1->count();
     ComboBox1->setCurrentIndex(kindShown ? in.constructionKind : -1);
-    for (int layer = 1; layer <= 12; ++layer) {
+    for (int layer = 1; layer <= layerCount; ++layer) {
         writeLayerName(layer, in.layerList[layer - 1].name);
         writeLayerThickness(layer, in.layerList[layer - 1].thickness);
     }

@@ -97,24 +97,24 @@ class TMainForm : public QWidget {
     Forms& forms_;
     Platform& platform_;
 
-    QLineEdit* Edit1 = nullptr;                 // Rk
-    QLineEdit* Edit2 = nullptr;                 // alpha_ext
-    QLineEdit* Edit3 = nullptr;                 // alpha_int
-    QLineEdit* Edit4 = nullptr;                 // R0
-    QLineEdit* Edit5 = nullptr;                 // Rqmin
-    QLineEdit* Edit6 = nullptr;                 // R0 beside the relation
-    QLineEdit* Edit7 = nullptr;                 // Rqmin beside the relation
-    QLineEdit* Edit8 = nullptr;                 // Rk_req
-    QLabel* Label7 = nullptr;                   // relation
-    QLabel* Label8 = nullptr;                   // verdict
-    QLabel* staleNote = nullptr;                // the results are out of date
-    QLabel* Label17 = nullptr;                  // envelope-kind caption
-    QLabel* Label18 = nullptr;                  // construction-type caption
-    QLabel* Label45 = nullptr;                  // total thickness
-    QLabel* Label46 = nullptr;                  // "Итого:"
-    std::array<QLabel*, 12> layerNames{};       // Label19 .. Label30
-    std::array<QLabel*, 12> layerThicknesses{}; // Label31 .. Label42
-    QComboBox* ComboBox1 = nullptr;             // construction kind
+    QLineEdit* Edit1 = nullptr;                         // Rk
+    QLineEdit* Edit2 = nullptr;                         // alpha_ext
+    QLineEdit* Edit3 = nullptr;                         // alpha_int
+    QLineEdit* Edit4 = nullptr;                         // R0
+    QLineEdit* Edit5 = nullptr;                         // Rqmin
+    QLineEdit* Edit6 = nullptr;                         // R0 beside the relation
+    QLineEdit* Edit7 = nullptr;                         // Rqmin beside the relation
+    QLineEdit* Edit8 = nullptr;                         // Rk_req
+    QLabel* Label7 = nullptr;                           // relation
+    QLabel* Label8 = nullptr;                           // verdict
+    QLabel* staleNote = nullptr;                        // the results are out of date
+    QLabel* Label17 = nullptr;                          // envelope-kind caption
+    QLabel* Label18 = nullptr;                          // construction-type caption
+    QLabel* Label45 = nullptr;                          // total thickness
+    QLabel* Label46 = nullptr;                          // "Итого:"
+    std::array<QLabel*, layerCount> layerNames{};       // Label19 .. Label30
+    std::array<QLabel*, layerCount> layerThicknesses{}; // Label31 .. Label42
+    QComboBox* ComboBox1 = nullptr;                     // construction kind
     QPushButton* selectInsulationButton = nullptr;
     QPushButton* saveReportButton = nullptr;
     QAction* exportPdf_ = nullptr;

@@ -29,7 +29,7 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     in.deltaTcr = forms.form6->deltaTcrText();
     in.reconstruction = forms.form3->reconstructionTicked();
     in.snapshot = forms.calculation.snapshot;
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= layerCount; ++i)
         in.layers[i - 1] = {main.layerName(i), main.layerThickness(i), layers.ldText(i),
                             layers.resistanceText(i), layers.calculatedThickness(i)};
     in.totalThickness = main.totalThickness();
@@ -48,7 +48,7 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     in.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     in.details = forms.detailsWindow->inputs();
     in.city = forms.form3->cityText();
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= layerCount; ++i)
         in.layerExtras[i - 1] = {layers.sText(i), layers.inertiaText(i)};
     in.inertiaTotal = layers.inertiaTotalText();
     in.verdictColor = layers.verdictColor();

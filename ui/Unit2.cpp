@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int layerCount = LayerStack::layerCount;
 constexpr int airGapLayer = 11;
 constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
@@ -203,7 +202,7 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
     selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     selector->setMinimumContentsLength(44);
     if (layer < layerCount) {
-        selector->addItems(MaterialCatalogue::names(layer));
+        addSourceItems(selector, MaterialCatalogue::names(layer));
         selector->setCurrentIndex(-1);
         selector->setEditText(MaterialCatalogue::caption(layer));
         selector->setEnabled(!hiddenLayer(layer));
@@ -408,10 +407,13 @@ void TForm2::pressCalculate() {
 }
 
 void TForm2::announceLayers() {
-    LayerStack::PerLayer<QString> names;
-    for (int i = 0; i < layerCount; ++i)
-        names[i] = selectors[i]->currentText();
-    emit layersCalculated(SectionLayers::calculated(stored_, names, layer11AirGap_));
+    LayerStack::PerLayer<SectionLayers::RowMaterial> materials;
+    for (int i = 0; i < layerCount; ++i) {
+        materials[i].name = selectors[i]->currentText();
+        if (const auto entry = MaterialCatalogue::lookup(i + 1, pickedIndex(selectors[i])))
+            materials[i].catalogueKind = entry->material;
+    }
+    emit layersCalculated(SectionLayers::calculated(stored_, materials, layer11AirGap_));
 }
 
 void TForm2::pressLayer12Thickness() {
@@ -451,7 +453,7 @@ void TForm2::openUserList() {
             UserConstructionFiles::readLines(UserConstructionFiles::namesPath(*path));
         QComboBox* list = selectors[layerCount - 1];
         list->clear();
-        list->addItems(names);
+        addSourceItems(list, names);
         list->setCurrentIndex(-1);
         list->setEditText(QStringLiteral("Пользовательский список..."));
     });
@@ -558,6 +560,11 @@ Project::LayerStackInputs TForm2::inputs() const {
     for (int i = 0; i < layerCount; ++i)
         in.layers[i] = {shownChoice(selectors[i], pickedIndex(selectors[i])), ldFields[i]->text(),
                         sFields[i]->text(), dtFields[i]->text()};
+    // The user list shows the user's own names, never translated, from a set that may be
+    // gone when the project opens again: its text is kept as if typed.
+    Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
+    userChoice.text = selectors[layerCount - 1]->currentText();
+    userChoice.typed = true;
     in.userListPath = userListDialog_.lastPath;
     in.layer11HoldsAirGap = layer11AirGap_;
     return in;
@@ -570,8 +577,8 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
     userList->clear();
     if (!in.userListPath.isEmpty())
         guarded(forms_.platform, [&] {
-            userList->addItems(UserConstructionFiles::readLines(
-                UserConstructionFiles::namesPath(in.userListPath)));
+            addSourceItems(userList, UserConstructionFiles::readLines(
+                                         UserConstructionFiles::namesPath(in.userListPath)));
         });
     restoringInputs_ = true;
     for (int layer = 1; layer < layerCount; ++layer) {

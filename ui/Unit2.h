@@ -97,7 +97,7 @@ class TForm2 : public QWidget {
     bool layer11AirGap_ = false;
     bool restoringInputs_ = false; // a choice replayed from a project opens no window
 
-    template <class T> using Row = std::array<T*, LayerStack::layerCount>;
+    template <class T> using Row = std::array<T*, layerCount>;
     Row<QComboBox> selectors{}; // ComboBox1 .. ComboBox12
     Row<QLineEdit> ldFields{};  // Edit1 .. Edit12
     Row<QLineEdit> sFields{};   // Edit39 .. Edit50

@@ -3,6 +3,7 @@
 #include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
+#include "core/LayerCount.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "ui/ErrorHandler.h"
@@ -25,6 +26,9 @@
 #include <algorithm>
 
 namespace {
+
+// The board goes into the last layer, the one the insulation selection sizes.
+constexpr int boardLayer = layerCount;
 
 QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) {
     QLabel* label = namedLabel(text, name);
@@ -152,8 +156,8 @@ void TForm5::ComboBox1Change(int index) {
 
     TForm2& layers = *forms_.form2;
     layers.writeLayer12Name(product.name);
-    layers.writeLd(12, Label2->text());
-    layers.writeS(12, Label4->text());
+    layers.writeLd(boardLayer, Label2->text());
+    layers.writeS(boardLayer, Label4->text());
     layers.pressCalculate();
     if (!checkIsCurrent())
         return stopUnconfirmed();
@@ -173,9 +177,9 @@ void TForm5::Timer1Timer() {
     if (thickness < 0)
         tried = NumberText::general(0, separator); // layers that suffice need no board
 
-    layers.writeThickness(12, tried);
+    layers.writeThickness(boardLayer, tried);
     layers.pressCalculate();
-    forms_.mainForm->writeLayerName(12, GroupBox1->title());
+    forms_.mainForm->writeLayerName(boardLayer, GroupBox1->title());
     if (!checkIsCurrent())
         return;
     Label5->setText(InsulationSelection::thicknessText(tried));
@@ -185,7 +189,7 @@ void TForm5::Timer1Timer() {
     const QString rkBefore = forms_.mainForm->rkText();
     const double next = InsulationSelection::nextThickness(std::max(0.0, thickness));
     layers.writeSelectedLayer12Thickness(NumberText::general(next, separator));
-    layers.writeThickness(12, layers.selectedLayer12Thickness());
+    layers.writeThickness(boardLayer, layers.selectedLayer12Thickness());
     layers.pressCalculate();
     // A board that adds no resistance could never meet the condition.
     if (NumberText::parse(forms_.mainForm->rkText(), separator) <=
@@ -206,7 +210,8 @@ bool TForm5::checkIsCurrent() const {
 }
 
 bool TForm5::boardIsLayer12() const {
-    return ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(12) == GroupBox1->title();
+    return ComboBox1->currentIndex() >= 0 &&
+           forms_.mainForm->layerName(boardLayer) == GroupBox1->title();
 }
 
 bool TForm5::verdictMet() const {
@@ -260,12 +265,12 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
     // Only while layer 12 still holds the board at the thickness shown.
     if (!boardIsLayer12() ||
-        Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(12)))
+        Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(boardLayer)))
         return std::nullopt;
     return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
 }
 
 void TForm5::showRestoredThickness() {
     if (boardIsLayer12() && checkIsCurrent() && verdictMet())
-        Label5->setText(InsulationSelection::thicknessText(forms_.form2->thickness(12)));
+        Label5->setText(InsulationSelection::thicknessText(forms_.form2->thickness(boardLayer)));
 }

@@ -86,7 +86,7 @@ QComboBox* TForm7::selector(const QString& name, const QString& prompt, const QS
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->addItems(items);
+    addSourceItems(box, items);
     box->setCurrentIndex(-1);
     box->setEditText(prompt);
     box->setMinimumContentsLength(36);

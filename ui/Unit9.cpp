@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "core/InsulationQuantity.h"
+#include "core/LayerCount.h"
 #include "formats/OrderText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
@@ -131,7 +132,7 @@ void TForm9::startRecalculation() {
 void TForm9::Timer1Timer() {
     Timer1->stop();
     const auto quantity = InsulationQuantity::compute(
-        ComboBox1->currentText(), ComboBox2->currentText(), forms_.form2->thickness(12),
+        ComboBox1->currentText(), ComboBox2->currentText(), forms_.form2->thickness(layerCount),
         forms_.calculation.orderingGrade, forms_.separator());
     Panel1->setText(quantity.summary);
     Label5->setText(quantity.volumeText);

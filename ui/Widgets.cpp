@@ -1,6 +1,7 @@
 #include "ui/Widgets.h"
 
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Platform.h"
 
 #include <QAction>
@@ -150,7 +151,7 @@ QComboBox* editableList(const QString& name, const QStringList& items, const QSt
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr); // typed text stays as typed
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->addItems(items);
+    addSourceItems(list, items);
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
     list->lineEdit()->setCursorPosition(0);

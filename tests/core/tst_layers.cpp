@@ -210,7 +210,7 @@ void LayersTest::freshStack() {
     LayerStack::calculate(freshFields(), QStringLiteral("1"), comma, stored, steps);
     QCOMPARE(steps.warnings, QStringList{QStringLiteral("Вы не выбрали конструкцию      \r\n")});
     QCOMPARE(steps.events, (QStringList{"warn", "resistances", "rk", "inertia", "finish"}));
-    for (int i = 0; i < LayerStack::layerCount; ++i) {
+    for (int i = 0; i < layerCount; ++i) {
         QCOMPARE(steps.r[i], QStringLiteral("0,000"));
         QCOMPARE(steps.d[i], QStringLiteral("0,000"));
         QCOMPARE(stored.ld[i], 1000.0); // the field keeps "0"; only the number is replaced

@@ -1,6 +1,7 @@
 // The temperature profile of the section, the dew point, the two surface checks
 // and the window's reading of its inputs.
 
+#include "core/MaterialCatalogue.h"
 #include "core/SectionLayers.h"
 #include "core/TemperatureCheck.h"
 #include "core/TemperatureProfile.h"
@@ -19,7 +20,7 @@ const QChar comma(',');
 // as layer 12, as the layer window stores them after "Расчет".
 QList<SectionLayers::Layer> typicalWall(double mortar = 20) {
     LayerStack::StoredNumbers stored;
-    LayerStack::PerLayer<QString> names;
+    LayerStack::PerLayer<SectionLayers::RowMaterial> names;
     const struct {
         int number;
         double dt, ld;
@@ -31,7 +32,7 @@ QList<SectionLayers::Layer> typicalWall(double mortar = 20) {
         const int i = layer.number - 1;
         stored.dt[i] = layer.dt;
         stored.r[i] = layer.dt / (layer.ld * 1000);
-        names[i] = QString::fromUtf8(layer.name);
+        names[i].name = QString::fromUtf8(layer.name);
     }
     return SectionLayers::calculated(stored, names, false);
 }
@@ -67,6 +68,8 @@ class TemperatureProfileTest : public QObject {
     void temperatureTexts();
     void layerKinds_data();
     void layerKinds();
+    void catalogueKindsInTheLegend();
+    void catalogueKindsAreThoseOfTheirNames();
     void criticalDifferenceFromTheTable_data();
     void criticalDifferenceFromTheTable();
 };
@@ -318,6 +321,54 @@ void TemperatureProfileTest::layerKinds() {
     QFETCH(bool, airGap);
     QFETCH(SectionLayers::Kind, kind);
     QCOMPARE(SectionLayers::kindOf(number, name, airGap), kind);
+}
+
+namespace {
+
+// The legend's name of the layer that a catalogue entry makes of row `category`, under
+// a name whose words say nothing of its kind (as a translation would show it).
+QString legendOf(int category, const MaterialCatalogue::MaterialEntry& entry) {
+    LayerStack::StoredNumbers stored;
+    stored.dt[category - 1] = 100;
+    LayerStack::PerLayer<SectionLayers::RowMaterial> rows;
+    rows[category - 1] = {"перевод", entry.material};
+    const QList<SectionLayers::Layer> layers = SectionLayers::calculated(stored, rows, false);
+    return layers.size() == 1 ? SectionLayers::kindName(layers[0].kind) : QString();
+}
+
+} // namespace
+
+// A catalogue entry is drawn as its own kind, whatever text its row shows.
+void TemperatureProfileTest::catalogueKindsInTheLegend() {
+    const struct {
+        int category;
+        const char* name;
+        const char* legend;
+    } materials[] = {
+        {3, "Кладка кирп.силикат.на цем-.песч.р-ре(1800 кг/м3)", "кладка"},
+        {1, "Цементно-песчанная стяжка (1600 кг/м3)", "бетон, раствор"},
+        {1, "Линолеум ПВХ на теплоизол. осн.(1600 кг/м3)", "утеплитель"},
+        {9, "Вата минеральная (80 кг/м3)", "утеплитель"},
+        {11, "Сосна и ель поперек волокон (500 кг/м3)", "прочие слои"},
+        {11, "ВОЗДУШНАЯ  ПРОСЛОЙКА", "воздушная прослойка"},
+    };
+    for (const auto& material : materials) {
+        const QString name = QString::fromUtf8(material.name);
+        const auto entry = MaterialCatalogue::lookup(
+            material.category, int(MaterialCatalogue::names(material.category).indexOf(name)));
+        QVERIFY2(entry, material.name);
+        QCOMPARE(legendOf(material.category, *entry), QString::fromUtf8(material.legend));
+    }
+}
+
+// The catalogue's kinds draw every entry as its name drew it before they were kept.
+void TemperatureProfileTest::catalogueKindsAreThoseOfTheirNames() {
+    for (int category = 1; category <= MaterialCatalogue::categoryCount; ++category)
+        for (int index = 0; index < MaterialCatalogue::entryCount(category); ++index) {
+            const auto entry = MaterialCatalogue::lookup(category, index);
+            QVERIFY2(entry->material == SectionLayers::kindOf(category, entry->name, false),
+                     qPrintable(entry->name));
+        }
 }
 
 void TemperatureProfileTest::criticalDifferenceFromTheTable_data() {

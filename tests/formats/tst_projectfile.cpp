@@ -2,6 +2,7 @@
 // with a message that names it and what is wrong.
 
 #include "core/Errors.h"
+#include "core/ProjectFields.h"
 #include "formats/ProjectFile.h"
 #include "support/Files.h"
 
@@ -16,6 +17,11 @@ namespace {
 
 using namespace Project;
 
+// A choice of the item itself, not typed over.
+ListChoice picked(int item) {
+    return {item, QString(), false};
+}
+
 // A record whose every member differs from its default, with texts that a
 // careless writer would spoil: both separators, quotes, Cyrillic, blanks, a tab.
 Record unusualRecord() {
@@ -24,14 +30,24 @@ Record unusualRecord() {
     r.main = {"2,200", "1.    Наружные стены", "23", "8.7", "Тип \"А\"\t", "  2,130 ", 1, {}};
     for (int i = 0; i < layerCount; ++i)
         r.main.layerList[i] = {QStringLiteral("слой %1").arg(i), QString::number(10 * i)};
-    r.requirement = {{2, "  III"},    {17, "Одесса"}, BuildingKind::WallsBetweenFlats,
-                     {-1, "набрано"}, {1, "Цех"},     {0, "Режим"},
-                     "4,989",         true,           "2,2"};
-    r.partition = {{0, "a"}, {1, "b"}, "20", "-5", {2, "c"}, {3, "d"}, "4", "8,7", "0,72"};
-    r.coefficients = {{4, "Тип ..."}, "12", "8,7"};
-    r.airGap = {{1, "p"}, {0, "t"}, {2, "30"}, "0,15"};
-    for (int i = 0; i < layerCount; ++i)
-        r.layers.layers[i] = {{i - 1, QStringLiteral("материал %1").arg(i)}, "0,81", "", "1e3"};
+    r.requirement = {{2, "  III", true},
+                     picked(17),
+                     BuildingKind::WallsBetweenFlats,
+                     {-1, "набрано", true},
+                     {1, "Цех", true},
+                     {0, "Режим", true},
+                     "4,989",
+                     true,
+                     "2,2"};
+    r.partition = {picked(0), {1, "b", true}, "20",  "-5", picked(2), {3, "d", true},
+                   "4",       "8,7",          "0,72"};
+    r.coefficients = {{4, "Тип ...", true}, "12", "8,7"};
+    r.airGap = {{1, "p", true}, picked(0), {2, "30", true}, "0,15"};
+    for (int i = 0; i < layerCount; ++i) {
+        const bool typed = i % 2 == 0; // the other rows show their picked items
+        const QString text = typed ? QStringLiteral("материал %1").arg(i) : QString();
+        r.layers.layers[i] = {{i - 1, text, typed}, "0,81", "", "1e3"};
+    }
     r.layers.userListPath = "/tmp/Теплотех_х-ки_констр.rww";
     r.layers.layer11HoldsAirGap = true;
     r.insulation.product = 2;
@@ -72,16 +88,65 @@ class ProjectFileTest : public QObject {
     void badFilesAreRefused_data();
     void badFilesAreRefused();
     void unreadableFilesAreNamed();
-    void firstVersionStillOpens();
+    void olderVersionsStillOpen_data();
+    void olderVersionsStillOpen();
 };
 
-// A file of the first version has no details: they take their defaults.
-void ProjectFileTest::firstVersionStillOpens() {
-    QJsonObject root = QJsonDocument::fromJson(validFile()).object();
-    root["version"] = 1;
-    root.remove("details");
+// What an older version wrote: the shown text of every choice, typed or not.
+QJsonValue withShownTexts(const QJsonValue& value) {
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& element : value.toArray())
+            array.append(withShownTexts(element));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    if (object.contains("item") && !object.contains("text"))
+        object["text"] = "показано";
+    for (auto field = object.begin(); field != object.end(); ++field)
+        field.value() = withShownTexts(field.value());
+    return object;
+}
+
+// Older files do not say whether a choice's text was typed: the windows decide by its item.
+class ShownTexts : public FieldVisitor {
+  public:
+    void text(Key, QString&) override {}
+    void number(Key, QString&, const QString&) override {}
+    void choice(Key, ListChoice& value) override {
+        if (value.typed == false)
+            value.text = "показано";
+        value.typed = std::nullopt;
+    }
+    void flag(Key, bool&) override {}
+    void count(Key, int&, int) override {}
+    void building(Key, BuildingKind&) override {}
+    void section(Key, const std::function<void()>& fields) override { fields(); }
+    void rows(Key, int count, const std::function<void(int)>& row) override {
+        for (int i = 0; i < count; ++i)
+            row(i);
+    }
+};
+
+void ProjectFileTest::olderVersionsStillOpen_data() {
+    QTest::addColumn<int>("version");
+    QTest::newRow("first, without details") << 1;
+    QTest::newRow("second") << 2;
+}
+
+void ProjectFileTest::olderVersionsStillOpen() {
+    QFETCH(int, version);
+    QJsonObject root = withShownTexts(QJsonDocument::fromJson(validFile()).object()).toObject();
+    root["version"] = version;
     Record expected = unusualRecord();
-    expected.details = {};
+    ShownTexts older;
+    visitFields(expected, older);
+    if (version < 2) {
+        root.remove("details");
+        expected.details = {};
+    }
     QCOMPARE(ProjectFile::decode(QJsonDocument(root).toJson(), "p.vvz"), expected);
 }
 
@@ -103,11 +168,15 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QByteArray bytes = validFile();
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
-    QCOMPARE(root["version"].toInt(), 2);
+    QCOMPARE(root["version"].toInt(), 3);
     // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
-    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 2,\n"
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 3,\n"
                              "    \"decimalSeparator\": \".\",\n"));
-    QVERIFY(bytes.contains("Одесса")); // texts are UTF-8, not escaped
+    // A choice is its item; a text stands beside it only when the user typed it.
+    const QJsonObject requirement = root["requirement"].toObject();
+    QCOMPARE(requirement["city"].toObject(), QJsonObject({{"item", 17}}));
+    QCOMPARE(requirement["zone"].toObject(), QJsonObject({{"item", 2}, {"text", "  III"}}));
+    QVERIFY(bytes.contains("набрано")); // texts are UTF-8, not escaped
     QVERIFY(bytes.contains("\"8.7\"") && bytes.contains("\"8,7\""));
 }
 
@@ -127,10 +196,13 @@ void ProjectFileTest::badFilesAreRefused_data() {
     QTest::addRow("truncated") << truncated
                                << damaged + "файл испорчен или обрывается (байт " +
                                       QString::number(where.offset) + ")";
+    const int newer = ProjectFile::version + 1;
     QTest::addRow("newer version")
-        << withField("", "version", 3)
+        << withField("", "version", newer)
         << QStringLiteral("Проект \"p.vvz\" сохранен более новой версией программы (версия "
-                          "формата 3); эта программа открывает проекты версии 2");
+                          "формата %1); эта программа открывает проекты версии %2")
+               .arg(newer)
+               .arg(ProjectFile::version);
     QTest::addRow("details of version 2 missing")
         << withField("details", "client", QJsonValue::Undefined)
         << damaged + "нет поля \"details.client\"";

@@ -19,8 +19,7 @@ struct Wall {
 
 SectionLayers::Layer fromCatalogue(int row, double thickness) {
     const MaterialCatalogue::MaterialEntry entry = *MaterialCatalogue::lookup(row, 0);
-    return {row, entry.name, thickness, thickness / (1000 * entry.ld),
-            SectionLayers::kindOf(row, entry.name, false)};
+    return {row, entry.name, thickness, thickness / (1000 * entry.ld), entry.material};
 }
 
 SectionLayers::Layer board(double thickness) { // of the selection window's list

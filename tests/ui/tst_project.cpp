@@ -256,6 +256,8 @@ class ProjectTest : public QObject {
     void init();
     void openingShowsTheCalculationAgain_data();
     void openingShowsTheCalculationAgain();
+    void choicesOpenByTheirItems_data();
+    void choicesOpenByTheirItems();
     void openingOverAnotherCalculation();
     void openingUnderTheOtherSeparator();
     void badFileChangesNothing();
@@ -306,6 +308,46 @@ void ProjectTest::openingShowsTheCalculationAgain() {
     // The timers that the opening started change nothing more.
     after.wait(1200);
     compareStates(stateOf(after.program), saved);
+}
+
+void ProjectTest::choicesOpenByTheirItems_data() {
+    QTest::addColumn<QString>("control"); // window.list
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("typed"); // over the item; empty for the item itself
+    QTest::newRow("city") << "TForm3.ComboBox4" << 5 << "";
+    QTest::newRow("construction type") << "TForm4.ComboBox1" << 2 << "";
+    QTest::newRow("construction type, typed") << "TForm4.ComboBox1" << 2 << "Своя стена";
+    QTest::newRow("flats' construction kind") << "TForm6.ComboBox4" << 1 << "";
+    QTest::newRow("air gap placement") << "TForm7.ComboBox2" << 1 << "";
+    QTest::newRow("air gap placement, typed") << "TForm7.ComboBox2" << 1 << "вдоль";
+    QTest::newRow("material") << "TForm2.ComboBox3" << 4 << "";
+    QTest::newRow("material, typed") << "TForm2.ComboBox3" << 4 << "Кирпич свой";
+}
+
+// A project opened where the lists' items read otherwise, as in another language, shows
+// the items it keeps in the texts of the lists, and a typed text as it was typed.
+void ProjectTest::choicesOpenByTheirItems() {
+    QFETCH(QString, control);
+    QFETCH(int, item);
+    QFETCH(QString, typed);
+    const QByteArray window = control.section('.', 0, 0).toLatin1();
+    const QString list = control.section('.', 1);
+    {
+        Session before;
+        before.choose(window, list, item);
+        if (!typed.isEmpty())
+            before.typeOver(window, list, typed);
+        before.platform.answer("project.vvz");
+        before.menu("SaveProject");
+    }
+    Session after;
+    auto* box = after.control<QComboBox>(window, list);
+    for (int i = 0; i < box->count(); ++i) // the source texts stay as item data
+        box->setItemText(i, QStringLiteral("переклад %1").arg(i));
+    after.platform.answer("project.vvz");
+    after.menu("OpenProject");
+    QCOMPARE(box->currentText(), typed.isEmpty() ? box->itemText(item) : typed);
+    QCOMPARE(pickedIndex(box), typed.isEmpty() ? item : -1);
 }
 
 // Opening replaces a calculation in progress; the results follow the opened inputs.
