@@ -1,7 +1,9 @@
 #include "ui/ListChoice.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -23,6 +25,18 @@ bool typedOver(const QComboBox* list, const Project::ListChoice& choice) {
 void addSourceItems(QComboBox* list, const QStringList& sourceTexts) {
     for (const QString& text : sourceTexts)
         list->addItem(text, text);
+}
+
+void translateItems(QComboBox* list, const char* context) {
+    const QSignalBlocker quiet(list);
+    const int current = list->currentIndex();
+    const bool typed = current < 0 || list->currentText() != list->itemText(current);
+    const QString shown = list->currentText();
+    for (int i = 0; i < list->count(); ++i)
+        list->setItemText(i, QCoreApplication::translate(
+                                 context, list->itemData(i).toString().toUtf8().constData()));
+    if (list->isEditable() && typed)
+        list->setEditText(shown);
 }
 
 Project::ListChoice shownChoice(const QComboBox* list, int keptItem) {

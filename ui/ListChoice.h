@@ -14,6 +14,10 @@ class QComboBox;
 // that a translation may change what an item shows while projects still find it.
 void addSourceItems(QComboBox* list, const QStringList& sourceTexts);
 
+// Shows every item's source text in the current language, as translated in `context`;
+// the choice and a text typed over it stay, and no change is signalled.
+void translateItems(QComboBox* list, const char* context);
+
 // What the list shows, with the item whose values its window keeps: typed when the
 // list's text is not that item's own text, or when no item is kept.
 Project::ListChoice shownChoice(const QComboBox* list, int keptItem);
