@@ -172,6 +172,7 @@ void TMainForm::retranslateUi() {
         Label17->setText(tr("Вид ограждающей конструкции "));
     if (!constructionTypeGiven_)
         Label18->setText(tr("Тип конструкции"));
+    statusLine->clearMessage(); // a hint in the language before
     showVerdict();
     if (shownVerdict_ && forms_.calculation.hasSnapshot)
         forms_.calculation.snapshot.verdict = Label8->text();
