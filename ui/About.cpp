@@ -41,19 +41,18 @@ QPixmap programPicture(int size) {
     return picture;
 }
 
-QLabel* boldLabel(const QString& text) {
-    auto* label = new QLabel(text);
+QLabel* boldLabel() {
+    auto* label = new QLabel;
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     return label;
 }
 
-ClickableLabel* link(const QString& text, const QString& name, const QString& hint) {
+ClickableLabel* link(const QString& text, const QString& name) {
     auto* label = new ClickableLabel(text);
     label->setObjectName(name);
     label->setCursor(Qt::PointingHandCursor);
-    setHint(label, hint);
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
@@ -64,14 +63,14 @@ ClickableLabel* link(const QString& text, const QString& name, const QString& hi
 
 TAboutBox::TAboutBox(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("О программе"));
+    texts_.title(this, QT_TR_NOOP("О программе"));
     setWindowIcon(QIcon(programPicture(32)));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildPanel());
-    OKButton = new QPushButton(QStringLiteral("З а к р ы т ь"), this);
+    OKButton = texts_.text(new QPushButton(this), QT_TR_NOOP("З а к р ы т ь"));
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    setHint(OKButton, QStringLiteral("Закрыть окно"));
+    texts_.hint(OKButton, QT_TR_NOOP("Закрыть окно"));
     OKButton->setDefault(true);
     OKButton->installEventFilter(this);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::hide);
@@ -82,6 +81,13 @@ TAboutBox::TAboutBox(Forms& forms) : QWidget(nullptr), forms_(forms) {
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     Timer2Timer(); // the colours of the first phase; its tick starts Timer1
+    texts_.retranslate();
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate();
+    QWidget::changeEvent(event);
 }
 
 QWidget* TAboutBox::buildPanel() {
@@ -96,12 +102,12 @@ QWidget* TAboutBox::buildPanel() {
     picture->setPixmap(programPicture(64));
     top->addWidget(picture, 0, Qt::AlignTop);
     auto* titles = new QVBoxLayout;
-    QLabel* title =
-        boldLabel(QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций"));
+    QLabel* title = texts_.text(
+        boldLabel(), QT_TR_NOOP("Подбор утеплителя для теплоизоляции многослойных конструкций"));
     title->setObjectName(QStringLiteral("ProductName"));
     title->setWordWrap(true);
     titles->addWidget(title);
-    QLabel* dealer = boldLabel(QStringLiteral("ЧП \"ВЕРАСК\""));
+    QLabel* dealer = texts_.text(boldLabel(), QT_TR_NOOP("ЧП \"ВЕРАСК\""));
     dealer->setObjectName(QStringLiteral("Dealer"));
     titles->addWidget(dealer);
     top->addLayout(titles, 1);
@@ -111,7 +117,8 @@ QWidget* TAboutBox::buildPanel() {
     auto* firstNotice = new QLabel(QStringLiteral("   "), panel);
     firstNotice->setObjectName(QStringLiteral("Comments"));
     column->addWidget(firstNotice);
-    thankYouLine = boldLabel(QStringLiteral("С п а с и б о    з а    В а ш е    в р е м я"));
+    thankYouLine =
+        texts_.text(boldLabel(), QT_TR_NOOP("С п а с и б о    з а    В а ш е    в р е м я"));
     thankYouLine->setObjectName(QStringLiteral("ThankYouLine"));
     thankYouLine->setAlignment(Qt::AlignCenter);
     column->addWidget(thankYouLine);
@@ -123,16 +130,18 @@ QWidget* TAboutBox::buildDetails() {
     auto* details = new QWidget(this);
     auto* grid = new QGridLayout(details);
     grid->setContentsMargins(0, 6, 0, 0);
-    const QString rows[3][3] = {
-        {QStringLiteral("Автор:"), Contacts::authorName, QStringLiteral("Author")},
-        {QStringLiteral("Версия:"), QStringLiteral("V 5.1"), QStringLiteral("Version")},
-        {QStringLiteral("Дата:"), QStringLiteral("2012 г. "), QStringLiteral("Date")},
-    };
-    for (int row = 0; row < 3; ++row) {
-        grid->addWidget(new QLabel(rows[row][0]), row, 0);
-        auto* value = new QLabel(rows[row][1]);
-        value->setObjectName(rows[row][2]);
-        grid->addWidget(value, row, 1);
+    grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Автор:")), 0, 0);
+    grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Версия:")), 1, 0);
+    grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Дата:")), 2, 0);
+    auto* author = new QLabel(Contacts::authorName);
+    auto* version = new QLabel(QStringLiteral("V 5.1"));
+    QLabel* date = texts_.text(new QLabel, QT_TR_NOOP("2012 г. "));
+    int row = 0;
+    for (const auto& [value, name] :
+         {std::pair{author, QStringLiteral("Author")},
+          std::pair{version, QStringLiteral("Version")}, std::pair{date, QStringLiteral("Date")}}) {
+        value->setObjectName(name);
+        grid->addWidget(value, row++, 1);
     }
     grid->setColumnStretch(1, 1);
     return details;
@@ -144,9 +153,10 @@ QWidget* TAboutBox::buildLinks() {
     grid->setContentsMargins(0, 0, 0, 0);
     auto* notice = new QLabel(QStringLiteral("   "));
     notice->setObjectName(QStringLiteral("EmailNotice"));
-    emailLink = link(Contacts::authorEmail, QStringLiteral("EmailLink"),
-                     QStringLiteral("ОТПРАВИТЬ ПИСЬМО"));
-    siteLink = link(Contacts::authorSite, QStringLiteral("SiteLink"), QStringLiteral("Открыть"));
+    emailLink = link(Contacts::authorEmail, QStringLiteral("EmailLink"));
+    texts_.hint(emailLink, QT_TR_NOOP("ОТПРАВИТЬ ПИСЬМО"));
+    siteLink = link(Contacts::authorSite, QStringLiteral("SiteLink"));
+    texts_.hint(siteLink, QT_TR_NOOP("Открыть"));
     connect(emailLink, &ClickableLabel::clicked, this, [this] {
         forms_.platform.openAddress(QStringLiteral("mailto:") + Contacts::authorEmail);
     });

@@ -1,6 +1,8 @@
 #pragma once
 // The About window: what the program is, its version, dealer and author.
 
+#include "ui/ShownTexts.h"
+
 #include <QWidget>
 
 class ClickableLabel;
@@ -15,6 +17,7 @@ class TAboutBox : public QWidget {
     explicit TAboutBox(Forms& forms);
 
   protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -27,6 +30,7 @@ class TAboutBox : public QWidget {
     void OKButtonHover();
 
     Forms& forms_;
+    ShownTexts texts_{"TAboutBox"};
     QLabel* thankYouLine = nullptr;
     ClickableLabel* emailLink = nullptr;
     ClickableLabel* siteLink = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/Program.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -74,8 +75,10 @@ int writeProjectReport(GuardedApplication& application, const QString& project,
             exportPdf->trigger();
             status = platform.saved() && !platform.failed() ? 0 : 1;
         } else if (!platform.failed()) {
-            platform.say(QStringLiteral("в проекте %1 нет расчета с R0 > 0, отчет не составлен.")
-                             .arg(project));
+            platform.say(
+                QCoreApplication::translate(
+                    "BatchReport", "в проекте %1 нет расчета с R0 > 0, отчет не составлен.")
+                    .arg(project));
         }
     }
     application.setPlatform(nullptr);

@@ -2,6 +2,7 @@
 
 #include "ui/Widgets.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,23 +23,24 @@ QLineEdit* detailField(const QString& name) {
 
 CalculationDetailsWindow::CalculationDetailsWindow(Forms&) {
     setObjectName(QStringLiteral("CalculationDetailsWindow"));
-    setWindowTitle(QStringLiteral("Сведения о расчете"));
+    texts_.title(this, QT_TR_NOOP("Сведения о расчете"));
     ObjectTitle = detailField(QStringLiteral("ObjectTitle"));
     Client = detailField(QStringLiteral("Client"));
     Author = detailField(QStringLiteral("Author"));
 
     auto* form = new QFormLayout;
-    for (const auto& [caption, field] : {std::pair{QStringLiteral("&Объект"), ObjectTitle},
-                                         std::pair{QStringLiteral("&Заказчик"), Client},
-                                         std::pair{QStringLiteral("&Исполнитель"), Author}}) {
-        auto* label = new QLabel(caption);
+    for (const auto& [caption, field] :
+         {std::pair{QT_TR_NOOP("&Объект"), ObjectTitle}, std::pair{QT_TR_NOOP("&Заказчик"), Client},
+          std::pair{QT_TR_NOOP("&Исполнитель"), Author}}) {
+        QLabel* label = texts_.text(new QLabel, caption);
         label->setBuddy(field);
         form->addRow(label, field);
     }
-    auto* hint = new QLabel(QStringLiteral("Заполненные сведения печатаются в заголовке отчета "
-                                           "PDF и сохраняются в проекте."));
+    QLabel* hint = texts_.text(new QLabel, QT_TR_NOOP("Заполненные сведения печатаются в заголовке "
+                                                      "отчета PDF и сохраняются в проекте."));
     hint->setWordWrap(true);
-    auto* close = namedButton(QStringLiteral("Закрыть"), QStringLiteral("CloseButton"));
+    auto* close =
+        texts_.text(namedButton(QString(), QStringLiteral("CloseButton")), QT_TR_NOOP("Закрыть"));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -48,6 +50,13 @@ CalculationDetailsWindow::CalculationDetailsWindow(Forms&) {
     layout->addLayout(form);
     layout->addWidget(hint);
     layout->addLayout(buttons);
+    texts_.retranslate();
+}
+
+void CalculationDetailsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate(); // the fields hold what the user typed
+    QWidget::changeEvent(event);
 }
 
 Project::DetailsInputs CalculationDetailsWindow::inputs() const {

@@ -3,6 +3,7 @@
 // the author. Kept in the project; printed only where filled.
 
 #include "core/ProjectRecord.h"
+#include "ui/ShownTexts.h"
 
 #include <QWidget>
 
@@ -18,7 +19,11 @@ class CalculationDetailsWindow : public QWidget {
     Project::DetailsInputs inputs() const;
     void setInputs(const Project::DetailsInputs& in);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    ShownTexts texts_{"CalculationDetailsWindow"};
     QLineEdit* ObjectTitle = nullptr;
     QLineEdit* Client = nullptr;
     QLineEdit* Author = nullptr;

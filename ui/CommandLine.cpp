@@ -13,6 +13,7 @@ namespace CommandLine {
 
 namespace {
 
+// A source marked with QT_TRANSLATE_NOOP in the context "CommandLine".
 QString text(const char* source) {
     return QCoreApplication::translate("CommandLine", source);
 }
@@ -22,27 +23,35 @@ Request fail(const QString& what) {
             {},
             {},
             QStringLiteral("vuvuvudozizod: %1\n%2\n")
-                .arg(what, text("Параметры запуска: vuvuvudozizod --help"))};
+                .arg(what, text(QT_TRANSLATE_NOOP("CommandLine",
+                                                  "Параметры запуска: vuvuvudozizod --help")))};
 }
 
 } // namespace
 
 Request parse(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        text("Подбор утеплителя многослойных ограждающих конструкций по ДБН В.2.6-31:2006."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  text("Показать эту справку и выйти."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     text("Показать версию программы и выйти."));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
+        "CommandLine",
+        "Подбор утеплителя многослойных ограждающих конструкций по ДБН В.2.6-31:2006.")));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        text(QT_TRANSLATE_NOOP("CommandLine", "Показать эту справку и выйти.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        text(QT_TRANSLATE_NOOP("CommandLine", "Показать версию программы и выйти.")));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        text("Открыть проект, записать его отчет PDF в <файл> и выйти, не показывая окон."),
-        text("файл"));
+        text(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Открыть проект, записать его отчет PDF в <файл> и выйти, не показывая окон.")),
+        text(QT_TRANSLATE_NOOP("CommandLine", "файл")));
     parser.addOptions({help, version, pdf});
-    parser.addPositionalArgument(text("проект"),
-                                 text("Файл проекта (*.vvz), который открыть при запуске."),
-                                 text("[проект]"));
+    parser.addPositionalArgument(
+        text(QT_TRANSLATE_NOOP("CommandLine", "проект")),
+        text(
+            QT_TRANSLATE_NOOP("CommandLine", "Файл проекта (*.vvz), который открыть при запуске.")),
+        text(QT_TRANSLATE_NOOP("CommandLine", "[проект]")));
 
     if (!parser.parse(arguments))
         return fail(parser.errorText());
@@ -52,15 +61,16 @@ Request parse(const QStringList& arguments) {
         return {Action::Version, {}, {}, QStringLiteral("Vuvuvudozizod " VUV_VERSION "\n")};
     const QStringList projects = parser.positionalArguments();
     if (projects.size() > 1)
-        return fail(text("Можно открыть только один проект, а указано %1.")
+        return fail(text(QT_TRANSLATE_NOOP("CommandLine",
+                                           "Можно открыть только один проект, а указано %1."))
                         .arg(projects.join(QStringLiteral(", "))));
     Request request;
     request.project = projects.value(0);
     request.pdf = parser.value(pdf);
     if (parser.isSet(pdf) && request.pdf.isEmpty())
-        return fail(text("Для --pdf нужно имя файла отчета."));
+        return fail(text(QT_TRANSLATE_NOOP("CommandLine", "Для --pdf нужно имя файла отчета.")));
     if (parser.isSet(pdf) && request.project.isEmpty())
-        return fail(text("Для --pdf нужен файл проекта."));
+        return fail(text(QT_TRANSLATE_NOOP("CommandLine", "Для --pdf нужен файл проекта.")));
     return request;
 }
 

@@ -3,6 +3,7 @@
 #include "formats/TextFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -42,7 +43,8 @@ QByteArray svg(const SectionDrawing::Picture& picture, const QFont& font, const 
 }
 
 void write(const QString& path, const QByteArray& bytes) {
-    TextFile::replaceOwnFile(path, bytes, QStringLiteral("Не удалось сохранить рисунок"));
+    TextFile::replaceOwnFile(
+        path, bytes, QCoreApplication::translate("DrawingExport", "Не удалось сохранить рисунок"));
 }
 
 } // namespace DrawingExport

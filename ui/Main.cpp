@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,45 +42,61 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
 
-const QString usageText = QStringLiteral("Просто выбираем или вводим все необходимые значения");
+// The help texts are made when asked for, in the language of the moment.
+QString usageText() {
+    return QCoreApplication::translate("TMainForm",
+                                       "Просто выбираем или вводим все необходимые значения");
+}
 
 QString calculationHelpText() {
     const QChar cr(13);
     const QChar tab(9);
-    return QStringLiteral(
-               "Расчет производится в соответствии с ДБН В.2.6-31:2006 (СНиП II-3-79 (1998))") +
+    auto text = [](const char* source) { return QCoreApplication::translate("TMainForm", source); };
+    return text(QT_TRANSLATE_NOOP(
+               "TMainForm",
+               "Расчет производится в соответствии с ДБН В.2.6-31:2006 (СНиП II-3-79 (1998))")) +
            cr + cr + QStringLiteral("  R0>=Rqmin") + tab +
-           QStringLiteral("                   - Условие") + cr +
-           QStringLiteral("  R0:=(1/Alfa н)+Rk+(1/Alfa в) - сопр.теплопередаче, м2*К/Вт ") + cr +
-           QStringLiteral("  Rk:=R1+R2+R3+...") + tab +
-           QStringLiteral("           - термическое сопр., м2*К/Вт ") + cr +
+           text(QT_TRANSLATE_NOOP("TMainForm", "                   - Условие")) + cr +
+           text(QT_TRANSLATE_NOOP(
+               "TMainForm", "  R0:=(1/Alfa н)+Rk+(1/Alfa в) - сопр.теплопередаче, м2*К/Вт ")) +
+           cr + QStringLiteral("  Rk:=R1+R2+R3+...") + tab +
+           text(QT_TRANSLATE_NOOP("TMainForm", "           - термическое сопр., м2*К/Вт ")) + cr +
            QStringLiteral("  R1:=(Dt1/Ld1)") + tab + tab +
-           QStringLiteral("           - (толщина,м) / (коэф.теплопроводности, Вт/(м*К)).");
+           text(QT_TRANSLATE_NOOP("TMainForm",
+                                  "           - (толщина,м) / (коэф.теплопроводности, Вт/(м*К))."));
 }
+
+// The construction kinds of ComboBox1, in their order.
+const char* const constructionKinds[] = {QT_TRANSLATE_NOOP("TMainForm", "НАРУЖНОЙ СТЕНЫ"),
+                                         QT_TRANSLATE_NOOP("TMainForm", "ПЕРЕКРЫТИЯ"),
+                                         QT_TRANSLATE_NOOP("TMainForm", "ПОКРЫТИЯ")};
 
 QList<FileFilter> textFileFilters() {
-    return {{QStringLiteral("Текстовые (*.txt)"), QStringLiteral("*.txt")},
+    auto text = [](const char* source) { return QCoreApplication::translate("TMainForm", source); };
+    return {{text(QT_TRANSLATE_NOOP("TMainForm", "Текстовые (*.txt)")), QStringLiteral("*.txt")},
             {QStringLiteral("MWord(.doc)"), QStringLiteral("*.doc")},
-            {QStringLiteral("rtf-формат (*.rtf)"), QStringLiteral("*.rtf")},
-            {QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")},
-            {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+            {text(QT_TRANSLATE_NOOP("TMainForm", "rtf-формат (*.rtf)")), QStringLiteral("*.rtf")},
+            {text(QT_TRANSLATE_NOOP("TMainForm", "Расчетные (*.rww)")), QStringLiteral("*.rww")},
+            {text(QT_TRANSLATE_NOOP("TMainForm", "Все файлы (*.*)")), QStringLiteral("*.*")}};
 }
 
-QLabel* caption(const QString& text, QWidget* parent = nullptr) {
+QLabel* caption(const QString& text = QString(), QWidget* parent = nullptr) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLabel* wrapped(const QString& text) {
+QLabel* wrapped(const QString& text = QString()) {
     QLabel* label = caption(text);
     label->setWordWrap(true);
     return label;
 }
 
-QLabel* heading(const QString& text) {
+QLabel* heading(const QString& text = QString()) {
     QLabel* label = caption(text);
     QFont font = label->font();
     font.setBold(true);
@@ -91,12 +108,10 @@ QLabel* heading(const QString& text) {
 
 TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(forms.platform) {
     setObjectName(QStringLiteral("TMainForm"));
-    setWindowTitle(
-        QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций _V5.1"));
+    texts_.title(this,
+                 QT_TR_NOOP("Подбор утеплителя для теплоизоляции многослойных конструкций _V5.1"));
     resize(727, 709);
 
-    openDialog_.filters = textFileFilters();
-    saveDialog_.filters = textFileFilters();
     saveDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
@@ -112,8 +127,8 @@ TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 0, 8, 0);
-    QLabel* title =
-        heading(QStringLiteral("Подбор утеплителя для теплоизоляции многослойных конструкций"));
+    QLabel* title = texts_.text(
+        heading(), QT_TR_NOOP("Подбор утеплителя для теплоизоляции многослойных конструкций"));
     title->setAlignment(Qt::AlignCenter);
     body->addWidget(title);
     auto* upper = new QHBoxLayout;
@@ -132,39 +147,82 @@ TMainForm::TMainForm(Forms& forms) : QWidget(nullptr), forms_(forms), platform_(
     layout->addWidget(statusLine);
 
     connectCheck();
+    retranslateUi();
     // The main window listens to the hints of every window.
     qApp->installEventFilter(this);
 }
 
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+// Every text of the window in the language installed now; what the user typed and the
+// results stay, and what the program wrote is written again from the window's state.
+void TMainForm::retranslateUi() {
+    texts_.retranslate();
+    openDialog_.filters = textFileFilters();
+    saveDialog_.filters = textFileFilters();
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        ComboBox1->setItemText(i, texts_(constructionKinds[i]));
+    ComboBox1->setPlaceholderText(tr("(вид конструкции)"));
+    // The other windows hand these captions over; until then they name what comes there.
+    if (!envelopeCaptionGiven_)
+        Label17->setText(tr("Вид ограждающей конструкции "));
+    if (!constructionTypeGiven_)
+        Label18->setText(tr("Тип конструкции"));
+    statusLine->clearMessage(); // a hint in the language before
+    showVerdict();
+    if (shownVerdict_ && forms_.calculation.hasSnapshot)
+        forms_.calculation.snapshot.verdict = Label8->text();
+    refreshResultState();
+}
+
+// The verdict and the relation of the last check, or the heading before the first one.
+void TMainForm::showVerdict() {
+    if (!shownVerdict_) {
+        Label8->setText(tr("              Результат"));
+        return;
+    }
+    const auto [met, relation] = *shownVerdict_;
+    Label8->setText(ResistanceCheck::verdictText(met));
+    Label7->setText(ResistanceCheck::relationCaption(relation));
+    forms_.form2->showVerdict(Label8->text(), ResistanceCheck::verdictColor(met));
+}
+
 void TMainForm::buildMenu(QVBoxLayout* layout) {
     auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(QString());
+    texts_.title(file, QT_TR_NOOP("&File"));
     addProjectItems(file);
-    QAction* open = file->addAction(QStringLiteral("&Open text..."));
-    setHint(open, QStringLiteral("Open an existing file"));
+    QAction* open = texts_.action(file->addAction(QString()), QT_TR_NOOP("&Open text..."),
+                                  QT_TR_NOOP("Open an existing file"));
     connect(open, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); }); });
-    QAction* saveAs = file->addAction(QStringLiteral("Save &As..."));
-    setHint(saveAs, QStringLiteral("Save current file under a new name"));
+    QAction* saveAs = texts_.action(file->addAction(QString()), QT_TR_NOOP("Save &As..."),
+                                    QT_TR_NOOP("Save current file under a new name"));
     connect(saveAs, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); }); });
     file->setDefaultAction(saveAs);
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    setHint(exit, QStringLiteral("Exit this application"));
+    QAction* exit = texts_.action(file->addAction(QString()), QT_TR_NOOP("E&xit"),
+                                  QT_TR_NOOP("Exit this application"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     addLanguageMenu(bar);
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QMenu* contents = help->addMenu(QStringLiteral("&Contents"));
-    setHint(contents->menuAction(), QStringLiteral("Display the help contents screen"));
-    QAction* usage = contents->addAction(QStringLiteral("О пользовании"));
-    connect(usage, &QAction::triggered, this, [this] { platform_.information(usageText); });
-    QAction* calculation = contents->addAction(QStringLiteral("По расчету"));
+    QMenu* help = bar->addMenu(QString());
+    texts_.title(help, QT_TR_NOOP("&Help"));
+    QMenu* contents = help->addMenu(QString());
+    texts_.title(contents, QT_TR_NOOP("&Contents"));
+    texts_.hint(contents->menuAction(), QT_TR_NOOP("Display the help contents screen"));
+    QAction* usage = texts_.text(contents->addAction(QString()), QT_TR_NOOP("О пользовании"));
+    connect(usage, &QAction::triggered, this, [this] { platform_.information(usageText()); });
+    QAction* calculation = texts_.text(contents->addAction(QString()), QT_TR_NOOP("По расчету"));
     connect(calculation, &QAction::triggered, this, &TMainForm::showCalculationHelp);
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About..."));
-    setHint(about, QStringLiteral("Show program information"));
+    QAction* about = texts_.action(help->addAction(QString()), QT_TR_NOOP("&About..."),
+                                   QT_TR_NOOP("Show program information"));
     connect(about, &QAction::triggered, this, [this] { openWindow(forms_.aboutBox); });
     help->setDefaultAction(about);
     layout->setMenuBar(bar);
@@ -176,50 +234,50 @@ QWidget* TMainForm::buildToolBar() {
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    auto addTool = [&](const QString& name, const QString& text, QStyle::StandardPixmap icon,
-                       const QString& hint) {
+    // A tool without a text shows its picture only.
+    auto addTool = [&](const QString& name, const char* text, QStyle::StandardPixmap icon,
+                       const char* hint) {
         auto* button = new QToolButton(strip);
         button->setObjectName(name);
-        button->setText(text);
+        if (text)
+            texts_.text(button, text);
         button->setIcon(style()->standardIcon(icon));
-        button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly
-                                                  : Qt::ToolButtonTextBesideIcon);
+        button->setToolButtonStyle(text ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        setHint(button, hint);
+        texts_.hint(button, hint);
         row->addWidget(button);
         return button;
     };
-    QToolButton* text = addTool(QStringLiteral("TextButton"), QStringLiteral("Text"),
-                                QStyle::SP_DialogOpenButton, QStringLiteral("Открыть текст"));
+    QToolButton* text = addTool(QStringLiteral("TextButton"), QT_TR_NOOP("Text"),
+                                QStyle::SP_DialogOpenButton, QT_TR_NOOP("Открыть текст"));
     connect(text, &QToolButton::clicked, this,
             [this] { guarded(platform_, [this] { forms_.form1->openFromDialog(openDialog_); }); });
-    QToolButton* save =
-        addTool(QStringLiteral("SaveButton"), QString(), QStyle::SP_DialogSaveButton,
-                QStringLiteral("Сохранить результаты расчета"));
+    QToolButton* save = addTool(QStringLiteral("SaveButton"), nullptr, QStyle::SP_DialogSaveButton,
+                                QT_TR_NOOP("Сохранить результаты расчета"));
     connect(save, &QToolButton::clicked, this,
             [this] { guarded(platform_, [this] { forms_.form1->saveWithDialog(saveDialog_); }); });
-    viewButton = addTool(QStringLiteral("ViewButton"), QStringLiteral("Просмотр/редактир."),
+    viewButton = addTool(QStringLiteral("ViewButton"), QT_TR_NOOP("Просмотр/редактир."),
                          QStyle::SP_FileDialogContentsView,
-                         QStringLiteral("Просмотр и редактирование сохраненного расчета"));
+                         QT_TR_NOOP("Просмотр и редактирование сохраненного расчета"));
     viewButton->setEnabled(false);
     connect(viewButton, &QToolButton::clicked, this, [this] { openWindow(forms_.form1); });
     QToolButton* help =
-        addTool(QStringLiteral("HelpButton"), QStringLiteral("Справка"),
-                QStyle::SP_DialogHelpButton, QStringLiteral("Справка о пользовании программой"));
+        addTool(QStringLiteral("HelpButton"), QT_TR_NOOP("Справка"), QStyle::SP_DialogHelpButton,
+                QT_TR_NOOP("Справка о пользовании программой"));
     connect(help, &QToolButton::clicked, this, &TMainForm::showCalculationHelp);
     QToolButton* info =
-        addTool(QStringLiteral("InfoButton"), QStringLiteral("Информация"),
-                QStyle::SP_MessageBoxInformation, QStringLiteral("Информация о программе"));
+        addTool(QStringLiteral("InfoButton"), QT_TR_NOOP("Информация"),
+                QStyle::SP_MessageBoxInformation, QT_TR_NOOP("Информация о программе"));
     connect(info, &QToolButton::clicked, this, [this] { openWindow(forms_.aboutBox); });
     // A picture only, so that the tool bar keeps the main window's given width.
     QToolButton* profile = addTool(
-        QStringLiteral("TemperatureProfileButton"), QString(), QStyle::SP_FileDialogDetailedView,
-        QStringLiteral("Температурный профиль|Температуры в толще конструкции, точка "
-                       "росы и проверка внутренней поверхности"));
+        QStringLiteral("TemperatureProfileButton"), nullptr, QStyle::SP_FileDialogDetailedView,
+        QT_TR_NOOP("Температурный профиль|Температуры в толще конструкции, точка "
+                   "росы и проверка внутренней поверхности"));
     connect(profile, &QToolButton::clicked, this, [this] { openWindow(forms_.profileWindow); });
-    QToolButton* exit = addTool(QStringLiteral("ExitButton"), QStringLiteral("Выход"),
-                                QStyle::SP_DialogCloseButton, QStringLiteral("Закрыть программу"));
+    QToolButton* exit = addTool(QStringLiteral("ExitButton"), QT_TR_NOOP("Выход"),
+                                QStyle::SP_DialogCloseButton, QT_TR_NOOP("Закрыть программу"));
     connect(exit, &QToolButton::clicked, this, &QWidget::close);
     row->addStretch(1);
     return strip;
@@ -244,23 +302,22 @@ QWidget* TMainForm::buildInputPanel() {
     grid->setContentsMargins(6, 6, 6, 6);
 
     Edit5 = numberField(QStringLiteral("Edit5"), true);
-    auto* chooseRqmin = namedButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseRqmin"));
+    auto* chooseRqmin =
+        texts_.text(namedButton(QString(), QStringLiteral("ChooseRqmin")), QT_TR_NOOP("Выбор..."));
     connect(chooseRqmin, &QPushButton::clicked, this, [this] { openWindow(forms_.form3); });
-    grid->addWidget(wrapped(QStringLiteral("Сопрот.требуемое")), 0, 0);
+    grid->addWidget(texts_.text(wrapped(), QT_TR_NOOP("Сопрот.требуемое")), 0, 0);
     grid->addWidget(caption(QStringLiteral("Rqmin")), 0, 1);
     grid->addWidget(chooseRqmin, 0, 2);
     grid->addWidget(Edit5, 0, 3);
 
     // The captions and the layer list copy the user's texts: they keep their width.
-    Label17 = new ElidedLabel(QStringLiteral("Вид ограждающей конструкции "));
+    Label17 = new ElidedLabel(QString());
     Label17->setObjectName(QStringLiteral("Label17"));
     Label17->setWordWrap(true);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({QStringLiteral("НАРУЖНОЙ СТЕНЫ"), QStringLiteral("ПЕРЕКРЫТИЯ"),
-                         QStringLiteral("ПОКРЫТИЯ")});
+    ComboBox1->addItems(QStringList(std::size(constructionKinds), QString()));
     ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setPlaceholderText(QStringLiteral("(вид конструкции)"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(12);
     grid->addWidget(Label17, 1, 0, 1, 2);
@@ -268,27 +325,27 @@ QWidget* TMainForm::buildInputPanel() {
 
     Edit2 = numberField(QStringLiteral("Edit2"), true);
     Edit3 = numberField(QStringLiteral("Edit3"), true);
-    auto* chooseCoefficients =
-        namedButton(QStringLiteral("Выбор..."), QStringLiteral("ChooseCoefficients"));
+    auto* chooseCoefficients = texts_.text(
+        namedButton(QString(), QStringLiteral("ChooseCoefficients")), QT_TR_NOOP("Выбор..."));
     connect(chooseCoefficients, &QPushButton::clicked, this, [this] { openWindow(forms_.form4); });
-    grid->addWidget(wrapped(QStringLiteral("Коэф.ТП наружн.")), 2, 0);
-    grid->addWidget(caption(QStringLiteral("Alfa н")), 2, 1);
+    grid->addWidget(texts_.text(wrapped(), QT_TR_NOOP("Коэф.ТП наружн.")), 2, 0);
+    grid->addWidget(texts_.text(caption(), QT_TR_NOOP("Alfa н")), 2, 1);
     grid->addWidget(chooseCoefficients, 2, 2, 2, 1);
     grid->addWidget(Edit2, 2, 3);
-    grid->addWidget(wrapped(QStringLiteral("Коэф.ТП внутр.")), 3, 0);
-    grid->addWidget(caption(QStringLiteral("Alfa в")), 3, 1);
+    grid->addWidget(texts_.text(wrapped(), QT_TR_NOOP("Коэф.ТП внутр.")), 3, 0);
+    grid->addWidget(texts_.text(caption(), QT_TR_NOOP("Alfa в")), 3, 1);
     grid->addWidget(Edit3, 3, 3);
 
-    Label18 = new ElidedLabel(QStringLiteral("Тип конструкции"));
+    Label18 = new ElidedLabel(QString());
     Label18->setObjectName(QStringLiteral("Label18"));
     Label18->setWordWrap(true);
     grid->addWidget(Label18, 4, 0, 1, 4);
 
     Edit1 = numberField(QStringLiteral("Edit1"), true);
-    auto* layers =
-        namedButton(QStringLiteral("Слои конструкции..."), QStringLiteral("LayersButton"));
+    auto* layers = texts_.text(namedButton(QString(), QStringLiteral("LayersButton")),
+                               QT_TR_NOOP("Слои конструкции..."));
     connect(layers, &QPushButton::clicked, this, [this] { openWindow(forms_.form2); });
-    grid->addWidget(wrapped(QStringLiteral("Термическое сопротивление")), 5, 0);
+    grid->addWidget(texts_.text(wrapped(), QT_TR_NOOP("Термическое сопротивление")), 5, 0);
     grid->addWidget(caption(QStringLiteral("Rk")), 5, 1);
     grid->addWidget(layers, 5, 2);
     grid->addWidget(Edit1, 5, 3);
@@ -299,17 +356,19 @@ QWidget* TMainForm::buildDealerPanel() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* site = namedButton(QStringLiteral("Сайт фирмы"), QStringLiteral("SiteButton"));
-    setHint(site, QStringLiteral("ПОСЕТИТЬ САЙТ"));
+    auto* site =
+        texts_.text(namedButton(QString(), QStringLiteral("SiteButton")), QT_TR_NOOP("Сайт фирмы"));
+    texts_.hint(site, QT_TR_NOOP("ПОСЕТИТЬ САЙТ"));
     connect(site, &QPushButton::clicked, this, &TMainForm::openDealerSite);
     auto* picture = new ClickableLabel(panel);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(28, 28));
     picture->setCursor(Qt::PointingHandCursor);
-    setHint(picture, QStringLiteral("ПОСЕТИТЬ САЙТ ФИРМЫ"));
+    texts_.hint(picture, QT_TR_NOOP("ПОСЕТИТЬ САЙТ ФИРМЫ"));
     connect(picture, &ClickableLabel::clicked, this, &TMainForm::openDealerSite);
-    auto* contacts = namedButton(QStringLiteral("Контакты"), QStringLiteral("ContactsButton"));
-    setHint(contacts, QStringLiteral("Контакты и гиперссылки на сайт"));
+    auto* contacts = texts_.text(namedButton(QString(), QStringLiteral("ContactsButton")),
+                                 QT_TR_NOOP("Контакты"));
+    texts_.hint(contacts, QT_TR_NOOP("Контакты и гиперссылки на сайт"));
     connect(contacts, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
     row->addWidget(site);
     row->addWidget(contacts);
@@ -324,18 +383,20 @@ QWidget* TMainForm::buildResultsPanel() {
     auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(4);
     grid->setContentsMargins(6, 6, 6, 6);
-    grid->addWidget(heading(QStringLiteral("Р е з у л ь т а т ы :")), 0, 0, 1, 3);
-    QLabel* r0Caption = caption(QStringLiteral("Сопротивление теплопередаче конструкции, Ro"));
+    grid->addWidget(texts_.text(heading(), QT_TR_NOOP("Р е з у л ь т а т ы :")), 0, 0, 1, 3);
+    QLabel* r0Caption =
+        texts_.text(caption(), QT_TR_NOOP("Сопротивление теплопередаче конструкции, Ro"));
     r0Caption->setWordWrap(true);
     grid->addWidget(r0Caption, 1, 0, 1, 3);
-    auto* calculate = namedButton(QStringLiteral("Расчет!!!"), QStringLiteral("CalculateButton"));
+    auto* calculate = texts_.text(namedButton(QString(), QStringLiteral("CalculateButton")),
+                                  QT_TR_NOOP("Расчет!!!"));
     connect(calculate, &QPushButton::clicked, this,
             [this] { guarded(platform_, [this] { computeR0(); }); });
     Edit4 = numberField(QStringLiteral("Edit4"), false);
     grid->addWidget(calculate, 2, 0);
     grid->addWidget(Edit4, 2, 1, 1, 2);
 
-    Label8 = heading(QStringLiteral("              Результат"));
+    Label8 = heading();
     Label8->setObjectName(QStringLiteral("Label8"));
     setTextColor(Label8, ResistanceCheck::initialColor());
     grid->addWidget(Label8, 3, 0, 1, 3);
@@ -360,20 +421,22 @@ QWidget* TMainForm::buildLowerPanel() {
     panel->setObjectName(QStringLiteral("LowerPanel"));
     auto* column = new QVBoxLayout(panel);
     auto* required = new QHBoxLayout;
-    required->addWidget(caption(QStringLiteral("Необходимое термическое сопротивление  Rk ")));
+    required->addWidget(
+        texts_.text(caption(), QT_TR_NOOP("Необходимое термическое сопротивление  Rk ")));
     Edit8 = numberField(QStringLiteral("Edit8"), false);
     required->addWidget(Edit8);
     required->addStretch(1);
-    selectInsulationButton = namedButton(QStringLiteral("- Подбор  утеплителя -"),
-                                         QStringLiteral("SelectInsulationButton"));
+    selectInsulationButton =
+        texts_.text(namedButton(QString(), QStringLiteral("SelectInsulationButton")),
+                    QT_TR_NOOP("- Подбор  утеплителя -"));
     selectInsulationButton->setEnabled(false);
     connect(selectInsulationButton, &QPushButton::clicked, this, [this] {
         openWindow(forms_.form2);
         openWindow(forms_.form5);
     });
-    saveReportButton =
-        namedButton(QStringLiteral("Сохранить расчет "), QStringLiteral("SaveReportButton"));
-    setHint(saveReportButton, QStringLiteral("Сохранить расчет"));
+    saveReportButton = texts_.text(namedButton(QString(), QStringLiteral("SaveReportButton")),
+                                   QT_TR_NOOP("Сохранить расчет "));
+    texts_.hint(saveReportButton, QT_TR_NOOP("Сохранить расчет"));
     saveReportButton->setEnabled(false);
     connect(saveReportButton, &QPushButton::clicked, this, [this] {
         guarded(platform_, [this] { writeCalculationReport(forms_, saveDialog_); });
@@ -394,8 +457,8 @@ QWidget* TMainForm::buildLayerList() {
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(1);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(heading(QStringLiteral("Слои конструкции:")), 0, 1);
-    grid->addWidget(heading(QStringLiteral("Толщина, мм")), 0, 2);
+    grid->addWidget(texts_.text(heading(), QT_TR_NOOP("Слои конструкции:")), 0, 1);
+    grid->addWidget(texts_.text(heading(), QT_TR_NOOP("Толщина, мм")), 0, 2);
     for (int i = 0; i < layerCount; ++i) {
         grid->addWidget(caption(QStringLiteral("%1.").arg(i + 1)), i + 1, 0);
         layerNames[i] = new ElidedLabel(QStringLiteral("---"));
@@ -406,7 +469,7 @@ QWidget* TMainForm::buildLayerList() {
         grid->addWidget(layerNames[i], i + 1, 1);
         grid->addWidget(layerThicknesses[i], i + 1, 2);
     }
-    Label46 = heading(QStringLiteral("Итого:"));
+    Label46 = texts_.text(heading(), QT_TR_NOOP("Итого:"));
     Label46->setObjectName(QStringLiteral("Label46"));
     Label46->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label46->hide();
@@ -472,9 +535,8 @@ void TMainForm::runCheck() {
     const Rgb color = ResistanceCheck::verdictColor(verdict.met);
     setTextColor(Label8, color);
     setTextColor(Label7, color);
-    Label8->setText(ResistanceCheck::verdictText(verdict.met));
-    Label7->setText(ResistanceCheck::relationCaption(verdict.relation));
-    forms_.form2->showVerdict(Label8->text(), color);
+    shownVerdict_ = std::pair(verdict.met, verdict.relation);
+    showVerdict();
 
     CheckSnapshot& snapshot = forms_.calculation.snapshot;
     snapshot.rk = Edit1->text();
@@ -516,6 +578,7 @@ void TMainForm::writeRqmin(const QString& text) {
     Edit5->setText(text);
 }
 void TMainForm::writeEnvelopeCaption(const QString& text) {
+    envelopeCaptionGiven_ = true;
     Label17->setText(text);
 }
 void TMainForm::writeAlphaExt(const QString& text) {
@@ -525,6 +588,7 @@ void TMainForm::writeAlphaInt(const QString& text) {
     Edit3->setText(text);
 }
 void TMainForm::writeConstructionType(const QString& text) {
+    constructionTypeGiven_ = true;
     Label18->setText(text);
 }
 void TMainForm::writeRk(const QString& text) {
@@ -605,18 +669,18 @@ void TMainForm::addProjectItems(QMenu* file) {
     saveProjectDialog_ = ProjectReplay::projectDialog();
     saveProjectDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
     saveProjectDialog_.overwritePrompt = true;
-    QAction* open = file->addAction(QStringLiteral("Открыть проект..."));
+    QAction* open = texts_.action(file->addAction(QString()), QT_TR_NOOP("Открыть проект..."),
+                                  QT_TR_NOOP("Открыть сохраненный проект расчета"));
     open->setObjectName(QStringLiteral("OpenProject"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    setHint(open, QStringLiteral("Открыть сохраненный проект расчета"));
     connect(open, &QAction::triggered, this, [this] {
         if (const std::optional<QString> path = platform_.askOpenFile(openProjectDialog_))
             openProject(*path);
     });
-    QAction* save = file->addAction(QStringLiteral("Сохранить проект..."));
+    QAction* save = texts_.action(file->addAction(QString()), QT_TR_NOOP("Сохранить проект..."),
+                                  QT_TR_NOOP("Сохранить исходные данные расчета в файл проекта"));
     save->setObjectName(QStringLiteral("SaveProject"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    setHint(save, QStringLiteral("Сохранить исходные данные расчета в файл проекта"));
     connect(save, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { saveProject(); }); });
     addRestoreItem(file);
@@ -626,9 +690,10 @@ void TMainForm::addProjectItems(QMenu* file) {
 
 // The calculation kept when the program last ended, enabled while there is one.
 void TMainForm::addRestoreItem(QMenu* file) {
-    QAction* restore = file->addAction(QStringLiteral("Восстановить последний расчет"));
+    QAction* restore =
+        texts_.action(file->addAction(QString()), QT_TR_NOOP("Восстановить последний расчет"),
+                      QT_TR_NOOP("Открыть расчет, который был открыт при закрытии программы"));
     restore->setObjectName(QStringLiteral("RestoreLastSession"));
-    setHint(restore, QStringLiteral("Открыть расчет, который был открыт при закрытии программы"));
     restore->setEnabled(LastSession::exists());
     connect(file, &QMenu::aboutToShow, restore,
             [restore] { restore->setEnabled(LastSession::exists()); });
@@ -640,21 +705,22 @@ void TMainForm::addRestoreItem(QMenu* file) {
 
 // Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.
 void TMainForm::addHandInItems(QMenu* file) {
-    QAction* details = file->addAction(QStringLiteral("Сведения о расчете..."));
+    QAction* details =
+        texts_.action(file->addAction(QString()), QT_TR_NOOP("Сведения о расчете..."),
+                      QT_TR_NOOP("Объект, заказчик и исполнитель для заголовка отчета"));
     details->setObjectName(QStringLiteral("CalculationDetails"));
-    setHint(details, QStringLiteral("Объект, заказчик и исполнитель для заголовка отчета"));
     connect(details, &QAction::triggered, this, [this] { openWindow(forms_.detailsWindow); });
     pdfDialog_ = pdfReportDialog();
-    exportPdf_ = file->addAction(QStringLiteral("Отчет PDF..."));
+    exportPdf_ = texts_.action(file->addAction(QString()), QT_TR_NOOP("Отчет PDF..."),
+                               QT_TR_NOOP("Сохранить отчет с таблицей слоев и разрезом в PDF"));
     exportPdf_->setObjectName(QStringLiteral("ExportPdf"));
-    setHint(exportPdf_, QStringLiteral("Сохранить отчет с таблицей слоев и разрезом в PDF"));
     exportPdf_->setEnabled(false);
     connect(exportPdf_, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { exportReportPdf(forms_, pdfDialog_); }); });
-    printReport_ = file->addAction(QStringLiteral("Печать..."));
+    printReport_ = texts_.action(file->addAction(QString()), QT_TR_NOOP("Печать..."),
+                                 QT_TR_NOOP("Напечатать отчет с таблицей слоев и разрезом"));
     printReport_->setObjectName(QStringLiteral("PrintReport"));
     printReport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    setHint(printReport_, QStringLiteral("Напечатать отчет с таблицей слоев и разрезом"));
     printReport_->setEnabled(false);
     connect(printReport_, &QAction::triggered, this,
             [this] { guarded(platform_, [this] { printReport(forms_); }); });

@@ -2,13 +2,17 @@
 // The main window: the hub of the calculation, its inputs, results, layer list and the check.
 
 #include "core/ProjectRecord.h"
+#include "core/ResistanceCheck.h"
 #include "core/ResultState.h"
 #include "core/Rgb.h"
 #include "ui/Platform.h"
+#include "ui/ShownTexts.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -70,10 +74,13 @@ class TMainForm : public QWidget {
     void openProject(const QString& path);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void retranslateUi();
+    void showVerdict();
     QWidget* buildToolBar();
     QWidget* buildInputPanel();
     QWidget* buildResultsPanel();
@@ -96,6 +103,11 @@ class TMainForm : public QWidget {
 
     Forms& forms_;
     Platform& platform_;
+    ShownTexts texts_{"TMainForm"};
+    // What the last check found, kept to show it again in another language.
+    std::optional<std::pair<bool, ResistanceCheck::Relation>> shownVerdict_;
+    bool envelopeCaptionGiven_ = false;  // Label17 holds a caption handed over
+    bool constructionTypeGiven_ = false; // Label18 likewise
 
     QLineEdit* Edit1 = nullptr;                         // Rk
     QLineEdit* Edit2 = nullptr;                         // alpha_ext

@@ -15,6 +15,7 @@
 #include "ui/Unit7.h"
 #include "ui/Unit9.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <optional>
@@ -47,14 +48,18 @@ Project::Record capture(const Forms& forms) {
 
 namespace {
 
+QString text(const char* source) {
+    return QCoreApplication::translate("ProjectReplay", source);
+}
+
 // The given English message of an arithmetic failure, in the words of our own messages.
-QString causeInRussian(const QString& message) {
+QString causeInOurWords(const QString& message) {
     if (message == DivisionByZero().message())
-        return QStringLiteral("деление на ноль");
+        return text(QT_TRANSLATE_NOOP("ProjectReplay", "деление на ноль"));
     if (message == InvalidOperation().message())
-        return QStringLiteral("недопустимая операция с числами");
+        return text(QT_TRANSLATE_NOOP("ProjectReplay", "недопустимая операция с числами"));
     if (message == Overflow().message())
-        return QStringLiteral("результат вне диапазона чисел");
+        return text(QT_TRANSLATE_NOOP("ProjectReplay", "результат вне диапазона чисел"));
     return message;
 }
 
@@ -64,14 +69,18 @@ QString replayFailure(const QString& path, const Project::Record& record, const 
                       const HeldErrors::Held& failure) {
     QString cause;
     if (!failure.notANumber)
-        cause = causeInRussian(failure.message);
+        cause = causeInOurWords(failure.message);
     else if (const auto field = Project::fieldHolding(record, *failure.notANumber))
-        cause = QStringLiteral("в поле «%1» записано «%2», это значение не читается как число")
-                    .arg(*field, *failure.notANumber);
+        cause =
+            text(QT_TRANSLATE_NOOP("ProjectReplay",
+                                   "в поле «%1» записано «%2», это значение не читается как число"))
+                .arg(*field, *failure.notANumber);
     else
-        cause = QStringLiteral("«%1» не читается как число").arg(*failure.notANumber);
-    return QStringLiteral("Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
-                          "Поля показывают значения, сохраненные в проекте.")
+        cause = text(QT_TRANSLATE_NOOP("ProjectReplay", "«%1» не читается как число"))
+                    .arg(*failure.notANumber);
+    return text(QT_TRANSLATE_NOOP("ProjectReplay",
+                                  "Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
+                                  "Поля показывают значения, сохраненные в проекте."))
         .arg(QDir::toNativeSeparators(path), step, cause);
 }
 
@@ -100,7 +109,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     ReplaySteps steps(forms.platform);
     // The windows that hand values to the main window come first; the main window's
     // own fields then stand as the user left them, whatever those hand-overs wrote.
-    steps.run(QStringLiteral("заполнение окон"), [&] {
+    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "заполнение окон")), [&] {
         forms.form3->setInputs(record.requirement);
         forms.form3->announceEnvelope();
         forms.form6->setInputs(record.partition);
@@ -118,13 +127,14 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,
     // reporting a failure there; an Rk that the user typed afterwards stands over it.
-    steps.run(QStringLiteral("расчет слоев"), [&] { forms.form2->pressCalculate(); });
-    steps.run(QStringLiteral("проверка R0 >= Rqmin"), [&] {
+    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "расчет слоев")),
+              [&] { forms.form2->pressCalculate(); });
+    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "проверка R0 >= Rqmin")), [&] {
         if (main.rkText() != record.main.rk)
             main.writeRk(record.main.rk);
         main.recheck();
     });
-    steps.run(QStringLiteral("подбор и расход утеплителя"), [&] {
+    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "подбор и расход утеплителя")), [&] {
         forms.form5->showRestoredThickness();
         forms.form9->setInputs(record.quantity);
     });

@@ -8,7 +8,9 @@
 #include "ui/Forms.h"
 #include "ui/Widgets.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -20,13 +22,17 @@ namespace {
 
 const QColor cream(255, 251, 240);
 
+QString text(const char* source) {
+    return QCoreApplication::translate("TForm1", source);
+}
+
 QList<FileFilter> ownSaveFilters() {
-    return {{QStringLiteral("Текстовые (*.txt)"), QStringLiteral("*.txt")},
+    return {{text(QT_TRANSLATE_NOOP("TForm1", "Текстовые (*.txt)")), QStringLiteral("*.txt")},
             {QStringLiteral("MWord(.doc)"), QStringLiteral("*.doc")},
-            {QStringLiteral("RTF-формат (*.rtf)"), QStringLiteral("*.rtf")},
-            {QStringLiteral("Таблица Excel"), QStringLiteral("*.xls")},
-            {QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")},
-            {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+            {text(QT_TRANSLATE_NOOP("TForm1", "RTF-формат (*.rtf)")), QStringLiteral("*.rtf")},
+            {text(QT_TRANSLATE_NOOP("TForm1", "Таблица Excel")), QStringLiteral("*.xls")},
+            {text(QT_TRANSLATE_NOOP("TForm1", "Расчетные (*.rww)")), QStringLiteral("*.rww")},
+            {text(QT_TRANSLATE_NOOP("TForm1", "Все файлы (*.*)")), QStringLiteral("*.*")}};
 }
 
 // Line ends of any kind become the text area's paragraph ends.
@@ -41,14 +47,13 @@ QString withLineFeeds(const QString& text) {
 
 TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Просмотр, редактирование"));
+    texts_.title(this, QT_TR_NOOP("Просмотр, редактирование"));
     resize(725, 686);
     QPalette background = palette();
     background.setColor(QPalette::Window, cream);
     setPalette(background);
     setAutoFillBackground(true);
 
-    saveDialog_.filters = ownSaveFilters();
     saveDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
@@ -61,11 +66,11 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
     // Reports line their columns up with blanks.
     RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    saveButton = new QPushButton(QStringLiteral("        Сохранить..."), this);
+    saveButton = texts_.text(new QPushButton(this), QT_TR_NOOP("        Сохранить..."));
     saveButton->setObjectName(QStringLiteral("SaveButton"));
-    setHint(saveButton, QStringLiteral("Save As"));
+    texts_.hint(saveButton, QT_TR_NOOP("Save As"));
     saveButton->hide();
-    auto* closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto* closeButton = texts_.text(new QPushButton(this), QT_TR_NOOP("Закрыть"));
     closeButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* buttons = new QHBoxLayout;
@@ -80,6 +85,19 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
     connect(saveButton, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { saveWithDialog(saveDialog_); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    retranslateUi();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+// The window's texts and its own save dialog's filters; the text shown is the user's.
+void TForm1::retranslateUi() {
+    texts_.retranslate();
+    saveDialog_.filters = ownSaveFilters();
 }
 
 namespace {
@@ -96,14 +114,15 @@ class UnshowableText : public FileError {
 };
 
 // Why a report that we wrote ourselves can't be shown, in our own words.
-QString unshowableInRussian(const QString& reason) {
+QString unshowableInOurWords(const QString& reason) {
     if (reason == TextFile::notTextReason())
-        return QStringLiteral("в нем есть управляющие символы");
+        return text(QT_TRANSLATE_NOOP("TForm1", "в нем есть управляющие символы"));
     if (reason == DocumentLimits::lineTooLong(DocumentLimits::maxLineLength))
-        return QStringLiteral("в нем есть строка длиннее %1 знаков")
+        return text(QT_TRANSLATE_NOOP("TForm1", "в нем есть строка длиннее %1 знаков"))
             .arg(DocumentLimits::maxLineLength);
     if (reason == DocumentLimits::tooManyLines(DocumentLimits::maxLines))
-        return QStringLiteral("в нем больше %1 строк").arg(DocumentLimits::maxLines);
+        return text(QT_TRANSLATE_NOOP("TForm1", "в нем больше %1 строк"))
+            .arg(DocumentLimits::maxLines);
     return reason;
 }
 
@@ -144,8 +163,7 @@ void TForm1::saveWithDialog(FileDialog& dialog) {
     QString text = RichEdit1->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     TextFile::write(*path, text);
-    forms_.platform.information(QStringLiteral("Записано в файл  ") +
-                                QFileInfo(*path).absoluteFilePath());
+    forms_.platform.information(tr("Записано в файл  ") + QFileInfo(*path).absoluteFilePath());
 }
 
 void TForm1::showReport(const QString& path) {
@@ -153,8 +171,8 @@ void TForm1::showReport(const QString& path) {
         load(path);
     } catch (const UnshowableText& refused) {
         throw FileError(
-            QStringLiteral("Расчет записан в файл \"%1\", но показать его здесь нельзя: %2.")
-                .arg(QDir::toNativeSeparators(path), unshowableInRussian(refused.reason())));
+            tr("Расчет записан в файл \"%1\", но показать его здесь нельзя: %2.")
+                .arg(QDir::toNativeSeparators(path), unshowableInOurWords(refused.reason())));
     }
     openWindow(this);
 }

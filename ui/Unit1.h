@@ -2,6 +2,7 @@
 // The text window: views, edits and saves a text file or the calculation report.
 
 #include "ui/Platform.h"
+#include "ui/ShownTexts.h"
 
 #include <QWidget>
 
@@ -21,12 +22,17 @@ class TForm1 : public QWidget {
     void openFromDialog(FileDialog& dialog);
     void saveWithDialog(FileDialog& dialog);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
     // Replaces the text with the file's content (RTF with its formatting);
     // a file that can't be read leaves the text as it was.
     void load(const QString& path);
 
     Forms& forms_;
+    ShownTexts texts_{"TForm1"};
     QTextEdit* RichEdit1 = nullptr;
     QPushButton* saveButton = nullptr;
     FileDialog saveDialog_;

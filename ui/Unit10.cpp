@@ -5,6 +5,7 @@
 #include "ui/Platform.h"
 #include "ui/Widgets.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,16 +19,16 @@ const Rgb navy{0, 0, 128};
 
 TForm10::TForm10(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm10"));
-    setWindowTitle(QStringLiteral("Контакты и гиперссылки на сайт"));
+    texts_.title(this, QT_TR_NOOP("Контакты и гиперссылки на сайт"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
         const Contacts::Office& office = Contacts::offices.at(i);
-        auto* link = new ClickableLabel(office.caption, this);
+        auto* link = contacts_.text(new ClickableLabel(this), office.caption);
         link->setObjectName(QStringLiteral("Link%1").arg(i + 1));
         link->setCursor(Qt::PointingHandCursor);
-        setHint(link, QStringLiteral("Перейти на сайт"));
+        texts_.hint(link, QT_TR_NOOP("Перейти на сайт"));
         QFont font = link->font();
         font.setBold(true);
         font.setUnderline(true);
@@ -36,7 +37,7 @@ TForm10::TForm10(Forms& forms) : forms_(forms) {
         connect(link, &ClickableLabel::clicked, this, [this, i] { openOffice(i); });
         links[i] = link;
 
-        auto* details = new QLabel(office.details, this);
+        QLabel* details = contacts_.text(new QLabel(this), office.details);
         details->setObjectName(QStringLiteral("Office%1").arg(i + 1));
         details->setTextInteractionFlags(Qt::TextSelectableByMouse);
         details->setContentsMargins(16, 0, 0, 0);
@@ -54,6 +55,18 @@ TForm10::TForm10(Forms& forms) : forms_(forms) {
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     colourLinks(false);
     Timer1->start();
+    retranslateUi();
+}
+
+void TForm10::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void TForm10::retranslateUi() {
+    texts_.retranslate();
+    contacts_.retranslate();
 }
 
 // The page opens in the browser and the window steps aside.

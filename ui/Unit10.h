@@ -1,6 +1,8 @@
 #pragma once
 // The contacts window: the dealer's offices and their pages.
 
+#include "ui/ShownTexts.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,7 +16,11 @@ class TForm10 : public QWidget {
   public:
     explicit TForm10(Forms& forms);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
     void openOffice(int office);
     void Timer1Timer();
     void Timer2Timer();
@@ -22,6 +28,8 @@ class TForm10 : public QWidget {
     void colourLinks(bool oddTeal);
 
     Forms& forms_;
+    ShownTexts texts_{"TForm10"};
+    ShownTexts contacts_{"Contacts"};       // the offices' captions and addresses
     std::array<ClickableLabel*, 5> links{}; // Link1 .. Link5
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -6,6 +6,8 @@
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +17,8 @@
 
 FileDialog userConstructionsDialog() {
     FileDialog dialog;
-    dialog.filters = {{QStringLiteral("Расчетные (*.rww)"), QStringLiteral("*.rww")}};
+    dialog.filters = {
+        {QCoreApplication::translate("TForm8", "Расчетные (*.rww)"), QStringLiteral("*.rww")}};
     dialog.proposedName = QStringLiteral("Теплотех_х-ки_констр");
     dialog.defaultExtension = QStringLiteral("rww");
     dialog.overwritePrompt = false;
@@ -24,8 +27,8 @@ FileDialog userConstructionsDialog() {
 
 namespace {
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* created = new QPushButton(text, parent);
+QPushButton* button(const QString& name, QWidget* parent) {
+    auto* created = new QPushButton(parent);
     created->setObjectName(name);
     return created;
 }
@@ -36,12 +39,12 @@ TForm8::TForm8(Forms& forms)
     : QWidget(nullptr), forms_(forms), openDialog_(userConstructionsDialog()),
       saveDialog_(userConstructionsDialog()) {
     setObjectName(QStringLiteral("TForm8"));
-    setWindowTitle(QStringLiteral("Конструкции"));
+    texts_.title(this, QT_TR_NOOP("Конструкции"));
     resize(700, 460);
 
-    auto* rule = new QLabel(QStringLiteral("----- Номера строк данных конструкций должны "
-                                           "соответствовать номерам строк коэффициентов !!! -----"),
-                            this);
+    QLabel* rule = texts_.text(new QLabel(this),
+                               QT_TR_NOOP("----- Номера строк данных конструкций должны "
+                                          "соответствовать номерам строк коэффициентов !!! -----"));
     rule->setObjectName(QStringLiteral("RuleLabel"));
     rule->setAlignment(Qt::AlignCenter);
     rule->setWordWrap(true);
@@ -50,17 +53,17 @@ TForm8::TForm8(Forms& forms)
     rule->setFont(bold);
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildColumn(RichEdit1, Label3, 1, QStringLiteral("Конструкция :")), 4);
-    columns->addWidget(
-        buildColumn(RichEdit2, Label4, 2, QStringLiteral("Коэф. тепло- проводности:")), 1);
-    columns->addWidget(buildColumn(RichEdit3, Label5, 3, QStringLiteral("Коэф. тепло- усвоения:")),
+    columns->addWidget(buildColumn(RichEdit1, Label3, 1, QT_TR_NOOP("Конструкция :")), 4);
+    columns->addWidget(buildColumn(RichEdit2, Label4, 2, QT_TR_NOOP("Коэф. тепло- проводности:")),
                        1);
+    columns->addWidget(buildColumn(RichEdit3, Label5, 3, QT_TR_NOOP("Коэф. тепло- усвоения:")), 1);
     installDecimalKeyFilter(RichEdit2, forms_.separator());
 
-    SpeedButton1 = button(QStringLiteral("Открыть"), QStringLiteral("SpeedButton1"), this);
-    Button1 = button(QStringLiteral("Добавить в файл"), QStringLiteral("Button1"), this);
-    SpeedButton2 = button(QStringLiteral("Перезаписать?"), QStringLiteral("SpeedButton2"), this);
-    Button2 = button(QStringLiteral("Возврат"), QStringLiteral("Button2"), this);
+    SpeedButton1 = texts_.text(button(QStringLiteral("SpeedButton1"), this), QT_TR_NOOP("Открыть"));
+    Button1 = texts_.text(button(QStringLiteral("Button1"), this), QT_TR_NOOP("Добавить в файл"));
+    SpeedButton2 =
+        texts_.text(button(QStringLiteral("SpeedButton2"), this), QT_TR_NOOP("Перезаписать?"));
+    Button2 = texts_.text(button(QStringLiteral("Button2"), this), QT_TR_NOOP("Возврат"));
     // Opening and appending are offered once the layer window has asked for editing.
     SpeedButton1->hide();
     Button1->hide();
@@ -90,14 +93,27 @@ TForm8::TForm8(Forms& forms)
     });
     setTabOrder(RichEdit1, RichEdit2);
     setTabOrder(RichEdit2, RichEdit3);
+    retranslateUi();
 }
 
-QWidget* TForm8::buildColumn(QTextEdit*& column, QLabel*& count, int number,
-                             const QString& heading) {
+void TForm8::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+// The window's texts and its dialogs' file types; the columns hold the user's data.
+void TForm8::retranslateUi() {
+    texts_.retranslate();
+    openDialog_.filters = userConstructionsDialog().filters;
+    saveDialog_.filters = userConstructionsDialog().filters;
+}
+
+QWidget* TForm8::buildColumn(QTextEdit*& column, QLabel*& count, int number, const char* heading) {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(heading, box);
+    QLabel* title = texts_.text(new QLabel(box), heading);
     title->setWordWrap(true);
     title->setMinimumHeight(title->fontMetrics().height() * 2 + 4);
     title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -110,7 +126,7 @@ QWidget* TForm8::buildColumn(QTextEdit*& column, QLabel*& count, int number,
     count = new QLabel(QStringLiteral("0"), box);
     count->setObjectName(QStringLiteral("Label%1").arg(number + 2));
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral("Количество строк:"), box));
+    countRow->addWidget(texts_.text(new QLabel(box), QT_TR_NOOP("Количество строк:")));
     countRow->addWidget(count);
     countRow->addStretch(1);
     layout->addWidget(title);
@@ -168,18 +184,18 @@ void TForm8::appendToSet() {
         return;
     UserConstructionFiles::append(
         *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
-    forms_.platform.information(QStringLiteral("Добавлено в файл  ") + *path);
+    forms_.platform.information(tr("Добавлено в файл  ") + *path);
     clearColumns();
 }
 
 void TForm8::overwriteSet() {
     forms_.platform.information(
-        QStringLiteral("Вы действительно хотите перезаписать все пользовательские данные?"));
+        tr("Вы действительно хотите перезаписать все пользовательские данные?"));
     const std::optional<QString> path = forms_.platform.askSaveFile(saveDialog_);
     if (!path)
         return;
     UserConstructionFiles::overwrite(
         *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
-    forms_.platform.information(QStringLiteral("Записано в файл  ") + *path);
+    forms_.platform.information(tr("Записано в файл  ") + *path);
     clearColumns();
 }

@@ -2,6 +2,7 @@
 // The user constructions window: the user's own list of materials.
 
 #include "ui/Platform.h"
+#include "ui/ShownTexts.h"
 
 #include <QWidget>
 
@@ -25,8 +26,12 @@ class TForm8 : public QWidget {
     // window with its open and append buttons shown.
     void openForEditing();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
-    QWidget* buildColumn(QTextEdit*& column, QLabel*& count, int number, const QString& heading);
+    void retranslateUi();
+    QWidget* buildColumn(QTextEdit*& column, QLabel*& count, int number, const char* heading);
     void openSet();
     void appendToSet();
     void overwriteSet();
@@ -36,6 +41,7 @@ class TForm8 : public QWidget {
     QString columnText(const QTextEdit* column) const;
 
     Forms& forms_;
+    ShownTexts texts_{"TForm8"};
     QTextEdit* RichEdit1 = nullptr; // names
     QTextEdit* RichEdit2 = nullptr; // Ld values
     QTextEdit* RichEdit3 = nullptr; // S values

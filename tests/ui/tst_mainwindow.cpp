@@ -1,6 +1,7 @@
 // Start-up and the main window's hand-overs, driven through the real widgets.
 
 #include "core/Calculation.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
@@ -8,9 +9,12 @@
 #include "ui/Unit3.h"
 #include "ui/Widgets.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -27,6 +31,8 @@ class MainWindowTest : public QObject {
     void mapsTheDecimalKeyOnlyWhereAsked();
     void statusLineShowsTheLongPartOfAHint();
     void timersDoNotRestartWhileRunning();
+    void languageSwitchKeepsInputsAndResults_data();
+    void languageSwitchKeepsInputsAndResults();
 
   private:
     static QLineEdit* field(Program& program, const char* name) {
@@ -165,6 +171,76 @@ void MainWindowTest::timersDoNotRestartWhileRunning() {
     main->writeRk("2"); // another check, but the follow-up keeps its countdown
     QVERIFY(followUp->remainingTime() < started - 100);
     QTRY_COMPARE_WITH_TIMEOUT(field(program, "Edit8")->text(), QStringLiteral("-0,158"), 1000);
+}
+
+void MainWindowTest::languageSwitchKeepsInputsAndResults_data() {
+    QTest::addColumn<QString>("rqmin");
+    QTest::addColumn<QString>("rk");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("nothing chosen or calculated") << QString() << QString() << -1;
+    QTest::newRow("condition met, outer wall") << "2,2"
+                                               << "2,5" << 0;
+    QTest::newRow("condition not met, covering") << "3,3"
+                                                 << "1" << 2;
+}
+
+// The window's texts follow the language and return to the exact Russian ones; what the
+// user typed and chose and the results shown stay as they were.
+void MainWindowTest::languageSwitchKeepsInputsAndResults() {
+    QFETCH(QString, rqmin);
+    QFETCH(QString, rk);
+    QFETCH(int, kind);
+    ScriptedPlatform platform;
+    Program program(platform);
+    TMainForm* main = program.forms().mainForm;
+    auto* kinds = main->findChild<QComboBox*>("ComboBox1");
+    if (!rk.isEmpty()) {
+        main->writeAlphaExt("23");
+        main->writeAlphaInt("8,7");
+        QTest::keyClicks(field(program, "Edit5"), rqmin);
+        QTest::keyClicks(field(program, "Edit1"), rk);
+        main->recheck();
+    }
+    kinds->setCurrentIndex(kind);
+    auto captions = [&] {
+        return QStringList{main->findChild<QMenuBar*>()->actions().first()->text(),
+                           main->findChild<QPushButton*>("CalculateButton")->text(),
+                           main->findChild<QLabel*>("Label17")->text(), kinds->itemText(2),
+                           kinds->placeholderText()};
+    };
+    auto shown = [&] {
+        QStringList texts;
+        for (const char* name :
+             {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8"})
+            texts << field(program, name)->text();
+        return texts << QString::number(kinds->currentIndex());
+    };
+    const QStringList russian = captions();
+    const QStringList russianFields = shown();
+    const QStringList results = {main->findChild<QLabel*>("Label8")->text(),
+                                 main->findChild<QLabel*>("Label7")->text()};
+
+    // The windows hear of a language change by a posted event, as they do in the program.
+    const auto switchTo = [](InterfaceLanguage language) {
+        const bool applied = Language::apply(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        return applied;
+    };
+    const auto backInRussian = qScopeGuard([&] { switchTo(InterfaceLanguage::Russian); });
+    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    const QStringList ukrainian = captions();
+    for (int i = 0; i < russian.size(); ++i) {
+        QCOMPARE(ukrainian[i], QCoreApplication::translate("TMainForm", russian[i].toUtf8()));
+        QVERIFY2(ukrainian[i] != russian[i], qPrintable(russian[i]));
+    }
+    QCOMPARE(shown(), russianFields);
+
+    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    QCOMPARE(captions(), russian);
+    QCOMPARE(shown(), russianFields);
+    QCOMPARE((QStringList{main->findChild<QLabel*>("Label8")->text(),
+                          main->findChild<QLabel*>("Label7")->text()}),
+             results);
 }
 
 QTEST_MAIN(MainWindowTest)
