@@ -1,5 +1,7 @@
 #include "core/InsulationQuantity.h"
 
+#include <QCoreApplication>
+
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
@@ -33,15 +35,17 @@ Quantity compute(const QString& height, const QString& length, const QString& th
 
     Quantity quantity{area, volume, {}, {}};
     quantity.volumeText = NumberText::whole(volume, separator) + QStringLiteral("м^3");
-    quantity.summary = QStringLiteral("Утеплитель ПСБ-") + NumberText::whole(grade, separator) +
-                       QStringLiteral(", толщина ") + thickness +
-                       QStringLiteral("мм, площадь утепления ") +
-                       NumberText::whole(area, separator) + QStringLiteral("м^2");
+    quantity.summary =
+        QCoreApplication::translate("InsulationQuantity",
+                                    "Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
+            .arg(NumberText::whole(grade, separator), thickness,
+                 NumberText::whole(area, separator));
     return quantity;
 }
 
 QStringList orderLines(const QString& summary, const QString& volumeText) {
-    return {summary, volumeCaption + QStringLiteral("  ") + volumeText + QLatin1Char('.')};
+    return {summary, QCoreApplication::translate("InsulationQuantity", "Расход утеплителя -") +
+                         QStringLiteral("  ") + volumeText + QLatin1Char('.')};
 }
 
 } // namespace InsulationQuantity
