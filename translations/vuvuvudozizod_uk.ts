@@ -253,6 +253,33 @@
         <source>Расход утеплителя -</source>
         <translation>Витрата утеплювача -</translation>
     </message>
+    <message>
+        <source>Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2</source>
+        <translation>Утеплювач ПСБ-15, товщина 100мм, площа утеплення 60м^2</translation>
+    </message>
+</context>
+<context>
+    <name>InsulationSelection</name>
+    <message>
+        <source>Плиты пенополистирольные (15 кг/м3)</source>
+        <translation>Плити пінополістирольні (15 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные (25 кг/м3)</source>
+        <translation>Плити пінополістирольні (25 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные (35 кг/м3)</source>
+        <translation>Плити пінополістирольні (35 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные   </source>
+        <translation>Плити пінополістирольні   </translation>
+    </message>
+    <message>
+        <source>Характеристики</source>
+        <translation>Характеристики</translation>
+    </message>
 </context>
 <context>
     <name>LayerStack</name>
