@@ -1,9 +1,9 @@
 #include "core/InsulationQuantity.h"
 
-#include <QCoreApplication>
-
 #include "core/Errors.h"
 #include "core/NumberText.h"
+
+#include <QCoreApplication>
 
 namespace InsulationQuantity {
 
@@ -44,8 +44,9 @@ Quantity compute(const QString& height, const QString& length, const QString& th
 }
 
 QStringList orderLines(const QString& summary, const QString& volumeText) {
-    return {summary, QCoreApplication::translate("InsulationQuantity", "Расход утеплителя -") +
-                         QStringLiteral("  ") + volumeText + QLatin1Char('.')};
+    return {summary,
+            QCoreApplication::translate("InsulationQuantity", volumeCaption.toUtf8().constData()) +
+                QStringLiteral("  ") + volumeText + QLatin1Char('.')};
 }
 
 } // namespace InsulationQuantity

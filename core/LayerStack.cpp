@@ -1,10 +1,9 @@
 #include "core/LayerStack.h"
 
-#include <QCoreApplication>
-
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "core/ResistanceCheck.h"
 
-#include <QCoreApplication>
-
 #include "core/Errors.h"
 #include "core/NumberText.h"
+
+#include <QCoreApplication>
 
 using Arithmetic::checked;
 using Arithmetic::divide;

@@ -1,12 +1,11 @@
 #include "core/TemperatureCheck.h"
 
-#include <QCoreApplication>
-
 #include "core/Errors.h"
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
 #include "core/ResistanceCheck.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace TemperatureCheck {
