@@ -1,6 +1,7 @@
 #pragma once
 // The interruptions that end an operation; the general error handler shows their message.
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
@@ -18,7 +19,8 @@ class AppError : public std::exception {
 class ConversionError : public AppError {
   public:
     explicit ConversionError(const QString& text)
-        : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text)),
+        : AppError(QCoreApplication::translate("Errors", "'%1' is not a valid floating point value")
+                       .arg(text)),
           text_(text) {}
     const QString& text() const { return text_; }
 
@@ -28,19 +30,21 @@ class ConversionError : public AppError {
 
 class DivisionByZero : public AppError {
   public:
-    DivisionByZero() : AppError(QStringLiteral("Floating point division by zero")) {}
+    DivisionByZero()
+        : AppError(QCoreApplication::translate("Errors", "Floating point division by zero")) {}
 };
 
 // 0/0 and a mean over no values.
 class InvalidOperation : public AppError {
   public:
-    InvalidOperation() : AppError(QStringLiteral("Invalid floating point operation")) {}
+    InvalidOperation()
+        : AppError(QCoreApplication::translate("Errors", "Invalid floating point operation")) {}
 };
 
 // A result that is not a finite number.
 class Overflow : public AppError {
   public:
-    Overflow() : AppError(QStringLiteral("Floating point overflow")) {}
+    Overflow() : AppError(QCoreApplication::translate("Errors", "Floating point overflow")) {}
 };
 
 // A file that could not be opened, created, read or written.

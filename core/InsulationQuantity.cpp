@@ -3,6 +3,8 @@
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace InsulationQuantity {
 
 const QStringList& heightItems() {
@@ -33,15 +35,18 @@ Quantity compute(const QString& height, const QString& length, const QString& th
 
     Quantity quantity{area, volume, {}, {}};
     quantity.volumeText = NumberText::whole(volume, separator) + QStringLiteral("м^3");
-    quantity.summary = QStringLiteral("Утеплитель ПСБ-") + NumberText::whole(grade, separator) +
-                       QStringLiteral(", толщина ") + thickness +
-                       QStringLiteral("мм, площадь утепления ") +
-                       NumberText::whole(area, separator) + QStringLiteral("м^2");
+    quantity.summary =
+        QCoreApplication::translate("InsulationQuantity",
+                                    "Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
+            .arg(NumberText::whole(grade, separator), thickness,
+                 NumberText::whole(area, separator));
     return quantity;
 }
 
 QStringList orderLines(const QString& summary, const QString& volumeText) {
-    return {summary, volumeCaption + QStringLiteral("  ") + volumeText + QLatin1Char('.')};
+    return {summary,
+            QCoreApplication::translate("InsulationQuantity", volumeCaption.toUtf8().constData()) +
+                QStringLiteral("  ") + volumeText + QLatin1Char('.')};
 }
 
 } // namespace InsulationQuantity

@@ -14,11 +14,13 @@ const QStringList& lengthItems();
 inline const QString initialHeight = QStringLiteral("3");
 inline const QString initialLength = QStringLiteral("20");
 
-// The summary and volume shown before the first recalculation.
-inline const QString initialSummary =
-    QStringLiteral("Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2");
+// The summary and volume shown before the first recalculation, and the volume's
+// caption; the texts in Russian, marked for the window to show them translated.
+inline const QString initialSummary = QStringLiteral(QT_TRANSLATE_NOOP(
+    "InsulationQuantity", "Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2"));
 inline const QString initialVolume = QStringLiteral("6 м^3.");
-inline const QString volumeCaption = QStringLiteral("Расход утеплителя -");
+inline const QString volumeCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("InsulationQuantity", "Расход утеплителя -"));
 
 struct Quantity {
     double area;     // m2

@@ -8,10 +8,17 @@
 namespace InsulationSelection {
 
 const std::array<InsulationProduct, 3>& products() {
+    // The names in Russian, marked for the window to show them translated.
     static const std::array<InsulationProduct, 3> table{{
-        {QStringLiteral("Плиты пенополистирольные (15 кг/м3)"), 0.055, 0.33, 15},
-        {QStringLiteral("Плиты пенополистирольные (25 кг/м3)"), 0.053, 0.4, 25},
-        {QStringLiteral("Плиты пенополистирольные (35 кг/м3)"), 0.05, 0.46, 35},
+        {QStringLiteral(
+             QT_TRANSLATE_NOOP("InsulationSelection", "Плиты пенополистирольные (15 кг/м3)")),
+         0.055, 0.33, 15},
+        {QStringLiteral(
+             QT_TRANSLATE_NOOP("InsulationSelection", "Плиты пенополистирольные (25 кг/м3)")),
+         0.053, 0.4, 25},
+        {QStringLiteral(
+             QT_TRANSLATE_NOOP("InsulationSelection", "Плиты пенополистирольные (35 кг/м3)")),
+         0.05, 0.46, 35},
     }};
     return table;
 }

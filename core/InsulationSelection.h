@@ -19,9 +19,12 @@ struct InsulationProduct {
 // The three boards, in the order the product box offers them.
 const std::array<InsulationProduct, 3>& products();
 
-// What the window shows before any board is chosen or any thickness confirmed.
-inline const QString noProductText = QStringLiteral("Плиты пенополистирольные   ");
-inline const QString noProductCaption = QStringLiteral("Характеристики");
+// What the window shows before any board is chosen or any thickness confirmed; the
+// texts in Russian, marked for the window to show them translated.
+inline const QString noProductText =
+    QStringLiteral(QT_TRANSLATE_NOOP("InsulationSelection", "Плиты пенополистирольные   "));
+inline const QString noProductCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("InsulationSelection", "Характеристики"));
 inline const QString unknownThickness = QStringLiteral("ХХХ");
 
 // A raw thickness t in mm rounded to the 10 mm grid: 10 * round((t + 5) / 10),

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -90,15 +91,16 @@ void calculate(const FieldTexts& fields, const QString& tableNumber, QChar separ
 }
 
 QString warningTitle() {
-    return QStringLiteral("Немножко внимания...");
+    return QCoreApplication::translate("LayerStack", "Немножко внимания...");
 }
 
 QString noConstructionWarning() {
-    return QStringLiteral("Вы не выбрали конструкцию") + warningEnd;
+    return QCoreApplication::translate("LayerStack", "Вы не выбрали конструкцию") + warningEnd;
 }
 
 QString missingThicknessWarning(int layer) {
-    return QStringLiteral("Вы не ввели толщину слоя Dt") + QString::number(layer) + warningEnd;
+    return QCoreApplication::translate("LayerStack", "Вы не ввели толщину слоя Dt") +
+           QString::number(layer) + warningEnd;
 }
 
 double layer12Thickness(const StoredNumbers& stored, const QString& rkRequired, QChar separator) {

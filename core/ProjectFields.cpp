@@ -1,24 +1,31 @@
 #include "core/ProjectFields.h"
 
+#include <QCoreApplication>
+
 namespace Project {
 
 namespace {
 
+// A field's name for the user, in the interface's language when it is asked for.
 QString label(const char* text) {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("ProjectFields", text);
 }
 
 void mainFields(MainInputs& m, FieldVisitor& v) {
-    v.number({"rqmin"}, m.rqmin, label("Rqmin (главное окно)"));
+    v.number({"rqmin"}, m.rqmin, label(QT_TRANSLATE_NOOP("ProjectFields", "Rqmin (главное окно)")));
     v.text({"envelopeCaption"}, m.envelopeCaption);
-    v.number({"alphaExt"}, m.alphaExt, label("alpha_ext (главное окно)"));
-    v.number({"alphaInt"}, m.alphaInt, label("alpha_int (главное окно)"));
+    v.number({"alphaExt"}, m.alphaExt,
+             label(QT_TRANSLATE_NOOP("ProjectFields", "alpha_ext (главное окно)")));
+    v.number({"alphaInt"}, m.alphaInt,
+             label(QT_TRANSLATE_NOOP("ProjectFields", "alpha_int (главное окно)")));
     v.text({"constructionType"}, m.constructionType);
-    v.number({"rk"}, m.rk, label("Rk (термическое сопротивление)"));
+    v.number({"rk"}, m.rk,
+             label(QT_TRANSLATE_NOOP("ProjectFields", "Rk (термическое сопротивление)")));
     v.count({"constructionKind"}, m.constructionKind, -1);
     v.rows({"layerList"}, layerCount, [&](int i) {
         v.text({"name"}, m.layerList[i].name);
-        v.number({"thickness"}, m.layerList[i].thickness, label("главное окно: толщина слоя %1"));
+        v.number({"thickness"}, m.layerList[i].thickness,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "главное окно: толщина слоя %1")));
     });
 }
 
@@ -29,24 +36,28 @@ void requirementFields(RequirementInputs& r, FieldVisitor& v) {
     v.choice({"envelope"}, r.envelope);
     v.choice({"productionKind"}, r.productionKind);
     v.choice({"regime"}, r.regime);
-    v.number({"inertia"}, r.inertia, label("требуемое сопротивление: D"));
+    v.number({"inertia"}, r.inertia,
+             label(QT_TRANSLATE_NOOP("ProjectFields", "требуемое сопротивление: D")));
     v.flag({"reconstruction"}, r.reconstruction);
-    v.number({"rqmin"}, r.rqmin, label("требуемое сопротивление: Rqmin"));
+    v.number({"rqmin"}, r.rqmin,
+             label(QT_TRANSLATE_NOOP("ProjectFields", "требуемое сопротивление: Rqmin")));
 }
 
 void partitionFields(PartitionInputs& p, FieldVisitor& v) {
     const auto partition = [](const char* what) {
-        return label("межквартирные перегородки: ") + label(what);
+        return label(QT_TRANSLATE_NOOP("ProjectFields", "межквартирные перегородки: ")) +
+               label(what);
     };
     v.choice({"warmerPurpose"}, p.warmerPurpose);
     v.choice({"coolerPurpose"}, p.coolerPurpose);
     v.number({"warmerTemperature"}, p.warmerTemperature,
-             partition("температура более теплого помещения"));
+             partition(QT_TRANSLATE_NOOP("ProjectFields", "температура более теплого помещения")));
     v.number({"coolerTemperature"}, p.coolerTemperature,
-             partition("температура менее теплого помещения"));
+             partition(QT_TRANSLATE_NOOP("ProjectFields", "температура менее теплого помещения")));
     v.choice({"differencePurpose"}, p.differencePurpose);
     v.choice({"constructionKind"}, p.constructionKind);
-    v.number({"temperatureDifference"}, p.temperatureDifference, partition("перепад температур"));
+    v.number({"temperatureDifference"}, p.temperatureDifference,
+             partition(QT_TRANSLATE_NOOP("ProjectFields", "перепад температур")));
     v.number({"alphaInt"}, p.alphaInt, partition("alpha_int"));
     v.number({"rqmin"}, p.rqmin, partition("Rqmin"));
 }
@@ -54,9 +65,10 @@ void partitionFields(PartitionInputs& p, FieldVisitor& v) {
 void layerFields(LayerStackInputs& l, FieldVisitor& v) {
     v.rows({"rows"}, layerCount, [&](int i) {
         v.choice({"material"}, l.layers[i].material);
-        v.number({"ld"}, l.layers[i].ld, label("слой %1: Ld"));
-        v.number({"s"}, l.layers[i].s, label("слой %1: S"));
-        v.number({"thickness"}, l.layers[i].thickness, label("слой %1: толщина, мм"));
+        v.number({"ld"}, l.layers[i].ld, label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: Ld")));
+        v.number({"s"}, l.layers[i].s, label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: S")));
+        v.number({"thickness"}, l.layers[i].thickness,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: толщина, мм")));
     });
     v.text({"userListPath"}, l.userListPath);
     v.flag({"layer11HoldsAirGap"}, l.layer11HoldsAirGap);
@@ -64,14 +76,16 @@ void layerFields(LayerStackInputs& l, FieldVisitor& v) {
 
 void profileFields(ProfileInputs& p, FieldVisitor& v) {
     const auto profile = [](const char* what) {
-        return label("температурный профиль: ") + label(what);
+        return label(QT_TRANSLATE_NOOP("ProjectFields", "температурный профиль: ")) + label(what);
     };
     v.number({"indoorTemperature"}, p.indoorTemperature,
-             profile("температура внутреннего воздуха"));
-    v.number({"indoorHumidity"}, p.indoorHumidity, profile("влажность внутреннего воздуха"));
+             profile(QT_TRANSLATE_NOOP("ProjectFields", "температура внутреннего воздуха")));
+    v.number({"indoorHumidity"}, p.indoorHumidity,
+             profile(QT_TRANSLATE_NOOP("ProjectFields", "влажность внутреннего воздуха")));
     v.number({"outdoorTemperature"}, p.outdoorTemperature,
-             profile("температура наружного воздуха"));
-    v.number({"criticalDifference"}, p.criticalDifference, profile("нормируемый перепад"));
+             profile(QT_TRANSLATE_NOOP("ProjectFields", "температура наружного воздуха")));
+    v.number({"criticalDifference"}, p.criticalDifference,
+             profile(QT_TRANSLATE_NOOP("ProjectFields", "нормируемый перепад")));
     v.flag({"insideIsLayer1"}, p.insideIsLayer1);
 }
 
@@ -85,12 +99,15 @@ void visitFields(Record& r, FieldVisitor& v) {
         v.choice({"temperature"}, r.airGap.temperature);
         v.choice({"thickness"}, r.airGap.thickness);
         v.number({"resistance"}, r.airGap.resistance,
-                 label("воздушная прослойка: термическое сопротивление"));
+                 label(QT_TRANSLATE_NOOP("ProjectFields",
+                                         "воздушная прослойка: термическое сопротивление")));
     });
     v.section({"main"}, [&] { mainFields(r.main, v); });
     v.section({"quantity"}, [&] {
-        v.number({"height"}, r.quantity.height, label("подсчет расхода: высота, м"));
-        v.number({"length"}, r.quantity.length, label("подсчет расхода: общая длина, м"));
+        v.number({"height"}, r.quantity.height,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: высота, м")));
+        v.number({"length"}, r.quantity.length,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: общая длина, м")));
         v.flag({"counted"}, r.quantity.counted);
         v.count({"orderingGrade"}, r.quantity.orderingGrade, 0);
     });
@@ -98,8 +115,10 @@ void visitFields(Record& r, FieldVisitor& v) {
     v.section({"partition"}, [&] { partitionFields(r.partition, v); });
     v.section({"coefficients"}, [&] {
         v.choice({"constructionType"}, r.coefficients.constructionType);
-        v.number({"alphaExt"}, r.coefficients.alphaExt, label("коэффициенты: alpha_ext"));
-        v.number({"alphaInt"}, r.coefficients.alphaInt, label("коэффициенты: alpha_int"));
+        v.number({"alphaExt"}, r.coefficients.alphaExt,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "коэффициенты: alpha_ext")));
+        v.number({"alphaInt"}, r.coefficients.alphaInt,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "коэффициенты: alpha_int")));
     });
     v.section({"insulation"}, [&] { v.count({"product"}, r.insulation.product, -1); });
     v.section({"profile"}, [&] { profileFields(r.profile, v); });

@@ -3,6 +3,8 @@
 #include "core/Errors.h"
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 using Arithmetic::checked;
 using Arithmetic::divide;
 
@@ -41,8 +43,17 @@ double computeRkRequired(const QString& alphaExt, const QString& alphaInt, const
     return checked((required - divide(1.0, outer)) - divide(1.0, inner));
 }
 
+QString verdictSource(bool met) {
+    return met ? QStringLiteral(QT_TRANSLATE_NOOP("ResistanceCheck", "Условие выполняется."))
+               : QStringLiteral(QT_TRANSLATE_NOOP("ResistanceCheck", "Условие не выполняется!"));
+}
+
 QString verdictText(bool met) {
-    return met ? QStringLiteral("Условие выполняется.") : QStringLiteral("Условие не выполняется!");
+    return translatedVerdict(verdictSource(met));
+}
+
+QString translatedVerdict(const QString& recorded) {
+    return QCoreApplication::translate("ResistanceCheck", recorded.toUtf8().constData());
 }
 
 QString relationCaption(Relation relation) {

@@ -30,7 +30,13 @@ Verdict check(const QString& rk, const QString& alphaExt, const QString& alphaIn
 double computeRkRequired(const QString& alphaExt, const QString& alphaInt, const QString& rqmin,
                          QChar separator);
 
+// The verdict in the interface's language.
 QString verdictText(bool met);
+// The same untranslated, to be recorded where the language may change before it is read.
+QString verdictSource(bool met);
+// A recorded verdict in the interface's language now: a source text is translated, a
+// text already translated stays as it is.
+QString translatedVerdict(const QString& recorded);
 QString relationCaption(Relation relation); // "Ro > Rqmin", ...
 QString relationSign(Relation relation);    // " > ", ...
 Rgb verdictColor(bool met);

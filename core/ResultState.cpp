@@ -1,5 +1,7 @@
 #include "core/ResultState.h"
 
+#include <QCoreApplication>
+
 namespace ResultState {
 
 bool sameLayers(const Project::LayerStackInputs& a, const Project::LayerStackInputs& b) {
@@ -25,11 +27,12 @@ Change change(const Calculation& state, const Now& now) {
 QString note(Change change) {
     switch (change) {
     case Change::Layers:
-        return QStringLiteral("Слои изменены: нажмите «Расчет» в окне слоев");
+        return QCoreApplication::translate("ResultState",
+                                           "Слои изменены: нажмите «Расчет» в окне слоев");
     case Change::CheckInputs:
-        return QStringLiteral("Данные изменены: нажмите «Расчет!!!»");
+        return QCoreApplication::translate("ResultState", "Данные изменены: нажмите «Расчет!!!»");
     case Change::RequirementClass:
-        return QStringLiteral("D изменилось: выберите Rqmin заново");
+        return QCoreApplication::translate("ResultState", "D изменилось: выберите Rqmin заново");
     case Change::None:
         break;
     }
@@ -39,17 +42,20 @@ QString note(Change change) {
 QString question(Change change) {
     switch (change) {
     case Change::Layers:
-        return QStringLiteral("Слои конструкции изменены после последнего расчета, результаты "
-                              "устарели.\nПересчитать и сделать отчет по новым данным?");
+        return QCoreApplication::translate(
+            "ResultState", "Слои конструкции изменены после последнего расчета, результаты "
+                           "устарели.\nПересчитать и сделать отчет по новым данным?");
     case Change::CheckInputs:
-        return QStringLiteral("Rk, коэффициенты теплоотдачи или Rqmin изменены после последней "
-                              "проверки, результаты устарели.\nПересчитать и сделать отчет по "
-                              "новым данным?");
+        return QCoreApplication::translate(
+            "ResultState", "Rk, коэффициенты теплоотдачи или Rqmin изменены после последней "
+                           "проверки, результаты устарели.\nПересчитать и сделать отчет по "
+                           "новым данным?");
     case Change::RequirementClass:
-        return QStringLiteral("Тепловая инерция D конструкции перешла в другой класс после того, "
-                              "как было принято Rqmin; Rqmin нужно выбрать заново в окне "
-                              "требуемого сопротивления, отчет отметит это.\nПересчитать и "
-                              "сделать отчет?");
+        return QCoreApplication::translate(
+            "ResultState", "Тепловая инерция D конструкции перешла в другой класс после того, "
+                           "как было принято Rqmin; Rqmin нужно выбрать заново в окне "
+                           "требуемого сопротивления, отчет отметит это.\nПересчитать и "
+                           "сделать отчет?");
     case Change::None:
         break;
     }

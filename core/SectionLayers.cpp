@@ -1,5 +1,7 @@
 #include "core/SectionLayers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -74,17 +76,17 @@ QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1) {
 QString kindName(Kind kind) {
     switch (kind) {
     case Kind::Masonry:
-        return QStringLiteral("кладка");
+        return QCoreApplication::translate("SectionLayers", "кладка");
     case Kind::ConcreteAndMortar:
-        return QStringLiteral("бетон, раствор");
+        return QCoreApplication::translate("SectionLayers", "бетон, раствор");
     case Kind::Insulation:
-        return QStringLiteral("утеплитель");
+        return QCoreApplication::translate("SectionLayers", "утеплитель");
     case Kind::AirGap:
-        return QStringLiteral("воздушная прослойка");
+        return QCoreApplication::translate("SectionLayers", "воздушная прослойка");
     case Kind::Other:
         break;
     }
-    return QStringLiteral("прочие слои");
+    return QCoreApplication::translate("SectionLayers", "прочие слои");
 }
 
 } // namespace SectionLayers

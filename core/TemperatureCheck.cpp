@@ -5,6 +5,7 @@
 #include "core/PartitionRqmin.h"
 #include "core/ResistanceCheck.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace TemperatureCheck {
@@ -34,9 +35,11 @@ struct Reader {
         try {
             return {true, NumberText::parse(text, separator)};
         } catch (const ConversionError&) {
-            const QString shown = text.trimmed().isEmpty() ? QStringLiteral("пусто")
-                                                           : QStringLiteral("«%1»").arg(text);
-            refuse(field, QStringLiteral("%1: %2 — не число.").arg(caption, shown));
+            const QString shown = text.trimmed().isEmpty()
+                                      ? QCoreApplication::translate("TemperatureCheck", "пусто")
+                                      : QStringLiteral("«%1»").arg(text);
+            refuse(field, QCoreApplication::translate("TemperatureCheck", "%1: %2 — не число.")
+                              .arg(caption, shown));
             return {};
         }
     }
@@ -44,7 +47,9 @@ struct Reader {
     Reading temperature(Field field, const QString& caption, const QString& text) {
         const Reading reading = number(field, caption, text);
         if (reading.ok && reading.value < absoluteZero) {
-            refuse(field, QStringLiteral("%1: ниже абсолютного нуля.").arg(caption));
+            refuse(field,
+                   QCoreApplication::translate("TemperatureCheck", "%1: ниже абсолютного нуля.")
+                       .arg(caption));
             return {};
         }
         return reading;
@@ -64,16 +69,20 @@ struct Reader {
 
 QString layersProblem(const QList<SectionLayers::Layer>& layers, QChar separator) {
     if (layers.isEmpty())
-        return QStringLiteral("Нет слоев с толщиной: выполните расчет в окне слоев.");
+        return QCoreApplication::translate("TemperatureCheck",
+                                           "Нет слоев с толщиной: выполните расчет в окне слоев.");
     for (const SectionLayers::Layer& layer : layers)
         if (!(layer.thickness > 0))
-            return QStringLiteral("Слой %1: толщина %2 мм, такого слоя не бывает; разрез и "
-                                  "температуры строятся только по всем слоям Rk.")
+            return QCoreApplication::translate(
+                       "TemperatureCheck",
+                       "Слой %1: толщина %2 мм, такого слоя не бывает; разрез и "
+                       "температуры строятся только по всем слоям Rk.")
                 .arg(layer.number)
                 .arg(NumberText::general(layer.thickness, separator));
     for (const SectionLayers::Layer& layer : layers)
         if (layer.resistance < 0)
-            return QStringLiteral("Слой %1: сопротивление меньше нуля, проверьте его Ld.")
+            return QCoreApplication::translate(
+                       "TemperatureCheck", "Слой %1: сопротивление меньше нуля, проверьте его Ld.")
                 .arg(layer.number);
     return {};
 }
@@ -87,7 +96,8 @@ Reading coefficient(const QString& text, const QString& symbol, QChar separator,
     } catch (const ConversionError&) {
     }
     if (blocker.isEmpty())
-        blocker = QStringLiteral("Выберите коэффициент %1 в главном окне (сейчас «%2»).")
+        blocker = QCoreApplication::translate(
+                      "TemperatureCheck", "Выберите коэффициент %1 в главном окне (сейчас «%2»).")
                       .arg(symbol, text);
     return {};
 }
@@ -101,7 +111,8 @@ void addVerdicts(Evaluation& e, Reading criticalDifference) {
     if (e.humidityKnown)
         e.surfaceStaysDry = TemperatureProfile::surfaceStaysDry(p);
     if (!p.heatFlowsOutward)
-        e.note = QStringLiteral("tв не выше tн: тепло наружу не уходит.");
+        e.note = QCoreApplication::translate("TemperatureCheck",
+                                             "tв не выше tн: тепло наружу не уходит.");
 }
 
 } // namespace
@@ -112,14 +123,16 @@ Evaluation evaluate(const ProfileInputs& inputs, const QString& alphaInt, const 
     Reader read{separator, e.problems};
     const Reading indoor =
         read.temperature(Field::IndoorTemperature, QStringLiteral("tв"), inputs.indoorTemperature);
-    const Reading humidity = read.within(
-        read.number(Field::IndoorHumidity, QStringLiteral("φв"), inputs.indoorHumidity), driestAir,
-        saturatedAir, Field::IndoorHumidity, QStringLiteral("φв: от 0 до 100 %."));
+    const Reading humidity =
+        read.within(read.number(Field::IndoorHumidity, QStringLiteral("φв"), inputs.indoorHumidity),
+                    driestAir, saturatedAir, Field::IndoorHumidity,
+                    QCoreApplication::translate("TemperatureCheck", "φв: от 0 до 100 %."));
     const Reading outdoor = read.temperature(Field::OutdoorTemperature, QStringLiteral("tн"),
                                              inputs.outdoorTemperature);
     const Reading critical = read.within(
         read.number(Field::CriticalDifference, QStringLiteral("Δtн"), inputs.criticalDifference), 0,
-        HUGE_VAL, Field::CriticalDifference, QStringLiteral("Δtн: не меньше 0."));
+        HUGE_VAL, Field::CriticalDifference,
+        QCoreApplication::translate("TemperatureCheck", "Δtн: не меньше 0."));
 
     e.layers = SectionLayers::fromRoomSide(calculated, inputs.insideIsLayer1);
     e.blocker = layersProblem(e.layers, separator);
@@ -136,7 +149,7 @@ Evaluation evaluate(const ProfileInputs& inputs, const QString& alphaInt, const 
         e.profile = TemperatureProfile::compute(resistances, ai.value, ae.value,
                                                 {indoor.value, humidity.value, outdoor.value});
     } catch (const AppError&) {
-        e.blocker = QStringLiteral("Числа вне пределов расчета.");
+        e.blocker = QCoreApplication::translate("TemperatureCheck", "Числа вне пределов расчета.");
         return e;
     }
     addVerdicts(e, critical);
@@ -148,15 +161,21 @@ QString temperatureText(double celsius, QChar separator) {
 }
 
 QString sanitaryVerdict(bool met) {
-    return met ? QStringLiteral("tв − τв не больше Δtн: санитарное условие выполняется.")
-               : QStringLiteral("tв − τв больше Δtн: санитарное условие не выполняется!");
+    return met ? QCoreApplication::translate(
+                     "TemperatureCheck", "tв − τв не больше Δtн: санитарное условие выполняется.")
+               : QCoreApplication::translate(
+                     "TemperatureCheck", "tв − τв больше Δtн: санитарное условие не выполняется!");
 }
 
 QString condensationVerdict(bool met, bool dryAir) {
     if (dryAir)
-        return QStringLiteral("Сухой воздух: конденсата на поверхности нет.");
-    return met ? QStringLiteral("τв выше точки росы: конденсата на поверхности нет.")
-               : QStringLiteral("τв не выше точки росы: на поверхности выпадет конденсат!");
+        return QCoreApplication::translate("TemperatureCheck",
+                                           "Сухой воздух: конденсата на поверхности нет.");
+    return met ? QCoreApplication::translate("TemperatureCheck",
+                                             "τв выше точки росы: конденсата на поверхности нет.")
+               : QCoreApplication::translate(
+                     "TemperatureCheck",
+                     "τв не выше точки росы: на поверхности выпадет конденсат!");
 }
 
 Rgb verdictColor(bool met) {

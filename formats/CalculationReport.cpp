@@ -1,5 +1,9 @@
 #include "formats/CalculationReport.h"
 
+#include "core/ResistanceCheck.h"
+
+#include <QCoreApplication>
+
 namespace {
 
 const QString blank = QStringLiteral(" ");
@@ -19,79 +23,108 @@ QString layerLine(const CalculationReport::Layer& layer, int number) {
 
 QStringList methodLines(const CalculationReport::Input& in) {
     return {
-        QStringLiteral("      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + in.constructionKind,
+        QCoreApplication::translate("CalculationReport",
+                                    "      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") +
+            in.constructionKind,
         blank,
         blank,
-        QStringLiteral("               ОПИСАНИЕ МЕТОДИКИ РАСЧЕТА"),
-        QStringLiteral("             (согласно ДБН В.2.6-31:2006)"),
+        QCoreApplication::translate("CalculationReport",
+                                    "               ОПИСАНИЕ МЕТОДИКИ РАСЧЕТА"),
+        QCoreApplication::translate("CalculationReport",
+                                    "             (согласно ДБН В.2.6-31:2006)"),
         blank,
-        QStringLiteral("Необходимо выполнение условия:"),
+        QCoreApplication::translate("CalculationReport", "Необходимо выполнение условия:"),
         blank,
-        QStringLiteral(" R0 >= Rqmin     ,где"),
+        QCoreApplication::translate("CalculationReport", " R0 >= Rqmin     ,где"),
         blank,
-        QStringLiteral("R0 - Сопротивление теплопередаче конструкции, м2*К/Вт"),
-        QStringLiteral("Rqmin -  требуемое сопротивление теплопередаче, м2*К/Вт."),
+        QCoreApplication::translate("CalculationReport",
+                                    "R0 - Сопротивление теплопередаче конструкции, м2*К/Вт"),
+        QCoreApplication::translate("CalculationReport",
+                                    "Rqmin -  требуемое сопротивление теплопередаче, м2*К/Вт."),
         blank,
-        QStringLiteral("R0=(1/Alfa н)+Rk+(1/Alfa в)    ,где"),
+        QCoreApplication::translate("CalculationReport", "R0=(1/Alfa н)+Rk+(1/Alfa в)    ,где"),
         blank,
-        QStringLiteral("Alfa н - коэффициент теплопередачи наружной поверхности, Вт/(м2*К) ;"),
-        QStringLiteral("Alfa в - коэффициент теплопередачи внутренней поверхности, Вт/(м2*К) ;"),
-        QStringLiteral("Rk - термическое сопротивление, м2*К/Вт"),
-        QStringLiteral("Rk=Summa(Ri)     ,где"),
-        QStringLiteral("Ri:=(Dti/Ldi) - термическое сопротивление каждого слоя конструкции, "
-                       "м2*К/Вт"),
-        QStringLiteral("Dti - толщина і-го слоя, м;"),
-        QStringLiteral("Ldi - коэффициент теплопроводности материала і-го слоя, Вт/(м*К)."),
+        QCoreApplication::translate(
+            "CalculationReport",
+            "Alfa н - коэффициент теплопередачи наружной поверхности, Вт/(м2*К) ;"),
+        QCoreApplication::translate(
+            "CalculationReport",
+            "Alfa в - коэффициент теплопередачи внутренней поверхности, Вт/(м2*К) ;"),
+        QCoreApplication::translate("CalculationReport", "Rk - термическое сопротивление, м2*К/Вт"),
+        QCoreApplication::translate("CalculationReport", "Rk=Summa(Ri)     ,где"),
+        QCoreApplication::translate(
+            "CalculationReport",
+            "Ri:=(Dti/Ldi) - термическое сопротивление каждого слоя конструкции, "
+            "м2*К/Вт"),
+        QCoreApplication::translate("CalculationReport", "Dti - толщина і-го слоя, м;"),
+        QCoreApplication::translate(
+            "CalculationReport",
+            "Ldi - коэффициент теплопроводности материала і-го слоя, Вт/(м*К)."),
         blank,
         blank};
 }
 
 QStringList requirementLines(const CalculationReport::Input& in) {
-    QStringList lines{QStringLiteral("             Р А С Ч Е Т"), blank,
-                      QStringLiteral("  Температурная зона - ") + in.zone, blank,
-                      QStringLiteral("Для вида конструкции  (Таблица ") + in.tableNumber +
-                          QStringLiteral(" ) : ")};
+    QStringList lines{
+        QCoreApplication::translate("CalculationReport", "             Р А С Ч Е Т"), blank,
+        QCoreApplication::translate("CalculationReport", "  Температурная зона - ") + in.zone,
+        blank,
+        QCoreApplication::translate("CalculationReport", "Для вида конструкции  (Таблица ") +
+            in.tableNumber + QStringLiteral(" ) : ")};
     if (in.tableNumber == QLatin1String("1"))
         lines << in.envelopeCaption;
     else if (in.tableNumber == QLatin1String("2"))
-        lines << in.envelopeCaption + QStringLiteral("  при  режиме: ") + in.regime;
+        lines << in.envelopeCaption +
+                     QCoreApplication::translate("CalculationReport", "  при  режиме: ") +
+                     in.regime;
     else if (in.tableNumber == QLatin1String("3"))
-        lines << QStringLiteral("  для  домов : ") + in.purpose +
-                     QStringLiteral("  при  deltaTcr=") + in.deltaTcr;
-    lines << QStringLiteral("требуемое сопротивление теплопередаче   Rqmin = ") +
+        lines << QCoreApplication::translate("CalculationReport", "  для  домов : ") + in.purpose +
+                     QCoreApplication::translate("CalculationReport", "  при  deltaTcr=") +
+                     in.deltaTcr;
+    lines << QCoreApplication::translate("CalculationReport",
+                                         "требуемое сопротивление теплопередаче   Rqmin = ") +
                  in.snapshot.rqmin + QStringLiteral("  м2*оС/Вт .");
     if (in.reconstruction)
-        lines << QStringLiteral("( Принят допускаемый коэффициент 0,8 при реконструкции с целью "
-                                "термомодернизации  /п.2.3 ДБН/)");
+        lines << QCoreApplication::translate(
+            "CalculationReport", "( Принят допускаемый коэффициент 0,8 при реконструкции с целью "
+                                 "термомодернизации  /п.2.3 ДБН/)");
     lines << blank
-          << QStringLiteral("Для типа конструкции (Приложение Е) :") +
+          << QCoreApplication::translate("CalculationReport",
+                                         "Для типа конструкции (Приложение Е) :") +
                  in.snapshot.constructionType + QStringLiteral(" --")
-          << QStringLiteral("коэффициент теплопередачи наружной поверхности равен:")
+          << QCoreApplication::translate("CalculationReport",
+                                         "коэффициент теплопередачи наружной поверхности равен:")
           << QStringLiteral("   Alfa н = ") + in.snapshot.alphaExt + QStringLiteral("  Вт/(м2*К);")
-          << QStringLiteral("коэффициент теплопередачи внутренней поверхности равен:")
+          << QCoreApplication::translate("CalculationReport",
+                                         "коэффициент теплопередачи внутренней поверхности равен:")
           << QStringLiteral("   Alfa в = ") + in.snapshot.alphaInt + QStringLiteral("  Вт/(м2*К).")
-          << blank << blank << QStringLiteral("Вычисляем термическое сопротивление Rk.")
-          << QStringLiteral("Условия эксплуатации - нормальные.") << blank;
+          << blank << blank
+          << QCoreApplication::translate("CalculationReport",
+                                         "Вычисляем термическое сопротивление Rk.")
+          << QCoreApplication::translate("CalculationReport", "Условия эксплуатации - нормальные.")
+          << blank;
     return lines;
 }
 
 QStringList layerLines(const CalculationReport::Input& in) {
-    QStringList lines{QStringLiteral("          СЛОИ КОНСТРУКЦИИ ") + in.constructionKind +
-                          QStringLiteral(" :"),
-                      blank};
+    QStringList lines{
+        QCoreApplication::translate("CalculationReport", "          СЛОИ КОНСТРУКЦИИ ") +
+            in.constructionKind + QStringLiteral(" :"),
+        blank};
     for (int i = 0; i < layerCount; ++i) {
         const CalculationReport::Layer& layer = in.layers[i];
         if (!listed(layer))
             continue;
         lines << layerLine(layer, i + 1);
         if (i + 1 == 11 && in.layer11HoldsAirGap)
-            lines << QStringLiteral("(Размещение- ") + in.airGapPlacement +
-                         QStringLiteral(" при температуре ") + in.airGapTemperature +
-                         QStringLiteral(")");
+            lines << QCoreApplication::translate("CalculationReport", "(Размещение- ") +
+                         in.airGapPlacement +
+                         QCoreApplication::translate("CalculationReport", " при температуре ") +
+                         in.airGapTemperature + QStringLiteral(")");
     }
     lines << QString(37, QLatin1Char('-'))
-          << QStringLiteral("Итого толщина конструкции = ") + in.totalThickness +
-                 QStringLiteral(" мм.")
+          << QCoreApplication::translate("CalculationReport", "Итого толщина конструкции = ") +
+                 in.totalThickness + QStringLiteral(" мм.")
           << blank << blank;
     return lines;
 }
@@ -120,7 +153,8 @@ QStringList conclusionLines(const CalculationReport::Input& in) {
     return {rkLine(in),
             blank,
             blank,
-            QStringLiteral("Сопротивление теплопередаче конструкции равно:"),
+            QCoreApplication::translate("CalculationReport",
+                                        "Сопротивление теплопередаче конструкции равно:"),
             blank,
             QStringLiteral("   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/") + s.alphaExt + plus + s.rk +
                 plus + QStringLiteral("1/") + s.alphaInt + QStringLiteral(" = ") + s.r0 +
@@ -128,11 +162,11 @@ QStringList conclusionLines(const CalculationReport::Input& in) {
             blank,
             blank,
             blank,
-            QStringLiteral("          В Ы В О Д"),
+            QCoreApplication::translate("CalculationReport", "          В Ы В О Д"),
             blank,
             s.r0 + blank + s.relationSign + blank + s.rqmin,
             in.relationCaption,
-            s.verdict};
+            ResistanceCheck::translatedVerdict(s.verdict)};
 }
 
 } // namespace

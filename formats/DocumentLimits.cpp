@@ -1,18 +1,24 @@
 #include "formats/DocumentLimits.h"
 
+#include <QCoreApplication>
+
 namespace DocumentLimits {
 
 QString tooManyLines(qsizetype limit) {
-    return QStringLiteral("Too many lines to show (more than %1)").arg(limit);
+    return QCoreApplication::translate("DocumentLimits", "Too many lines to show (more than %1)")
+        .arg(limit);
 }
 
 QString lineTooLong(qsizetype limit) {
-    return QStringLiteral("A line too long to show (more than %1 characters)").arg(limit);
+    return QCoreApplication::translate("DocumentLimits",
+                                       "A line too long to show (more than %1 characters)")
+        .arg(limit);
 }
 
 QString tooMuchFormatting() {
-    return QStringLiteral("Document too large to show (more than %1 characters with its "
-                          "formatting)")
+    return QCoreApplication::translate(
+               "DocumentLimits", "Document too large to show (more than %1 characters with its "
+                                 "formatting)")
         .arg(maxHtmlLength);
 }
 

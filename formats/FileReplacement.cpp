@@ -3,6 +3,7 @@
 #include "formats/FileFaults.h"
 #include "formats/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -225,7 +226,8 @@ QString quotedList(const QStringList& paths) {
     QStringList quotedPaths;
     for (const QString& path : paths)
         quotedPaths << quoted(path);
-    return quotedPaths.isEmpty() ? QStringLiteral("none") : quotedPaths.join(QStringLiteral(", "));
+    return quotedPaths.isEmpty() ? QCoreApplication::translate("FileReplacement", "none")
+                                 : quotedPaths.join(QStringLiteral(", "));
 }
 
 // The message when a set could be put back only in part.
@@ -235,13 +237,16 @@ QString mixedSetMessage(const QString& reason, const QString& failed,
     for (std::size_t i = 0; i < set.size(); ++i) {
         (isNew[i] ? fresh : old) << set[i].path;
         if (isNew[i] && !set[i].backup.isEmpty())
-            kept << QStringLiteral("%1 is kept in %2")
+            kept << QCoreApplication::translate("FileReplacement", "%1 is kept in %2")
                         .arg(quoted(set[i].path), quoted(set[i].backup));
     }
-    QString message = QStringLiteral("%1: %2. The files could not all be put back: new %3; old %4")
-                          .arg(reason, quoted(failed), quotedList(fresh), quotedList(old));
+    QString message =
+        QCoreApplication::translate("FileReplacement",
+                                    "%1: %2. The files could not all be put back: new %3; old %4")
+            .arg(reason, quoted(failed), quotedList(fresh), quotedList(old));
     if (!kept.isEmpty())
-        message += QStringLiteral(". The old content of ") + kept.join(QStringLiteral(", of "));
+        message += QCoreApplication::translate("FileReplacement", ". The old content of ") +
+                   kept.join(QCoreApplication::translate("FileReplacement", ", of "));
     return message;
 }
 

@@ -4,6 +4,7 @@
 #include "core/ProjectFields.h"
 #include "formats/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -84,14 +85,15 @@ class Fields {
     QString text(const char* key) const {
         const QJsonValue value = field(key);
         if (!value.isString())
-            wrong(key, "должно быть текстом");
+            wrong(key, QCoreApplication::translate("ProjectFile", "должно быть текстом"));
         return value.toString();
     }
 
     bool flag(const char* key) const {
         const QJsonValue value = field(key);
         if (!value.isBool())
-            wrong(key, "должно быть логическим значением (true или false)");
+            wrong(key, QCoreApplication::translate(
+                           "ProjectFile", "должно быть логическим значением (true или false)"));
         return value.toBool();
     }
 
@@ -99,9 +101,9 @@ class Fields {
         const QJsonValue value = field(key);
         const double x = value.toDouble();
         if (!value.isDouble() || x != std::floor(x))
-            wrong(key, "должно быть целым числом");
+            wrong(key, QCoreApplication::translate("ProjectFile", "должно быть целым числом"));
         if (x < lowest || x > largestNumber)
-            wrong(key, "вне допустимых значений");
+            wrong(key, QCoreApplication::translate("ProjectFile", "вне допустимых значений"));
         return int(x);
     }
 
@@ -110,7 +112,7 @@ class Fields {
     Fields object(const char* key) const {
         const QJsonValue value = field(key);
         if (!value.isObject())
-            wrong(key, "должно быть объектом");
+            wrong(key, QCoreApplication::translate("ProjectFile", "должно быть объектом"));
         return {value.toObject(), name(key), file_};
     }
 
@@ -119,12 +121,16 @@ class Fields {
         const QJsonValue value = field(key);
         const QJsonArray array = value.toArray();
         if (!value.isArray() || array.size() != count)
-            wrong(key, QStringLiteral("должно быть списком из %1 элементов").arg(count));
+            wrong(key,
+                  QCoreApplication::translate("ProjectFile", "должно быть списком из %1 элементов")
+                      .arg(count));
         QList<Fields> result;
         for (int i = 0; i < count; ++i) {
             const QString at = QStringLiteral("%1[%2]").arg(name(key)).arg(i);
             if (!array.at(i).isObject())
-                damaged(file_, QStringLiteral("элемент \"%1\" должен быть объектом").arg(at));
+                damaged(file_, QCoreApplication::translate("ProjectFile",
+                                                           "элемент \"%1\" должен быть объектом")
+                                   .arg(at));
             result.append({array.at(i).toObject(), at, file_});
         }
         return result;
@@ -142,7 +148,8 @@ class Fields {
     }
 
     [[noreturn]] static void damaged(const QString& file, const QString& what) {
-        throw FileError(QStringLiteral("Проект \"%1\" поврежден: %2").arg(shownPath(file), what));
+        throw FileError(QCoreApplication::translate("ProjectFile", "Проект \"%1\" поврежден: %2")
+                            .arg(shownPath(file), what));
     }
 
   private:
@@ -154,12 +161,14 @@ class Fields {
     QJsonValue field(const char* key) const {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined())
-            damaged(file_, QStringLiteral("нет поля \"%1\"").arg(name(key)));
+            damaged(file_,
+                    QCoreApplication::translate("ProjectFile", "нет поля \"%1\"").arg(name(key)));
         return value;
     }
 
     [[noreturn]] void wrong(const char* key, const QString& what) const {
-        damaged(file_, QStringLiteral("поле \"%1\" %2").arg(name(key), what));
+        damaged(file_,
+                QCoreApplication::translate("ProjectFile", "поле \"%1\" %2").arg(name(key), what));
     }
 
     QJsonObject object_;
@@ -201,9 +210,10 @@ class Reader : public FieldVisitor {
                 value = kind;
                 return;
             }
-        Fields::damaged(
-            file_, QStringLiteral("неизвестный вид здания \"%1\" в поле \"requirement.building\"")
-                       .arg(name));
+        Fields::damaged(file_, QCoreApplication::translate(
+                                   "ProjectFile",
+                                   "неизвестный вид здания \"%1\" в поле \"requirement.building\"")
+                                   .arg(name));
     }
     void section(Key key, const std::function<void()>& fields) override { nested(key, fields); }
     void rows(Key key, int count, const std::function<void(int)>& row) override {
@@ -236,7 +246,8 @@ class Reader : public FieldVisitor {
 
 [[noreturn]] void notAProject(const QString& path) {
     throw FileError(
-        QStringLiteral("Файл \"%1\" не является проектом Vuvuvudozizod").arg(shownPath(path)));
+        QCoreApplication::translate("ProjectFile", "Файл \"%1\" не является проектом Vuvuvudozizod")
+            .arg(shownPath(path)));
 }
 
 // The format's name and version come first: a foreign or newer file is named as such.
@@ -246,11 +257,13 @@ void checkFormat(const QJsonObject& root, const QString& path) {
     const QJsonValue value = root.value(QLatin1String("version"));
     const double number = value.toDouble();
     if (!value.isDouble() || number != std::floor(number) || number < 1)
-        Fields::damaged(path, QStringLiteral("неверная версия формата"));
+        Fields::damaged(path,
+                        QCoreApplication::translate("ProjectFile", "неверная версия формата"));
     if (number > version)
-        throw FileError(QStringLiteral("Проект \"%1\" сохранен более новой версией программы "
-                                       "(версия формата %2); эта программа открывает проекты "
-                                       "версии %3")
+        throw FileError(QCoreApplication::translate(
+                            "ProjectFile", "Проект \"%1\" сохранен более новой версией программы "
+                                           "(версия формата %2); эта программа открывает проекты "
+                                           "версии %3")
                             .arg(shownPath(path))
                             .arg(value.toVariant().toString())
                             .arg(version));
@@ -282,8 +295,9 @@ Record decode(const QByteArray& bytes, const QString& path) {
     if (error.error != QJsonParseError::NoError) {
         if (!json.trimmed().startsWith('{'))
             notAProject(path);
-        Fields::damaged(path,
-                        QStringLiteral("файл испорчен или обрывается (байт %1)").arg(error.offset));
+        Fields::damaged(path, QCoreApplication::translate("ProjectFile",
+                                                          "файл испорчен или обрывается (байт %1)")
+                                  .arg(error.offset));
     }
     if (!document.isObject())
         notAProject(path);
@@ -294,8 +308,9 @@ Record decode(const QByteArray& bytes, const QString& path) {
     Record record;
     const QString separator = in.text("decimalSeparator");
     if (separator != QStringLiteral(",") && separator != QStringLiteral("."))
-        Fields::damaged(path,
-                        QStringLiteral("поле \"decimalSeparator\" должно быть \",\" или \".\""));
+        Fields::damaged(
+            path, QCoreApplication::translate(
+                      "ProjectFile", "поле \"decimalSeparator\" должно быть \",\" или \".\""));
     record.decimalSeparator = separator.at(0);
     Reader reader(in, root.value(QLatin1String("version")).toInt(), path);
     visitFields(record, reader);
@@ -306,23 +321,26 @@ Record load(const QString& path) {
     const QFileInfo file(path);
     const auto cannotOpen = [&](const QString& why) {
         return FileError(
-            QStringLiteral("Не удалось открыть проект \"%1\": %2").arg(shownPath(path), why));
+            QCoreApplication::translate("ProjectFile", "Не удалось открыть проект \"%1\": %2")
+                .arg(shownPath(path), why));
     };
     if (file.isDir())
-        throw cannotOpen(QStringLiteral("это папка, а не файл"));
+        throw cannotOpen(QCoreApplication::translate("ProjectFile", "это папка, а не файл"));
     if (file.exists() && file.size() > largestFile)
         notAProject(path);
     QByteArray bytes;
     try {
         bytes = TextFile::readExisting(path);
     } catch (const FileError& error) {
-        throw cannotOpen(TextFile::reasonInRussian(error.message(), path));
+        throw cannotOpen(TextFile::reasonInOwnWords(error.message(), path));
     }
     return decode(bytes, path);
 }
 
 void save(const QString& path, const Record& record) {
-    TextFile::replaceOwnFile(path, encode(record), QStringLiteral("Не удалось сохранить проект"));
+    TextFile::replaceOwnFile(
+        path, encode(record),
+        QCoreApplication::translate("ProjectFile", "Не удалось сохранить проект"));
 }
 
 } // namespace ProjectFile

@@ -2,6 +2,9 @@
 
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
+#include "core/ResistanceCheck.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -16,44 +19,63 @@ const QString celsius = QStringLiteral(" °C");
 
 Section requirement(const ReportDocument::Input& input) {
     const QString& rqmin = input.report.snapshot.rqmin;
-    Section section{QStringLiteral("1. Требуемое сопротивление теплопередаче"), {}};
+    Section section{
+        QCoreApplication::translate("ReportDocument", "1. Требуемое сопротивление теплопередаче"),
+        {}};
     const auto& source = input.requirement;
     if (!source || source->acceptedText != rqmin) {
         section.rows << Row{
-            QStringLiteral("Источник Rqmin"), QStringLiteral("введено вручную в главном окне"), {}};
+            QCoreApplication::translate("ReportDocument", "Источник Rqmin"),
+            QCoreApplication::translate("ReportDocument", "введено вручную в главном окне"),
+            {}};
     } else {
         if (source->tableNumber != QLatin1String("3")) {
-            section.rows << Row{QStringLiteral("Температурная зона"), source->zone, {}};
+            section.rows << Row{QCoreApplication::translate("ReportDocument", "Температурная зона"),
+                                source->zone,
+                                {}};
             if (!source->city.isEmpty())
-                section.rows << Row{QStringLiteral("Город"), source->city, {}};
+                section.rows << Row{
+                    QCoreApplication::translate("ReportDocument", "Город"), source->city, {}};
         }
         QString envelope = source->envelope;
         if (!source->regime.isEmpty())
-            envelope += QStringLiteral(", режим: ") + source->regime;
-        section.rows << Row{QStringLiteral("Вид конструкции (таблица ") + source->tableNumber +
-                                QLatin1Char(')'),
-                            envelope,
-                            {}};
+            envelope += QCoreApplication::translate("ReportDocument", ", режим: ") + source->regime;
+        section.rows << Row{
+            QCoreApplication::translate("ReportDocument", "Вид конструкции (таблица ") +
+                source->tableNumber + QLatin1Char(')'),
+            envelope,
+            {}};
         if (!source->inertiaClass.isEmpty())
-            section.rows << Row{QStringLiteral("Класс тепловой инерции"), source->inertiaClass, {}};
+            section.rows << Row{
+                QCoreApplication::translate("ReportDocument", "Класс тепловой инерции"),
+                source->inertiaClass,
+                {}};
         // The factor of the code's clause 2.3 for a reconstruction aimed at thermal renovation.
         if (source->reconstruction)
-            section.rows << Row{QStringLiteral("Значение по таблице"),
+            section.rows << Row{QCoreApplication::translate("ReportDocument",
+                                                            "Значение по таблице"),
                                 source->tableValue + resistanceUnit,
                                 {}}
-                         << Row{QStringLiteral("Коэффициент при реконструкции (п. 2.3 ДБН)"),
+                         << Row{QCoreApplication::translate(
+                                    "ReportDocument", "Коэффициент при реконструкции (п. 2.3 ДБН)"),
                                 QStringLiteral("0") + input.separator + QLatin1Char('8'),
                                 {}};
     }
     section.rows << Row{
-        QStringLiteral("Требуемое сопротивление Rqmin"), rqmin + resistanceUnit, {}};
+        QCoreApplication::translate("ReportDocument", "Требуемое сопротивление Rqmin"),
+        rqmin + resistanceUnit,
+        {}};
     if (!input.inertiaNow.isEmpty() && source)
-        section.rows << Row{QStringLiteral("Внимание"),
-                            QStringLiteral("Rqmin принято для %1, а D конструкции теперь %2: "
-                                           "Rqmin нужно выбрать заново")
-                                .arg(source->inertiaClass, input.inertiaNow),
-                            Rgb{255, 0, 0}};
-    section.rows << Row{QStringLiteral("Редакция норм"), RequiredResistance::codeEditionNote(), {}};
+        section.rows << Row{
+            QCoreApplication::translate("ReportDocument", "Внимание"),
+            QCoreApplication::translate("ReportDocument",
+                                        "Rqmin принято для %1, а D конструкции теперь %2: "
+                                        "Rqmin нужно выбрать заново")
+                .arg(source->inertiaClass, input.inertiaNow),
+            Rgb{255, 0, 0}};
+    section.rows << Row{QCoreApplication::translate("ReportDocument", "Редакция норм"),
+                        RequiredResistance::codeEditionNote(),
+                        {}};
     return section;
 }
 
@@ -64,13 +86,19 @@ bool betweenFlats(const ReportDocument::Input& input) {
 Section coefficients(const ReportDocument::Input& input) {
     const CheckSnapshot& s = input.report.snapshot;
     // A wall between flats has no outer surface: its second surface faces the neighbours.
-    const QString second = betweenFlats(input)
-                               ? QStringLiteral("Поверхности со стороны соседей Alfa н")
-                               : QStringLiteral("Наружной поверхности Alfa н");
-    return {QStringLiteral("2. Коэффициенты теплоотдачи поверхностей (приложение Е)"),
-            {{QStringLiteral("Тип конструкции"), s.constructionType.trimmed(), {}},
+    const QString second =
+        betweenFlats(input)
+            ? QCoreApplication::translate("ReportDocument", "Поверхности со стороны соседей Alfa н")
+            : QCoreApplication::translate("ReportDocument", "Наружной поверхности Alfa н");
+    return {QCoreApplication::translate("ReportDocument",
+                                        "2. Коэффициенты теплоотдачи поверхностей (приложение Е)"),
+            {{QCoreApplication::translate("ReportDocument", "Тип конструкции"),
+              s.constructionType.trimmed(),
+              {}},
              {second, s.alphaExt + coefficientUnit, {}},
-             {QStringLiteral("Внутренней поверхности Alfa в"), s.alphaInt + coefficientUnit, {}}}};
+             {QCoreApplication::translate("ReportDocument", "Внутренней поверхности Alfa в"),
+              s.alphaInt + coefficientUnit,
+              {}}}};
 }
 
 // A number text shortened to three significant digits, for the long fraction of an
@@ -87,9 +115,9 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
     const CalculationReport::Input& in = input.report;
     ReportDocument::LayerTable table;
     table.header = {QStringLiteral("№"),
-                    QStringLiteral("Строка"),
-                    QStringLiteral("Материал"),
-                    QStringLiteral("Толщина, мм"),
+                    QCoreApplication::translate("ReportDocument", "Строка"),
+                    QCoreApplication::translate("ReportDocument", "Материал"),
+                    QCoreApplication::translate("ReportDocument", "Толщина, мм"),
                     QStringLiteral("Ld, Вт/(м·К)"),
                     QStringLiteral("R, м²·К/Вт"),
                     QStringLiteral("S, Вт/(м²·К)"),
@@ -112,11 +140,20 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
                                   input.layerExtras[i].s,
                                   input.layerExtras[i].inertia};
     }
-    table.totals = {QString(),  QString(), QStringLiteral("Итого"), in.totalThickness, QString(),
-                    in.rkField, QString(), input.inertiaTotal};
+    table.totals = {QString(),
+                    QString(),
+                    QCoreApplication::translate("ReportDocument", "Итого"),
+                    in.totalThickness,
+                    QString(),
+                    in.rkField,
+                    QString(),
+                    input.inertiaTotal};
     if (in.layer11HoldsAirGap && in.layers[10].calculatedThickness > 0)
-        table.note = QStringLiteral("Слой 11 — воздушная прослойка: ") + in.airGapPlacement +
-                     QStringLiteral(", при температуре ") + in.airGapTemperature + QLatin1Char('.');
+        table.note =
+            QCoreApplication::translate("ReportDocument", "Слой 11 — воздушная прослойка: ") +
+            in.airGapPlacement +
+            QCoreApplication::translate("ReportDocument", ", при температуре ") +
+            in.airGapTemperature + QLatin1Char('.');
     return table;
 }
 
@@ -131,34 +168,44 @@ Section resistance(const ReportDocument::Input& input) {
                           ? NumberText::fixed(1 / *r0, 15, 3, input.separator) + coefficientUnit
                           : QStringLiteral("—");
     return {
-        QStringLiteral("4. Сопротивление теплопередаче конструкции"),
+        QCoreApplication::translate("ReportDocument", "4. Сопротивление теплопередаче конструкции"),
         {{QStringLiteral("R0"), formula, {}},
          {QStringLiteral("U = 1/R0"), u, {}},
-         {QStringLiteral("Сравнение"),
+         {QCoreApplication::translate("ReportDocument", "Сравнение"),
           s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
               QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
           {}},
-         {QStringLiteral("Вывод"), s.verdict, input.verdictColor}}};
+         {QCoreApplication::translate("ReportDocument", "Вывод"),
+          ResistanceCheck::translatedVerdict(s.verdict), input.verdictColor}}};
 }
 
 std::optional<Section> insulation(const ReportDocument::Input& input) {
-    Section section{QStringLiteral("5. Утеплитель"), {}};
+    Section section{QCoreApplication::translate("ReportDocument", "5. Утеплитель"), {}};
     if (input.insulation)
-        section.rows << Row{QStringLiteral("Плита"), input.insulation->name, {}}
-                     << Row{QStringLiteral("Необходимая толщина"), input.insulation->thickness, {}};
-    else
-        section.rows << Row{QStringLiteral("Толщина утеплителя"),
-                            QStringLiteral("для текущего Rqmin не подобрана"),
+        section.rows << Row{QCoreApplication::translate("ReportDocument", "Плита"),
+                            input.insulation->name,
+                            {}}
+                     << Row{QCoreApplication::translate("ReportDocument", "Необходимая толщина"),
+                            input.insulation->thickness,
                             {}};
+    else
+        section.rows << Row{
+            QCoreApplication::translate("ReportDocument", "Толщина утеплителя"),
+            QCoreApplication::translate("ReportDocument", "для текущего Rqmin не подобрана"),
+            {}};
     // The window shows the volume in whole cubic metres; an order must not be short.
     if (input.quantity)
-        section.rows << Row{QStringLiteral("Количество"), input.quantity->summary, {}}
-                     << Row{QStringLiteral("Расход утеплителя"), input.quantity->volume, {}}
-                     << Row{QStringLiteral("Площадь утепления"),
+        section.rows << Row{QCoreApplication::translate("ReportDocument", "Количество"),
+                            input.quantity->summary,
+                            {}}
+                     << Row{QCoreApplication::translate("ReportDocument", "Расход утеплителя"),
+                            input.quantity->volume,
+                            {}}
+                     << Row{QCoreApplication::translate("ReportDocument", "Площадь утепления"),
                             NumberText::fixed(input.quantity->area, 15, 2, input.separator) +
                                 QStringLiteral(" м²"),
                             {}}
-                     << Row{QStringLiteral("Объем утеплителя"),
+                     << Row{QCoreApplication::translate("ReportDocument", "Объем утеплителя"),
                             NumberText::fixed(input.quantity->volumeM3, 15, 2, input.separator) +
                                 QStringLiteral(" м³"),
                             {}};
@@ -174,40 +221,44 @@ Section surface(const ReportDocument::Input& input) {
     const auto temperature = [&](double value) {
         return TemperatureCheck::temperatureText(value, input.separator) + celsius;
     };
-    section.rows << Row{QStringLiteral("Внутренний воздух"),
+    section.rows << Row{QCoreApplication::translate("ReportDocument", "Внутренний воздух"),
                         QStringLiteral("tв = ") + p.indoorTemperature + celsius +
                             (e.humidityKnown ? QStringLiteral(", φв = ") + p.indoorHumidity +
                                                    QStringLiteral(" %")
                                              : QString()),
                         {}}
-                 << Row{QStringLiteral("Наружный воздух"),
+                 << Row{QCoreApplication::translate("ReportDocument", "Наружный воздух"),
                         QStringLiteral("tн = ") + p.outdoorTemperature + celsius,
                         {}}
-                 << Row{QStringLiteral("Температура внутренней поверхности τв"),
+                 << Row{QCoreApplication::translate("ReportDocument",
+                                                    "Температура внутренней поверхности τв"),
                         temperature(e.profile->innerSurface),
                         {}}
-                 << Row{QStringLiteral("Температура наружной поверхности τн"),
+                 << Row{QCoreApplication::translate("ReportDocument",
+                                                    "Температура наружной поверхности τн"),
                         temperature(e.profile->outerSurface),
                         {}};
     if (e.humidityKnown && e.profile->hasDewPoint)
-        section.rows << Row{QStringLiteral("Точка росы внутреннего воздуха tр"),
-                            temperature(e.profile->dewPoint),
-                            {}};
-    section.rows << Row{QStringLiteral("Перепад tв − τв"),
+        section.rows << Row{
+            QCoreApplication::translate("ReportDocument", "Точка росы внутреннего воздуха tр"),
+            temperature(e.profile->dewPoint),
+            {}};
+    section.rows << Row{QCoreApplication::translate("ReportDocument", "Перепад tв − τв"),
                         temperature(e.profile->temperatureDrop) + QStringLiteral(", Δtн = ") +
                             p.criticalDifference + celsius,
                         {}};
     if (e.sanitaryMet)
-        section.rows << Row{QStringLiteral("Санитарное условие"),
+        section.rows << Row{QCoreApplication::translate("ReportDocument", "Санитарное условие"),
                             TemperatureCheck::sanitaryVerdict(*e.sanitaryMet),
                             TemperatureCheck::verdictColor(*e.sanitaryMet)};
     if (e.surfaceStaysDry)
         section.rows << Row{
-            QStringLiteral("Конденсация на поверхности"),
+            QCoreApplication::translate("ReportDocument", "Конденсация на поверхности"),
             TemperatureCheck::condensationVerdict(*e.surfaceStaysDry, !e.profile->hasDewPoint),
             TemperatureCheck::verdictColor(*e.surfaceStaysDry)};
     if (!e.note.isEmpty())
-        section.rows << Row{QStringLiteral("Примечание"), e.note, {}};
+        section.rows << Row{
+            QCoreApplication::translate("ReportDocument", "Примечание"), e.note, {}};
     return section;
 }
 
@@ -220,7 +271,8 @@ QString noDrawingReason(const TemperatureCheck::Evaluation& e) {
         lines << problem.reason;
     if (!e.blocker.isEmpty())
         lines << e.blocker;
-    return QStringLiteral("Разрез не построен. ") + lines.join(QLatin1Char(' '));
+    return QCoreApplication::translate("ReportDocument", "Разрез не построен. ") +
+           lines.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -232,30 +284,38 @@ Content compose(const Input& input) {
     content.programName = QStringLiteral("Vuvuvudozizod");
     content.title =
         betweenFlats(input)
-            ? QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ СТЕНЫ МЕЖДУ КВАРТИРАМИ")
-            : (QStringLiteral("РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") + input.report.constructionKind)
+            ? QCoreApplication::translate("ReportDocument",
+                                          "РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ СТЕНЫ МЕЖДУ КВАРТИРАМИ")
+            : (QCoreApplication::translate("ReportDocument", "РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ ") +
+               input.report.constructionKind)
                   .trimmed();
-    content.subtitle = QStringLiteral("Согласно ДБН В.2.6-31:2006. Дата расчета: ") + input.date;
+    content.subtitle = QCoreApplication::translate("ReportDocument",
+                                                   "Согласно ДБН В.2.6-31:2006. Дата расчета: ") +
+                       input.date;
     for (const auto& [caption, value] :
-         {std::pair{QStringLiteral("Объект"), input.details.objectTitle},
-          std::pair{QStringLiteral("Заказчик"), input.details.client},
-          std::pair{QStringLiteral("Исполнитель"), input.details.author}})
+         {std::pair{QCoreApplication::translate("ReportDocument", "Объект"),
+                    input.details.objectTitle},
+          std::pair{QCoreApplication::translate("ReportDocument", "Заказчик"),
+                    input.details.client},
+          std::pair{QCoreApplication::translate("ReportDocument", "Исполнитель"),
+                    input.details.author}})
         if (!value.trimmed().isEmpty())
             content.details.rows << Row{caption, value.trimmed(), {}};
     content.requirement = requirement(input);
     content.coefficients = coefficients(input);
-    content.layersHeading = QStringLiteral("3. Слои конструкции");
+    content.layersHeading = QCoreApplication::translate("ReportDocument", "3. Слои конструкции");
     content.layers = layerTable(input);
     content.resistance = resistance(input);
     content.insulation = insulation(input);
-    content.drawingHeading = QStringLiteral("6. Температуры в разрезе");
+    content.drawingHeading =
+        QCoreApplication::translate("ReportDocument", "6. Температуры в разрезе");
     content.surface = surface(input);
     content.noDrawingReason = noDrawingReason(input.temperatures);
     return content;
 }
 
 QString pageFooter(int page, int pages) {
-    return QStringLiteral("Страница %1 из %2").arg(page).arg(pages);
+    return QCoreApplication::translate("ReportDocument", "Страница %1 из %2").arg(page).arg(pages);
 }
 
 } // namespace ReportDocument

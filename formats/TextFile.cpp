@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,12 +19,28 @@ namespace {
 const char* const codePage = "windows-1251";
 const QByteArray utf8Mark("\xEF\xBB\xBF");
 
+// Whether a reason is the one a source text gives in the interface's language now.
+bool is(const QString& reason, const char* source) {
+    return reason == QCoreApplication::translate("TextFile", source);
+}
+
+// The text of a translated format before its first placeholder.
+QString textBefore(const QString& format) {
+    return format.left(format.indexOf(QLatin1Char('%')));
+}
+
+bool startsLike(const QString& reason, const char* format) {
+    return reason.startsWith(textBefore(QCoreApplication::translate("TextFile", format)));
+}
+
 QString tooLargeText(qint64 size) {
     return size > TextFile::maxFileBytes
-               ? QStringLiteral("File too large (%1 bytes; at most %2 bytes are read)")
+               ? QCoreApplication::translate("TextFile",
+                                             "File too large (%1 bytes; at most %2 bytes are read)")
                      .arg(size)
                      .arg(TextFile::maxFileBytes)
-               : QStringLiteral("File too large (more than %1 bytes)").arg(TextFile::maxFileBytes);
+               : QCoreApplication::translate("TextFile", "File too large (more than %1 bytes)")
+                     .arg(TextFile::maxFileBytes);
 }
 
 // Reads to the end, never more than the limit: a file's size may be 0 (/proc) or
@@ -136,64 +153,71 @@ QStringList splitLines(const QString& text) {
 QString errorText(int systemError, const QString& path) {
     switch (systemError) {
     case ENOENT:
-        return QFileInfo(path).absoluteDir().exists() ? QStringLiteral("File not found")
-                                                      : QStringLiteral("Invalid filename");
+        return QFileInfo(path).absoluteDir().exists()
+                   ? QCoreApplication::translate("TextFile", "File not found")
+                   : QCoreApplication::translate("TextFile", "Invalid filename");
     case ENOTDIR:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("TextFile", "Invalid filename");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("TextFile", "Too many open files");
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("TextFile", "File access denied");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("TextFile", "Disk full");
     // The system's own explanations (as the C library words them) where a
     // number would tell the user nothing.
     case EISDIR:
-        return QStringLiteral("Is a directory");
+        return QCoreApplication::translate("TextFile", "Is a directory");
     case ENAMETOOLONG:
-        return QStringLiteral("File name too long");
+        return QCoreApplication::translate("TextFile", "File name too long");
     case EIO:
-        return QStringLiteral("Input/output error");
+        return QCoreApplication::translate("TextFile", "Input/output error");
     default:
-        return QStringLiteral("I/O error %1").arg(systemError);
+        return QCoreApplication::translate("TextFile", "I/O error %1").arg(systemError);
     }
 }
 
-QString reasonInRussian(const QString& reason, const QString& path) {
-    if (reason == QLatin1String("File not found"))
-        return QFileInfo(path).isSymLink() ? QStringLiteral("ссылка ведет к несуществующему файлу")
-                                           : QStringLiteral("файл не найден");
-    if (reason == QLatin1String("Invalid filename"))
+QString reasonInOwnWords(const QString& reason, const QString& path) {
+    if (is(reason, "File not found"))
+        return QFileInfo(path).isSymLink()
+                   ? QCoreApplication::translate("TextFile", "ссылка ведет к несуществующему файлу")
+                   : QCoreApplication::translate("TextFile", "файл не найден");
+    if (is(reason, "Invalid filename"))
         return QFileInfo(path).absoluteDir().exists()
-                   ? QStringLiteral("часть пути не является папкой")
-                   : QStringLiteral("папки \"%1\" нет")
+                   ? QCoreApplication::translate("TextFile", "часть пути не является папкой")
+                   : QCoreApplication::translate("TextFile", "папки \"%1\" нет")
                          .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    if (reason == QLatin1String("Too many open files"))
-        return QStringLiteral("открыто слишком много файлов");
-    if (reason == QLatin1String("File access denied"))
-        return QStringLiteral("нет доступа к файлу или папке");
-    if (reason == QLatin1String("Disk full"))
-        return QStringLiteral("диск заполнен");
-    if (reason == QLatin1String("Is a directory"))
-        return QStringLiteral("это папка, а не файл");
-    if (reason == QLatin1String("File name too long"))
-        return QStringLiteral("слишком длинное имя файла");
-    if (reason == QLatin1String("Input/output error"))
-        return QStringLiteral("ошибка ввода-вывода на диске или устройстве");
+    if (is(reason, "Too many open files"))
+        return QCoreApplication::translate("TextFile", "открыто слишком много файлов");
+    if (is(reason, "File access denied"))
+        return QCoreApplication::translate("TextFile", "нет доступа к файлу или папке");
+    if (is(reason, "Disk full"))
+        return QCoreApplication::translate("TextFile", "диск заполнен");
+    if (is(reason, "Is a directory"))
+        return QCoreApplication::translate("TextFile", "это папка, а не файл");
+    if (is(reason, "File name too long"))
+        return QCoreApplication::translate("TextFile", "слишком длинное имя файла");
+    if (is(reason, "Input/output error"))
+        return QCoreApplication::translate("TextFile",
+                                           "ошибка ввода-вывода на диске или устройстве");
     if (reason == notRegularText())
-        return QStringLiteral("это не обычный файл, а канал, устройство или сокет");
-    if (reason.startsWith(QLatin1String("File too large")))
-        return QStringLiteral("файл слишком велик (читается не более %1 байт)").arg(maxFileBytes);
-    const QString numbered = QStringLiteral("I/O error ");
+        return QCoreApplication::translate("TextFile",
+                                           "это не обычный файл, а канал, устройство или сокет");
+    if (startsLike(reason, "File too large (%1 bytes; at most %2 bytes are read)") ||
+        startsLike(reason, "File too large (more than %1 bytes)"))
+        return QCoreApplication::translate("TextFile",
+                                           "файл слишком велик (читается не более %1 байт)")
+            .arg(maxFileBytes);
+    const QString numbered = textBefore(QCoreApplication::translate("TextFile", "I/O error %1"));
     if (reason.startsWith(numbered)) {
         const int error = reason.mid(numbered.size()).toInt();
         if (error == ELOOP)
-            return QStringLiteral("символические ссылки образуют петлю");
-        return QStringLiteral("системная ошибка %1").arg(error);
+            return QCoreApplication::translate("TextFile", "символические ссылки образуют петлю");
+        return QCoreApplication::translate("TextFile", "системная ошибка %1").arg(error);
     }
     return reason;
 }
@@ -204,26 +228,27 @@ void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString&
     } catch (const FileReplacement::WriteError& error) {
         throw FileError(QStringLiteral("%1 \"%2\": %3")
                             .arg(failed, QDir::toNativeSeparators(path),
-                                 reasonInRussian(error.reason(), error.path())));
+                                 reasonInOwnWords(error.reason(), error.path())));
     }
 }
 
 QString notTextReason() {
-    return QStringLiteral("Not a text file");
+    return QCoreApplication::translate("TextFile", "Not a text file");
 }
 
 QString notRegularText() {
-    return QStringLiteral("Not a regular file");
+    return QCoreApplication::translate("TextFile", "Not a regular file");
 }
 
 QString failureMessage(const QString& reason, const QString& path) {
-    if (reason == QLatin1String("Disk full"))
-        return QStringLiteral("Disk full: \"%1\"").arg(QDir::toNativeSeparators(path));
+    if (is(reason, "Disk full"))
+        return QCoreApplication::translate("TextFile", "Disk full: \"%1\"")
+            .arg(QDir::toNativeSeparators(path));
     return reason;
 }
 
 QString cannotOpenMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot open file \"%1\". %2")
+    return QCoreApplication::translate("TextFile", "Cannot open file \"%1\". %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -286,7 +311,7 @@ void replaceNamingFile(const QString& path, const QByteArray& bytes) {
         replaceAll({{path, bytes}});
     } catch (const FileReplacement::WriteError& error) {
         // The message names the file itself, so the reason stands bare.
-        throw FileError(QStringLiteral("Cannot create file \"%1\". %2")
+        throw FileError(QCoreApplication::translate("TextFile", "Cannot create file \"%1\". %2")
                             .arg(QDir::toNativeSeparators(path), error.reason()));
     }
 }

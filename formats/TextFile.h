@@ -35,9 +35,9 @@ QString notRegularText();
 // A failure's message on its own: the reason, and the file where a full disk
 // would otherwise leave the user guessing which one.
 QString failureMessage(const QString& reason, const QString& path);
-// The reason in the words of the program's own messages (Russian), for the features
-// whose messages the user reads in Russian: projects, drawings, the PDF report.
-QString reasonInRussian(const QString& reason, const QString& path);
+// The reason in the words of the program's own messages, for the features whose
+// messages speak the interface's language throughout: projects, drawings, the PDF report.
+QString reasonInOwnWords(const QString& reason, const QString& path);
 // "Cannot open file "path". reason".
 QString cannotOpenMessage(const QString& path, const QString& reason);
 

@@ -36,6 +36,145 @@
     </message>
 </context>
 <context>
+    <name>CalculationReport</name>
+    <message>
+        <source>      РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ </source>
+        <translation>      РОЗРАХУНОК ТЕПЛОІЗОЛЯЦІЇ КОНСТРУКЦІЇ </translation>
+    </message>
+    <message>
+        <source>               ОПИСАНИЕ МЕТОДИКИ РАСЧЕТА</source>
+        <translation>               ОПИС МЕТОДИКИ РОЗРАХУНКУ</translation>
+    </message>
+    <message>
+        <source>             (согласно ДБН В.2.6-31:2006)</source>
+        <translation>             (згідно з ДБН В.2.6-31:2006)</translation>
+    </message>
+    <message>
+        <source>Необходимо выполнение условия:</source>
+        <translation>Має виконуватися умова:</translation>
+    </message>
+    <message>
+        <source> R0 &gt;= Rqmin     ,где</source>
+        <translation> R0 &gt;= Rqmin     ,де</translation>
+    </message>
+    <message>
+        <source>R0 - Сопротивление теплопередаче конструкции, м2*К/Вт</source>
+        <translation>R0 - Опір теплопередачі конструкції, м2*К/Вт</translation>
+    </message>
+    <message>
+        <source>Rqmin -  требуемое сопротивление теплопередаче, м2*К/Вт.</source>
+        <translation>Rqmin -  необхідний опір теплопередачі, м2*К/Вт.</translation>
+    </message>
+    <message>
+        <source>R0=(1/Alfa н)+Rk+(1/Alfa в)    ,где</source>
+        <translation>R0=(1/Alfa н)+Rk+(1/Alfa в)    ,де</translation>
+    </message>
+    <message>
+        <source>Alfa н - коэффициент теплопередачи наружной поверхности, Вт/(м2*К) ;</source>
+        <translation>Alfa н - коефіцієнт тепловіддачі зовнішньої поверхні, Вт/(м2*К) ;</translation>
+    </message>
+    <message>
+        <source>Alfa в - коэффициент теплопередачи внутренней поверхности, Вт/(м2*К) ;</source>
+        <translation>Alfa в - коефіцієнт тепловіддачі внутрішньої поверхні, Вт/(м2*К) ;</translation>
+    </message>
+    <message>
+        <source>Rk - термическое сопротивление, м2*К/Вт</source>
+        <translation>Rk - термічний опір, м2*К/Вт</translation>
+    </message>
+    <message>
+        <source>Rk=Summa(Ri)     ,где</source>
+        <translation>Rk=Summa(Ri)     ,де</translation>
+    </message>
+    <message>
+        <source>Ri:=(Dti/Ldi) - термическое сопротивление каждого слоя конструкции, м2*К/Вт</source>
+        <translation>Ri:=(Dti/Ldi) - термічний опір кожного шару конструкції, м2*К/Вт</translation>
+    </message>
+    <message>
+        <source>Dti - толщина і-го слоя, м;</source>
+        <translation>Dti - товщина і-го шару, м;</translation>
+    </message>
+    <message>
+        <source>Ldi - коэффициент теплопроводности материала і-го слоя, Вт/(м*К).</source>
+        <translation>Ldi - коефіцієнт теплопровідності матеріалу і-го шару, Вт/(м*К).</translation>
+    </message>
+    <message>
+        <source>             Р А С Ч Е Т</source>
+        <translation>         Р О З Р А Х У Н О К</translation>
+    </message>
+    <message>
+        <source>  Температурная зона - </source>
+        <translation>  Температурна зона - </translation>
+    </message>
+    <message>
+        <source>Для вида конструкции  (Таблица </source>
+        <translation>Для виду конструкції  (Таблиця </translation>
+    </message>
+    <message>
+        <source>  при  режиме: </source>
+        <translation>  при  режимі: </translation>
+    </message>
+    <message>
+        <source>  для  домов : </source>
+        <translation>  для  будинків : </translation>
+    </message>
+    <message>
+        <source>  при  deltaTcr=</source>
+        <translation>  при  deltaTcr=</translation>
+    </message>
+    <message>
+        <source>требуемое сопротивление теплопередаче   Rqmin = </source>
+        <translation>необхідний опір теплопередачі   Rqmin = </translation>
+    </message>
+    <message>
+        <source>( Принят допускаемый коэффициент 0,8 при реконструкции с целью термомодернизации  /п.2.3 ДБН/)</source>
+        <translation>( Прийнято допустимий коефіцієнт 0,8 при реконструкції з метою термомодернізації  /п.2.3 ДБН/)</translation>
+    </message>
+    <message>
+        <source>Для типа конструкции (Приложение Е) :</source>
+        <translation>Для типу конструкції (Додаток Е) :</translation>
+    </message>
+    <message>
+        <source>коэффициент теплопередачи наружной поверхности равен:</source>
+        <translation>коефіцієнт тепловіддачі зовнішньої поверхні дорівнює:</translation>
+    </message>
+    <message>
+        <source>коэффициент теплопередачи внутренней поверхности равен:</source>
+        <translation>коефіцієнт тепловіддачі внутрішньої поверхні дорівнює:</translation>
+    </message>
+    <message>
+        <source>Вычисляем термическое сопротивление Rk.</source>
+        <translation>Обчислюємо термічний опір Rk.</translation>
+    </message>
+    <message>
+        <source>Условия эксплуатации - нормальные.</source>
+        <translation>Умови експлуатації - нормальні.</translation>
+    </message>
+    <message>
+        <source>          СЛОИ КОНСТРУКЦИИ </source>
+        <translation>          ШАРИ КОНСТРУКЦІЇ </translation>
+    </message>
+    <message>
+        <source>(Размещение- </source>
+        <translation>(Розміщення- </translation>
+    </message>
+    <message>
+        <source> при температуре </source>
+        <translation> при температурі </translation>
+    </message>
+    <message>
+        <source>Итого толщина конструкции = </source>
+        <translation>Разом товщина конструкції = </translation>
+    </message>
+    <message>
+        <source>Сопротивление теплопередаче конструкции равно:</source>
+        <translation>Опір теплопередачі конструкції дорівнює:</translation>
+    </message>
+    <message>
+        <source>          В Ы В О Д</source>
+        <translation>       В И С Н О В О К</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Параметры запуска: vuvuvudozizod --help</source>
@@ -132,10 +271,44 @@
     </message>
 </context>
 <context>
+    <name>DocumentLimits</name>
+    <message>
+        <source>Too many lines to show (more than %1)</source>
+        <translation>Забагато рядків для показу (більше %1)</translation>
+    </message>
+    <message>
+        <source>A line too long to show (more than %1 characters)</source>
+        <translation>Задовгий рядок для показу (більше %1 знаків)</translation>
+    </message>
+    <message>
+        <source>Document too large to show (more than %1 characters with its formatting)</source>
+        <translation>Документ завеликий для показу (більше %1 знаків разом із форматуванням)</translation>
+    </message>
+</context>
+<context>
     <name>DrawingExport</name>
     <message>
         <source>Не удалось сохранить рисунок</source>
         <translation>Не вдалося зберегти рисунок</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeKind</name>
+    <message>
+        <source>Температура наружного воздуха или воздуха чердака tн</source>
+        <translation>Температура зовнішнього повітря або повітря горища tн</translation>
+    </message>
+    <message>
+        <source>Температура воздуха проезда или холодного подвала tн</source>
+        <translation>Температура повітря проїзду або холодного підвалу tн</translation>
+    </message>
+    <message>
+        <source>Температура воздуха неотапливаемого подвала tн</source>
+        <translation>Температура повітря неопалюваного підвалу tн</translation>
+    </message>
+    <message>
+        <source>Расчетная температура наружного воздуха tн</source>
+        <translation>Розрахункова температура зовнішнього повітря tн</translation>
     </message>
 </context>
 <context>
@@ -155,6 +328,306 @@
     <message>
         <source>Floating point overflow</source>
         <translation>Переповнення в обчисленнях з рухомою комою</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; не є допустимим числом</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Ділення на нуль</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Недопустима арифметична операція</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Переповнення: число поза допустимими межами</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>none</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2</source>
+        <translation>%1 збережено в %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. The files could not all be put back: new %3; old %4</source>
+        <translation>%1: %2. Не всі файли вдалося повернути: нові %3; старі %4</translation>
+    </message>
+    <message>
+        <source>. The old content of </source>
+        <translation>. Старий вміст </translation>
+    </message>
+    <message>
+        <source>, of </source>
+        <translation>, вміст </translation>
+    </message>
+</context>
+<context>
+    <name>HandInReport</name>
+    <message>
+        <source>Пересчитать</source>
+        <translation>Перерахувати</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>Усі файли (*.*)</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить отчет PDF</source>
+        <translation>Не вдалося зберегти звіт PDF</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать отчет в файл</source>
+        <translation>Не вдалося надрукувати звіт у файл</translation>
+    </message>
+</context>
+<context>
+    <name>InsulationQuantity</name>
+    <message>
+        <source>Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2</source>
+        <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
+    </message>
+    <message>
+        <source>Расход утеплителя -</source>
+        <translation>Витрата утеплювача -</translation>
+    </message>
+    <message>
+        <source>Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2</source>
+        <translation>Утеплювач ПСБ-15, товщина 100мм, площа утеплення 60м^2</translation>
+    </message>
+</context>
+<context>
+    <name>InsulationSelection</name>
+    <message>
+        <source>Плиты пенополистирольные (15 кг/м3)</source>
+        <translation>Плити пінополістирольні (15 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные (25 кг/м3)</source>
+        <translation>Плити пінополістирольні (25 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные (35 кг/м3)</source>
+        <translation>Плити пінополістирольні (35 кг/м3)</translation>
+    </message>
+    <message>
+        <source>Плиты пенополистирольные   </source>
+        <translation>Плити пінополістирольні   </translation>
+    </message>
+    <message>
+        <source>Характеристики</source>
+        <translation>Характеристики</translation>
+    </message>
+</context>
+<context>
+    <name>LayerStack</name>
+    <message>
+        <source>Немножко внимания...</source>
+        <translation>Трохи уваги...</translation>
+    </message>
+    <message>
+        <source>Вы не выбрали конструкцию</source>
+        <translation>Ви не вибрали конструкцію</translation>
+    </message>
+    <message>
+        <source>Вы не ввели толщину слоя Dt</source>
+        <translation>Ви не ввели товщину шару Dt</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFields</name>
+    <message>
+        <source>Rqmin (главное окно)</source>
+        <translation>Rqmin (головне вікно)</translation>
+    </message>
+    <message>
+        <source>alpha_ext (главное окно)</source>
+        <translation>alpha_ext (головне вікно)</translation>
+    </message>
+    <message>
+        <source>alpha_int (главное окно)</source>
+        <translation>alpha_int (головне вікно)</translation>
+    </message>
+    <message>
+        <source>Rk (термическое сопротивление)</source>
+        <translation>Rk (термічний опір)</translation>
+    </message>
+    <message>
+        <source>главное окно: толщина слоя %1</source>
+        <translation>головне вікно: товщина шару %1</translation>
+    </message>
+    <message>
+        <source>требуемое сопротивление: D</source>
+        <translation>необхідний опір: D</translation>
+    </message>
+    <message>
+        <source>требуемое сопротивление: Rqmin</source>
+        <translation>необхідний опір: Rqmin</translation>
+    </message>
+    <message>
+        <source>межквартирные перегородки: </source>
+        <translation>міжквартирні перегородки: </translation>
+    </message>
+    <message>
+        <source>температура более теплого помещения</source>
+        <translation>температура теплішого приміщення</translation>
+    </message>
+    <message>
+        <source>температура менее теплого помещения</source>
+        <translation>температура менш теплого приміщення</translation>
+    </message>
+    <message>
+        <source>перепад температур</source>
+        <translation>перепад температур</translation>
+    </message>
+    <message>
+        <source>слой %1: Ld</source>
+        <translation>шар %1: Ld</translation>
+    </message>
+    <message>
+        <source>слой %1: S</source>
+        <translation>шар %1: S</translation>
+    </message>
+    <message>
+        <source>слой %1: толщина, мм</source>
+        <translation>шар %1: товщина, мм</translation>
+    </message>
+    <message>
+        <source>температурный профиль: </source>
+        <translation>температурний профіль: </translation>
+    </message>
+    <message>
+        <source>температура внутреннего воздуха</source>
+        <translation>температура внутрішнього повітря</translation>
+    </message>
+    <message>
+        <source>влажность внутреннего воздуха</source>
+        <translation>вологість внутрішнього повітря</translation>
+    </message>
+    <message>
+        <source>температура наружного воздуха</source>
+        <translation>температура зовнішнього повітря</translation>
+    </message>
+    <message>
+        <source>нормируемый перепад</source>
+        <translation>нормований перепад</translation>
+    </message>
+    <message>
+        <source>воздушная прослойка: термическое сопротивление</source>
+        <translation>повітряний прошарок: термічний опір</translation>
+    </message>
+    <message>
+        <source>подсчет расхода: высота, м</source>
+        <translation>підрахунок витрати: висота, м</translation>
+    </message>
+    <message>
+        <source>подсчет расхода: общая длина, м</source>
+        <translation>підрахунок витрати: загальна довжина, м</translation>
+    </message>
+    <message>
+        <source>коэффициенты: alpha_ext</source>
+        <translation>коефіцієнти: alpha_ext</translation>
+    </message>
+    <message>
+        <source>коэффициенты: alpha_int</source>
+        <translation>коефіцієнти: alpha_int</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>должно быть текстом</source>
+        <translation>має бути текстом</translation>
+    </message>
+    <message>
+        <source>должно быть логическим значением (true или false)</source>
+        <translation>має бути логічним значенням (true або false)</translation>
+    </message>
+    <message>
+        <source>должно быть целым числом</source>
+        <translation>має бути цілим числом</translation>
+    </message>
+    <message>
+        <source>вне допустимых значений</source>
+        <translation>поза допустимими значеннями</translation>
+    </message>
+    <message>
+        <source>должно быть объектом</source>
+        <translation>має бути об’єктом</translation>
+    </message>
+    <message>
+        <source>должно быть списком из %1 элементов</source>
+        <translation>має бути списком з %1 елементів</translation>
+    </message>
+    <message>
+        <source>элемент &quot;%1&quot; должен быть объектом</source>
+        <translation>елемент &quot;%1&quot; має бути об’єктом</translation>
+    </message>
+    <message>
+        <source>Проект &quot;%1&quot; поврежден: %2</source>
+        <translation>Проєкт &quot;%1&quot; пошкоджено: %2</translation>
+    </message>
+    <message>
+        <source>нет поля &quot;%1&quot;</source>
+        <translation>немає поля &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>поле &quot;%1&quot; %2</source>
+        <translation>поле &quot;%1&quot; %2</translation>
+    </message>
+    <message>
+        <source>неизвестный вид здания &quot;%1&quot; в поле &quot;requirement.building&quot;</source>
+        <translation>невідомий вид будівлі &quot;%1&quot; у полі &quot;requirement.building&quot;</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не является проектом Vuvuvudozizod</source>
+        <translation>Файл &quot;%1&quot; не є проєктом Vuvuvudozizod</translation>
+    </message>
+    <message>
+        <source>неверная версия формата</source>
+        <translation>неправильна версія формату</translation>
+    </message>
+    <message>
+        <source>Проект &quot;%1&quot; сохранен более новой версией программы (версия формата %2); эта программа открывает проекты версии %3</source>
+        <translation>Проєкт &quot;%1&quot; збережено новішою версією програми (версія формату %2); ця програма відкриває проєкти версії %3</translation>
+    </message>
+    <message>
+        <source>файл испорчен или обрывается (байт %1)</source>
+        <translation>файл пошкоджено або він обривається (байт %1)</translation>
+    </message>
+    <message>
+        <source>поле &quot;decimalSeparator&quot; должно быть &quot;,&quot; или &quot;.&quot;</source>
+        <translation>поле &quot;decimalSeparator&quot; має бути &quot;,&quot; або &quot;.&quot;</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть проект &quot;%1&quot;: %2</source>
+        <translation>Не вдалося відкрити проєкт &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>це папка, а не файл</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить проект</source>
+        <translation>Не вдалося зберегти проєкт</translation>
     </message>
 </context>
 <context>
@@ -200,6 +673,311 @@
     <message>
         <source>подбор и расход утеплителя</source>
         <translation>добір і витрата утеплювача</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>1. Требуемое сопротивление теплопередаче</source>
+        <translation>1. Необхідний опір теплопередачі</translation>
+    </message>
+    <message>
+        <source>Источник Rqmin</source>
+        <translation>Джерело Rqmin</translation>
+    </message>
+    <message>
+        <source>введено вручную в главном окне</source>
+        <translation>введено вручну в головному вікні</translation>
+    </message>
+    <message>
+        <source>Температурная зона</source>
+        <translation>Температурна зона</translation>
+    </message>
+    <message>
+        <source>Город</source>
+        <translation>Місто</translation>
+    </message>
+    <message>
+        <source>, режим: </source>
+        <translation>, режим: </translation>
+    </message>
+    <message>
+        <source>Вид конструкции (таблица </source>
+        <translation>Вид конструкції (таблиця </translation>
+    </message>
+    <message>
+        <source>Класс тепловой инерции</source>
+        <translation>Клас теплової інерції</translation>
+    </message>
+    <message>
+        <source>Значение по таблице</source>
+        <translation>Значення за таблицею</translation>
+    </message>
+    <message>
+        <source>Коэффициент при реконструкции (п. 2.3 ДБН)</source>
+        <translation>Коефіцієнт при реконструкції (п. 2.3 ДБН)</translation>
+    </message>
+    <message>
+        <source>Требуемое сопротивление Rqmin</source>
+        <translation>Необхідний опір Rqmin</translation>
+    </message>
+    <message>
+        <source>Внимание</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>Rqmin принято для %1, а D конструкции теперь %2: Rqmin нужно выбрать заново</source>
+        <translation>Rqmin прийнято для %1, а D конструкції тепер %2: Rqmin треба вибрати заново</translation>
+    </message>
+    <message>
+        <source>Редакция норм</source>
+        <translation>Редакція норм</translation>
+    </message>
+    <message>
+        <source>Поверхности со стороны соседей Alfa н</source>
+        <translation>Поверхні з боку сусідів Alfa н</translation>
+    </message>
+    <message>
+        <source>Наружной поверхности Alfa н</source>
+        <translation>Зовнішньої поверхні Alfa н</translation>
+    </message>
+    <message>
+        <source>2. Коэффициенты теплоотдачи поверхностей (приложение Е)</source>
+        <translation>2. Коефіцієнти тепловіддачі поверхонь (додаток Е)</translation>
+    </message>
+    <message>
+        <source>Тип конструкции</source>
+        <translation>Тип конструкції</translation>
+    </message>
+    <message>
+        <source>Внутренней поверхности Alfa в</source>
+        <translation>Внутрішньої поверхні Alfa в</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Рядок</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Матеріал</translation>
+    </message>
+    <message>
+        <source>Толщина, мм</source>
+        <translation>Товщина, мм</translation>
+    </message>
+    <message>
+        <source>Итого</source>
+        <translation>Разом</translation>
+    </message>
+    <message>
+        <source>Слой 11 — воздушная прослойка: </source>
+        <translation>Шар 11 — повітряний прошарок: </translation>
+    </message>
+    <message>
+        <source>, при температуре </source>
+        <translation>, при температурі </translation>
+    </message>
+    <message>
+        <source>4. Сопротивление теплопередаче конструкции</source>
+        <translation>4. Опір теплопередачі конструкції</translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation>Порівняння</translation>
+    </message>
+    <message>
+        <source>Вывод</source>
+        <translation>Висновок</translation>
+    </message>
+    <message>
+        <source>5. Утеплитель</source>
+        <translation>5. Утеплювач</translation>
+    </message>
+    <message>
+        <source>Плита</source>
+        <translation>Плита</translation>
+    </message>
+    <message>
+        <source>Необходимая толщина</source>
+        <translation>Необхідна товщина</translation>
+    </message>
+    <message>
+        <source>Толщина утеплителя</source>
+        <translation>Товщина утеплювача</translation>
+    </message>
+    <message>
+        <source>для текущего Rqmin не подобрана</source>
+        <translation>для поточного Rqmin не підібрано</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Кількість</translation>
+    </message>
+    <message>
+        <source>Расход утеплителя</source>
+        <translation>Витрата утеплювача</translation>
+    </message>
+    <message>
+        <source>Площадь утепления</source>
+        <translation>Площа утеплення</translation>
+    </message>
+    <message>
+        <source>Объем утеплителя</source>
+        <translation>Об’єм утеплювача</translation>
+    </message>
+    <message>
+        <source>Внутренний воздух</source>
+        <translation>Внутрішнє повітря</translation>
+    </message>
+    <message>
+        <source>Наружный воздух</source>
+        <translation>Зовнішнє повітря</translation>
+    </message>
+    <message>
+        <source>Температура внутренней поверхности τв</source>
+        <translation>Температура внутрішньої поверхні τв</translation>
+    </message>
+    <message>
+        <source>Температура наружной поверхности τн</source>
+        <translation>Температура зовнішньої поверхні τн</translation>
+    </message>
+    <message>
+        <source>Точка росы внутреннего воздуха tр</source>
+        <translation>Точка роси внутрішнього повітря tр</translation>
+    </message>
+    <message>
+        <source>Перепад tв − τв</source>
+        <translation>Перепад tв − τв</translation>
+    </message>
+    <message>
+        <source>Санитарное условие</source>
+        <translation>Санітарна умова</translation>
+    </message>
+    <message>
+        <source>Конденсация на поверхности</source>
+        <translation>Конденсація на поверхні</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Разрез не построен. </source>
+        <translation>Розріз не побудовано. </translation>
+    </message>
+    <message>
+        <source>РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ СТЕНЫ МЕЖДУ КВАРТИРАМИ</source>
+        <translation>РОЗРАХУНОК ТЕПЛОІЗОЛЯЦІЇ МІЖКВАРТИРНОЇ СТІНИ</translation>
+    </message>
+    <message>
+        <source>РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ </source>
+        <translation>РОЗРАХУНОК ТЕПЛОІЗОЛЯЦІЇ КОНСТРУКЦІЇ </translation>
+    </message>
+    <message>
+        <source>Согласно ДБН В.2.6-31:2006. Дата расчета: </source>
+        <translation>Згідно з ДБН В.2.6-31:2006. Дата розрахунку: </translation>
+    </message>
+    <message>
+        <source>Объект</source>
+        <translation>Об’єкт</translation>
+    </message>
+    <message>
+        <source>Заказчик</source>
+        <translation>Замовник</translation>
+    </message>
+    <message>
+        <source>Исполнитель</source>
+        <translation>Виконавець</translation>
+    </message>
+    <message>
+        <source>3. Слои конструкции</source>
+        <translation>3. Шари конструкції</translation>
+    </message>
+    <message>
+        <source>6. Температуры в разрезе</source>
+        <translation>6. Температури в розрізі</translation>
+    </message>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Сторінка %1 з %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Не удалось начать печать отчета.</source>
+        <translation>Не вдалося почати друк звіту.</translation>
+    </message>
+    <message>
+        <source>Не удалось закончить печать отчета.</source>
+        <translation>Не вдалося завершити друк звіту.</translation>
+    </message>
+</context>
+<context>
+    <name>ResistanceCheck</name>
+    <message>
+        <source>Условие выполняется.</source>
+        <translation>Умова виконується.</translation>
+    </message>
+    <message>
+        <source>Условие не выполняется!</source>
+        <translation>Умова не виконується!</translation>
+    </message>
+</context>
+<context>
+    <name>ResultState</name>
+    <message>
+        <source>Слои изменены: нажмите «Расчет» в окне слоев</source>
+        <translation>Шари змінено: натисніть «Розрахунок» у вікні шарів</translation>
+    </message>
+    <message>
+        <source>Данные изменены: нажмите «Расчет!!!»</source>
+        <translation>Дані змінено: натисніть «Розрахунок!!!»</translation>
+    </message>
+    <message>
+        <source>D изменилось: выберите Rqmin заново</source>
+        <translation>D змінилося: виберіть Rqmin заново</translation>
+    </message>
+    <message>
+        <source>Слои конструкции изменены после последнего расчета, результаты устарели.
+Пересчитать и сделать отчет по новым данным?</source>
+        <translation>Шари конструкції змінено після останнього розрахунку, результати застаріли.
+Перерахувати й зробити звіт за новими даними?</translation>
+    </message>
+    <message>
+        <source>Rk, коэффициенты теплоотдачи или Rqmin изменены после последней проверки, результаты устарели.
+Пересчитать и сделать отчет по новым данным?</source>
+        <translation>Rk, коефіцієнти тепловіддачі або Rqmin змінено після останньої перевірки, результати застаріли.
+Перерахувати й зробити звіт за новими даними?</translation>
+    </message>
+    <message>
+        <source>Тепловая инерция D конструкции перешла в другой класс после того, как было принято Rqmin; Rqmin нужно выбрать заново в окне требуемого сопротивления, отчет отметит это.
+Пересчитать и сделать отчет?</source>
+        <translation>Теплова інерція D конструкції перейшла в інший клас після того, як було прийнято Rqmin; Rqmin треба вибрати заново у вікні необхідного опору, звіт зазначить це.
+Перерахувати й зробити звіт?</translation>
+    </message>
+</context>
+<context>
+    <name>SectionLayers</name>
+    <message>
+        <source>кладка</source>
+        <translation>кладка</translation>
+    </message>
+    <message>
+        <source>бетон, раствор</source>
+        <translation>бетон, розчин</translation>
+    </message>
+    <message>
+        <source>утеплитель</source>
+        <translation>утеплювач</translation>
+    </message>
+    <message>
+        <source>воздушная прослойка</source>
+        <translation>повітряний прошарок</translation>
+    </message>
+    <message>
+        <source>прочие слои</source>
+        <translation>інші шари</translation>
     </message>
 </context>
 <context>
@@ -703,6 +1481,196 @@
     <message>
         <source>Напечатать отчет с таблицей слоев и разрезом</source>
         <translation>Надрукувати звіт із таблицею шарів і розрізом</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureCheck</name>
+    <message>
+        <source>пусто</source>
+        <translation>порожньо</translation>
+    </message>
+    <message>
+        <source>%1: %2 — не число.</source>
+        <translation>%1: %2 — не число.</translation>
+    </message>
+    <message>
+        <source>%1: ниже абсолютного нуля.</source>
+        <translation>%1: нижче абсолютного нуля.</translation>
+    </message>
+    <message>
+        <source>Нет слоев с толщиной: выполните расчет в окне слоев.</source>
+        <translation>Немає шарів з товщиною: виконайте розрахунок у вікні шарів.</translation>
+    </message>
+    <message>
+        <source>Слой %1: толщина %2 мм, такого слоя не бывает; разрез и температуры строятся только по всем слоям Rk.</source>
+        <translation>Шар %1: товщина %2 мм, такого шару не буває; розріз і температури будуються лише за всіма шарами Rk.</translation>
+    </message>
+    <message>
+        <source>Слой %1: сопротивление меньше нуля, проверьте его Ld.</source>
+        <translation>Шар %1: опір менший за нуль, перевірте його Ld.</translation>
+    </message>
+    <message>
+        <source>Выберите коэффициент %1 в главном окне (сейчас «%2»).</source>
+        <translation>Виберіть коефіцієнт %1 у головному вікні (зараз «%2»).</translation>
+    </message>
+    <message>
+        <source>tв не выше tн: тепло наружу не уходит.</source>
+        <translation>tв не вища за tн: тепло назовні не виходить.</translation>
+    </message>
+    <message>
+        <source>φв: от 0 до 100 %.</source>
+        <translation>φв: від 0 до 100 %.</translation>
+    </message>
+    <message>
+        <source>Δtн: не меньше 0.</source>
+        <translation>Δtн: не менше 0.</translation>
+    </message>
+    <message>
+        <source>Числа вне пределов расчета.</source>
+        <translation>Числа поза межами розрахунку.</translation>
+    </message>
+    <message>
+        <source>tв − τв не больше Δtн: санитарное условие выполняется.</source>
+        <translation>tв − τв не більше Δtн: санітарна умова виконується.</translation>
+    </message>
+    <message>
+        <source>tв − τв больше Δtн: санитарное условие не выполняется!</source>
+        <translation>tв − τв більше Δtн: санітарна умова не виконується!</translation>
+    </message>
+    <message>
+        <source>Сухой воздух: конденсата на поверхности нет.</source>
+        <translation>Сухе повітря: конденсату на поверхні немає.</translation>
+    </message>
+    <message>
+        <source>τв выше точки росы: конденсата на поверхности нет.</source>
+        <translation>τв вища за точку роси: конденсату на поверхні немає.</translation>
+    </message>
+    <message>
+        <source>τв не выше точки росы: на поверхности выпадет конденсат!</source>
+        <translation>τв не вища за точку роси: на поверхні випаде конденсат!</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>File too large (%1 bytes; at most %2 bytes are read)</source>
+        <translation>Файл завеликий (%1 байт; читається не більше %2 байт)</translation>
+    </message>
+    <message>
+        <source>File too large (more than %1 bytes)</source>
+        <translation>Файл завеликий (більше %1 байт)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Файл не знайдено</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Неправильне ім’я файлу</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Забагато відкритих файлів</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Доступ до файлу заборонено</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Диск заповнено</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Це папка</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Задовге ім’я файлу</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Помилка введення-виведення</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Помилка введення-виведення %1</translation>
+    </message>
+    <message>
+        <source>ссылка ведет к несуществующему файлу</source>
+        <translation>посилання веде до файлу, якого немає</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>файл не знайдено</translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation>частина шляху не є папкою</translation>
+    </message>
+    <message>
+        <source>папки &quot;%1&quot; нет</source>
+        <translation>папки &quot;%1&quot; немає</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>відкрито забагато файлів</translation>
+    </message>
+    <message>
+        <source>нет доступа к файлу или папке</source>
+        <translation>немає доступу до файлу або папки</translation>
+    </message>
+    <message>
+        <source>диск заполнен</source>
+        <translation>диск заповнено</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>це папка, а не файл</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>задовге ім’я файлу</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода на диске или устройстве</source>
+        <translation>помилка введення-виведення на диску або пристрої</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>це не звичайний файл, а канал, пристрій або сокет</translation>
+    </message>
+    <message>
+        <source>файл слишком велик (читается не более %1 байт)</source>
+        <translation>файл завеликий (читається не більше %1 байт)</translation>
+    </message>
+    <message>
+        <source>символические ссылки образуют петлю</source>
+        <translation>символічні посилання утворюють петлю</translation>
+    </message>
+    <message>
+        <source>системная ошибка %1</source>
+        <translation>системна помилка %1</translation>
+    </message>
+    <message>
+        <source>Not a text file</source>
+        <translation>Це не текстовий файл</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>Disk full: &quot;%1&quot;</source>
+        <translation>Диск заповнено: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не вдається відкрити файл &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не вдається створити файл &quot;%1&quot;. %2</translation>
     </message>
 </context>
 </TS>

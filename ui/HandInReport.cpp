@@ -7,6 +7,7 @@
 #include "ui/ReportPages.h"
 #include "ui/Unit2.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -29,9 +30,10 @@ bool upToDateAtUsersWord(Forms& forms) {
     const ResultState::Change change = forms.mainForm->resultChange();
     if (change == ResultState::Change::None)
         return true;
-    const QString recalculate = QStringLiteral("Пересчитать");
+    const QString recalculate = QCoreApplication::translate("HandInReport", "Пересчитать");
     if (forms.platform.ask(applicationTitle, ResultState::question(change),
-                           {recalculate, QStringLiteral("Отмена")}) != recalculate)
+                           {recalculate, QCoreApplication::translate("HandInReport", "Отмена")}) !=
+        recalculate)
         return false;
     if (change == ResultState::Change::Layers)
         forms.form2->pressCalculate();
@@ -43,8 +45,10 @@ bool upToDateAtUsersWord(Forms& forms) {
 
 FileDialog pdfReportDialog() {
     FileDialog dialog;
-    dialog.filters = {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")},
-                      {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
+    dialog.filters = {
+        {QCoreApplication::translate("HandInReport", "Документ PDF (*.pdf)"),
+         QStringLiteral("*.pdf")},
+        {QCoreApplication::translate("HandInReport", "Все файлы (*.*)"), QStringLiteral("*.*")}};
     dialog.proposedName = QStringLiteral("Vuvuvudozizod");
     dialog.defaultExtension = QStringLiteral("pdf");
     dialog.overwritePrompt = true;
@@ -58,8 +62,9 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
     if (!path)
         return;
     const Report report = reportNow(forms);
-    TextFile::replaceOwnFile(*path, ReportPages::pdf(report.content, report.drawing),
-                             QStringLiteral("Не удалось сохранить отчет PDF"));
+    TextFile::replaceOwnFile(
+        *path, ReportPages::pdf(report.content, report.drawing),
+        QCoreApplication::translate("HandInReport", "Не удалось сохранить отчет PDF"));
     forms.platform.openAddress(*path);
 }
 
@@ -80,7 +85,7 @@ void printReport(Forms& forms) {
         TextFile::replaceOwnFile(
             printer.outputFileName(),
             ReportPages::pdf(report.content, report.drawing, printer.pageLayout()),
-            QStringLiteral("Не удалось напечатать отчет в файл"));
+            QCoreApplication::translate("HandInReport", "Не удалось напечатать отчет в файл"));
         return;
     }
     ReportPages::paint(printer, report.content, report.drawing);

@@ -56,7 +56,8 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     if (forms.mainForm->resultChange() == ResultState::Change::RequirementClass)
         in.inertiaNow = layers.inertiaTotalText();
     // The board only while the current verdict is met with it.
-    if (in.report.snapshot.verdict == ResistanceCheck::verdictText(true))
+    if (ResistanceCheck::translatedVerdict(in.report.snapshot.verdict) ==
+        ResistanceCheck::verdictText(true))
         in.insulation = forms.form5->chosenInsulation();
     in.quantity = forms.form9->workedOutQuantity();
     in.profileInputs = forms.profileWindow->inputs();

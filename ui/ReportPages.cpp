@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -342,11 +343,13 @@ void paint(QPagedPaintDevice& device, const Content& content,
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw AppError(QStringLiteral("Не удалось начать печать отчета."));
+        throw AppError(
+            QCoreApplication::translate("ReportPages", "Не удалось начать печать отчета."));
     PageFlow flow(device, &painter, counting.page(), fonts.footer);
     layOut(flow, fonts, content, drawing, dpi);
     if (!painter.end())
-        throw AppError(QStringLiteral("Не удалось закончить печать отчета."));
+        throw AppError(
+            QCoreApplication::translate("ReportPages", "Не удалось закончить печать отчета."));
 }
 
 QPageLayout a4() {

@@ -1,10 +1,14 @@
 // The calculation report: which lines stand in it, how the layer and Rk lines
 // are built, and the bytes of one complete report file.
 
+#include "core/InsulationQuantity.h"
 #include "formats/CalculationReport.h"
+#include "formats/OrderText.h"
 #include "formats/TextFile.h"
+#include "ui/InterfaceLanguage.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +43,53 @@ Input wallWithThreeLayers() {
     return in;
 }
 
+// A wall with an air gap in layer 11, a board in layer 12 and the reconstruction factor.
+Input wallWithAirGap() {
+    Input in;
+    in.constructionKind = QStringLiteral("НАРУЖНОЙ СТЕНЫ");
+    in.zone = QStringLiteral("  III");
+    in.tableNumber = QStringLiteral("1");
+    in.envelopeCaption = QStringLiteral("Наружные стены");
+    in.reconstruction = true;
+    in.snapshot = {QStringLiteral("3,078"),
+                   QStringLiteral("23"),
+                   QStringLiteral("8,7"),
+                   QStringLiteral("3,237"),
+                   QStringLiteral("2,200"),
+                   QStringLiteral("Наружные стены, покрытия"),
+                   QStringLiteral("Условие выполняется."),
+                   QStringLiteral(" > ")};
+    in.layers[0] = {QStringLiteral("Кирпич глиняный обыкновенный"), QStringLiteral("380"),
+                    QStringLiteral("0,81"), QStringLiteral("0,469"), 380};
+    in.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
+                     QStringLiteral("0,294"), QStringLiteral("0,170"), 50};
+    in.layers[11] = {QStringLiteral("Пенополистирол ПСБ-С-25"), QStringLiteral("100"),
+                     QStringLiteral("0,041"), QStringLiteral("2,439"), 100};
+    in.layer11HoldsAirGap = true;
+    in.airGapPlacement = QStringLiteral("Вертикальная");
+    in.airGapTemperature = QStringLiteral("Положительная");
+    in.totalThickness = QStringLiteral("530");
+    in.rkField = QStringLiteral("3,078");
+    in.relationCaption = QStringLiteral("Ro > Rqmin");
+    return in;
+}
+
+// The bytes of a document as the program writes it in the interface's language now: the
+// report of the wall with an air gap, or the order text of a board of it over 3 x 20 m.
+QByteArray documentBytes(const QString& document) {
+    if (document == QLatin1String("report"))
+        return TextFile::encode(CalculationReport::text(wallWithAirGap()));
+    const QChar comma(QLatin1Char(','));
+    const InsulationQuantity::Quantity quantity = InsulationQuantity::compute(
+        QStringLiteral("3"), QStringLiteral("20"), QStringLiteral("100"), 25, comma);
+    return OrderText::encode(InsulationQuantity::orderLines(quantity.summary, quantity.volumeText));
+}
+
+// The Russian interface again at the end of a test, whatever its outcome.
+struct RussianAtEnd {
+    ~RussianAtEnd() { Language::apply(InterfaceLanguage::Russian); }
+};
+
 // The first line that starts with `start`.
 QString lineStarting(const QStringList& lines, const QString& start) {
     for (const QString& line : lines)
@@ -65,6 +116,10 @@ class TestReport : public QObject {
     void conclusionLines();
     void constructionKindCompletesTheHeadings();
     void completeReportFileByteForByte();
+    void ukrainianLinesInWindows1251_data();
+    void ukrainianLinesInWindows1251();
+    void russianAgainAfterUkrainian_data();
+    void russianAgainAfterUkrainian();
 };
 
 void TestReport::threeLayersGiveSixtyFiveLines() {
@@ -203,33 +258,7 @@ void TestReport::constructionKindCompletesTheHeadings() {
 }
 
 void TestReport::completeReportFileByteForByte() {
-    Input in;
-    in.constructionKind = QStringLiteral("НАРУЖНОЙ СТЕНЫ");
-    in.zone = QStringLiteral("  III");
-    in.tableNumber = QStringLiteral("1");
-    in.envelopeCaption = QStringLiteral("Наружные стены");
-    in.reconstruction = true;
-    in.snapshot = {QStringLiteral("3,078"),
-                   QStringLiteral("23"),
-                   QStringLiteral("8,7"),
-                   QStringLiteral("3,237"),
-                   QStringLiteral("2,200"),
-                   QStringLiteral("Наружные стены, покрытия"),
-                   QStringLiteral("Условие выполняется."),
-                   QStringLiteral(" > ")};
-    in.layers[0] = {QStringLiteral("Кирпич глиняный обыкновенный"), QStringLiteral("380"),
-                    QStringLiteral("0,81"), QStringLiteral("0,469"), 380};
-    in.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
-                     QStringLiteral("0,294"), QStringLiteral("0,170"), 50};
-    in.layers[11] = {QStringLiteral("Пенополистирол ПСБ-С-25"), QStringLiteral("100"),
-                     QStringLiteral("0,041"), QStringLiteral("2,439"), 100};
-    in.layer11HoldsAirGap = true;
-    in.airGapPlacement = QStringLiteral("Вертикальная");
-    in.airGapTemperature = QStringLiteral("Положительная");
-    in.totalThickness = QStringLiteral("530");
-    in.rkField = QStringLiteral("3,078");
-    in.relationCaption = QStringLiteral("Ro > Rqmin");
-
+    const Input in = wallWithAirGap();
     QTemporaryDir dir;
     const QString path = dir.filePath("Vuvuvudozizod.txt");
     TextFile::write(path, CalculationReport::text(in));
@@ -238,6 +267,53 @@ void TestReport::completeReportFileByteForByte() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(expected.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), expected.readAll());
+}
+
+void TestReport::ukrainianLinesInWindows1251_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("method") << "report" << QStringLiteral("Має виконуватися умова:");
+    QTest::newRow("reconstruction factor")
+        << "report"
+        << QStringLiteral("( Прийнято допустимий коефіцієнт 0,8 при реконструкції з метою "
+                          "термомодернізації  /п.2.3 ДБН/)");
+    QTest::newRow("air gap") << "report"
+                             << QStringLiteral("(Розміщення- Вертикальная при температурі "
+                                               "Положительная)");
+    QTest::newRow("recorded verdict") << "report" << QStringLiteral("Умова виконується.");
+    QTest::newRow("order summary")
+        << "order" << QStringLiteral("Утеплювач ПСБ-25, товщина 100мм, площа утеплення 60м^2");
+    QTest::newRow("order volume") << "order" << QStringLiteral("Витрата утеплювача -  6м^3.");
+}
+
+// Ukrainian letters (і, ї, є) fit Windows-1251: the files keep their encoding.
+void TestReport::ukrainianLinesInWindows1251() {
+    QFETCH(QString, document);
+    QFETCH(QString, line);
+    const RussianAtEnd russianAtEnd;
+    QVERIFY(Language::apply(InterfaceLanguage::Ukrainian));
+    const QByteArray bytes = documentBytes(document);
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    QStringEncoder windows1251("windows-1251");
+    // Whole lines: a line end before the first one too.
+    QVERIFY2(("\r\n" + bytes).contains("\r\n" + windows1251.encode(line) + "\r\n"),
+             qPrintable(line));
+}
+
+void TestReport::russianAgainAfterUkrainian_data() {
+    QTest::addColumn<QString>("document");
+    QTest::newRow("report") << "report";
+    QTest::newRow("order text") << "order";
+}
+
+void TestReport::russianAgainAfterUkrainian() {
+    QFETCH(QString, document);
+    const RussianAtEnd russianAtEnd;
+    const QByteArray russian = documentBytes(document);
+    QVERIFY(Language::apply(InterfaceLanguage::Ukrainian));
+    QVERIFY(documentBytes(document) != russian);
+    QVERIFY(Language::apply(InterfaceLanguage::Russian));
+    QCOMPARE(documentBytes(document), russian);
 }
 
 QTEST_MAIN(TestReport)
