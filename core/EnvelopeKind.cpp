@@ -1,5 +1,7 @@
 #include "core/EnvelopeKind.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace EnvelopeKind {
@@ -51,13 +53,17 @@ QString coldSideCaption(ColdSide side) {
     case ColdSide::OutdoorAir:
         break;
     case ColdSide::OutdoorOrAtticAir:
-        return QStringLiteral("Температура наружного воздуха или воздуха чердака tн");
+        return QCoreApplication::translate("EnvelopeKind",
+                                           "Температура наружного воздуха или воздуха чердака tн");
     case ColdSide::PassageOrColdBasement:
-        return QStringLiteral("Температура воздуха проезда или холодного подвала tн");
+        return QCoreApplication::translate("EnvelopeKind",
+                                           "Температура воздуха проезда или холодного подвала tн");
     case ColdSide::UnheatedBasement:
-        return QStringLiteral("Температура воздуха неотапливаемого подвала tн");
+        return QCoreApplication::translate("EnvelopeKind",
+                                           "Температура воздуха неотапливаемого подвала tн");
     }
-    return QStringLiteral("Расчетная температура наружного воздуха tн");
+    return QCoreApplication::translate("EnvelopeKind",
+                                       "Расчетная температура наружного воздуха tн");
 }
 
 } // namespace EnvelopeKind
