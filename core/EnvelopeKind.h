@@ -30,7 +30,7 @@ std::optional<Envelope> production(int kind);
 // The Δt_cr table's row for a production building's humidity regime 0 to 2.
 std::optional<int> productionPurpose(int regime);
 
-// The caption of the cold-side air temperature.
+// The caption of the cold-side air temperature, in the current language.
 QString coldSideCaption(ColdSide side);
 
 } // namespace EnvelopeKind

@@ -2,6 +2,8 @@
 
 #include "core/Errors.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace PartitionRqmin {
@@ -14,17 +16,17 @@ struct Purpose {
 };
 
 const std::array<Purpose, 5> purposes{{
-    {"Жилые", 20.0},
-    {"Обществ.и админ.", 20.0},
-    {"Лечеб.и детскУЗ", 21.0},
-    {"Дошкольные", 22.0},
-    {"  другие...", 0.0},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Жилые"), 20.0},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Обществ.и админ."), 20.0},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Лечеб.и детскУЗ"), 21.0},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Дошкольные"), 22.0},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "  другие..."), 0.0},
 }};
 
 const std::array<const char*, 3> kinds{
-    "Стены (наружные, внутренние)",
-    "Покрытия и перекрытия чердаков",
-    "Перекр.над проездами и подвалами",
+    QT_TRANSLATE_NOOP("PartitionRqmin", "Стены (наружные, внутренние)"),
+    QT_TRANSLATE_NOOP("PartitionRqmin", "Покрытия и перекрытия чердаков"),
+    QT_TRANSLATE_NOOP("PartitionRqmin", "Перекр.над проездами и подвалами"),
 };
 
 struct Cell {
@@ -38,11 +40,16 @@ struct PurposeRow {
 };
 
 const std::array<PurposeRow, 5> deltaTcrTable{{
-    {"Жилые дома, детские учрежд., школы-интернаты", {{{4.0, ""}, {3.0, ""}, {2.0, ""}}}},
-    {"Др.обществ.,админ.и быт.(кроме влаж.и мокр.)", {{{5.0, ""}, {4.0, ""}, {2.5, ""}}}},
-    {"Производств.с сухим и нормальным режимом", {{{7.0, ""}, {5.0, ""}, {2.5, ""}}}},
-    {"Производств.с влажным и мокрым режимом", {{{0.0, "tв-tр"}, {0.0, "0.8(tв-tр)"}, {2.5, ""}}}},
-    {"Производств.с избытками тепла (>23Вт/м3)", {{{12.0, ""}, {12.0, ""}, {2.5, ""}}}},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Жилые дома, детские учрежд., школы-интернаты"),
+     {{{4.0, ""}, {3.0, ""}, {2.0, ""}}}},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Др.обществ.,админ.и быт.(кроме влаж.и мокр.)"),
+     {{{5.0, ""}, {4.0, ""}, {2.5, ""}}}},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Производств.с сухим и нормальным режимом"),
+     {{{7.0, ""}, {5.0, ""}, {2.5, ""}}}},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Производств.с влажным и мокрым режимом"),
+     {{{0.0, "tв-tр"}, {0.0, "0.8(tв-tр)"}, {2.5, ""}}}},
+    {QT_TRANSLATE_NOOP("PartitionRqmin", "Производств.с избытками тепла (>23Вт/м3)"),
+     {{{12.0, ""}, {12.0, ""}, {2.5, ""}}}},
 }};
 
 template <class Container> bool inside(const Container& c, int index) {

@@ -13,6 +13,7 @@ namespace PartitionRqmin {
 // quotient. A zero divisor throws DivisionByZero, or InvalidOperation for 0/0.
 double rqmin(double tv1, double tv2, double deltaTcr, double alphaInt1);
 
+// The lists give their source texts, to be shown translated in the context "PartitionRqmin".
 // The building purposes of the two temperature lists.
 QStringList temperaturePurposeItems();
 // Design air temperature, °C, for a purpose index 0 to 4; nothing otherwise.

@@ -1,5 +1,7 @@
 #include "core/RequiredResistance.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace RequiredResistance {
@@ -14,12 +16,19 @@ struct ResidentialRow {
 };
 
 const std::array<ResidentialRow, 6> residentialTable{{
-    {"1.    Наружные стены", {2.8, 2.5, 2.2, 2.0}},
-    {"2а*. Покрытия и перекрытия неотаплив.чердаков", {4.95, 4.5, 3.9, 3.3}},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "1.    Наружные стены"), {2.8, 2.5, 2.2, 2.0}},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "2а*. Покрытия и перекрытия неотаплив.чердаков"),
+     {4.95, 4.5, 3.9, 3.3}},
     {nullptr, {3.3, 3.0, 2.6, 2.2}},
-    {"3.    Перекрытия над проездами и холодными подвалами", {3.5, 3.3, 3.0, 2.5}},
-    {"4.    Перекрытия над неотаплив.подвалами- ВЫШЕ уровня земли", {2.8, 2.6, 2.2, 2.0}},
-    {"5а*. Перекрытия над неотаплив. подвалами- НИЖЕ уровня земли", {3.75, 3.45, 3.0, 2.7}},
+    {QT_TRANSLATE_NOOP("RequiredResistance",
+                       "3.    Перекрытия над проездами и холодными подвалами"),
+     {3.5, 3.3, 3.0, 2.5}},
+    {QT_TRANSLATE_NOOP("RequiredResistance",
+                       "4.    Перекрытия над неотаплив.подвалами- ВЫШЕ уровня земли"),
+     {2.8, 2.6, 2.2, 2.0}},
+    {QT_TRANSLATE_NOOP("RequiredResistance",
+                       "5а*. Перекрытия над неотаплив. подвалами- НИЖЕ уровня земли"),
+     {3.75, 3.45, 3.0, 2.7}},
 }};
 
 enum class Inertia { Above, AtMost, Any }; // D > 1.5, D <= 1.5, either
@@ -53,31 +62,31 @@ struct City {
 };
 
 const std::array<City, 25> cities{{
-    {"Винница", 0},
-    {"Днепропетровск", 1},
-    {"Донецк", 0},
-    {"Житомир", 0},
-    {"Запорожье", 1},
-    {"Ивано-Франковск", 1},
-    {"Киев", 0},
-    {"Кировоград", 0},
-    {"Луганск", 0},
-    {"Луцк", 1},
-    {"Львов", 1},
-    {"Николаев", 2},
-    {"Одесса", 2},
-    {"Полтава", 0},
-    {"Ровно", 0},
-    {"Симферополь", 2},
-    {"Сумы", 0},
-    {"Ужгород", 2},
-    {"Харьков", 0},
-    {"Херсон", 2},
-    {"Хмельницкий", 0},
-    {"Черкассы", 0},
-    {"Черновцы", 1},
-    {"Чернигов", 0},
-    {"--- Южный берег Крыма ---", 3},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Винница"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Днепропетровск"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Донецк"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Житомир"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Запорожье"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Ивано-Франковск"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Киев"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Кировоград"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Луганск"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Луцк"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Львов"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Николаев"), 2},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Одесса"), 2},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Полтава"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Ровно"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Симферополь"), 2},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Сумы"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Ужгород"), 2},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Харьков"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Херсон"), 2},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Хмельницкий"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Черкассы"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Черновцы"), 1},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "Чернигов"), 0},
+    {QT_TRANSLATE_NOOP("RequiredResistance", "--- Южный берег Крыма ---"), 3},
 }};
 
 bool validZone(int zone) {
@@ -119,13 +128,16 @@ QStringList residentialItems() {
 }
 
 QStringList productionKindItems() {
-    return fromUtf8({"Внешние непрозрачные стены зданий", "Покрытия и перекрытия зданий",
-                     "Перекрытия над проездами и подвалами"});
+    return fromUtf8(
+        {QT_TRANSLATE_NOOP("RequiredResistance", "Внешние непрозрачные стены зданий"),
+         QT_TRANSLATE_NOOP("RequiredResistance", "Покрытия и перекрытия зданий"),
+         QT_TRANSLATE_NOOP("RequiredResistance", "Перекрытия над проездами и подвалами")});
 }
 
 QStringList regimeItems() {
-    return fromUtf8({"С сухим и нормальным режимом", "С влажным и мокрым режимом",
-                     "С избытками тепла (>23Вт/м3)"});
+    return fromUtf8({QT_TRANSLATE_NOOP("RequiredResistance", "С сухим и нормальным режимом"),
+                     QT_TRANSLATE_NOOP("RequiredResistance", "С влажным и мокрым режимом"),
+                     QT_TRANSLATE_NOOP("RequiredResistance", "С избытками тепла (>23Вт/м3)")});
 }
 
 QStringList cityItems() {
@@ -166,7 +178,8 @@ QString InertiaClassLabel(double d) {
 // 16.05.2022), whose minimum for external walls of residential and public buildings is
 // 4,00 m²·K/W in temperature zone I and 3,50 in zone II. No other value of them is used.
 QString codeEditionNote() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "RequiredResistance",
         "Таблицы — ДБН В.2.6-31:2006 в первой редакции (четыре температурные зоны). Норма "
         "изменена с 01.07.2013 (Изменение №1), заменена ДБН В.2.6-31:2016 (приказ Минрегиона "
         "от 08.07.2016 № 220), затем ДБН В.2.6-31:2021, действующими с 01.09.2022 (приказ № 72 "

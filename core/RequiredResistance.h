@@ -12,7 +12,8 @@ namespace RequiredResistance {
 // Allowed for the reconstruction of residential buildings to improve their insulation.
 inline constexpr double reconstructionFactor = 0.8;
 
-// The zone list: "  I" .. "  IV".
+// The lists give their source texts; a window shows them translated in the context
+// "RequiredResistance". The zone list: "  I" .. "  IV", the same in every language.
 QStringList zoneItems();
 // The residential envelope list; item 2 is a line of 86 hyphens with a row of its own.
 QStringList residentialItems();
@@ -37,6 +38,7 @@ QString InertiaClassLabel(double d);
 
 // Which edition of the code the tables are from, which editions followed, and what the
 // one in force asks of external walls; another Rqmin may be typed into the main window.
+// In the current language.
 QString codeEditionNote();
 
 } // namespace RequiredResistance

@@ -1,5 +1,7 @@
 #include "core/SurfaceCoefficients.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace SurfaceCoefficients {
@@ -12,10 +14,14 @@ struct Row {
 };
 
 const std::array<Row, 4> table{{
-    {"Внешние стены, крыши, покрытия, перекрытия ", {23.0, 8.7}},
+    {QT_TRANSLATE_NOOP("SurfaceCoefficients", "Внешние стены, крыши, покрытия, перекрытия "),
+     {23.0, 8.7}},
     {nullptr, {23.0, 7.6}}, // the separator line
-    {"Перекрытия чердаков и холодных подвалов", {12.0, 8.7}},
-    {"Перекрытия над холодными подвалами и техэтажами,- НИЖЕ ур.земли", {6.0, 8.7}},
+    {QT_TRANSLATE_NOOP("SurfaceCoefficients", "Перекрытия чердаков и холодных подвалов"),
+     {12.0, 8.7}},
+    {QT_TRANSLATE_NOOP("SurfaceCoefficients",
+                       "Перекрытия над холодными подвалами и техэтажами,- НИЖЕ ур.земли"),
+     {6.0, 8.7}},
 }};
 
 } // namespace

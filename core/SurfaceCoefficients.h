@@ -13,7 +13,8 @@ struct Pair {
     double alphaInt = 0.0; // W/(m2*K), inner surface
 };
 
-// The items of the type list, in table order (item 1 is a line of hyphens).
+// The items of the type list, in table order (item 1 is a line of hyphens): source texts,
+// to be shown translated in the context "SurfaceCoefficients".
 QStringList typeItems();
 
 // The pair for a type index 0 to 3; nothing for any other index.

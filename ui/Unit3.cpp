@@ -6,6 +6,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/Main.h"
 #include "ui/Unit2.h"
 #include "ui/Unit6.h"
@@ -14,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,56 +27,93 @@
 
 namespace {
 
-const QString envelopePrompt = QStringLiteral("Вид ограждающей конструкции ");
+// The lists' prompts, shown while nothing is chosen.
+const char* const envelopePrompt = QT_TRANSLATE_NOOP("TForm3", "Вид ограждающей конструкции ");
+const char* const cityPrompt = QT_TRANSLATE_NOOP("TForm3", " Выбрать город ...");
+const char* const regimePrompt = QT_TRANSLATE_NOOP("TForm3", "Режим");
+
+// The lists whose items come from the code's tables.
+constexpr char listContext[] = "RequiredResistance";
 
 } // namespace
 
 TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Требуемое сопротивление"));
     forms_.calculation.tableNumber = QStringLiteral("1");
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
 
     auto* layout = new QVBoxLayout(this);
-    QLabel* heading =
-        namedLabel(QStringLiteral("Требуемое сопротивление теплопередаче конструкции"),
-                   QStringLiteral("Heading"));
-    QFont bold = heading->font();
+    heading_ = namedLabel(QString(), QStringLiteral("Heading"));
+    QFont bold = heading_->font();
     bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAlignment(Qt::AlignCenter);
-    layout->addWidget(heading);
+    heading_->setFont(bold);
+    heading_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading_);
     layout->addWidget(buildZoneRow());
     layout->addWidget(buildBuildingChoice());
 
     ComboBox1 = editableList(QStringLiteral("ComboBox1"), RequiredResistance::residentialItems(),
-                             envelopePrompt);
+                             QString());
     ComboBox1->setMaxVisibleItems(15);
     ComboBox1->setMinimumContentsLength(60);
     layout->addWidget(ComboBox1);
     layout->addWidget(buildProductionInputs());
 
-    CheckBox1 = new QCheckBox(QStringLiteral(
-        "Реконструкция с целью термомодернизации (коэф. 0,8) /допускается по п.2.3 ДБН/"));
+    CheckBox1 = new QCheckBox;
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     layout->addWidget(CheckBox1);
     layout->addStretch(1);
     layout->addWidget(buildResultRow());
 
     // The tables' edition and what the code in force asks, in small print.
-    QLabel* edition =
-        namedLabel(RequiredResistance::codeEditionNote(), QStringLiteral("CodeEditionNote"));
-    edition->setWordWrap(true);
-    edition->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    QFont small = edition->font();
+    editionNote_ = namedLabel(QString(), QStringLiteral("CodeEditionNote"));
+    editionNote_->setWordWrap(true);
+    editionNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont small = editionNote_->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    edition->setFont(small);
-    layout->addWidget(edition);
+    editionNote_->setFont(small);
+    layout->addWidget(editionNote_);
 
+    for (const ListPrompt& prompt : prompts())
+        prompt.list->setEditText(prompt.text());
+    retranslateUi();
     connectLists();
     showResidentialLayout();
+}
+
+std::array<ListPrompt, 4> TForm3::prompts() const {
+    return {{{ComboBox4, "TForm3", cityPrompt},
+             {ComboBox1, "TForm3", envelopePrompt},
+             {ComboBox2, "TForm3", envelopePrompt},
+             {ComboBox3, "TForm3", regimePrompt}}};
+}
+
+void TForm3::retranslateUi() {
+    setWindowTitle(tr("Требуемое сопротивление"));
+    heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
+    zoneCaption_->setText(tr("Температурная зона"));
+    RadioButton1->setText(tr("Жилищно-гражданские здания"));
+    RadioButton2->setText(tr("Производственные здания"));
+    RadioButton3->setText(tr("Межквартирные перегородки"));
+    CheckBox1->setText(
+        tr("Реконструкция с целью термомодернизации (коэф. 0,8) /допускается по п.2.3 ДБН/"));
+    Label12->setText(tr("Тепловая инерция"));
+    Button2->setText(tr("Расчет"));
+    Button3->setText(tr("Расчет требуемого сопротивления"));
+    Button1->setText(tr("Принять"));
+    editionNote_->setText(RequiredResistance::codeEditionNote());
+    for (QComboBox* list : {ComboBox4, ComboBox1, ComboBox2, ComboBox3})
+        translateItems(list, listContext);
+    for (const ListPrompt& prompt : prompts())
+        prompt.retranslate();
+}
+
+void TForm3::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 QWidget* TForm3::buildZoneRow() {
@@ -85,14 +124,13 @@ QWidget* TForm3::buildZoneRow() {
         editableList(QStringLiteral("ComboBox13"), RequiredResistance::zoneItems(), QString());
     ComboBox13->setCurrentIndex(0);
     ComboBox13->setMinimumContentsLength(5);
-    ComboBox4 = editableList(QStringLiteral("ComboBox4"), RequiredResistance::cityItems(),
-                             QStringLiteral(" Выбрать город ..."));
+    ComboBox4 =
+        editableList(QStringLiteral("ComboBox4"), RequiredResistance::cityItems(), QString());
     ComboBox4->setMaxVisibleItems(25);
     ComboBox4->setMinimumContentsLength(24);
-    QLabel* zoneCaption =
-        namedLabel(QStringLiteral("Температурная зона"), QStringLiteral("ZoneLabel"));
-    zoneCaption->setBuddy(ComboBox13);
-    layout->addWidget(zoneCaption);
+    zoneCaption_ = namedLabel(QString(), QStringLiteral("ZoneLabel"));
+    zoneCaption_->setBuddy(ComboBox13);
+    layout->addWidget(zoneCaption_);
     layout->addWidget(ComboBox13);
     layout->addSpacing(12);
     layout->addWidget(ComboBox4);
@@ -105,12 +143,12 @@ QWidget* TForm3::buildBuildingChoice() {
     auto* layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 4, 0, 4);
     layout->setSpacing(2);
-    RadioButton1 = new QRadioButton(QStringLiteral("Жилищно-гражданские здания"));
+    RadioButton1 = new QRadioButton;
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Производственные здания"));
+    RadioButton2 = new QRadioButton;
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("Межквартирные перегородки"));
+    RadioButton3 = new QRadioButton;
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     auto* group = new QButtonGroup(row);
     for (QRadioButton* choice : {RadioButton1, RadioButton2, RadioButton3}) {
@@ -131,13 +169,13 @@ QWidget* TForm3::buildProductionInputs() {
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(0, 0, 0, 0);
     ComboBox2 = editableList(QStringLiteral("ComboBox2"), RequiredResistance::productionKindItems(),
-                             envelopePrompt);
-    ComboBox3 = editableList(QStringLiteral("ComboBox3"), RequiredResistance::regimeItems(),
-                             QStringLiteral("Режим"));
+                             QString());
+    ComboBox3 =
+        editableList(QStringLiteral("ComboBox3"), RequiredResistance::regimeItems(), QString());
     grid->addWidget(ComboBox2, 0, 0, 1, 7);
     grid->addWidget(ComboBox3, 1, 0, 1, 7);
 
-    Label12 = namedLabel(QStringLiteral("Тепловая инерция"), QStringLiteral("Label12"));
+    Label12 = namedLabel(QString(), QStringLiteral("Label12"));
     Label5 = namedLabel(QStringLiteral("D"), QStringLiteral("Label5"));
     Edit2 = new QLineEdit(QStringLiteral("1"));
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -147,10 +185,9 @@ QWidget* TForm3::buildProductionInputs() {
     Label2 = namedLabel(QStringLiteral("D < 1,5"), QStringLiteral("Label2"));
     Label2->setMinimumWidth(Label2->fontMetrics().horizontalAdvance(QStringLiteral("D =< 1,5  ")));
     Label4 = namedLabel(QStringLiteral("( D < 1,5 < D )"), QStringLiteral("Label4"));
-    Button2 = namedButton(QStringLiteral("Расчет"), QStringLiteral("Button2"));
+    Button2 = namedButton(QString(), QStringLiteral("Button2"));
     Button2->setEnabled(false);
-    Button3 =
-        namedButton(QStringLiteral("Расчет требуемого сопротивления"), QStringLiteral("Button3"));
+    Button3 = namedButton(QString(), QStringLiteral("Button3"));
     grid->addWidget(Label12, 2, 0);
     grid->addWidget(Label5, 2, 1, Qt::AlignRight);
     grid->addWidget(Edit2, 2, 2);
@@ -176,7 +213,7 @@ QWidget* TForm3::buildResultRow() {
     Edit1->setMaximumWidth(100);
     QLabel* caption = namedLabel(QStringLiteral("R0tr"), QStringLiteral("R0trLabel"));
     caption->setBuddy(Edit1);
-    Button1 = namedButton(QStringLiteral("Принять"), QStringLiteral("Button1"));
+    Button1 = namedButton(QString(), QStringLiteral("Button1"));
     Button1->setEnabled(false);
     layout->addStretch(1);
     layout->addWidget(caption);
@@ -395,12 +432,14 @@ Project::RequirementInputs TForm3::inputs() const {
 
 void TForm3::setInputs(const Project::RequirementInputs& in) {
     using Project::BuildingKind;
+    const auto [city, envelope, productionKind, regime] = prompts();
     restoreChoice(ComboBox13, in.zone);
-    restoreChoice(ComboBox4, in.city);
-    restoreChoice(ComboBox1, in.envelope);
-    restoreChoice(ComboBox2, in.productionKind,
+    restoreChoice(ComboBox4, city.restored(in.city));
+    restoreChoice(ComboBox1, envelope.restored(in.envelope));
+    restoreChoice(ComboBox2, productionKind.restored(in.productionKind),
                   [this] { productionListChanged(ComboBox2, productionKind_); });
-    restoreChoice(ComboBox3, in.regime, [this] { productionListChanged(ComboBox3, regime_); });
+    restoreChoice(ComboBox3, regime.restored(in.regime),
+                  [this] { productionListChanged(ComboBox3, regime_); });
     Edit2->setText(in.inertia);
     switch (in.building) {
     case BuildingKind::Residential:

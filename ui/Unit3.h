@@ -4,8 +4,11 @@
 #include "core/Calculation.h"
 #include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
+#include "ui/ListPrompt.h"
 
 #include <QWidget>
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +50,13 @@ class TForm3 : public QWidget {
     // when the building says it (production buildings), nothing otherwise.
     void envelopeAccepted(const EnvelopeKind::Envelope& envelope, std::optional<int> purpose);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
+    // City, residential envelope, production envelope, regime.
+    std::array<ListPrompt, 4> prompts() const;
     QWidget* buildZoneRow();
     QWidget* buildBuildingChoice();
     QWidget* buildProductionInputs();
@@ -77,6 +86,9 @@ class TForm3 : public QWidget {
     int regime_ = 0;
     double inertia_ = 1.0; // D
 
+    QLabel* heading_ = nullptr;
+    QLabel* zoneCaption_ = nullptr;
+    QLabel* editionNote_ = nullptr;
     QComboBox* ComboBox13 = nullptr; // zone
     QComboBox* ComboBox4 = nullptr;  // city
     QRadioButton* RadioButton1 = nullptr;

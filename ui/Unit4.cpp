@@ -5,11 +5,13 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/Main.h"
 #include "ui/Unit6.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+const char* const typePrompt = QT_TRANSLATE_NOOP("TForm4", "Тип конструкции ...");
 
 // A bold display field on the window's own background, passed over by the Tab key.
 QLineEdit* displayField(const QString& name) {
@@ -37,40 +41,58 @@ QLineEdit* displayField(const QString& name) {
 
 TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Коэффициенты теплоотдачи"));
-
     ComboBox1 = editableList(QStringLiteral("ComboBox1"), SurfaceCoefficients::typeItems(),
-                             QStringLiteral("Тип конструкции ..."));
+                             typeListPrompt().text());
     ComboBox1->setMinimumContentsLength(64);
 
     Edit1 = displayField(QStringLiteral("Edit1"));
     Edit2 = displayField(QStringLiteral("Edit2"));
-    auto* acceptButton = new QPushButton(QStringLiteral("Принять"));
-    acceptButton->setObjectName(QStringLiteral("Button1"));
+    acceptButton_ = new QPushButton;
+    acceptButton_->setObjectName(QStringLiteral("Button1"));
+    outerCaption_ = namedLabel(QString(), QStringLiteral("OuterCaption"));
+    outerUnit_ = namedLabel(QString(), QStringLiteral("OuterUnit"));
+    innerCaption_ = namedLabel(QString(), QStringLiteral("InnerCaption"));
+    innerUnit_ = namedLabel(QString(), QStringLiteral("InnerUnit"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ComboBox1);
     auto* grid = new QGridLayout;
-    grid->addWidget(
-        namedLabel(QStringLiteral("Коэф.геплоотдачи наружн."), QStringLiteral("OuterCaption")), 0,
-        0);
-    grid->addWidget(namedLabel(QStringLiteral("Alfa н, Вт/(м2*К)"), QStringLiteral("OuterUnit")), 0,
-                    1);
+    grid->addWidget(outerCaption_, 0, 0);
+    grid->addWidget(outerUnit_, 0, 1);
     grid->addWidget(Edit1, 0, 2);
-    grid->addWidget(
-        namedLabel(QStringLiteral("Коэф.геплоотдачи внутр."), QStringLiteral("InnerCaption")), 1,
-        0);
-    grid->addWidget(namedLabel(QStringLiteral("Alfa в, Вт/(м2*К)"), QStringLiteral("InnerUnit")), 1,
-                    1);
+    grid->addWidget(innerCaption_, 1, 0);
+    grid->addWidget(innerUnit_, 1, 1);
     grid->addWidget(Edit2, 1, 2);
     grid->setColumnStretch(3, 1);
-    grid->addWidget(acceptButton, 0, 4, 2, 1, Qt::AlignBottom);
+    grid->addWidget(acceptButton_, 0, 4, 2, 1, Qt::AlignBottom);
+    retranslateUi();
     layout->addLayout(grid);
     layout->addStretch(1);
 
     onUserChange(ComboBox1, this, [this] { guarded(forms_.platform, [this] { typeChanged(); }); });
-    connect(acceptButton, &QPushButton::clicked, this,
+    connect(acceptButton_, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { accept(); }); });
+}
+
+ListPrompt TForm4::typeListPrompt() const {
+    return {ComboBox1, "TForm4", typePrompt};
+}
+
+void TForm4::retranslateUi() {
+    setWindowTitle(tr("Коэффициенты теплоотдачи"));
+    outerCaption_->setText(tr("Коэф.геплоотдачи наружн."));
+    outerUnit_->setText(tr("Alfa н, Вт/(м2*К)"));
+    innerCaption_->setText(tr("Коэф.геплоотдачи внутр."));
+    innerUnit_->setText(tr("Alfa в, Вт/(м2*К)"));
+    acceptButton_->setText(tr("Принять"));
+    translateItems(ComboBox1, "SurfaceCoefficients");
+    typeListPrompt().retranslate();
+}
+
+void TForm4::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 void TForm4::typeChanged() {
@@ -98,7 +120,8 @@ Project::CoefficientInputs TForm4::inputs() const {
 }
 
 void TForm4::setInputs(const Project::CoefficientInputs& in) {
-    restoreChoice(ComboBox1, in.constructionType, [this] { typeChanged(); });
+    restoreChoice(ComboBox1, typeListPrompt().restored(in.constructionType),
+                  [this] { typeChanged(); });
     Edit1->setText(in.alphaExt);
     Edit2->setText(in.alphaInt);
 }

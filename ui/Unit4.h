@@ -2,10 +2,13 @@
 // The coefficients window: alpha_ext and alpha_int by type of construction.
 
 #include "core/ProjectRecord.h"
+#include "ui/ListPrompt.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QLineEdit;
 struct Forms;
 
@@ -18,7 +21,12 @@ class TForm4 : public QWidget {
     Project::CoefficientInputs inputs() const;
     void setInputs(const Project::CoefficientInputs& in);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
+    ListPrompt typeListPrompt() const;
     void typeChanged(); // ComboBox1Change
     void accept();      // Button1Click
 
@@ -31,4 +39,9 @@ class TForm4 : public QWidget {
     QComboBox* ComboBox1 = nullptr; // type of construction
     QLineEdit* Edit1 = nullptr;     // alpha_ext
     QLineEdit* Edit2 = nullptr;     // alpha_int
+    QLabel* outerCaption_ = nullptr;
+    QLabel* outerUnit_ = nullptr;
+    QLabel* innerCaption_ = nullptr;
+    QLabel* innerUnit_ = nullptr;
+    QPushButton* acceptButton_ = nullptr;
 };

@@ -6,11 +6,13 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/Main.h"
 #include "ui/Unit4.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +22,9 @@
 
 namespace {
 
-const QString purposePrompt = QStringLiteral("Назначение зданий");
+// The lists' prompts, shown while nothing is chosen.
+const char* const purposePrompt = QT_TRANSLATE_NOOP("TForm6", "Назначение зданий");
+const char* const kindPrompt = QT_TRANSLATE_NOOP("TForm6", "Вид конструкции");
 
 QLineEdit* numberField(const QString& name) {
     auto* field = new QLineEdit(QStringLiteral("0"));
@@ -33,8 +37,8 @@ QLineEdit* numberField(const QString& name) {
     return field;
 }
 
-QComboBox* list(const QString& name, const QStringList& items, const QString& prompt) {
-    QComboBox* box = editableList(name, items, prompt);
+QComboBox* list(const QString& name, const QStringList& items) {
+    QComboBox* box = editableList(name, items, QString());
     box->setMinimumContentsLength(44);
     return box;
 }
@@ -43,7 +47,6 @@ QComboBox* list(const QString& name, const QStringList& items, const QString& pr
 
 TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm6"));
-    setWindowTitle(QStringLiteral("Межквартирные перегородки"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHeading());
@@ -54,23 +57,54 @@ TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms) {
     buildResultRows(grid);
     layout->addLayout(grid);
     layout->addStretch(1);
+
+    for (const ListPrompt& prompt : prompts())
+        prompt.list->setEditText(prompt.text());
+    retranslateUi();
+}
+
+std::array<ListPrompt, 4> TForm6::prompts() const {
+    return {{{ComboBox1, "TForm6", purposePrompt},
+             {ComboBox2, "TForm6", purposePrompt},
+             {ComboBox3, "TForm6", purposePrompt},
+             {ComboBox4, "TForm6", kindPrompt}}};
+}
+
+void TForm6::retranslateUi() {
+    setWindowTitle(tr("Межквартирные перегородки"));
+    texts_.heading->setText(tr("Требуемое сопротивление теплопередаче межквартирных перегородок"));
+    for (QLabel* caption : {texts_.tv1Caption, texts_.tv2Caption})
+        caption->setText(tr("Расчетная температура воздуха,оС"));
+    texts_.deltaTcrCaption->setText(tr("Разность темп.возд.и внутр.поверхн."));
+    texts_.alphaCaption->setText(tr("Коэф.теплоотдачи внутр.поверхн."));
+    texts_.resultCaption->setText(tr("Требуемое сопротивление "));
+    texts_.choose->setText(tr("Выбор..."));
+    texts_.calculate->setText(tr("Расчет Rq min !"));
+    texts_.accept->setText(tr("Принять"));
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3, ComboBox4})
+        translateItems(box, "PartitionRqmin");
+    for (const ListPrompt& prompt : prompts())
+        prompt.retranslate();
+}
+
+void TForm6::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 QWidget* TForm6::buildHeading() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QLabel* heading = namedLabel(
-        QStringLiteral("Требуемое сопротивление теплопередаче межквартирных перегородок"),
-        QStringLiteral("Heading"));
+    QLabel* heading = texts_.heading = namedLabel(QString(), QStringLiteral("Heading"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     auto* help = namedButton(QStringLiteral("?"), QStringLiteral("Button1"));
     help->setFixedWidth(help->sizeHint().height());
-    connect(help, &QPushButton::clicked, this, [this] {
-        forms_.platform.information(QStringLiteral("Rq min=(tv1-tv2) / (DtTcr*Alf в1)"));
-    });
+    connect(help, &QPushButton::clicked, this,
+            [this] { forms_.platform.information(tr("Rq min=(tv1-tv2) / (DtTcr*Alf в1)")); });
     layout->addWidget(heading, 1);
     layout->addWidget(help);
     layout->addSpacing(16);
@@ -83,16 +117,17 @@ QWidget* TForm6::buildHeading() {
 
 void TForm6::buildTemperatureRows(QGridLayout* grid) {
     const QStringList purposes = PartitionRqmin::temperaturePurposeItems();
-    ComboBox1 = list(QStringLiteral("ComboBox1"), purposes, purposePrompt);
-    ComboBox2 = list(QStringLiteral("ComboBox2"), purposes, purposePrompt);
+    ComboBox1 = list(QStringLiteral("ComboBox1"), purposes);
+    ComboBox2 = list(QStringLiteral("ComboBox2"), purposes);
     Edit1 = numberField(QStringLiteral("Edit1"));
     Edit2 = numberField(QStringLiteral("Edit2"));
-    const QString caption = QStringLiteral("Расчетная температура воздуха,оС");
-    grid->addWidget(namedLabel(caption, QStringLiteral("Tv1Caption")), 0, 0);
+    texts_.tv1Caption = namedLabel(QString(), QStringLiteral("Tv1Caption"));
+    texts_.tv2Caption = namedLabel(QString(), QStringLiteral("Tv2Caption"));
+    grid->addWidget(texts_.tv1Caption, 0, 0);
     grid->addWidget(namedLabel(QStringLiteral("tв1"), QStringLiteral("Tv1Label")), 0, 1);
     grid->addWidget(ComboBox1, 0, 2);
     grid->addWidget(Edit1, 0, 3);
-    grid->addWidget(namedLabel(caption, QStringLiteral("Tv2Caption")), 1, 0);
+    grid->addWidget(texts_.tv2Caption, 1, 0);
     grid->addWidget(namedLabel(QStringLiteral("tв2"), QStringLiteral("Tv2Label")), 1, 1);
     grid->addWidget(ComboBox2, 1, 2);
     grid->addWidget(Edit2, 1, 3);
@@ -106,16 +141,13 @@ void TForm6::buildTemperatureRows(QGridLayout* grid) {
 }
 
 void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
-    ComboBox3 =
-        list(QStringLiteral("ComboBox3"), PartitionRqmin::deltaTcrPurposeItems(), purposePrompt);
-    ComboBox4 = list(QStringLiteral("ComboBox4"), PartitionRqmin::constructionKindItems(),
-                     QStringLiteral("Вид конструкции"));
+    ComboBox3 = list(QStringLiteral("ComboBox3"), PartitionRqmin::deltaTcrPurposeItems());
+    ComboBox4 = list(QStringLiteral("ComboBox4"), PartitionRqmin::constructionKindItems());
     Edit3 = numberField(QStringLiteral("Edit3"));
     Label11 = namedLabel(QString(), QStringLiteral("Label11"));
     Label11->hide();
-    grid->addWidget(namedLabel(QStringLiteral("Разность темп.возд.и внутр.поверхн."),
-                               QStringLiteral("DeltaTcrCaption")),
-                    2, 0);
+    texts_.deltaTcrCaption = namedLabel(QString(), QStringLiteral("DeltaTcrCaption"));
+    grid->addWidget(texts_.deltaTcrCaption, 2, 0);
     grid->addWidget(namedLabel(QStringLiteral("DtTcr"), QStringLiteral("DeltaTcrLabel")), 2, 1);
     // The purpose and, below it, the kind of construction that picks the cell.
     grid->addWidget(ComboBox3, 2, 2);
@@ -129,18 +161,16 @@ void TForm6::buildDeltaTcrRow(QGridLayout* grid) {
 void TForm6::buildResultRows(QGridLayout* grid) {
     Edit4 = numberField(QStringLiteral("Edit4"));
     Edit5 = numberField(QStringLiteral("Edit5"));
-    auto* choose = namedButton(QStringLiteral("Выбор..."), QStringLiteral("Button3"));
-    auto* calculate = namedButton(QStringLiteral("Расчет Rq min !"), QStringLiteral("Button4"));
-    auto* acceptButton = namedButton(QStringLiteral("Принять"), QStringLiteral("Button2"));
-    grid->addWidget(namedLabel(QStringLiteral("Коэф.теплоотдачи внутр.поверхн."),
-                               QStringLiteral("AlphaCaption")),
-                    4, 0);
+    QPushButton* choose = texts_.choose = namedButton(QString(), QStringLiteral("Button3"));
+    QPushButton* calculate = texts_.calculate = namedButton(QString(), QStringLiteral("Button4"));
+    QPushButton* acceptButton = texts_.accept = namedButton(QString(), QStringLiteral("Button2"));
+    texts_.alphaCaption = namedLabel(QString(), QStringLiteral("AlphaCaption"));
+    texts_.resultCaption = namedLabel(QString(), QStringLiteral("ResultCaption"));
+    grid->addWidget(texts_.alphaCaption, 4, 0);
     grid->addWidget(namedLabel(QStringLiteral("Alf в1"), QStringLiteral("AlphaLabel")), 4, 1);
     grid->addWidget(choose, 4, 2, Qt::AlignRight);
     grid->addWidget(Edit4, 4, 3);
-    grid->addWidget(
-        namedLabel(QStringLiteral("Требуемое сопротивление "), QStringLiteral("ResultCaption")), 5,
-        0);
+    grid->addWidget(texts_.resultCaption, 5, 0);
     grid->addWidget(namedLabel(QStringLiteral("Rq min"), QStringLiteral("ResultLabel")), 5, 1);
     grid->addWidget(calculate, 5, 2, Qt::AlignRight);
     grid->addWidget(Edit5, 5, 3);
@@ -198,8 +228,7 @@ RequirementSource TForm6::sourceOf(const QString& accepted) const {
     RequirementSource source;
     source.tableNumber = QStringLiteral("3");
     source.envelope =
-        QStringLiteral("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, "
-                       "deltaTcr = %4")
+        tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
             .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
     source.acceptedText = accepted;
     return source;
@@ -230,12 +259,13 @@ Project::PartitionInputs TForm6::inputs() const {
 }
 
 void TForm6::setInputs(const Project::PartitionInputs& in) {
-    restoreChoice(ComboBox1, in.warmerPurpose,
+    const auto [warmer, cooler, difference, kind] = prompts();
+    restoreChoice(ComboBox1, warmer.restored(in.warmerPurpose),
                   [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
-    restoreChoice(ComboBox2, in.coolerPurpose,
+    restoreChoice(ComboBox2, cooler.restored(in.coolerPurpose),
                   [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
-    restoreChoice(ComboBox3, in.differencePurpose);
-    restoreChoice(ComboBox4, in.constructionKind, [this] { kindChanged(); });
+    restoreChoice(ComboBox3, difference.restored(in.differencePurpose));
+    restoreChoice(ComboBox4, kind.restored(in.constructionKind), [this] { kindChanged(); });
     Edit1->setText(in.warmerTemperature);
     Edit2->setText(in.coolerTemperature);
     Edit3->setText(in.temperatureDifference);

@@ -3,13 +3,17 @@
 
 #include "core/Calculation.h"
 #include "core/ProjectRecord.h"
+#include "ui/ListPrompt.h"
 
 #include <QWidget>
+
+#include <array>
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 struct Forms;
 
 class TForm6 : public QWidget {
@@ -31,7 +35,13 @@ class TForm6 : public QWidget {
     Project::PartitionInputs inputs() const;
     void setInputs(const Project::PartitionInputs& in);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
+    // The lists' prompts: the two temperatures' purposes, DtTcr's purpose and kind.
+    std::array<ListPrompt, 4> prompts() const;
     RequirementSource sourceOf(const QString& accepted) const;
     QWidget* buildHeading();
     void buildTemperatureRows(QGridLayout* grid);
@@ -61,4 +71,17 @@ class TForm6 : public QWidget {
     QLineEdit* Edit4 = nullptr;     // alpha_int1
     QLineEdit* Edit5 = nullptr;     // Rq min
     QLabel* Label11 = nullptr;      // hint for the cells the user fills in
+
+    // The captions and buttons that change with the language.
+    struct {
+        QLabel* heading = nullptr;
+        QLabel* tv1Caption = nullptr;
+        QLabel* tv2Caption = nullptr;
+        QLabel* deltaTcrCaption = nullptr;
+        QLabel* alphaCaption = nullptr;
+        QLabel* resultCaption = nullptr;
+        QPushButton* choose = nullptr;
+        QPushButton* calculate = nullptr;
+        QPushButton* accept = nullptr;
+    } texts_;
 };

