@@ -4,6 +4,7 @@
 #include "core/TemperatureCheck.h"
 #include "ui/LabelPlacement.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -703,6 +704,32 @@ void paintTemperatureLine(QPainter& painter, const QList<QPointF>& points) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// The kinds of the picture's layers, each once, in the order the section shows them.
+QList<Kind> legendKinds(const Picture& picture) {
+    QList<Kind> kinds;
+    for (const SectionLayers::Layer& layer : picture.layers)
+        if (!kinds.contains(layer.kind))
+            kinds.append(layer.kind);
+    return kinds;
+}
+
+// A kind's legend text, translated where it is painted.
+const char* legendSource(Kind kind) {
+    switch (kind) {
+    case Kind::Masonry:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "кладка");
+    case Kind::ConcreteAndMortar:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "бетон, раствор");
+    case Kind::Insulation:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "утеплитель");
+    case Kind::AirGap:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "воздушная прослойка");
+    case Kind::Other:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("SectionDrawing", "прочие слои");
+}
+
 // One line of swatches above the plot, wrapped to a second when the area is narrow.
 void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const Picture& picture) {
     const QFontMetricsF metrics(painter.font());
@@ -723,12 +750,11 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         painter.drawText(QRectF(at.x() + swatch + 5, at.y(), 400, metrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, label);
     };
-    QList<Kind> kinds;
-    for (const SectionLayers::Layer& layer : picture.layers)
-        if (!kinds.contains(layer.kind))
-            kinds.append(layer.kind);
-    for (Kind kind : kinds) {
-        const QString label = SectionLayers::kindName(kind);
+    const QStringList labels = legendTexts(picture);
+    const QList<Kind> kinds = legendKinds(picture);
+    for (qsizetype k = 0; k < kinds.size(); ++k) {
+        const Kind kind = kinds[k];
+        const QString& label = labels[k];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
         const QRectF box(at.x(), at.y() + 1, swatch, metrics.height() - 2);
         const KindStyle style = styleOf(kind);
@@ -745,10 +771,11 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         painter.drawLine(QPointF(at.x(), mid), QPointF(at.x() + swatch, mid));
         text(at, label);
     };
-    lineItem(QStringLiteral("температура"), QPen(lineColor, 2.2));
+    qsizetype line = kinds.size();
+    lineItem(labels[line++], QPen(lineColor, 2.2));
     if (picture.showDewPoint) {
-        lineItem(QStringLiteral("точка росы"), QPen(dewColor, 1.5, Qt::DashLine));
-        const QString label = QStringLiteral("холоднее точки росы");
+        lineItem(labels[line++], QPen(dewColor, 1.5, Qt::DashLine));
+        const QString& label = labels[line];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
         painter.fillRect(QRectF(at.x(), at.y() + 1, swatch, metrics.height() - 2), coldZoneColor);
         text(at, label);
@@ -757,6 +784,21 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
 }
 
 std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, double x);
+
+} // namespace
+
+QStringList legendTexts(const Picture& picture) {
+    QStringList texts;
+    for (Kind kind : legendKinds(picture))
+        texts << QCoreApplication::translate("SectionDrawing", legendSource(kind));
+    texts << QCoreApplication::translate("SectionDrawing", "температура");
+    if (picture.showDewPoint)
+        texts << QCoreApplication::translate("SectionDrawing", "точка росы")
+              << QCoreApplication::translate("SectionDrawing", "холоднее точки росы");
+    return texts;
+}
+
+namespace {
 
 void paintReading(QPainter& painter, const Geometry& g, const Reading& reading) {
     const QFontMetricsF metrics(painter.font());
