@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
 <context>
+    <name>AirGaps</name>
+    <message>
+        <source>Размещение прослойки</source>
+        <translation>Розміщення прошарку</translation>
+    </message>
+    <message>
+        <source>Средняя температура воздуха в прослойке</source>
+        <translation>Середня температура повітря в прошарку</translation>
+    </message>
+    <message>
+        <source>Толщина прослойки, мм</source>
+        <translation>Товщина прошарку, мм</translation>
+    </message>
+    <message>
+        <source>Горизонтальное.при потоке тепла снизу-вверх и вертикальное</source>
+        <translation>Горизонтальне.при потоці тепла знизу-вгору та вертикальне</translation>
+    </message>
+    <message>
+        <source>Горизонтальное.при потоке тепла сверху-вниз</source>
+        <translation>Горизонтальне.при потоці тепла згори-вниз</translation>
+    </message>
+    <message>
+        <source>&gt;= 0 гоад.С</source>
+        <translation>&gt;= 0 град.С</translation>
+    </message>
+    <message>
+        <source>&lt; 0 гоад.С</source>
+        <translation>&lt; 0 град.С</translation>
+    </message>
+</context>
+<context>
     <name>MaterialCatalogue</name>
     <message>
         <source>ВОЗДУШНАЯ  ПРОСЛОЙКА</source>
@@ -658,6 +689,72 @@ Dt, мм</translation>
     <message>
         <source>Температурный профиль...</source>
         <translation>Температурний профіль...</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Воздушные прослойки</source>
+        <translation>Повітряні прошарки</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Прийняти</translation>
+    </message>
+    <message>
+        <source>Выберите толщину прослойки</source>
+        <translation>Виберіть товщину прошарку</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>Подсчет расхода утеплителя</source>
+        <translation>Підрахунок витрати утеплювача</translation>
+    </message>
+    <message>
+        <source>Текстовый файл</source>
+        <translation>Текстовий файл</translation>
+    </message>
+    <message>
+        <source>Высота, м</source>
+        <translation>Висота, м</translation>
+    </message>
+    <message>
+        <source>Общая длина, м</source>
+        <translation>Загальна довжина, м</translation>
+    </message>
+    <message>
+        <source>Расход утеплителя -</source>
+        <translation>Витрата утеплювача -</translation>
+    </message>
+    <message>
+        <source>Сохранить текст для заказа</source>
+        <translation>Зберегти текст для замовлення</translation>
+    </message>
+    <message>
+        <source>Сохранить текстовый файл</source>
+        <translation>Зберегти текстовий файл</translation>
+    </message>
+    <message>
+        <source>З а к а з а т ь</source>
+        <translation>З а м о в и т и</translation>
+    </message>
+    <message>
+        <source>Заказать на сайте</source>
+        <translation>Замовити на сайті</translation>
+    </message>
+    <message>
+        <source>В ы х о д</source>
+        <translation>В и х і д</translation>
+    </message>
+    <message>
+        <source>Выйти из программы</source>
+        <translation>Вийти з програми</translation>
+    </message>
+    <message>
+        <source>Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2</source>
+        <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
 </context>
 </TS>
