@@ -692,6 +692,37 @@ Dt, мм</translation>
     </message>
 </context>
 <context>
+    <name>TForm5</name>
+    <message>
+        <source>Плиты пенополистирольные   </source>
+        <translation>Плити пінополістирольні   </translation>
+    </message>
+    <message>
+        <source>Характеристики</source>
+        <translation>Характеристики</translation>
+    </message>
+    <message>
+        <source>Подобрать утеплитель в ЧП &quot;ВЕРАСК&quot;</source>
+        <translation>Підібрати утеплювач у ПП &quot;ВЕРАСК&quot;</translation>
+    </message>
+    <message>
+        <source>Необходимая толщина  утеплителя:</source>
+        <translation>Необхідна товщина  утеплювача:</translation>
+    </message>
+    <message>
+        <source>---  Посчитать расход утеплителя  ---</source>
+        <translation>---  Підрахувати витрату утеплювача  ---</translation>
+    </message>
+    <message>
+        <source>Узнать о наличии марок утеплителя в филиалах</source>
+        <translation>Дізнатися про наявність марок утеплювача у філіях</translation>
+    </message>
+    <message>
+        <source>Возврат</source>
+        <translation>Повернення</translation>
+    </message>
+</context>
+<context>
     <name>TForm7</name>
     <message>
         <source>Воздушные прослойки</source>
