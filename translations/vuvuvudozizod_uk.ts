@@ -597,6 +597,30 @@
         <source>холоднее точки росы</source>
         <translation>холодніше точки роси</translation>
     </message>
+    <message>
+        <source>помещение, Rsi</source>
+        <translation>приміщення, Rsi</translation>
+    </message>
+    <message>
+        <source>снаружи, Rse</source>
+        <translation>зовні, Rse</translation>
+    </message>
+    <message>
+        <source>x, мм от внутренней поверхности</source>
+        <translation>x, мм від внутрішньої поверхні</translation>
+    </message>
+    <message>
+        <source>у внутренней поверхности: t = </source>
+        <translation>біля внутрішньої поверхні: t = </translation>
+    </message>
+    <message>
+        <source>у наружной поверхности: t = </source>
+        <translation>біля зовнішньої поверхні: t = </translation>
+    </message>
+    <message>
+        <source>x = %1 мм, слой %2: t = %3</source>
+        <translation>x = %1 мм, шар %2: t = %3</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -168,6 +168,14 @@ QString layerCaption(const SectionLayers::Layer& layer, QChar separator) {
         .arg(layer.name.trimmed(), NumberText::general(layer.thickness, separator));
 }
 
+QString roomCaption() {
+    return QCoreApplication::translate("SectionDrawing", "помещение, Rsi");
+}
+
+QString outdoorCaption() {
+    return QCoreApplication::translate("SectionDrawing", "снаружи, Rse");
+}
+
 // A band across the plot and the texts that name it.
 struct Band {
     QRectF rect; // its part inside the plot
@@ -184,11 +192,8 @@ QList<Band> bandsOf(const Geometry& g, const Picture& picture) {
         return QRectF(QPointF(std::min(from, to), g.plot.top()),
                       QPointF(std::max(from, to), g.plot.bottom()));
     };
-    QList<Band> bands{{visible(g.plot.left(), g.sectionLeft),
-                       Label::Role::AirCaption,
-                       0,
-                       {},
-                       QStringLiteral("помещение, Rsi")}};
+    QList<Band> bands{
+        {visible(g.plot.left(), g.sectionLeft), Label::Role::AirCaption, 0, {}, roomCaption()}};
     double depth = 0;
     for (qsizetype i = 0; i < picture.layers.size(); ++i) {
         const SectionLayers::Layer& layer = picture.layers[i];
@@ -201,7 +206,7 @@ QList<Band> bandsOf(const Geometry& g, const Picture& picture) {
                   Label::Role::AirCaption,
                   1,
                   {},
-                  QStringLiteral("снаружи, Rse")});
+                  outdoorCaption()});
     return bands;
 }
 
@@ -523,16 +528,19 @@ bool samePicture(const Picture& a, const Picture& b) {
 // The window repaints on every mouse move over the same picture: the last arrangement is
 // kept for the next paint instead of being searched for again.
 std::optional<Arranged> arrangeOnce(const QRectF& area, const QFont& font, const Picture& picture) {
+    // The captions of the air stand for the language, whose texts the arrangement holds.
+    const QString language = roomCaption() + outdoorCaption();
     struct Last {
         QRectF area;
         QString font;
+        QString language;
         Picture picture;
         std::optional<Arranged> arranged;
     };
     thread_local std::optional<Last> last;
-    if (!last || last->area != area || last->font != font.key() ||
+    if (!last || last->area != area || last->font != font.key() || last->language != language ||
         !samePicture(last->picture, picture))
-        last = Last{area, font.key(), picture, arrange(area, font, picture)};
+        last = Last{area, font.key(), language, picture, arrange(area, font, picture)};
     return last->arranged;
 }
 
@@ -678,10 +686,11 @@ void paintAxes(QPainter& painter, const Geometry& g, const Picture& picture) {
                          Qt::AlignHCenter | Qt::AlignTop,
                          NumberText::general(std::round(d * 1000) / 1000, picture.separator));
     }
-    painter.drawText(QRectF(g.plot.left(), g.plot.bottom() + 4 + metrics.height(), g.plot.width(),
-                            metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("x, мм от внутренней поверхности"));
+    painter.drawText(
+        QRectF(g.plot.left(), g.plot.bottom() + 4 + metrics.height(), g.plot.width(),
+               metrics.height()),
+        Qt::AlignHCenter | Qt::AlignTop,
+        QCoreApplication::translate("SectionDrawing", "x, мм от внутренней поверхности"));
 }
 
 void paintDewPoint(QPainter& painter, const Geometry& g, const Picture& picture) {
@@ -882,9 +891,10 @@ std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, doub
         const double edge = room ? g.plot.left() : g.plot.right();
         const double share = std::abs(x - edge) / (g.sectionLeft - g.plot.left());
         reading.temperature = air.temperature + (surface.temperature - air.temperature) * share;
-        reading.text = (room ? QStringLiteral("у внутренней поверхности: t = ")
-                             : QStringLiteral("у наружной поверхности: t = ")) +
-                       celsius(reading.temperature, sep);
+        reading.text =
+            (room ? QCoreApplication::translate("SectionDrawing", "у внутренней поверхности: t = ")
+                  : QCoreApplication::translate("SectionDrawing", "у наружной поверхности: t = ")) +
+            celsius(reading.temperature, sep);
         return reading;
     }
     const double depth = g.scale > 0 ? (x - g.sectionLeft) / g.scale : 0;
@@ -897,7 +907,7 @@ std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, doub
         if (depth <= end)
             break;
     }
-    reading.text = QStringLiteral("x = %1 мм, слой %2: t = %3")
+    reading.text = QCoreApplication::translate("SectionDrawing", "x = %1 мм, слой %2: t = %3")
                        .arg(NumberText::whole(depth, sep))
                        .arg(number)
                        .arg(celsius(reading.temperature, sep));

@@ -216,13 +216,6 @@ void TForm2::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-QString TForm2::calculatedName(int layer) const {
-    const AnnouncedName& name = announcedNames_.at(layer - 1);
-    return name.fromCatalogue
-               ? QCoreApplication::translate(MaterialCatalogue::context, name.text.toUtf8())
-               : name.text;
-}
-
 // A list left showing a caption, in either language, shows it in the current one; the
 // user list's caption may be either of its two.
 void TForm2::restoreCaption(int i) {
@@ -498,14 +491,8 @@ void TForm2::announceLayers() {
     LayerStack::PerLayer<SectionLayers::RowMaterial> materials;
     for (int i = 0; i < layerCount; ++i) {
         materials[i].name = selectors[i]->currentText();
-        const int picked = pickedIndex(selectors[i]);
-        const auto entry = MaterialCatalogue::lookup(i + 1, picked);
-        if (entry)
+        if (const auto entry = MaterialCatalogue::lookup(i + 1, pickedIndex(selectors[i])))
             materials[i].catalogueKind = entry->material;
-        // A catalogue name is kept by its source, to be shown again in another language.
-        const bool catalogueName = entry && i < layerCount - 1 &&
-                                   selectors[i]->currentText() == selectors[i]->itemText(picked);
-        announcedNames_[i] = {catalogueName ? entry->name : materials[i].name, catalogueName};
     }
     emit layersCalculated(SectionLayers::calculated(stored_, materials, layer11AirGap_));
 }

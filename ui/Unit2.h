@@ -42,9 +42,6 @@ class TForm2 : public QWidget {
     QString resistanceText(int layer) const;
     double calculatedThickness(int layer) const; // stored Dt of the last calculation
     bool layer11HoldsAirGap() const;
-    // The name layer `layer` had at the last calculation, a catalogue name in the
-    // interface language, any other as it was.
-    QString calculatedName(int layer) const;
     // What the printed report reads besides.
     QString sText(int layer) const;
     QString inertiaText(int layer) const; // D of the layer
@@ -144,9 +141,4 @@ class TForm2 : public QWidget {
     QLabel* resultsHeading_ = nullptr;
     const char* layer12Caption_ = nullptr;          // source text, context TForm2
     std::array<QString, layerCount> shownCaptions_; // as the program last set them
-    struct AnnouncedName {
-        QString text; // the source text of a catalogue name
-        bool fromCatalogue = false;
-    };
-    std::array<AnnouncedName, layerCount> announcedNames_;
 };
