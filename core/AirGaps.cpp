@@ -32,22 +32,26 @@ bool within(int index, int count) {
 } // namespace
 
 QString placementPrompt() {
-    return QStringLiteral("Размещение прослойки");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("AirGaps", "Размещение прослойки"));
 }
 QString temperaturePrompt() {
-    return QStringLiteral("Средняя температура воздуха в прослойке");
+    return QString::fromUtf8(
+        QT_TRANSLATE_NOOP("AirGaps", "Средняя температура воздуха в прослойке"));
 }
 QString thicknessPrompt() {
-    return QStringLiteral("Толщина прослойки, мм");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("AirGaps", "Толщина прослойки, мм"));
 }
 
 QStringList placements() {
-    return {QStringLiteral("Горизонтальное.при потоке тепла снизу-вверх и вертикальное"),
-            QStringLiteral("Горизонтальное.при потоке тепла сверху-вниз")};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP(
+                "AirGaps", "Горизонтальное.при потоке тепла снизу-вверх и вертикальное")),
+            QString::fromUtf8(
+                QT_TRANSLATE_NOOP("AirGaps", "Горизонтальное.при потоке тепла сверху-вниз"))};
 }
 
 QStringList temperatures() {
-    return {QStringLiteral(">= 0 гоад.С"), QStringLiteral("< 0 гоад.С")};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("AirGaps", ">= 0 гоад.С")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("AirGaps", "< 0 гоад.С"))};
 }
 
 QStringList thicknesses() {

@@ -10,6 +10,10 @@
 
 namespace AirGaps {
 
+// The translation context of the prompts and items below, which are source texts: lists
+// keep them and show their translations in this context.
+inline constexpr const char* context = "AirGaps";
+
 // Selector prompts, shown before anything is chosen.
 QString placementPrompt();
 QString temperaturePrompt();

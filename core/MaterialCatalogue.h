@@ -11,6 +11,10 @@ namespace MaterialCatalogue {
 
 inline constexpr int categoryCount = 11;
 
+// The translation context of the names and captions: names() and caption() give the
+// source texts, which lists keep; what a list shows is their translation in this context.
+inline constexpr const char* context = "MaterialCatalogue";
+
 enum class EntryKind { Material, AirGap };
 
 // What a material is made of, for its colour and hatching in the section drawing.
@@ -26,6 +30,8 @@ struct MaterialEntry {
 
 // What category `number` (1 to 11) shows before anything is chosen; empty outside.
 QString caption(int number);
+// The same caption in the interface language.
+QString shownCaption(int number);
 int entryCount(int number);
 // The entry names of category `number` in their order, to fill its selector.
 QStringList names(int number);

@@ -4,6 +4,7 @@
 #include "core/TemperatureCheck.h"
 #include "ui/LabelPlacement.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -167,6 +168,14 @@ QString layerCaption(const SectionLayers::Layer& layer, QChar separator) {
         .arg(layer.name.trimmed(), NumberText::general(layer.thickness, separator));
 }
 
+QString roomCaption() {
+    return QCoreApplication::translate("SectionDrawing", "помещение, Rsi");
+}
+
+QString outdoorCaption() {
+    return QCoreApplication::translate("SectionDrawing", "снаружи, Rse");
+}
+
 // A band across the plot and the texts that name it.
 struct Band {
     QRectF rect; // its part inside the plot
@@ -183,11 +192,8 @@ QList<Band> bandsOf(const Geometry& g, const Picture& picture) {
         return QRectF(QPointF(std::min(from, to), g.plot.top()),
                       QPointF(std::max(from, to), g.plot.bottom()));
     };
-    QList<Band> bands{{visible(g.plot.left(), g.sectionLeft),
-                       Label::Role::AirCaption,
-                       0,
-                       {},
-                       QStringLiteral("помещение, Rsi")}};
+    QList<Band> bands{
+        {visible(g.plot.left(), g.sectionLeft), Label::Role::AirCaption, 0, {}, roomCaption()}};
     double depth = 0;
     for (qsizetype i = 0; i < picture.layers.size(); ++i) {
         const SectionLayers::Layer& layer = picture.layers[i];
@@ -200,7 +206,7 @@ QList<Band> bandsOf(const Geometry& g, const Picture& picture) {
                   Label::Role::AirCaption,
                   1,
                   {},
-                  QStringLiteral("снаружи, Rse")});
+                  outdoorCaption()});
     return bands;
 }
 
@@ -522,16 +528,19 @@ bool samePicture(const Picture& a, const Picture& b) {
 // The window repaints on every mouse move over the same picture: the last arrangement is
 // kept for the next paint instead of being searched for again.
 std::optional<Arranged> arrangeOnce(const QRectF& area, const QFont& font, const Picture& picture) {
+    // The captions of the air stand for the language, whose texts the arrangement holds.
+    const QString language = roomCaption() + outdoorCaption();
     struct Last {
         QRectF area;
         QString font;
+        QString language;
         Picture picture;
         std::optional<Arranged> arranged;
     };
     thread_local std::optional<Last> last;
-    if (!last || last->area != area || last->font != font.key() ||
+    if (!last || last->area != area || last->font != font.key() || last->language != language ||
         !samePicture(last->picture, picture))
-        last = Last{area, font.key(), picture, arrange(area, font, picture)};
+        last = Last{area, font.key(), language, picture, arrange(area, font, picture)};
     return last->arranged;
 }
 
@@ -677,10 +686,11 @@ void paintAxes(QPainter& painter, const Geometry& g, const Picture& picture) {
                          Qt::AlignHCenter | Qt::AlignTop,
                          NumberText::general(std::round(d * 1000) / 1000, picture.separator));
     }
-    painter.drawText(QRectF(g.plot.left(), g.plot.bottom() + 4 + metrics.height(), g.plot.width(),
-                            metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("x, мм от внутренней поверхности"));
+    painter.drawText(
+        QRectF(g.plot.left(), g.plot.bottom() + 4 + metrics.height(), g.plot.width(),
+               metrics.height()),
+        Qt::AlignHCenter | Qt::AlignTop,
+        QCoreApplication::translate("SectionDrawing", "x, мм от внутренней поверхности"));
 }
 
 void paintDewPoint(QPainter& painter, const Geometry& g, const Picture& picture) {
@@ -703,6 +713,32 @@ void paintTemperatureLine(QPainter& painter, const QList<QPointF>& points) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// The kinds of the picture's layers, each once, in the order the section shows them.
+QList<Kind> legendKinds(const Picture& picture) {
+    QList<Kind> kinds;
+    for (const SectionLayers::Layer& layer : picture.layers)
+        if (!kinds.contains(layer.kind))
+            kinds.append(layer.kind);
+    return kinds;
+}
+
+// A kind's legend text, translated where it is painted.
+const char* legendSource(Kind kind) {
+    switch (kind) {
+    case Kind::Masonry:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "кладка");
+    case Kind::ConcreteAndMortar:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "бетон, раствор");
+    case Kind::Insulation:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "утеплитель");
+    case Kind::AirGap:
+        return QT_TRANSLATE_NOOP("SectionDrawing", "воздушная прослойка");
+    case Kind::Other:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("SectionDrawing", "прочие слои");
+}
+
 // One line of swatches above the plot, wrapped to a second when the area is narrow.
 void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const Picture& picture) {
     const QFontMetricsF metrics(painter.font());
@@ -723,12 +759,11 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         painter.drawText(QRectF(at.x() + swatch + 5, at.y(), 400, metrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, label);
     };
-    QList<Kind> kinds;
-    for (const SectionLayers::Layer& layer : picture.layers)
-        if (!kinds.contains(layer.kind))
-            kinds.append(layer.kind);
-    for (Kind kind : kinds) {
-        const QString label = SectionLayers::kindName(kind);
+    const QStringList labels = legendTexts(picture);
+    const QList<Kind> kinds = legendKinds(picture);
+    for (qsizetype k = 0; k < kinds.size(); ++k) {
+        const Kind kind = kinds[k];
+        const QString& label = labels[k];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
         const QRectF box(at.x(), at.y() + 1, swatch, metrics.height() - 2);
         const KindStyle style = styleOf(kind);
@@ -745,10 +780,11 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         painter.drawLine(QPointF(at.x(), mid), QPointF(at.x() + swatch, mid));
         text(at, label);
     };
-    lineItem(QStringLiteral("температура"), QPen(lineColor, 2.2));
+    qsizetype line = kinds.size();
+    lineItem(labels[line++], QPen(lineColor, 2.2));
     if (picture.showDewPoint) {
-        lineItem(QStringLiteral("точка росы"), QPen(dewColor, 1.5, Qt::DashLine));
-        const QString label = QStringLiteral("холоднее точки росы");
+        lineItem(labels[line++], QPen(dewColor, 1.5, Qt::DashLine));
+        const QString& label = labels[line];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
         painter.fillRect(QRectF(at.x(), at.y() + 1, swatch, metrics.height() - 2), coldZoneColor);
         text(at, label);
@@ -757,6 +793,21 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
 }
 
 std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, double x);
+
+} // namespace
+
+QStringList legendTexts(const Picture& picture) {
+    QStringList texts;
+    for (Kind kind : legendKinds(picture))
+        texts << QCoreApplication::translate("SectionDrawing", legendSource(kind));
+    texts << QCoreApplication::translate("SectionDrawing", "температура");
+    if (picture.showDewPoint)
+        texts << QCoreApplication::translate("SectionDrawing", "точка росы")
+              << QCoreApplication::translate("SectionDrawing", "холоднее точки росы");
+    return texts;
+}
+
+namespace {
 
 void paintReading(QPainter& painter, const Geometry& g, const Reading& reading) {
     const QFontMetricsF metrics(painter.font());
@@ -840,9 +891,10 @@ std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, doub
         const double edge = room ? g.plot.left() : g.plot.right();
         const double share = std::abs(x - edge) / (g.sectionLeft - g.plot.left());
         reading.temperature = air.temperature + (surface.temperature - air.temperature) * share;
-        reading.text = (room ? QStringLiteral("у внутренней поверхности: t = ")
-                             : QStringLiteral("у наружной поверхности: t = ")) +
-                       celsius(reading.temperature, sep);
+        reading.text =
+            (room ? QCoreApplication::translate("SectionDrawing", "у внутренней поверхности: t = ")
+                  : QCoreApplication::translate("SectionDrawing", "у наружной поверхности: t = ")) +
+            celsius(reading.temperature, sep);
         return reading;
     }
     const double depth = g.scale > 0 ? (x - g.sectionLeft) / g.scale : 0;
@@ -855,7 +907,7 @@ std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, doub
         if (depth <= end)
             break;
     }
-    reading.text = QStringLiteral("x = %1 мм, слой %2: t = %3")
+    reading.text = QCoreApplication::translate("SectionDrawing", "x = %1 мм, слой %2: t = %3")
                        .arg(NumberText::whole(depth, sep))
                        .arg(number)
                        .arg(celsius(reading.temperature, sep));

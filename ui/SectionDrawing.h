@@ -12,6 +12,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -56,6 +57,9 @@ struct Layout {
     QList<Label> labels;
 };
 Layout labelLayout(const QRectF& area, const QFont& font, const Picture& picture);
+
+// The legend's texts in the interface language: the layers' kinds, then the lines.
+QStringList legendTexts(const Picture& picture);
 
 // Paints the whole drawing into `area` with the painter's font; with `hoverX`, the
 // reading at that position as a marked vertical line.

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -98,6 +99,13 @@ void TemperatureProfileWindow::setInputs(const ProfileInputs& inputs) {
     insideIsLayer1_->setChecked(wanted.insideIsLayer1);
     inputs_ = wanted;
     recompute();
+}
+
+// The drawing's texts are translated as it is painted: a new language needs a new painting.
+void TemperatureProfileWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && view_)
+        view_->update();
+    QWidget::changeEvent(event);
 }
 
 void TemperatureProfileWindow::followLayers(const QList<SectionLayers::Layer>& layers) {

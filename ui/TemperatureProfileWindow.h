@@ -45,6 +45,9 @@ class TemperatureProfileWindow : public QWidget {
 
     void setVisible(bool visible) override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void build();
     QWidget* buildInputs();

@@ -17,6 +17,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +28,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,10 +40,21 @@ constexpr Rgb black{0, 0, 0};
 // The verdict line's colour until the first check writes its own.
 constexpr Rgb teal{0, 128, 128};
 
-const QString insulationCaption =
-    QStringLiteral("П о д о б р а т ь  у т е п л и т е л ь  в  ЧП \"ВЕРАСК\"");
+// The captions of the user list (layer 12) before and after a set is opened.
+const char* const userListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список");
+const char* const openedUserListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список...");
 
 // Layers whose categories the window offers but does not let the user fill.
+// Whether `text` is the caption `source` in Russian, in Ukrainian or as now translated,
+// whichever language is in use.
+bool isCaption(const QString& text, const char* context, const QByteArray& source) {
+    static QTranslator ukrainian;
+    static const bool loaded = ukrainian.load(QStringLiteral(":/translations/vuvuvudozizod_uk.qm"));
+    return text == QString::fromUtf8(source) ||
+           text == QCoreApplication::translate(context, source.constData()) ||
+           (loaded && text == ukrainian.translate(context, source.constData()));
+}
+
 bool hiddenLayer(int layer) {
     return layer == 9 || layer == 10;
 }
@@ -123,16 +137,14 @@ class LayerWindowSteps : public LayerStack::Steps {
     TForm2& window_;
 };
 
-TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms), layer12Caption_(userListCaption) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Сопротивление слоев конструкции"));
     userListDialog_ = userConstructionsDialog();
 
     auto* layout = new QVBoxLayout(this);
-    QLabel* heading = boldLabel(QStringLiteral(
-        "Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции"));
-    heading->setAlignment(Qt::AlignCenter);
-    layout->addWidget(heading);
+    heading_ = boldLabel(QString());
+    heading_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading_);
 
     auto* table = new QGroupBox;
     table->setObjectName(QStringLiteral("LayerTable"));
@@ -159,18 +171,93 @@ TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms) {
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::openUserList);
     connect(selectors[layerCount - 1], &QComboBox::activated, this, &TForm2::chooseUserListEntry);
     connect(SpeedButton2, &QPushButton::clicked, this, &TForm2::editUserList);
+    retranslateUi();
+}
+
+void TForm2::retranslateUi() {
+    setWindowTitle(tr("Сопротивление слоев конструкции"));
+    heading_->setText(
+        tr("Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции"));
+    const QString headings[] = {tr("Коэф. тепло-\nпроводности"), tr("Коэф. тепло-\nусвоения"),
+                                tr("Толщина слоя\nDt, мм"), tr("Термическ.\nсопрот-ние"),
+                                tr("Тепловая\nинерция")};
+    for (std::size_t column = 0; column < columnHeadings_.size(); ++column)
+        columnHeadings_[column]->setText(headings[column]);
+    setHint(SpeedButton1, tr("Open|"));
+    SpeedButton2->setText(tr("Редактировать пользовательский список"));
+    totalCaptions_[0]->setText(tr("Термическое сопротивление теплопередаче конструкции:"));
+    totalCaptions_[1]->setText(tr("Толщина конструкции"));
+    totalCaptions_[2]->setText(tr("Тепловая инерция"));
+    resultsHeading_->setText(tr("---  Р е з у л ь т а т ы  ---"));
+    Button1->setText(tr("Расчет"));
+    setHint(Button1, tr("---   Р А С Ч Е Т  ! ! !   ---"));
+    Button3->setText(tr("Принять"));
+    SpeedButton3->setText(tr("П о д о б р а т ь  у т е п л и т е л ь  в  ЧП \"ВЕРАСК\""));
+    profileButton->setText(tr("Температурный профиль..."));
+    retranslateLists();
+}
+
+// Catalogue names follow the language; the user's names and typed texts never do. A list
+// still showing the caption the program gave it shows that caption in the new language.
+void TForm2::retranslateLists() {
+    for (int i = 0; i < layerCount; ++i) {
+        QComboBox* list = selectors[i];
+        const bool showsCaption = showsProgramCaption(i);
+        if (i < layerCount - 1)
+            translateItems(list, MaterialCatalogue::context);
+        if (showsCaption)
+            showCaption(i);
+    }
+}
+
+void TForm2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+// A list left showing a caption, in either language, shows it in the current one; the
+// user list's caption may be either of its two.
+void TForm2::restoreCaption(int i) {
+    QComboBox* list = selectors[i];
+    if (list->currentIndex() >= 0)
+        return;
+    if (i == layerCount - 1)
+        for (const char* caption : {userListCaption, openedUserListCaption})
+            if (isCaption(list->currentText(), "TForm2", caption))
+                layer12Caption_ = caption;
+    if (isCaption(list->currentText(), i < layerCount - 1 ? MaterialCatalogue::context : "TForm2",
+                  captionSource(i).toUtf8()))
+        showCaption(i);
+}
+
+QString TForm2::captionSource(int i) const {
+    return i < layerCount - 1 ? MaterialCatalogue::caption(i + 1)
+                              : QString::fromUtf8(layer12Caption_);
+}
+
+QString TForm2::captionShown(int i) const {
+    return i < layerCount - 1 ? MaterialCatalogue::shownCaption(i + 1)
+                              : QCoreApplication::translate("TForm2", layer12Caption_);
+}
+
+bool TForm2::showsProgramCaption(int i) const {
+    return selectors[i]->currentIndex() < 0 && selectors[i]->currentText() == shownCaptions_[i];
+}
+
+void TForm2::showCaption(int i) {
+    shownCaptions_[i] = captionShown(i);
+    selectors[i]->setEditText(shownCaptions_[i]);
+    selectors[i]->lineEdit()->setCursorPosition(0);
 }
 
 void TForm2::buildLayerTable(QGridLayout* grid) {
     // Column headings in two lines each, so the columns stay as narrow as their fields.
-    const QStringList headings = {
-        QStringLiteral("Коэф. тепло-\nпроводности"), QStringLiteral("Коэф. тепло-\nусвоения"),
-        QStringLiteral("Толщина слоя\nDt, мм"), QStringLiteral("Термическ.\nсопрот-ние"),
-        QStringLiteral("Тепловая\nинерция")};
-    for (int column = 0; column < headings.size(); ++column) {
-        QLabel* label = plainLabel(headings[column]);
+    for (int column = 0; column < int(columnHeadings_.size()); ++column) {
+        QLabel* label = plainLabel(QString());
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(label, 0, 2 + 2 * column, 1, 2);
+        columnHeadings_[column] = label;
     }
     for (int layer = 1; layer <= layerCount; ++layer)
         addLayerRow(grid, layer);
@@ -204,12 +291,10 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
     if (layer < layerCount) {
         addSourceItems(selector, MaterialCatalogue::names(layer));
         selector->setCurrentIndex(-1);
-        selector->setEditText(MaterialCatalogue::caption(layer));
         selector->setEnabled(!hiddenLayer(layer));
-    } else {
-        selector->setEditText(QStringLiteral("Пользовательский список"));
     }
     selectors[i] = selector;
+    showCaption(i);
 
     ldFields[i] = numberField(indexed("Edit", layer), false);
     installDecimalKeyFilter(ldFields[i], forms_.separator());
@@ -224,7 +309,6 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
         SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
         SpeedButton1->setAutoRaise(true);
         SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-        setHint(SpeedButton1, QStringLiteral("Open|"));
         grid->addWidget(SpeedButton1, row, 0);
     }
     grid->addWidget(selector, row, 1);
@@ -250,7 +334,7 @@ QWidget* TForm2::buildUserListControls() {
     auto* panel = new QWidget;
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    SpeedButton2 = new QPushButton(QStringLiteral("Редактировать пользовательский список"));
+    SpeedButton2 = new QPushButton;
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     row->addStretch(1);
     row->addWidget(SpeedButton2);
@@ -265,18 +349,17 @@ QWidget* TForm2::buildTotals() {
     Edit38 = numberField(QStringLiteral("Edit38"), true);
     Edit51 = numberField(QStringLiteral("Edit51"), true);
     const struct {
-        QString caption;
         QString symbol;
         QLineEdit* field;
     } rows[] = {
-        {QStringLiteral("Термическое сопротивление теплопередаче конструкции:"),
-         QStringLiteral("Rk"), Edit37},
-        {QStringLiteral("Толщина конструкции"), QStringLiteral("Dt, мм"), Edit38},
-        {QStringLiteral("Тепловая инерция"), QStringLiteral("D"), Edit51},
+        {QStringLiteral("Rk"), Edit37},
+        {QStringLiteral("Dt, мм"), Edit38},
+        {QStringLiteral("D"), Edit51},
     };
     int row = 0;
     for (const auto& item : rows) {
-        grid->addWidget(plainLabel(item.caption), row, 0);
+        totalCaptions_[row] = plainLabel(QString());
+        grid->addWidget(totalCaptions_[row], row, 0);
         QLabel* symbol = plainLabel(item.symbol);
         symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(symbol, row, 1);
@@ -302,9 +385,9 @@ QWidget* TForm2::buildVerdictAndButtons() {
     auto* panel = new QWidget;
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    QLabel* heading = boldLabel(QStringLiteral("---  Р е з у л ь т а т ы  ---"));
-    heading->setAlignment(Qt::AlignCenter);
-    column->addWidget(heading);
+    resultsHeading_ = boldLabel(QString());
+    resultsHeading_->setAlignment(Qt::AlignCenter);
+    column->addWidget(resultsHeading_);
     Label79 = new QLabel(this);
     Label79->setObjectName(QStringLiteral("Label79"));
     Label79->setTextFormat(Qt::PlainText);
@@ -316,22 +399,20 @@ QWidget* TForm2::buildVerdictAndButtons() {
     staleNote->setAlignment(Qt::AlignCenter);
     column->addWidget(staleNote);
 
-    Button1 = new QPushButton(QStringLiteral("Расчет"));
+    Button1 = new QPushButton;
     Button1->setObjectName(QStringLiteral("Button1"));
-    setHint(Button1, QStringLiteral("---   Р А С Ч Е Т  ! ! !   ---"));
     Button1->setDefault(true);
-    Button3 = new QPushButton(QStringLiteral("Принять"));
+    Button3 = new QPushButton;
     Button3->setObjectName(QStringLiteral("Button3"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
     buttons->addWidget(Button3);
     column->addLayout(buttons);
 
-    SpeedButton3 = new QPushButton(insulationCaption);
+    SpeedButton3 = new QPushButton;
     SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
     column->addWidget(SpeedButton3);
-    profileButton =
-        namedButton(QStringLiteral("Температурный профиль..."), QStringLiteral("ProfileButton"));
+    profileButton = namedButton(QString(), QStringLiteral("ProfileButton"));
     column->addWidget(profileButton);
     connect(profileButton, &QPushButton::clicked, this,
             [this] { openWindow(forms_.profileWindow); });
@@ -455,7 +536,8 @@ void TForm2::openUserList() {
         list->clear();
         addSourceItems(list, names);
         list->setCurrentIndex(-1);
-        list->setEditText(QStringLiteral("Пользовательский список..."));
+        layer12Caption_ = openedUserListCaption;
+        showCaption(layerCount - 1);
     });
 }
 
@@ -565,6 +647,10 @@ Project::LayerStackInputs TForm2::inputs() const {
     Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
     userChoice.text = selectors[layerCount - 1]->currentText();
     userChoice.typed = true;
+    // A caption the program shows is kept as its source text, alike in either language.
+    for (int i = 0; i < layerCount; ++i)
+        if (showsProgramCaption(i))
+            in.layers[i].material.text = captionSource(i);
     in.userListPath = userListDialog_.lastPath;
     in.layer11HoldsAirGap = layer11AirGap_;
     return in;
@@ -589,6 +675,8 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
     }
     restoringInputs_ = false;
     restoreChoice(userList, in.layers[layerCount - 1].material);
+    for (int i = 0; i < layerCount; ++i)
+        restoreCaption(i);
     for (int i = 0; i < layerCount; ++i) {
         ldFields[i]->setText(in.layers[i].ld);
         sFields[i]->setText(in.layers[i].s);

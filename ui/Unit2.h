@@ -76,8 +76,20 @@ class TForm2 : public QWidget {
     void chooseUserListEntry(int index);
     void editUserList();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     friend class LayerWindowSteps;
+
+    void retranslateUi();
+    void retranslateLists();
+    // The caption list i (0..11) shows with nothing chosen: its source and shown texts.
+    QString captionSource(int i) const;
+    QString captionShown(int i) const;
+    bool showsProgramCaption(int i) const;
+    void showCaption(int i);
+    void restoreCaption(int i);
 
     void buildLayerTable(QGridLayout* grid);
     void addLayerRow(QGridLayout* grid, int layer);
@@ -122,4 +134,11 @@ class TForm2 : public QWidget {
     QTimer* Timer2 = nullptr;            // blink: black again
 
     QPushButton* profileButton = nullptr; // "Температурный профиль..."
+
+    QLabel* heading_ = nullptr;
+    std::array<QLabel*, 5> columnHeadings_{};
+    std::array<QLabel*, 3> totalCaptions_{};
+    QLabel* resultsHeading_ = nullptr;
+    const char* layer12Caption_ = nullptr;          // source text, context TForm2
+    std::array<QString, layerCount> shownCaptions_; // as the program last set them
 };

@@ -4,10 +4,12 @@
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
 #include "core/LayerCount.h"
+#include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
@@ -15,6 +17,8 @@
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +43,11 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
     return label;
 }
 
+// What the list and the panel show with no board chosen: InsulationSelection::noProductText
+// and noProductCaption, here to be translated.
+const char* const noProductText = QT_TRANSLATE_NOOP("TForm5", "Плиты пенополистирольные   ");
+const char* const noProductCaption = QT_TRANSLATE_NOOP("TForm5", "Характеристики");
+
 // Two texts of one number; texts that are no number are the same only when equal.
 bool sameNumber(const QString& a, const QString& b, QChar separator) {
     if (a == b)
@@ -54,8 +63,6 @@ bool sameNumber(const QString& a, const QString& b, QChar separator) {
 
 TForm5::TForm5(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
-
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
     Timer1->setTimerType(Qt::PreciseTimer); // one step a second, never early
     connect(Timer1, &QTimer::timeout, this,
@@ -71,6 +78,36 @@ TForm5::TForm5(Forms& forms) : forms_(forms) {
     setTabOrder(ComboBox1, Button4);
     setTabOrder(Button4, Button3);
     setTabOrder(Button3, Button2);
+    retranslateUi();
+}
+
+// The boards are catalogue entries: their names are translated as the catalogue's are.
+void TForm5::retranslateUi() {
+    setWindowTitle(tr("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
+    translateItems(ComboBox1, MaterialCatalogue::context);
+    if (ComboBox1->currentIndex() < 0) {
+        ComboBox1->setEditText(QCoreApplication::translate("TForm5", noProductText));
+        ComboBox1->lineEdit()->setCursorPosition(0);
+    }
+    GroupBox1->setTitle(boardTitle(ComboBox1->currentIndex()));
+    Label6->setText(tr("Необходимая толщина  утеплителя:"));
+    Button4->setText(tr("---  Посчитать расход утеплителя  ---"));
+    Button3->setText(tr("Узнать о наличии марок утеплителя в филиалах"));
+    Button2->setText(tr("Возврат"));
+}
+
+void TForm5::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+QString TForm5::boardTitle(int index) const {
+    const auto& products = InsulationSelection::products();
+    if (index < 0 || index >= int(products.size()))
+        return QCoreApplication::translate("TForm5", noProductCaption);
+    return QCoreApplication::translate(MaterialCatalogue::context,
+                                       products.at(index).name.toUtf8().constData());
 }
 
 QWidget* TForm5::buildProductPanel() {
@@ -81,8 +118,7 @@ QWidget* TForm5::buildProductPanel() {
     QStringList names;
     for (const auto& product : InsulationSelection::products())
         names << product.name;
-    ComboBox1 =
-        editableList(QStringLiteral("ComboBox1"), names, InsulationSelection::noProductText);
+    ComboBox1 = editableList(QStringLiteral("ComboBox1"), names, QString());
     ComboBox1->setParent(panel);
     ComboBox1->lineEdit()->setReadOnly(true); // a board is picked, not typed
     ComboBox1->setMinimumContentsLength(34);
@@ -90,7 +126,7 @@ QWidget* TForm5::buildProductPanel() {
             [this](int index) { guarded(forms_.platform, [&] { ComboBox1Change(index); }); });
     column->addWidget(ComboBox1);
 
-    GroupBox1 = new QGroupBox(InsulationSelection::noProductCaption, panel);
+    GroupBox1 = new QGroupBox(panel);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* values = new QGridLayout(GroupBox1);
     Label2 = boldLabel(QStringLiteral("0"), QStringLiteral("Label2"));
@@ -110,9 +146,8 @@ QWidget* TForm5::buildThicknessPanel() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 6, 0, 6);
-    column->addWidget(
-        namedLabel(QStringLiteral("Необходимая толщина  утеплителя:"), QStringLiteral("Label6")), 0,
-        Qt::AlignHCenter);
+    Label6 = namedLabel(QString(), QStringLiteral("Label6"));
+    column->addWidget(Label6, 0, Qt::AlignHCenter);
     Label5 = boldLabel(InsulationSelection::unknownThickness, QStringLiteral("Label5"), 1.6);
     setTextColor(Label5, Rgb{0, 0, 128});
     column->addWidget(Label5, 0, Qt::AlignHCenter);
@@ -123,11 +158,9 @@ QWidget* TForm5::buildButtons() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    Button4 = namedButton(QStringLiteral("---  Посчитать расход утеплителя  ---"),
-                          QStringLiteral("Button4"));
-    Button3 = namedButton(QStringLiteral("Узнать о наличии марок утеплителя в филиалах"),
-                          QStringLiteral("Button3"));
-    Button2 = namedButton(QStringLiteral("Возврат"), QStringLiteral("Button2"));
+    Button4 = namedButton(QString(), QStringLiteral("Button4"));
+    Button3 = namedButton(QString(), QStringLiteral("Button3"));
+    Button2 = namedButton(QString(), QStringLiteral("Button2"));
     connect(Button4, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { Button4Click(); }); });
     connect(Button3, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
@@ -152,10 +185,11 @@ void TForm5::ComboBox1Change(int index) {
     Label5->setText(InsulationSelection::unknownThickness); // until its first step
     Label2->setText(NumberText::general(product.ld, separator));
     Label4->setText(NumberText::general(product.s, separator));
-    GroupBox1->setTitle(product.name);
+    GroupBox1->setTitle(boardTitle(index));
+    boardName_ = GroupBox1->title();
 
     TForm2& layers = *forms_.form2;
-    layers.writeLayer12Name(product.name);
+    layers.writeLayer12Name(boardName_);
     layers.writeLd(boardLayer, Label2->text());
     layers.writeS(boardLayer, Label4->text());
     layers.pressCalculate();
@@ -179,7 +213,7 @@ void TForm5::Timer1Timer() {
 
     layers.writeThickness(boardLayer, tried);
     layers.pressCalculate();
-    forms_.mainForm->writeLayerName(boardLayer, GroupBox1->title());
+    forms_.mainForm->writeLayerName(boardLayer, boardName_);
     if (!checkIsCurrent())
         return;
     Label5->setText(InsulationSelection::thicknessText(tried));
@@ -210,8 +244,7 @@ bool TForm5::checkIsCurrent() const {
 }
 
 bool TForm5::boardIsLayer12() const {
-    return ComboBox1->currentIndex() >= 0 &&
-           forms_.mainForm->layerName(boardLayer) == GroupBox1->title();
+    return ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(boardLayer) == boardName_;
 }
 
 bool TForm5::verdictMet() const {
@@ -249,17 +282,19 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
     Label5->setText(InsulationSelection::unknownThickness);
     if (in.product < 0 || in.product >= int(products.size())) {
         ComboBox1->setCurrentIndex(-1);
-        ComboBox1->setEditText(InsulationSelection::noProductText);
+        ComboBox1->setEditText(QCoreApplication::translate("TForm5", noProductText));
         Label2->setText(QStringLiteral("0"));
         Label4->setText(QStringLiteral("0"));
-        GroupBox1->setTitle(InsulationSelection::noProductCaption);
+        GroupBox1->setTitle(boardTitle(-1));
+        boardName_.clear();
         return;
     }
     const auto& product = products.at(in.product);
     ComboBox1->setCurrentIndex(in.product);
     Label2->setText(NumberText::general(product.ld, forms_.separator()));
     Label4->setText(NumberText::general(product.s, forms_.separator()));
-    GroupBox1->setTitle(product.name);
+    GroupBox1->setTitle(boardTitle(in.product));
+    boardName_ = GroupBox1->title();
 }
 
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {

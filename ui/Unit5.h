@@ -32,7 +32,14 @@ class TForm5 : public QWidget {
     // The board and the thickness a completed check confirmed, for the printed report.
     std::optional<ReportDocument::Insulation> chosenInsulation() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslateUi();
+    // The board's name in the interface language; the panel's caption when none is chosen.
+    QString boardTitle(int index) const;
+
     QWidget* buildProductPanel();
     QWidget* buildThicknessPanel();
     QWidget* buildButtons();
@@ -59,4 +66,8 @@ class TForm5 : public QWidget {
     QPushButton* Button3 = nullptr; // contacts
     QPushButton* Button4 = nullptr; // quantity
     QTimer* Timer1 = nullptr;       // search step, 1000 ms
+    QLabel* Label6 = nullptr; // "Необходимая толщина  утеплителя:"
+    // The board's name as written into layer 12, which stays as written when the
+    // language changes: the board is layer 12 while layer 12 still has this name.
+    QString boardName_;
 };

@@ -12,11 +12,14 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,18 +32,29 @@ QLabel* plainLabel(const QString& text) {
     return label;
 }
 
+// The Ukrainian translation of `source`, whichever language is in use; the source itself
+// when there is none.
+QString translatedToUkrainian(const char* context, const QString& source) {
+    static QTranslator ukrainian;
+    static const bool loaded = ukrainian.load(QStringLiteral(":/translations/vuvuvudozizod_uk.qm"));
+    const QString text =
+        loaded ? ukrainian.translate(context, source.toUtf8().constData()) : QString();
+    return text.isEmpty() ? source : text;
+}
+
 } // namespace
 
 TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TForm7"));
-    setWindowTitle(QStringLiteral("Воздушные прослойки"));
-
     ComboBox2 = selector(QStringLiteral("ComboBox2"), AirGaps::placementPrompt(),
                          AirGaps::placements(), placementIndex_);
     ComboBox3 = selector(QStringLiteral("ComboBox3"), AirGaps::temperaturePrompt(),
                          AirGaps::temperatures(), temperatureIndex_);
     ComboBox1 = selector(QStringLiteral("ComboBox1"), AirGaps::thicknessPrompt(),
                          AirGaps::thicknesses(), thicknessIndex_);
+    selectors_ = {Selector{ComboBox2, AirGaps::placementPrompt(), ComboBox2->currentText()},
+                  Selector{ComboBox3, AirGaps::temperaturePrompt(), ComboBox3->currentText()},
+                  Selector{ComboBox1, AirGaps::thicknessPrompt(), ComboBox1->currentText()}};
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { guarded(forms_.platform, [this] { ComboBox1Change(); }); });
 
@@ -50,7 +64,7 @@ TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
     Edit1->setAlignment(Qt::AlignRight);
     installDecimalKeyFilter(Edit1, forms_.separator());
 
-    Button1 = new QPushButton(QStringLiteral("Принять"));
+    Button1 = new QPushButton;
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this,
@@ -77,6 +91,52 @@ TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
     layout->addLayout(grid);
     layout->addLayout(result);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslateUi();
+}
+
+void TForm7::retranslateUi() {
+    setWindowTitle(tr("Воздушные прослойки"));
+    Button1->setText(tr("Принять"));
+    for (Selector& selector : selectors_) {
+        const bool prompt = showsPrompt(selector);
+        translateItems(selector.list, AirGaps::context);
+        if (prompt)
+            showPrompt(selector);
+    }
+}
+
+void TForm7::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+bool TForm7::showsPrompt(const Selector& selector) {
+    return selector.list->currentIndex() < 0 &&
+           selector.list->currentText() == selector.promptShown;
+}
+
+void TForm7::showPrompt(Selector& selector) {
+    selector.promptShown =
+        QCoreApplication::translate(AirGaps::context, selector.promptSource.toUtf8());
+    selector.list->setEditText(selector.promptShown);
+    selector.list->lineEdit()->setCursorPosition(0);
+}
+
+void TForm7::restorePrompt(Selector& selector) {
+    const QString text = selector.list->currentText();
+    if (selector.list->currentIndex() < 0 &&
+        (text == selector.promptSource || text == selector.promptShown ||
+         text == translatedToUkrainian(AirGaps::context, selector.promptSource)))
+        showPrompt(selector);
+}
+
+// A prompt is kept as its source text, so that a project reads alike in either language.
+Project::ListChoice TForm7::choiceOf(const Selector& selector, int item) {
+    Project::ListChoice choice = shownChoice(selector.list, item);
+    if (showsPrompt(selector))
+        choice.text = selector.promptSource;
+    return choice;
 }
 
 QComboBox* TForm7::selector(const QString& name, const QString& prompt, const QStringList& items,
@@ -108,8 +168,7 @@ void TForm7::Button1Click() {
     if (forms_.calculation.airGapTarget == airGapLayer) {
         const auto millimetres = AirGaps::thicknessMillimetres(thicknessIndex_);
         if (!millimetres) {
-            forms_.platform.warning(LayerStack::warningTitle(),
-                                    QStringLiteral("Выберите толщину прослойки"));
+            forms_.platform.warning(LayerStack::warningTitle(), tr("Выберите толщину прослойки"));
             return;
         }
         const auto gap = AirGaps::gapLayer(*millimetres, Edit1->text(), forms_.separator());
@@ -127,14 +186,16 @@ QString TForm7::temperatureText() const {
 }
 
 Project::AirGapInputs TForm7::inputs() const {
-    return {shownChoice(ComboBox2, placementIndex_), shownChoice(ComboBox3, temperatureIndex_),
-            shownChoice(ComboBox1, thicknessIndex_), Edit1->text()};
+    return {choiceOf(selectors_[0], placementIndex_), choiceOf(selectors_[1], temperatureIndex_),
+            choiceOf(selectors_[2], thicknessIndex_), Edit1->text()};
 }
 
 void TForm7::setInputs(const Project::AirGapInputs& in) {
     placementIndex_ = restoreChoice(ComboBox2, in.placement) ? in.placement.item : -1;
     temperatureIndex_ = restoreChoice(ComboBox3, in.temperature) ? in.temperature.item : -1;
     thicknessIndex_ = restoreChoice(ComboBox1, in.thickness) ? in.thickness.item : -1;
+    for (Selector& selector : selectors_)
+        restorePrompt(selector);
     ComboBox1Change();
     Edit1->setText(in.resistance);
 }

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,18 +26,35 @@ class TForm7 : public QWidget {
     Project::AirGapInputs inputs() const;
     void setInputs(const Project::AirGapInputs& in);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // A selector with its prompt, which it shows in the interface language while no item is
+    // chosen and nothing is typed.
+    struct Selector {
+        QComboBox* list = nullptr;
+        QString promptSource;
+        QString promptShown; // as the window last set it
+    };
     QComboBox* selector(const QString& name, const QString& prompt, const QStringList& items,
                         int& chosen);
+    void retranslateUi();
+    static bool showsPrompt(const Selector& selector);
+    static void showPrompt(Selector& selector);
+    // A prompt restored from a project, in either language, comes back in the current one.
+    static void restorePrompt(Selector& selector);
+    static Project::ListChoice choiceOf(const Selector& selector, int item);
     void ComboBox1Change(); // thickness
     void Button1Click();    // "Принять"
 
     Forms& forms_;
-    QComboBox* ComboBox1 = nullptr; // thickness
-    QComboBox* ComboBox2 = nullptr; // placement
-    QComboBox* ComboBox3 = nullptr; // temperature
-    QLineEdit* Edit1 = nullptr;     // resistance, m2*K/W
-    QPushButton* Button1 = nullptr; // "Принять"
+    QComboBox* ComboBox1 = nullptr;     // thickness
+    QComboBox* ComboBox2 = nullptr;     // placement
+    QComboBox* ComboBox3 = nullptr;     // temperature
+    QLineEdit* Edit1 = nullptr;         // resistance, m2*K/W
+    QPushButton* Button1 = nullptr;     // "Принять"
+    std::array<Selector, 3> selectors_; // placement, temperature, thickness
     // The item each selector shows, -1 while it shows its prompt or typed text.
     int thicknessIndex_ = -1;
     int placementIndex_ = -1;

@@ -3,6 +3,7 @@
 #include "core/Calculation.h"
 #include "core/InsulationQuantity.h"
 #include "core/LayerCount.h"
+#include "core/NumberText.h"
 #include "formats/OrderText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
@@ -12,6 +13,7 @@
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,21 +23,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* hintedButton(const QString& text, const QString& name, const QString& hint) {
-    QPushButton* button = namedButton(text, name);
-    setHint(button, hint);
-    return button;
-}
-
-} // namespace
+namespace {} // namespace
 
 TForm9::TForm9(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm9"));
-    setWindowTitle(QStringLiteral("Подсчет расхода утеплителя"));
-
-    saveDialog_.filters = {{QStringLiteral("Текстовый файл"), QStringLiteral("*.txt")}};
     saveDialog_.proposedName = QStringLiteral("Расход утеплителя");
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
@@ -55,6 +46,34 @@ TForm9::TForm9(Forms& forms) : forms_(forms) {
     setTabOrder(ComboBox2, Button1);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
+    retranslateUi();
+}
+
+void TForm9::retranslateUi() {
+    setWindowTitle(tr("Подсчет расхода утеплителя"));
+    saveDialog_.filters = {{tr("Текстовый файл"), QStringLiteral("*.txt")}};
+    Label1->setText(tr("Высота, м"));
+    Label2->setText(tr("Общая длина, м"));
+    Label4->setText(tr("Расход утеплителя -"));
+    Panel1->setText(summaryText());
+    Button1->setText(tr("Сохранить текст для заказа"));
+    setHint(Button1, tr("Сохранить текстовый файл"));
+    Button2->setText(tr("З а к а з а т ь"));
+    setHint(Button2, tr("Заказать на сайте"));
+    Button3->setText(tr("В ы х о д"));
+    setHint(Button3, tr("Выйти из программы"));
+}
+
+void TForm9::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+// In Russian, exactly the summary that InsulationQuantity::compute writes.
+QString TForm9::summaryText() const {
+    return tr("Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
+        .arg(summary_.grade, summary_.thickness, summary_.area);
 }
 
 QComboBox* TForm9::numberBox(const QString& name, const QStringList& items, const QString& text) {
@@ -74,8 +93,10 @@ QWidget* TForm9::buildInputs() {
                           InsulationQuantity::initialHeight);
     ComboBox2 = numberBox(QStringLiteral("ComboBox2"), InsulationQuantity::lengthItems(),
                           InsulationQuantity::initialLength);
-    grid->addWidget(namedLabel(QStringLiteral("Высота, м"), QStringLiteral("Label1")), 0, 0);
-    grid->addWidget(namedLabel(QStringLiteral("Общая длина, м"), QStringLiteral("Label2")), 0, 1);
+    Label1 = namedLabel(QString(), QStringLiteral("Label1"));
+    Label2 = namedLabel(QString(), QStringLiteral("Label2"));
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 1);
     grid->addWidget(ComboBox1, 1, 0);
     grid->addWidget(ComboBox2, 1, 1);
     return panel;
@@ -85,7 +106,7 @@ QWidget* TForm9::buildResults() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 6, 0, 6);
-    Panel1 = namedLabel(InsulationQuantity::initialSummary, QStringLiteral("Panel1"));
+    Panel1 = namedLabel(QString(), QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMargin(6);
     Panel1->setAlignment(Qt::AlignCenter);
@@ -94,7 +115,8 @@ QWidget* TForm9::buildResults() {
 
     auto* volume = new QHBoxLayout;
     volume->addStretch(1);
-    volume->addWidget(namedLabel(InsulationQuantity::volumeCaption, QStringLiteral("Label4")));
+    Label4 = namedLabel(QString(), QStringLiteral("Label4"));
+    volume->addWidget(Label4);
     Label5 = namedLabel(InsulationQuantity::initialVolume, QStringLiteral("Label5"));
     QFont font = Label5->font();
     font.setBold(true);
@@ -109,12 +131,9 @@ QWidget* TForm9::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    Button1 = hintedButton(QStringLiteral("Сохранить текст для заказа"), QStringLiteral("Button1"),
-                           QStringLiteral("Сохранить текстовый файл"));
-    Button2 = hintedButton(QStringLiteral("З а к а з а т ь"), QStringLiteral("Button2"),
-                           QStringLiteral("Заказать на сайте"));
-    Button3 = hintedButton(QStringLiteral("В ы х о д"), QStringLiteral("Button3"),
-                           QStringLiteral("Выйти из программы"));
+    Button1 = namedButton(QString(), QStringLiteral("Button1"));
+    Button2 = namedButton(QString(), QStringLiteral("Button2"));
+    Button3 = namedButton(QString(), QStringLiteral("Button3"));
     connect(Button1, &QPushButton::clicked, this,
             [this] { guarded(forms_.platform, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { openWindow(forms_.form10); });
@@ -131,10 +150,13 @@ void TForm9::startRecalculation() {
 
 void TForm9::Timer1Timer() {
     Timer1->stop();
+    const QString thickness = forms_.form2->thickness(layerCount);
+    const int grade = forms_.calculation.orderingGrade;
     const auto quantity = InsulationQuantity::compute(
-        ComboBox1->currentText(), ComboBox2->currentText(), forms_.form2->thickness(layerCount),
-        forms_.calculation.orderingGrade, forms_.separator());
-    Panel1->setText(quantity.summary);
+        ComboBox1->currentText(), ComboBox2->currentText(), thickness, grade, forms_.separator());
+    summary_ = {NumberText::whole(grade, forms_.separator()), thickness,
+                NumberText::whole(quantity.area, forms_.separator())};
+    Panel1->setText(summaryText());
     Label5->setText(quantity.volumeText);
     countedLayer12_ = layer12Now();
     countedArea_ = quantity.area;
@@ -180,7 +202,8 @@ void TForm9::setInputs(const Project::QuantityInputs& in) {
     ComboBox1->setEditText(in.height);
     ComboBox2->setEditText(in.length);
     forms_.calculation.orderingGrade = in.orderingGrade;
-    Panel1->setText(InsulationQuantity::initialSummary);
+    summary_ = {};
+    Panel1->setText(summaryText());
     Label5->setText(InsulationQuantity::initialVolume);
     if (in.counted)
         guarded(forms_.platform, [this] { Timer1Timer(); });

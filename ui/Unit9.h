@@ -29,7 +29,20 @@ class TForm9 : public QWidget {
     // The summary and volume once the user has had them worked out, for the printed report.
     std::optional<ReportDocument::Quantity> workedOutQuantity() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // What the summary line says, kept so that it can be said again in another language.
+    // At start, the parts of InsulationQuantity::initialSummary.
+    struct SummaryParts {
+        QString grade = QStringLiteral("15");
+        QString thickness = QStringLiteral("100"); // mm, as layer 12 showed it
+        QString area = QStringLiteral("60");       // m², whole
+    };
+    void retranslateUi();
+    QString summaryText() const;
+
     QWidget* buildInputs();
     QWidget* buildResults();
     QWidget* buildButtons();
@@ -49,6 +62,10 @@ class TForm9 : public QWidget {
     QPushButton* Button3 = nullptr; // leave the program
     QTimer* Timer1 = nullptr;       // recalculation, 1000 ms
     FileDialog saveDialog_;
+    QLabel* Label1 = nullptr; // height caption
+    QLabel* Label2 = nullptr; // length caption
+    QLabel* Label4 = nullptr; // volume caption
+    SummaryParts summary_;
     // Layer 12 as it was when the quantity was last worked out; none before that, since
     // the start or the last project.
     std::optional<Project::LayerInputs> countedLayer12_;

@@ -3,19 +3,23 @@
 #include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/ResistanceCheck.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
+#include "ui/SectionDrawing.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit7.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -51,6 +55,17 @@ void typeInto(QWidget* field, const QString& text) {
     }
 }
 
+// Switches the language as the menu does; the windows hear of it when their events come.
+void speak(InterfaceLanguage language) {
+    QVERIFY(Language::apply(language));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+// The next test starts in Russian even when this one fails half-way.
+struct BackToRussian {
+    ~BackToRussian() { speak(InterfaceLanguage::Russian); }
+};
+
 } // namespace
 
 class LayerWindowTest : public QObject {
@@ -74,6 +89,8 @@ class LayerWindowTest : public QObject {
     void acceptedAirGapBecomesLayer11();
     void airGapNeedsAThickness();
     void windowsFitTheScreen();
+    void languageSwitchKeepsTheLayers_data();
+    void languageSwitchKeepsTheLayers();
 
   private:
     struct Fixture {
@@ -438,4 +455,81 @@ void LayerWindowTest::windowsFitTheScreen() {
 }
 
 QTEST_MAIN(LayerWindowTest)
+void LayerWindowTest::languageSwitchKeepsTheLayers_data() {
+    QTest::addColumn<int>("layer");
+    QTest::addColumn<int>("index"); // -1: the name is typed
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("ukrainianName");
+    QTest::addColumn<QString>("ukrainianKind");
+    QTest::addRow("mortar") << 4 << 0 << QString() << "Розчин цементно-піщаний (1600 кг/м3)"
+                            << "бетон, розчин";
+    QTest::addRow("insulating linoleum")
+        << 1 << 5 << QString() << "Лінолеум ПВХ на теплоізол. осн.(1600 кг/м3)"
+        << "утеплювач";
+    QTest::addRow("typed name") << 2 << -1 << "Плитка Ижица"
+                                << "Плитка Ижица"
+                                << "інші шари";
+}
+
+// Ukrainian and back: catalogue texts follow, the user's texts and every result stay.
+void LayerWindowTest::languageSwitchKeepsTheLayers() {
+    QFETCH(int, layer);
+    QFETCH(int, index);
+    QFETCH(QString, typedName);
+    QFETCH(QString, ukrainianName);
+    QFETCH(QString, ukrainianKind);
+    Fixture f;
+    TForm2* w = f.layers();
+    f.setRequirement();
+    auto* selector = control<QComboBox>(w, QStringLiteral("ComboBox%1").arg(layer));
+    if (index >= 0) {
+        choose(w, selector->objectName(), index);
+    } else {
+        selector->lineEdit()->selectAll();
+        typeInto(selector->lineEdit(), typedName);
+        w->writeLd(layer, "0,5");
+        w->writeS(layer, "7");
+    }
+    typeInto(control(w, edit(12 + layer)), "120");
+    QSignalSpy announced(w, &TForm2::layersCalculated);
+    control<QPushButton>(w, "Button1")->click();
+    QCOMPARE(announced.size(), 1);
+    SectionDrawing::Picture picture;
+    picture.layers = announced[0][0].value<QList<SectionLayers::Layer>>();
+
+    auto shown = [&] {
+        QStringList texts{w->windowTitle(), f.main()->rkText()};
+        for (QComboBox* list : w->findChildren<QComboBox*>())
+            texts << list->currentText();
+        for (QLineEdit* field : w->findChildren<QLineEdit*>())
+            texts << field->text();
+        return texts;
+    };
+    const QStringList russian = shown();
+    QHash<QString, QString> numbers;
+    for (QLineEdit* field : w->findChildren<QLineEdit*>())
+        numbers[field->objectName()] = field->text();
+    const Project::LayerStackInputs inputs = w->inputs();
+    const QStringList russianLegend = SectionDrawing::legendTexts(picture);
+    const qsizetype messages = f.platform.messages.size();
+
+    const BackToRussian backToRussian;
+    speak(InterfaceLanguage::Ukrainian);
+    QCOMPARE(selector->currentText(), ukrainianName);
+    QCOMPARE(control<QComboBox>(w, "ComboBox12")->currentText(),
+             QStringLiteral("Список користувача"));
+    QCOMPARE(control<QPushButton>(w, "Button1")->text(), QStringLiteral("Розрахунок"));
+    QCOMPARE(SectionDrawing::legendTexts(picture).first(), ukrainianKind);
+    QCOMPARE(w->inputs(), inputs); // the choices, as a project keeps them
+    for (QLineEdit* field : w->findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(field->parent())) // numbers, typed and calculated
+            QCOMPARE(field->text(), numbers.value(field->objectName()));
+
+    speak(InterfaceLanguage::Russian);
+    QCOMPARE(shown(), russian);
+    QCOMPARE(SectionDrawing::legendTexts(picture), russianLegend);
+    QCOMPARE(announced.size(), 1); // no calculation ran
+    QCOMPARE(f.platform.messages.size(), messages);
+}
+
 #include "tst_layerwindow.moc"
