@@ -1728,26 +1728,6 @@
 <context>
     <name>SectionDrawing</name>
     <message>
-        <source>кладка</source>
-        <translation>кладка</translation>
-    </message>
-    <message>
-        <source>бетон, раствор</source>
-        <translation>бетон, розчин</translation>
-    </message>
-    <message>
-        <source>утеплитель</source>
-        <translation>утеплювач</translation>
-    </message>
-    <message>
-        <source>воздушная прослойка</source>
-        <translation>повітряний прошарок</translation>
-    </message>
-    <message>
-        <source>прочие слои</source>
-        <translation>інші шари</translation>
-    </message>
-    <message>
         <source>температура</source>
         <translation>температура</translation>
     </message>
@@ -2725,6 +2705,129 @@ Dt, мм</translation>
     <message>
         <source>τв не выше точки росы: на поверхности выпадет конденсат!</source>
         <translation>τв не вища за точку роси: на поверхні випаде конденсат!</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureProfileWindow</name>
+    <message>
+        <source>Воздух помещения</source>
+        <translation>Повітря приміщення</translation>
+    </message>
+    <message>
+        <source>Внутренняя поверхность</source>
+        <translation>Внутрішня поверхня</translation>
+    </message>
+    <message>
+        <source>Между слоями %1 и %2</source>
+        <translation>Між шарами %1 і %2</translation>
+    </message>
+    <message>
+        <source>Наружная поверхность</source>
+        <translation>Зовнішня поверхня</translation>
+    </message>
+    <message>
+        <source>Наружный воздух</source>
+        <translation>Зовнішнє повітря</translation>
+    </message>
+    <message>
+        <source>Температурный режим конструкции</source>
+        <translation>Температурний режим конструкції</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>Рисунок PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>Усі файли (*.*)</translation>
+    </message>
+    <message>
+        <source>Температурный профиль</source>
+        <translation>Температурний профіль</translation>
+    </message>
+    <message>
+        <source>Исходные данные</source>
+        <translation>Вихідні дані</translation>
+    </message>
+    <message>
+        <source>Температура внутреннего воздуха tв</source>
+        <translation>Температура внутрішнього повітря tв</translation>
+    </message>
+    <message>
+        <source>Влажность внутреннего воздуха φв</source>
+        <translation>Вологість внутрішнього повітря φв</translation>
+    </message>
+    <message>
+        <source>Нормативный перепад Δtн</source>
+        <translation>Нормативний перепад Δtн</translation>
+    </message>
+    <message>
+        <source>Температуру воздуха чердака или подвала введите сами.</source>
+        <translation>Температуру повітря горища чи підвалу введіть самі.</translation>
+    </message>
+    <message>
+        <source>Δtн по назначению здания и виду конструкции:</source>
+        <translation>Δtн за призначенням будівлі та видом конструкції:</translation>
+    </message>
+    <message>
+        <source>Слой 1 — со стороны помещения</source>
+        <translation>Шар 1 — з боку приміщення</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>Температура внутренней поверхности τв</source>
+        <translation>Температура внутрішньої поверхні τв</translation>
+    </message>
+    <message>
+        <source>Температура наружной поверхности τн</source>
+        <translation>Температура зовнішньої поверхні τн</translation>
+    </message>
+    <message>
+        <source>Точка росы внутреннего воздуха tр</source>
+        <translation>Точка роси внутрішнього повітря tр</translation>
+    </message>
+    <message>
+        <source>Перепад tв − τв</source>
+        <translation>Перепад tв − τв</translation>
+    </message>
+    <message>
+        <source>Плоскость</source>
+        <translation>Площина</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок PNG...</source>
+        <translation>Зберегти рисунок PNG...</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок SVG...</source>
+        <translation>Зберегти рисунок SVG...</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Наведите мышь на разрез, чтобы узнать температуру.</source>
+        <translation>Наведіть мишу на розріз, щоб дізнатися температуру.</translation>
+    </message>
+    <message>
+        <source>Исправьте исходные данные слева.</source>
+        <translation>Виправте вихідні дані ліворуч.</translation>
+    </message>
+    <message>
+        <source>Нет рисунка: сначала исправьте данные.</source>
+        <translation>Немає рисунка: спершу виправте дані.</translation>
+    </message>
+    <message>
+        <source>Записано: </source>
+        <translation>Записано: </translation>
     </message>
 </context>
 <context>

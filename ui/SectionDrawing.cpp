@@ -722,23 +722,6 @@ QList<Kind> legendKinds(const Picture& picture) {
     return kinds;
 }
 
-// A kind's legend text, translated where it is painted.
-const char* legendSource(Kind kind) {
-    switch (kind) {
-    case Kind::Masonry:
-        return QT_TRANSLATE_NOOP("SectionDrawing", "кладка");
-    case Kind::ConcreteAndMortar:
-        return QT_TRANSLATE_NOOP("SectionDrawing", "бетон, раствор");
-    case Kind::Insulation:
-        return QT_TRANSLATE_NOOP("SectionDrawing", "утеплитель");
-    case Kind::AirGap:
-        return QT_TRANSLATE_NOOP("SectionDrawing", "воздушная прослойка");
-    case Kind::Other:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("SectionDrawing", "прочие слои");
-}
-
 // One line of swatches above the plot, wrapped to a second when the area is narrow.
 void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const Picture& picture) {
     const QFontMetricsF metrics(painter.font());
@@ -799,7 +782,7 @@ std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, doub
 QStringList legendTexts(const Picture& picture) {
     QStringList texts;
     for (Kind kind : legendKinds(picture))
-        texts << QCoreApplication::translate("SectionDrawing", legendSource(kind));
+        texts << SectionLayers::kindName(kind);
     texts << QCoreApplication::translate("SectionDrawing", "температура");
     if (picture.showDewPoint)
         texts << QCoreApplication::translate("SectionDrawing", "точка росы")

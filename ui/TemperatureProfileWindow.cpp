@@ -5,6 +5,7 @@
 #include "ui/DrawingExport.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/SectionView.h"
 #include "ui/WholeRowsTable.h"
@@ -34,11 +35,11 @@ constexpr Rgb black{0, 0, 0};
 constexpr Rgb refusedColor{255, 0, 0};
 const QString nothing = QStringLiteral("—");
 
-FileDialog drawingDialog(const QString& filterName, const QString& extension) {
+// The filters' names and the proposed name are the window's texts, set with the others.
+FileDialog drawingDialog(const QString& extension) {
     FileDialog dialog;
-    dialog.filters = {{filterName, QStringLiteral("*.") + extension},
-                      {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}};
-    dialog.proposedName = QStringLiteral("Температурный профиль");
+    dialog.filters = {{QString(), QStringLiteral("*.") + extension},
+                      {QString(), QStringLiteral("*.*")}};
     dialog.defaultExtension = extension;
     dialog.overwritePrompt = true;
     return dialog;
@@ -48,19 +49,19 @@ QString planeName(const TemperatureCheck::Evaluation& e, qsizetype index) {
     const auto& planes = e.profile->planes;
     switch (planes[index].kind) {
     case PlaneKind::RoomAir:
-        return QStringLiteral("Воздух помещения");
+        return TemperatureProfileWindow::tr("Воздух помещения");
     case PlaneKind::InnerSurface:
-        return QStringLiteral("Внутренняя поверхность");
+        return TemperatureProfileWindow::tr("Внутренняя поверхность");
     case PlaneKind::Interface:
-        return QStringLiteral("Между слоями %1 и %2")
+        return TemperatureProfileWindow::tr("Между слоями %1 и %2")
             .arg(e.layers[index - 2].number)
             .arg(e.layers[index - 1].number);
     case PlaneKind::OuterSurface:
-        return QStringLiteral("Наружная поверхность");
+        return TemperatureProfileWindow::tr("Наружная поверхность");
     case PlaneKind::OutdoorAir:
         break;
     }
-    return QStringLiteral("Наружный воздух");
+    return TemperatureProfileWindow::tr("Наружный воздух");
 }
 
 QLabel* verdictLabel(const QString& name) {
@@ -76,9 +77,55 @@ QLabel* verdictLabel(const QString& name) {
 
 TemperatureProfileWindow::TemperatureProfileWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TemperatureProfileWindow"));
-    setWindowTitle(QStringLiteral("Температурный режим конструкции"));
-    pngDialog_ = drawingDialog(QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"));
-    svgDialog_ = drawingDialog(QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg"));
+    pngDialog_ = drawingDialog(QStringLiteral("png"));
+    svgDialog_ = drawingDialog(QStringLiteral("svg"));
+    retranslateUi();
+}
+
+// Every text in the current language. The inputs stay; the checks, worded as they are
+// made, are evaluated again, and the cold side's caption is asked for again.
+void TemperatureProfileWindow::retranslateUi() {
+    setWindowTitle(tr("Температурный режим конструкции"));
+    pngDialog_.filters[0].name = tr("Рисунок PNG (*.png)");
+    svgDialog_.filters[0].name = tr("Рисунок SVG (*.svg)");
+    for (FileDialog* dialog : {&pngDialog_, &svgDialog_}) {
+        dialog->filters[1].name = tr("Все файлы (*.*)");
+        dialog->proposedName = tr("Температурный профиль");
+    }
+    if (!built_)
+        return;
+    retranslateBuilt();
+    showColdSide();
+    recompute(); // also says the reading under the mouse again
+}
+
+// The texts of the built widgets that do not depend on the inputs.
+void TemperatureProfileWindow::retranslateBuilt() {
+    inputsBox_->setTitle(tr("Исходные данные"));
+    const QString inputs[] = {tr("Температура внутреннего воздуха tв"),
+                              tr("Влажность внутреннего воздуха φв"), QString(),
+                              tr("Нормативный перепад Δtн")};
+    for (int i : {0, 1, 3}) // the outdoor caption follows the cold side
+        inputCaptions_[i]->setText(inputs[i]);
+    coldSideNote_->setText(tr("Температуру воздуха чердака или подвала введите сами."));
+    listsCaption_->setText(tr("Δtн по назначению здания и виду конструкции:"));
+    translateItems(purposeList_, "PartitionRqmin");
+    translateItems(kindList_, "PartitionRqmin");
+    insideIsLayer1_->setText(tr("Слой 1 — со стороны помещения"));
+
+    resultsBox_->setTitle(tr("Результаты"));
+    const QString results[] = {tr("Температура внутренней поверхности τв"),
+                               tr("Температура наружной поверхности τн"),
+                               tr("Точка росы внутреннего воздуха tр"), tr("Перепад tв − τв")};
+    for (int i = 0; i < 4; ++i)
+        resultCaptions_[i]->setText(results[i]);
+    planes_->setHorizontalHeaderLabels(
+        {tr("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
+
+    pngButton_->setText(tr("Сохранить рисунок PNG..."));
+    svgButton_->setText(tr("Сохранить рисунок SVG..."));
+    closeButton_->setText(tr("Закрыть"));
+    showExportStatus();
 }
 
 ProfileInputs TemperatureProfileWindow::inputs() const {
@@ -101,10 +148,9 @@ void TemperatureProfileWindow::setInputs(const ProfileInputs& inputs) {
     recompute();
 }
 
-// The drawing's texts are translated as it is painted: a new language needs a new painting.
 void TemperatureProfileWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && view_)
-        view_->update();
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
     QWidget::changeEvent(event);
 }
 
@@ -155,6 +201,7 @@ void TemperatureProfileWindow::build() {
     left->addWidget(buildResults(), 1);
     layout->addLayout(left, 0);
     layout->addWidget(buildDrawingPanel(), 1);
+    retranslateBuilt();
     resize(1180, 660);
     purposeList_->setCurrentIndex(criticalPurpose_);
     kindList_->setCurrentIndex(criticalKind_);
@@ -180,57 +227,52 @@ QLineEdit* TemperatureProfileWindow::inputField(const QString& name, const QStri
 }
 
 QWidget* TemperatureProfileWindow::buildInputs() {
-    auto* box = new QGroupBox(QStringLiteral("Исходные данные"));
-    auto* grid = new QGridLayout(box);
+    inputsBox_ = new QGroupBox;
+    auto* grid = new QGridLayout(inputsBox_);
     const struct {
         const char* name;
-        QString caption;
         QString unit;
     } rows[] = {
-        {"IndoorTemperature", QStringLiteral("Температура внутреннего воздуха tв"),
-         QStringLiteral("°C")},
-        {"IndoorHumidity", QStringLiteral("Влажность внутреннего воздуха φв"), QStringLiteral("%")},
-        {"OutdoorTemperature", QStringLiteral("Расчетная температура наружного воздуха tн"),
-         QStringLiteral("°C")},
-        {"CriticalDifference", QStringLiteral("Нормативный перепад Δtн"), QStringLiteral("°C")},
+        {"IndoorTemperature", QStringLiteral("°C")},
+        {"IndoorHumidity", QStringLiteral("%")},
+        {"OutdoorTemperature", QStringLiteral("°C")},
+        {"CriticalDifference", QStringLiteral("°C")},
     };
     for (int i = 0; i < 4; ++i) {
         inputFields_[i] = inputField(QString::fromLatin1(rows[i].name), QString());
-        QLabel* caption = new QLabel(rows[i].caption);
-        caption->setBuddy(inputFields_[i]);
+        inputCaptions_[i] = new QLabel;
+        inputCaptions_[i]->setBuddy(inputFields_[i]);
         const int row = i < 3 ? i : i + 1; // the cold side's note under its temperature
-        grid->addWidget(caption, row, 0);
+        grid->addWidget(inputCaptions_[i], row, 0);
         grid->addWidget(inputFields_[i], row, 1);
         grid->addWidget(new QLabel(rows[i].unit), row, 2);
     }
-    outdoorCaption_ = qobject_cast<QLabel*>(grid->itemAtPosition(2, 0)->widget());
+    outdoorCaption_ = inputCaptions_[2];
     outdoorCaption_->setObjectName(QStringLiteral("OutdoorTemperatureCaption"));
-    coldSideNote_ =
-        namedLabel(QStringLiteral("Температуру воздуха чердака или подвала введите сами."),
-                   QStringLiteral("ColdSideNote"));
+    coldSideNote_ = namedLabel(QString(), QStringLiteral("ColdSideNote"));
     coldSideNote_->setWordWrap(true);
     grid->addWidget(coldSideNote_, 3, 0, 1, 3);
     connect(inputFields_[int(Field::CriticalDifference)], &QLineEdit::textEdited, this,
             [this] { criticalDifferenceIsUsers_ = true; });
     purposeList_ = new QComboBox;
     purposeList_->setObjectName(QStringLiteral("CriticalDifferencePurpose"));
-    purposeList_->addItems(PartitionRqmin::deltaTcrPurposeItems());
+    addSourceItems(purposeList_, PartitionRqmin::deltaTcrPurposeItems());
     kindList_ = new QComboBox;
     kindList_->setObjectName(QStringLiteral("CriticalDifferenceKind"));
-    kindList_->addItems(PartitionRqmin::constructionKindItems());
+    addSourceItems(kindList_, PartitionRqmin::constructionKindItems());
     for (QComboBox* list : {purposeList_, kindList_}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(30);
         connect(list, &QComboBox::activated, this, [this] { chooseCriticalDifference(); });
     }
     criticalHint_ = namedLabel(QString(), QStringLiteral("CriticalDifferenceHint"));
-    grid->addWidget(new QLabel(QStringLiteral("Δtн по назначению здания и виду конструкции:")), 5,
-                    0, 1, 3);
+    listsCaption_ = new QLabel;
+    grid->addWidget(listsCaption_, 5, 0, 1, 3);
     grid->addWidget(purposeList_, 6, 0, 1, 3);
     grid->addWidget(kindList_, 7, 0, 1, 2);
     grid->addWidget(criticalHint_, 7, 2);
 
-    insideIsLayer1_ = new QCheckBox(QStringLiteral("Слой 1 — со стороны помещения"));
+    insideIsLayer1_ = new QCheckBox;
     insideIsLayer1_->setObjectName(QStringLiteral("InsideIsLayer1"));
     connect(insideIsLayer1_, &QCheckBox::toggled, this, [this] {
         readInputs();
@@ -243,7 +285,7 @@ QWidget* TemperatureProfileWindow::buildInputs() {
     setTextColor(problems_, refusedColor);
     grid->addWidget(problems_, 9, 0, 1, 3);
     grid->setColumnStretch(0, 1);
-    return box;
+    return inputsBox_;
 }
 
 QLineEdit* TemperatureProfileWindow::resultField(const QString& name) {
@@ -257,28 +299,19 @@ QLineEdit* TemperatureProfileWindow::resultField(const QString& name) {
 }
 
 QWidget* TemperatureProfileWindow::buildResults() {
-    auto* box = new QGroupBox(QStringLiteral("Результаты"));
-    auto* column = new QVBoxLayout(box);
+    resultsBox_ = new QGroupBox;
+    auto* column = new QVBoxLayout(resultsBox_);
     auto* grid = new QGridLayout;
     innerSurface_ = resultField(QStringLiteral("InnerSurfaceTemperature"));
     outerSurface_ = resultField(QStringLiteral("OuterSurfaceTemperature"));
     dewPoint_ = resultField(QStringLiteral("DewPoint"));
     drop_ = resultField(QStringLiteral("TemperatureDrop"));
-    const struct {
-        QString caption;
-        QLineEdit* field;
-    } rows[] = {
-        {QStringLiteral("Температура внутренней поверхности τв"), innerSurface_},
-        {QStringLiteral("Температура наружной поверхности τн"), outerSurface_},
-        {QStringLiteral("Точка росы внутреннего воздуха tр"), dewPoint_},
-        {QStringLiteral("Перепад tв − τв"), drop_},
-    };
-    int row = 0;
-    for (const auto& item : rows) {
-        grid->addWidget(new QLabel(item.caption), row, 0);
-        grid->addWidget(item.field, row, 1);
+    QLineEdit* const fields[] = {innerSurface_, outerSurface_, dewPoint_, drop_};
+    for (int row = 0; row < 4; ++row) {
+        resultCaptions_[row] = new QLabel;
+        grid->addWidget(resultCaptions_[row], row, 0);
+        grid->addWidget(fields[row], row, 1);
         grid->addWidget(new QLabel(QStringLiteral("°C")), row, 2);
-        ++row;
     }
     grid->setColumnStretch(0, 1);
     column->addLayout(grid);
@@ -293,8 +326,6 @@ QWidget* TemperatureProfileWindow::buildResults() {
 
     planes_ = new WholeRowsTable(0, 3);
     planes_->setObjectName(QStringLiteral("PlaneTable"));
-    planes_->setHorizontalHeaderLabels(
-        {QStringLiteral("Плоскость"), QStringLiteral("x, мм"), QStringLiteral("t, °C")});
     planes_->verticalHeader()->hide();
     planes_->verticalHeader()->setDefaultSectionSize(planes_->fontMetrics().height() + 6);
     planes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -304,8 +335,8 @@ QWidget* TemperatureProfileWindow::buildResults() {
     planes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     planes_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     column->addWidget(planes_, 1);
-    box->setMinimumWidth(400);
-    return box;
+    resultsBox_->setMinimumWidth(400);
+    return resultsBox_;
 }
 
 QWidget* TemperatureProfileWindow::buildDrawingPanel() {
@@ -315,29 +346,26 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
     view_ = new SectionView;
     view_->setObjectName(QStringLiteral("SectionDrawing"));
     column->addWidget(view_, 1);
-    hoverReadout_ = namedLabel(QStringLiteral("Наведите мышь на разрез, чтобы узнать температуру."),
-                               QStringLiteral("HoverReadout"));
+    // Set on every calculation, which says the reading under the mouse, or none.
+    hoverReadout_ = namedLabel(QString(), QStringLiteral("HoverReadout"));
     connect(view_, &SectionView::readingChanged, this, [this](const QString& text) {
         hoverReadout_->setText(
-            text.isEmpty() ? QStringLiteral("Наведите мышь на разрез, чтобы узнать температуру.")
-                           : text);
+            text.isEmpty() ? tr("Наведите мышь на разрез, чтобы узнать температуру.") : text);
     });
     column->addWidget(hoverReadout_);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* png =
-        namedButton(QStringLiteral("Сохранить рисунок PNG..."), QStringLiteral("ExportPng"));
-    QPushButton* svg =
-        namedButton(QStringLiteral("Сохранить рисунок SVG..."), QStringLiteral("ExportSvg"));
-    QPushButton* close = namedButton(QStringLiteral("Закрыть"), QStringLiteral("CloseButton"));
-    connect(png, &QPushButton::clicked, this, [this] { exportDrawing(pngDialog_, false); });
-    connect(svg, &QPushButton::clicked, this, [this] { exportDrawing(svgDialog_, true); });
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    pngButton_ = namedButton(QString(), QStringLiteral("ExportPng"));
+    svgButton_ = namedButton(QString(), QStringLiteral("ExportSvg"));
+    closeButton_ = namedButton(QString(), QStringLiteral("CloseButton"));
+    connect(pngButton_, &QPushButton::clicked, this, [this] { exportDrawing(pngDialog_, false); });
+    connect(svgButton_, &QPushButton::clicked, this, [this] { exportDrawing(svgDialog_, true); });
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
     exportStatus_ = namedLabel(QString(), QStringLiteral("ExportStatus"));
-    buttons->addWidget(png);
-    buttons->addWidget(svg);
+    buttons->addWidget(pngButton_);
+    buttons->addWidget(svgButton_);
     buttons->addWidget(exportStatus_, 1);
-    buttons->addWidget(close);
+    buttons->addWidget(closeButton_);
     column->addLayout(buttons);
     return panel;
 }
@@ -365,7 +393,7 @@ void TemperatureProfileWindow::recompute() {
     if (const auto picture = SectionDrawing::pictureOf(e, forms_.separator()))
         view_->showPicture(*picture);
     else
-        view_->showNothing(e.blocker.isEmpty() ? QStringLiteral("Исправьте исходные данные слева.")
+        view_->showNothing(e.blocker.isEmpty() ? tr("Исправьте исходные данные слева.")
                                                : e.blocker);
 }
 
@@ -461,7 +489,8 @@ void TemperatureProfileWindow::exportDrawing(FileDialog& dialog, bool asSvg) {
     guarded(forms_.platform, [&] {
         const auto& picture = view_->picture();
         if (!picture) {
-            exportStatus_->setText(QStringLiteral("Нет рисунка: сначала исправьте данные."));
+            lastExport_ = ExportStatus::NoPicture;
+            showExportStatus();
             return;
         }
         const std::optional<QString> path = forms_.platform.askSaveFile(dialog);
@@ -470,7 +499,22 @@ void TemperatureProfileWindow::exportDrawing(FileDialog& dialog, bool asSvg) {
         DrawingExport::write(*path, asSvg ? DrawingExport::svg(*picture, font(), windowTitle())
                                           : DrawingExport::png(*picture, font()));
         dialog.lastPath = *path;
-        exportStatus_->setText(QStringLiteral("Записано: ") + QFileInfo(*path).fileName());
+        lastExport_ = ExportStatus::Written;
+        writtenName_ = QFileInfo(*path).fileName();
+        showExportStatus();
         exportStatus_->setToolTip(QDir::toNativeSeparators(*path));
     });
+}
+
+void TemperatureProfileWindow::showExportStatus() {
+    switch (lastExport_) {
+    case ExportStatus::None:
+        break;
+    case ExportStatus::NoPicture:
+        exportStatus_->setText(tr("Нет рисунка: сначала исправьте данные."));
+        break;
+    case ExportStatus::Written:
+        exportStatus_->setText(tr("Записано: ") + writtenName_);
+        break;
+    }
 }

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +51,8 @@ class TemperatureProfileWindow : public QWidget {
 
   private:
     void build();
+    void retranslateUi();
+    void retranslateBuilt();
     QWidget* buildInputs();
     QWidget* buildResults();
     QWidget* buildDrawingPanel();
@@ -66,6 +69,7 @@ class TemperatureProfileWindow : public QWidget {
     bool tableGives(const QString& criticalDifference) const;
     void showColdSide();
     void exportDrawing(FileDialog& dialog, bool asSvg);
+    void showExportStatus();
 
     Forms& forms_;
     ProfileInputs inputs_;
@@ -78,8 +82,17 @@ class TemperatureProfileWindow : public QWidget {
     EnvelopeKind::ColdSide coldSide_ = EnvelopeKind::ColdSide::OutdoorAir;
     FileDialog pngDialog_;
     FileDialog svgDialog_;
+    // What the export last reported, kept to be said again in another language.
+    enum class ExportStatus { None, NoPicture, Written };
+    ExportStatus lastExport_ = ExportStatus::None;
+    QString writtenName_;
 
     std::array<QLineEdit*, 4> inputFields_{}; // in the order of TemperatureCheck::Field
+    std::array<QLabel*, 4> inputCaptions_{};
+    std::array<QLabel*, 4> resultCaptions_{};
+    QGroupBox* inputsBox_ = nullptr;
+    QGroupBox* resultsBox_ = nullptr;
+    QLabel* listsCaption_ = nullptr;
     QCheckBox* insideIsLayer1_ = nullptr;
     QComboBox* purposeList_ = nullptr;
     QComboBox* kindList_ = nullptr;
@@ -98,4 +111,7 @@ class TemperatureProfileWindow : public QWidget {
     SectionView* view_ = nullptr;
     QLabel* hoverReadout_ = nullptr;
     QLabel* exportStatus_ = nullptr;
+    QPushButton* pngButton_ = nullptr;
+    QPushButton* svgButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };

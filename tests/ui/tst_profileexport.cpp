@@ -1,17 +1,20 @@
 // The section drawing written as PNG and SVG and read back; the profile window's
-// inputs handed over before and after it is first opened.
+// inputs handed over before and after it is first opened; its texts in either language.
 
 #include "core/Errors.h"
 #include "core/TemperatureCheck.h"
 #include "support/Files.h"
 #include "ui/DrawingExport.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -21,14 +24,17 @@
 namespace {
 
 // The typical wall from the room side: brick, mortar, a board of 90 mm.
+QList<SectionLayers::Layer> typicalLayers() {
+    return {{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380, 380 / 810.0,
+             SectionLayers::Kind::Masonry},
+            {4, "Раствор цементно-песчаный (1600 кг/м3)", 20, 20 / 810.0,
+             SectionLayers::Kind::ConcreteAndMortar},
+            {12, "Плиты пенополистирольные (15 кг/м3)", 90, 90 / 55.0,
+             SectionLayers::Kind::Insulation}};
+}
+
 SectionDrawing::Picture typicalWall() {
-    QList<SectionLayers::Layer> layers = {{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380,
-                                           380 / 810.0, SectionLayers::Kind::Masonry},
-                                          {4, "Раствор цементно-песчаный (1600 кг/м3)", 20,
-                                           20 / 810.0, SectionLayers::Kind::ConcreteAndMortar},
-                                          {12, "Плиты пенополистирольные (15 кг/м3)", 90, 90 / 55.0,
-                                           SectionLayers::Kind::Insulation}};
-    const auto e = TemperatureCheck::evaluate({}, "8,7", "23", layers, QLatin1Char(','));
+    const auto e = TemperatureCheck::evaluate({}, "8,7", "23", typicalLayers(), QLatin1Char(','));
     return {e.layers, *e.profile, true, QLatin1Char(',')};
 }
 
@@ -41,6 +47,35 @@ QStringList svgTexts(const QByteArray& bytes) {
     return xml.hasError() ? QStringList{xml.errorString()} : texts;
 }
 
+// Every text the window shows, widget by widget, to compare one moment with another.
+QStringList shownTexts(const QWidget* window) {
+    QStringList texts{window->windowTitle()};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        texts << w->property("text").toString() << w->property("title").toString() << w->toolTip();
+        if (const auto* list = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        if (const auto* table = qobject_cast<const QTableWidget*>(w))
+            for (int i = -3; i < table->rowCount() * 3; ++i) // the heads, then the cells
+                texts << (i < 0 ? table->horizontalHeaderItem(i + 3) : table->item(i / 3, i % 3))
+                             ->text();
+    }
+    return texts;
+}
+
+// The text of a named widget, or of a cell of the plane table.
+QString shownText(const QWidget* window, const QString& name, int row, int column) {
+    const QWidget* w = window->findChild<QWidget*>(name);
+    if (const auto* table = qobject_cast<const QTableWidget*>(w))
+        return table->item(row, column)->text();
+    return w->property(qobject_cast<const QComboBox*>(w) ? "currentText" : "text").toString();
+}
+
+void switchTo(InterfaceLanguage language) {
+    QVERIFY(Language::apply(language));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
 } // namespace
 
 class ProfileExportTest : public QObject {
@@ -51,7 +86,14 @@ class ProfileExportTest : public QObject {
     void aFailedWriteLeavesTheOldFile();
     void hoverReadsTheTemperatureAtThatDepth();
     void inputsAreHandedOverBeforeAndAfterOpening();
+    void languageChangesWordsNotNumbers_data();
+    void languageChangesWordsNotNumbers();
+    void cleanup();
 };
+
+void ProfileExportTest::cleanup() {
+    Language::apply(InterfaceLanguage::Russian);
+}
 
 void ProfileExportTest::pngReadsBackAsTheDrawing() {
     QTemporaryDir dir;
@@ -136,6 +178,51 @@ void ProfileExportTest::inputsAreHandedOverBeforeAndAfterOpening() {
     window->setInputs(later);
     QCOMPARE(window->findChild<QLineEdit*>("CriticalDifference")->text(), "4");
     QCOMPARE(window->inputs(), later);
+}
+
+void ProfileExportTest::languageChangesWordsNotNumbers_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("row"); // of the plane table
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("caption") << "OutdoorTemperatureCaption" << 0 << 0 << true;
+    QTest::newRow("verdict") << "SanitaryVerdict" << 0 << 0 << true;
+    QTest::newRow("room air") << "PlaneTable" << 0 << 0 << true;
+    QTest::newRow("between layers") << "PlaneTable" << 2 << 0 << true;
+    QTest::newRow("purpose") << "CriticalDifferencePurpose" << 0 << 0 << true;
+    QTest::newRow("button") << "CloseButton" << 0 << 0 << true;
+    QTest::newRow("input") << "IndoorHumidity" << 0 << 0 << false;
+    QTest::newRow("surface") << "InnerSurfaceTemperature" << 0 << 0 << false;
+    QTest::newRow("dew point") << "DewPoint" << 0 << 0 << false;
+    QTest::newRow("depth") << "PlaneTable" << 3 << 1 << false;
+    QTest::newRow("plane's t") << "PlaneTable" << 3 << 2 << false;
+}
+
+void ProfileExportTest::languageChangesWordsNotNumbers() {
+    QFETCH(QString, name);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, translated);
+    ScriptedPlatform platform;
+    Program program(platform);
+    TemperatureProfileWindow* window = program.forms().profileWindow;
+    const QWidget* main = program.window("TMainForm"); // the coefficients, as if chosen
+    main->findChild<QLineEdit*>("Edit3")->setText("8,7");
+    main->findChild<QLineEdit*>("Edit2")->setText("23");
+    window->show();
+    window->followLayers(typicalLayers());
+    const ProfileInputs inputs = window->inputs();
+    const QStringList russian = shownTexts(window);
+    const QString before = shownText(window, name, row, column);
+    QVERIFY(!before.isEmpty());
+
+    switchTo(InterfaceLanguage::Ukrainian);
+    const QString after = shownText(window, name, row, column);
+    QVERIFY2(translated ? after != before : after == before, qPrintable(before + " / " + after));
+    QCOMPARE(window->inputs(), inputs);
+
+    switchTo(InterfaceLanguage::Russian);
+    QCOMPARE(shownTexts(window), russian);
 }
 
 QTEST_MAIN(ProfileExportTest)
