@@ -27,6 +27,23 @@ void addSourceItems(QComboBox* list, const QStringList& sourceTexts) {
         list->addItem(text, text);
 }
 
+void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
+    const int item = list->currentIndex();
+    const QVariant source = item >= 0 ? list->itemData(item) : QVariant();
+    const bool picked = source.isValid() && list->currentText() == list->itemText(item);
+    context_ = context;
+    source_ = picked ? source.toString().toUtf8() : QByteArray();
+    handed_ = list->currentText();
+    write(handed_);
+}
+
+void HandedCaption::retranslate(const QString& shown, const Writer& write) {
+    if (source_.isEmpty() || shown != handed_)
+        return;
+    handed_ = QCoreApplication::translate(context_, source_.constData());
+    write(handed_);
+}
+
 void translateItems(QComboBox* list, const char* context) {
     const QSignalBlocker quiet(list);
     const int current = list->currentIndex();

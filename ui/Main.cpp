@@ -174,8 +174,7 @@ void TMainForm::retranslateUi() {
         Label18->setText(tr("Тип конструкции"));
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
-    if (shownVerdict_ && forms_.calculation.hasSnapshot)
-        forms_.calculation.snapshot.verdict = Label8->text();
+    pdfDialog_.filters = pdfReportDialog().filters; // the folder last used stays
     refreshResultState();
 }
 
@@ -545,7 +544,8 @@ void TMainForm::runCheck() {
     snapshot.r0 = Edit4->text();
     snapshot.rqmin = Edit5->text();
     snapshot.constructionType = Label18->text();
-    snapshot.verdict = Label8->text();
+    // Untranslated: the report and the selection read it in the language of their time.
+    snapshot.verdict = ResistanceCheck::verdictSource(verdict.met);
     snapshot.relationSign = ResistanceCheck::relationSign(verdict.relation);
     forms_.calculation.hasSnapshot = true;
     refreshResultState();
@@ -628,6 +628,9 @@ QString TMainForm::alphaIntText() const {
 }
 QString TMainForm::envelopeCaption() const {
     return Label17->text();
+}
+QString TMainForm::constructionType() const {
+    return Label18->text();
 }
 QString TMainForm::constructionKind() const {
     return ComboBox1->currentText();

@@ -51,6 +51,7 @@ class TMainForm : public QWidget {
     QString alphaIntText() const;
     QString r0Text() const;
     QString envelopeCaption() const;
+    QString constructionType() const;
     QString constructionKind() const;
     QString relationCaption() const;
     QString layerName(int layer) const;

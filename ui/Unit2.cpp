@@ -6,6 +6,7 @@
 #include "formats/UserConstructionFiles.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -28,7 +29,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,17 +44,15 @@ constexpr Rgb teal{0, 128, 128};
 const char* const userListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список");
 const char* const openedUserListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список...");
 
-// Layers whose categories the window offers but does not let the user fill.
 // Whether `text` is the caption `source` in Russian, in Ukrainian or as now translated,
 // whichever language is in use.
 bool isCaption(const QString& text, const char* context, const QByteArray& source) {
-    static QTranslator ukrainian;
-    static const bool loaded = ukrainian.load(QStringLiteral(":/translations/vuvuvudozizod_uk.qm"));
     return text == QString::fromUtf8(source) ||
            text == QCoreApplication::translate(context, source.constData()) ||
-           (loaded && text == ukrainian.translate(context, source.constData()));
+           text == Language::ukrainian(context, source.constData());
 }
 
+// Layers whose categories the window offers but does not let the user fill.
 bool hiddenLayer(int layer) {
     return layer == 9 || layer == 10;
 }
@@ -207,7 +205,12 @@ void TForm2::retranslateLists() {
             translateItems(list, MaterialCatalogue::context);
         if (showsCaption)
             showCaption(i);
+        handedNames_[i].retranslate(forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
     }
+}
+
+HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
+    return [this, layer](const QString& text) { forms_.mainForm->writeLayerName(layer, text); };
 }
 
 void TForm2::changeEvent(QEvent* event) {
@@ -463,7 +466,7 @@ void TForm2::chooseMaterial(int layer, int index) {
         layer11AirGap_ = false; // a new choice replaces an accepted gap
     ldFields[i]->setText(NumberText::general(stored_.ld[i], forms_.separator()));
     sFields[i]->setText(NumberText::general(stored_.s[i], forms_.separator()));
-    forms_.mainForm->writeLayerName(layer, selectors[i]->currentText());
+    handedNames_[i].hand(selectors[i], MaterialCatalogue::context, layerNameWriter(layer));
     if (entry)
         selectors[i]->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {

@@ -5,6 +5,7 @@
 #include "core/ProjectRecord.h"
 #include "core/Rgb.h"
 #include "core/SectionLayers.h"
+#include "ui/ListChoice.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -84,6 +85,7 @@ class TForm2 : public QWidget {
 
     void retranslateUi();
     void retranslateLists();
+    HandedCaption::Writer layerNameWriter(int layer) const; // layer 1..12
     // The caption list i (0..11) shows with nothing chosen: its source and shown texts.
     QString captionSource(int i) const;
     QString captionShown(int i) const;
@@ -139,6 +141,7 @@ class TForm2 : public QWidget {
     std::array<QLabel*, 5> columnHeadings_{};
     std::array<QLabel*, 3> totalCaptions_{};
     QLabel* resultsHeading_ = nullptr;
-    const char* layer12Caption_ = nullptr;          // source text, context TForm2
-    std::array<QString, layerCount> shownCaptions_; // as the program last set them
+    const char* layer12Caption_ = nullptr;              // source text, context TForm2
+    std::array<QString, layerCount> shownCaptions_;     // as the program last set them
+    std::array<HandedCaption, layerCount> handedNames_; // the main window's layer names
 };

@@ -108,6 +108,7 @@ void TForm3::retranslateUi() {
         translateItems(list, listContext);
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
+    envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
 }
 
 void TForm3::changeEvent(QEvent* event) {
@@ -310,7 +311,7 @@ void TForm3::residentialLookup() {
             RequiredResistance::ResidentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13)))
         rqmin_ =
             CheckBox1->isChecked() ? *value * RequiredResistance::reconstructionFactor : *value;
-    showLookupResult(ComboBox1->currentText());
+    showLookupResult(ComboBox1);
 }
 
 void TForm3::productionLookup() {
@@ -320,13 +321,17 @@ void TForm3::productionLookup() {
     if (const auto value =
             RequiredResistance::ProductionRqmin(productionKind_, regime_, zone, inertia_))
         rqmin_ = *value;
-    showLookupResult(ComboBox2->currentText());
+    showLookupResult(ComboBox2);
 }
 
-void TForm3::showLookupResult(const QString& envelopeCaption) {
+void TForm3::showLookupResult(const QComboBox* envelopes) {
     Edit1->setText(NumberText::general(rqmin_, forms_.separator()));
-    forms_.mainForm->writeEnvelopeCaption(envelopeCaption);
+    envelopeCaption_.hand(envelopes, listContext, writeEnvelope());
     Button1->setEnabled(rqmin_ > 0);
+}
+
+HandedCaption::Writer TForm3::writeEnvelope() const {
+    return [this](const QString& text) { forms_.mainForm->writeEnvelopeCaption(text); };
 }
 
 void TForm3::accept() {

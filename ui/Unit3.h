@@ -4,6 +4,7 @@
 #include "core/Calculation.h"
 #include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
+#include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
 
 #include <QWidget>
@@ -74,7 +75,8 @@ class TForm3 : public QWidget {
     void inertiaChanged();
     void residentialLookup(); // Timer1Timer
     void productionLookup();  // Timer2Timer
-    void showLookupResult(const QString& envelopeCaption);
+    void showLookupResult(const QComboBox* envelopes);
+    HandedCaption::Writer writeEnvelope() const;
     void accept(); // Button1Click
 
     Forms& forms_;
@@ -84,7 +86,8 @@ class TForm3 : public QWidget {
     double rqmin_ = 0.0;
     int productionKind_ = 0;
     int regime_ = 0;
-    double inertia_ = 1.0; // D
+    double inertia_ = 1.0;          // D
+    HandedCaption envelopeCaption_; // the main window's envelope caption
 
     QLabel* heading_ = nullptr;
     QLabel* zoneCaption_ = nullptr;

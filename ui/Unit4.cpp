@@ -87,6 +87,7 @@ void TForm4::retranslateUi() {
     acceptButton_->setText(tr("Принять"));
     translateItems(ComboBox1, "SurfaceCoefficients");
     typeListPrompt().retranslate();
+    acceptedType_.retranslate(forms_.mainForm->constructionType(), writeType());
 }
 
 void TForm4::changeEvent(QEvent* event) {
@@ -105,12 +106,16 @@ void TForm4::typeChanged() {
     Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
 }
 
+HandedCaption::Writer TForm4::writeType() const {
+    return [this](const QString& text) { forms_.mainForm->writeConstructionType(text); };
+}
+
 // Writes the looked-up pair, not whatever was typed into the display fields.
 void TForm4::accept() {
     const QChar separator = forms_.separator();
     forms_.mainForm->writeAlphaExt(NumberText::general(alphaExt_, separator));
     forms_.mainForm->writeAlphaInt(NumberText::general(alphaInt_, separator));
-    forms_.mainForm->writeConstructionType(ComboBox1->currentText());
+    acceptedType_.hand(ComboBox1, "SurfaceCoefficients", writeType());
     forms_.form6->writeAlphaInt(NumberText::result(alphaInt_, separator));
     hide();
 }

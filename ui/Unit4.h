@@ -2,6 +2,7 @@
 // The coefficients window: alpha_ext and alpha_int by type of construction.
 
 #include "core/ProjectRecord.h"
+#include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
 
 #include <QWidget>
@@ -29,12 +30,14 @@ class TForm4 : public QWidget {
     ListPrompt typeListPrompt() const;
     void typeChanged(); // ComboBox1Change
     void accept();      // Button1Click
+    HandedCaption::Writer writeType() const;
 
     Forms& forms_;
 
     double alphaExt_ = 0.0;
     double alphaInt_ = 0.0;
-    int keptType_ = -1; // the type whose pair is kept
+    int keptType_ = -1;          // the type whose pair is kept
+    HandedCaption acceptedType_; // the main window's construction type
 
     QComboBox* ComboBox1 = nullptr; // type of construction
     QLineEdit* Edit1 = nullptr;     // alpha_ext

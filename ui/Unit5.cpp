@@ -250,7 +250,8 @@ bool TForm5::boardIsLayer12() const {
 bool TForm5::verdictMet() const {
     const Calculation& calculation = forms_.calculation;
     return calculation.hasSnapshot &&
-           calculation.snapshot.verdict == ResistanceCheck::verdictText(true);
+           ResistanceCheck::translatedVerdict(calculation.snapshot.verdict) ==
+               ResistanceCheck::verdictText(true);
 }
 
 // No check confirms the thickness: claim none and end the search.

@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,16 +30,6 @@ QLabel* plainLabel(const QString& text) {
     auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-// The Ukrainian translation of `source`, whichever language is in use; the source itself
-// when there is none.
-QString translatedToUkrainian(const char* context, const QString& source) {
-    static QTranslator ukrainian;
-    static const bool loaded = ukrainian.load(QStringLiteral(":/translations/vuvuvudozizod_uk.qm"));
-    const QString text =
-        loaded ? ukrainian.translate(context, source.toUtf8().constData()) : QString();
-    return text.isEmpty() ? source : text;
 }
 
 } // namespace
@@ -127,7 +117,7 @@ void TForm7::restorePrompt(Selector& selector) {
     const QString text = selector.list->currentText();
     if (selector.list->currentIndex() < 0 &&
         (text == selector.promptSource || text == selector.promptShown ||
-         text == translatedToUkrainian(AirGaps::context, selector.promptSource)))
+         text == Language::ukrainian(AirGaps::context, selector.promptSource.toUtf8().constData())))
         showPrompt(selector);
 }
 

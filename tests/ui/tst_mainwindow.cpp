@@ -1,12 +1,15 @@
 // Start-up and the main window's hand-overs, driven through the real widgets.
 
 #include "core/Calculation.h"
+#include "core/ResistanceCheck.h"
+#include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
+#include "ui/Unit4.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -177,12 +180,27 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults_data() {
     QTest::addColumn<QString>("rqmin");
     QTest::addColumn<QString>("rk");
     QTest::addColumn<int>("kind");
-    QTest::newRow("nothing chosen or calculated") << QString() << QString() << -1;
+    QTest::addColumn<bool>("handedOver"); // captions the other windows wrote in Russian
+    QTest::addColumn<bool>("checkedInUkrainian");
+    QTest::newRow("nothing chosen or calculated") << QString() << QString() << -1 << false << false;
     QTest::newRow("condition met, outer wall") << "2,2"
-                                               << "2,5" << 0;
+                                               << "2,5" << 0 << false << false;
     QTest::newRow("condition not met, covering") << "3,3"
-                                                 << "1" << 2;
+                                                 << "1" << 2 << false << false;
+    QTest::newRow("captions handed over, checked again in Ukrainian") << "2,2"
+                                                                      << "2,5" << 0 << true << true;
 }
+
+namespace {
+
+// A list's item picked as the user picks it.
+void pick(QWidget* window, const char* name, int index) {
+    auto* list = window->findChild<QComboBox*>(name);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace
 
 // The window's texts follow the language and return to the exact Russian ones; what the
 // user typed and chose and the results shown stay as they were.
@@ -190,10 +208,29 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     QFETCH(QString, rqmin);
     QFETCH(QString, rk);
     QFETCH(int, kind);
+    QFETCH(bool, handedOver);
+    QFETCH(bool, checkedInUkrainian);
     ScriptedPlatform platform;
     Program program(platform);
     TMainForm* main = program.forms().mainForm;
     auto* kinds = main->findChild<QComboBox*>("ComboBox1");
+    const Forms& forms = program.forms();
+    if (handedOver) {
+        pick(forms.form3, "ComboBox1", 0);
+        QTRY_VERIFY(!forms.form3->findChild<QTimer*>("Timer1")->isActive());
+        pick(forms.form4, "ComboBox1", 0);
+        forms.form4->findChild<QPushButton*>("Button1")->click();
+        pick(forms.form2, "ComboBox1", 1);
+    }
+    // What the other windows wrote, and where they show it now.
+    const auto handed = [&] {
+        return QStringList{main->envelopeCaption(), main->constructionType(), main->layerName(1)};
+    };
+    const auto handedSources = [&] {
+        return QStringList{forms.form3->findChild<QComboBox*>("ComboBox1")->currentText(),
+                           forms.form4->findChild<QComboBox*>("ComboBox1")->currentText(),
+                           forms.form2->findChild<QComboBox*>("ComboBox1")->currentText()};
+    };
     if (!rk.isEmpty()) {
         main->writeAlphaExt("23");
         main->writeAlphaInt("8,7");
@@ -202,11 +239,14 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
         main->recheck();
     }
     kinds->setCurrentIndex(kind);
+    // The window's own captions; Label17 while no other window has written it.
     auto captions = [&] {
-        return QStringList{main->findChild<QMenuBar*>()->actions().first()->text(),
-                           main->findChild<QPushButton*>("CalculateButton")->text(),
-                           main->findChild<QLabel*>("Label17")->text(), kinds->itemText(2),
-                           kinds->placeholderText()};
+        QStringList texts{main->findChild<QMenuBar*>()->actions().first()->text(),
+                          main->findChild<QPushButton*>("CalculateButton")->text(),
+                          kinds->itemText(2), kinds->placeholderText()};
+        if (!handedOver)
+            texts << main->findChild<QLabel*>("Label17")->text();
+        return texts;
     };
     auto shown = [&] {
         QStringList texts;
@@ -217,6 +257,7 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     };
     const QStringList russian = captions();
     const QStringList russianFields = shown();
+    const QStringList russianHanded = handed();
     const QStringList results = {main->findChild<QLabel*>("Label8")->text(),
                                  main->findChild<QLabel*>("Label7")->text()};
 
@@ -228,6 +269,12 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     };
     const auto backInRussian = qScopeGuard([&] { switchTo(InterfaceLanguage::Russian); });
     QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    if (checkedInUkrainian)
+        main->recheck();
+    if (handedOver) {
+        QCOMPARE(handed(), handedSources());
+        QVERIFY(handed() != russianHanded);
+    }
     const QStringList ukrainian = captions();
     for (int i = 0; i < russian.size(); ++i) {
         QCOMPARE(ukrainian[i], QCoreApplication::translate("TMainForm", russian[i].toUtf8()));
@@ -238,9 +285,13 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     QVERIFY(switchTo(InterfaceLanguage::Russian));
     QCOMPARE(captions(), russian);
     QCOMPARE(shown(), russianFields);
+    QCOMPARE(handed(), russianHanded);
     QCOMPARE((QStringList{main->findChild<QLabel*>("Label8")->text(),
                           main->findChild<QLabel*>("Label7")->text()}),
              results);
+    if (!rk.isEmpty())
+        QCOMPARE(ResistanceCheck::translatedVerdict(program.calculation().snapshot.verdict),
+                 results.first());
 }
 
 QTEST_MAIN(MainWindowTest)

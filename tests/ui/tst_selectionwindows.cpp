@@ -3,6 +3,7 @@
 
 #include "core/Calculation.h"
 #include "ui/About.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -374,6 +376,22 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
                                "60м^2"),
                 1500);
     QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
+
+    // Said again in the other language from what was counted: no count, no timer.
+    const QString russian = text(form9, "Panel1");
+    const auto switchTo = [](InterfaceLanguage language) {
+        const bool applied = Language::apply(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        return applied;
+    };
+    const auto backInRussian = qScopeGuard([&] { switchTo(InterfaceLanguage::Russian); });
+    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    QCOMPARE(text(form9, "Panel1"),
+             QStringLiteral("Утеплювач ПСБ-25, товщина 80мм, площа утеплення 60м^2"));
+    QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
+    QVERIFY(!child<QTimer>(form9, "Timer1")->isActive());
+    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    QCOMPARE(text(form9, "Panel1"), russian);
 }
 
 void SelectionWindowsTest::quantityWindowAtStart() {
