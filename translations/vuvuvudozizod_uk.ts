@@ -2333,7 +2333,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>  R0:=(1/Alfa н)+Rk+(1/Alfa в) - сопр.теплопередаче, м2*К/Вт </source>
-        <translation>  R0:=(1/Alfa з)+Rk+(1/Alfa в) - опір теплопередачі, м2*К/Вт </translation>
+        <translation>  R0:=(1/Alfa н)+Rk+(1/Alfa в) - опір теплопередачі, м2*К/Вт </translation>
     </message>
     <message>
         <source>           - термическое сопр., м2*К/Вт </source>
@@ -2513,7 +2513,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Alfa н</source>
-        <translation>Alfa з</translation>
+        <translation>Alfa н</translation>
     </message>
     <message>
         <source>Коэф.ТП внутр.</source>
