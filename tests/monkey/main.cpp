@@ -4,8 +4,12 @@
 
 #include "Monkey.h"
 
+#include "ui/InterfaceLanguage.h"
+
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -31,6 +35,10 @@ int main(int argc, char** argv) {
     QDir::setCurrent(folder.path());
     // The calculation kept at each closing stays in the run's own folder.
     qputenv("XDG_DATA_HOME", QDir(folder.path()).filePath(QStringLiteral("data")).toLocal8Bit());
+    // So do its settings; it works in Russian whatever the machine's language.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QDir(folder.path()).filePath(QStringLiteral("config")));
+    Language::apply(InterfaceLanguage::Russian);
 
     Monkey monkey(seed, QDir(folder.path()));
     monkey.setTrace(trace);

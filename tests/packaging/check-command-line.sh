@@ -14,6 +14,9 @@ bare "$program" --help > "$work/help" || fail "--help exits with $?"
 grep -q -- "--pdf <файл>" "$work/help" || fail "--help does not name --pdf"
 # Qt's own words come from its Russian translation, installed before the parsing.
 grep -q "^Использование: " "$work/help" || fail "--help is not in Russian"
+# Where the system speaks Ukrainian, the program does too, Qt's words included.
+LC_ALL=uk_UA.UTF-8 bare "$program" --help | grep -q "^Застосування: " ||
+    fail "--help is not in Ukrainian on a Ukrainian system"
 
 status=0
 QT_QPA_PLATFORM=offscreen timeout 20 "$program" --bogus 2> "$work/bogus" || status=$?
