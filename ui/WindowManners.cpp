@@ -4,6 +4,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -63,14 +64,13 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
     // A window manager may still place a window its own way when mapping it: once more
     // then, off the rows.
     if (event->type() == QEvent::Move && placedBesideRows_.contains(window)) {
-        const int left = placedBesideRows_.take(window) - 1;
-        const auto beside = besideRows_.constFind(window);
-        if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
-            placeBesideRows(window, *beside);
-        if (left > 0)
-            placedBesideRows_[window] = left;
-        else
+        if (placedBesideRows_.value(window).hasExpired()) {
             placedBesideRows_.remove(window);
+        } else {
+            const auto beside = besideRows_.constFind(window);
+            if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
+                placeBesideRows(window, *beside);
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -126,7 +126,8 @@ void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
         placeCentred(window);
         return;
     }
-    placedBesideRows_[window] = 3; // a busy window manager may place it more than once
+    // A busy window manager may place it again, more than once, soon after it is shown.
+    placedBesideRows_[window] = QDeadlineTimer(2000);
     if (beside.neighbour && beside.neighbour->isVisible()) {
         const auto place = WindowPlacement::nextTo(
             frameOf(window).size(), frameOf(beside.neighbour), beside.rows(), desk(window));

@@ -5,6 +5,7 @@
 // window that stays above another stays above that window only: never above the
 // program's dialogs, message boxes and later windows, nor above other programs.
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QObject>
 #include <QRect>
@@ -51,7 +52,7 @@ class WindowManners : public QObject {
     QSet<QObject*> closesOnEscape_;
     QSet<QObject*> placed_;
     QHash<QObject*, RowsOwner> besideRows_;
-    // Windows placed beside rows, with the moves still watched: a busy window manager may
-    // place them over the rows once or twice more after they are shown.
-    QHash<QObject*, int> placedBesideRows_;
+    // Windows placed beside rows, with the time their moves are still watched: a busy
+    // window manager may place them over the rows again after they are shown.
+    QHash<QObject*, QDeadlineTimer> placedBesideRows_;
 };
