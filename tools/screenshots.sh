@@ -112,4 +112,41 @@ SHOTS
 xvfb-run -a -s "-screen 0 1366x768x24" env QT_QPA_PLATFORM=xcb \
     build/tests/vuvuvudozizod-scenario "$script"
 pdftoppm -png -r 100 -f 2 -l 2 -singlefile "$report/thin.pdf" docs/screenshots/profile-report-thin-layers
+
+# Every window in the Ukrainian interface, at the end of the typical calculation.
+mkdir -p docs/screenshots/uk
+{
+sed '/^language ru/,$d' tests/scenarios/ukrainian-typical-calculation.scn
+cat <<SHOTS
+screenshot TForm1 "docs/screenshots/uk/text-window.png"
+screenshot TForm9 "docs/screenshots/uk/quantity-window.png"
+click TForm9 "З а м о в и т и"
+screenshot TForm10 "docs/screenshots/uk/contacts-window.png"
+close TForm10
+screenshot TForm5 "docs/screenshots/uk/selection-window.png"
+screenshot TForm2 "docs/screenshots/uk/layer-window.png"
+screenshot TMainForm "docs/screenshots/uk/main-window.png"
+click TMainForm TemperatureProfileButton
+screenshot TemperatureProfileWindow "docs/screenshots/uk/temperature-profile-window.png"
+click TMainForm CalculationDetails
+screenshot CalculationDetailsWindow "docs/screenshots/uk/calculation-details-window.png"
+click TMainForm ChooseRqmin
+screenshot TForm3 "docs/screenshots/uk/required-resistance-window.png"
+click TMainForm ChooseCoefficients
+screenshot TForm4 "docs/screenshots/uk/coefficients-window.png"
+click TMainForm "Інформація"
+screenshot TAboutBox "docs/screenshots/uk/about-window.png"
+click TForm2 "Редагувати список користувача"
+screenshot TForm8 "docs/screenshots/uk/user-constructions-window.png"
+choose TForm2 ComboBox11 "ПОВІТРЯНИЙ  ПРОШАРОК"
+choose TForm7 ComboBox2 1
+choose TForm7 ComboBox3 0
+choose TForm7 ComboBox1 "50"
+screenshot TForm7 "docs/screenshots/uk/air-gap-window.png"
+click TForm3 RadioButton3
+screenshot TForm6 "docs/screenshots/uk/walls-between-flats-window.png"
+SHOTS
+} > "$script"
+xvfb-run -a -s "-screen 0 1366x768x24" env QT_QPA_PLATFORM=xcb \
+    build/tests/vuvuvudozizod-scenario "$script"
 ls docs/screenshots
