@@ -1,5 +1,7 @@
 #include "ui/ListChoice.h"
 
+#include "ui/InterfaceLanguage.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -42,6 +44,22 @@ void HandedCaption::retranslate(const QString& shown, const Writer& write) {
         return;
     handed_ = QCoreApplication::translate(context_, source_.constData());
     write(handed_);
+}
+
+bool HandedCaption::adopt(const QComboBox* list, const char* context, const QString& shown,
+                          const Writer& write) {
+    const int item = list->currentIndex();
+    const QVariant source = item >= 0 ? list->itemData(item) : QVariant();
+    if (!source.isValid())
+        return false;
+    const QByteArray utf8 = source.toString().toUtf8();
+    if (shown != source.toString() && shown != Language::ukrainian(context, utf8.constData()))
+        return false;
+    context_ = context;
+    source_ = utf8;
+    handed_ = QCoreApplication::translate(context, utf8.constData());
+    write(handed_);
+    return true;
 }
 
 void translateItems(QComboBox* list, const char* context) {

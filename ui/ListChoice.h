@@ -28,6 +28,10 @@ class HandedCaption {
     void hand(const QComboBox* list, const char* context, const Writer& write);
     // After the translators changed: `shown` is what the other window shows now.
     void retranslate(const QString& shown, const Writer& write);
+    // After a project is opened: when `shown` is the list's item in Russian or Ukrainian,
+    // it counts as handed by the list and is written again in the current language.
+    bool adopt(const QComboBox* list, const char* context, const QString& shown,
+               const Writer& write);
 
   private:
     const char* context_ = nullptr;

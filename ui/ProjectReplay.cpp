@@ -120,6 +120,10 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
         forms.detailsWindow->setInputs(record.details);
         main.setInputs(record.main);
+        // Captions that other windows handed over follow the language of today.
+        forms.form3->adoptEnvelopeCaption();
+        forms.form4->adoptConstructionType();
+        forms.form2->adoptLayerNames();
         forms.calculation.requirement.reset();
         forms.form3->recallAcceptance(record.main.rqmin);
         forms.form6->recallAcceptance(record.main.rqmin);

@@ -209,6 +209,12 @@ void TForm2::retranslateLists() {
     }
 }
 
+void TForm2::adoptLayerNames() {
+    for (int i = 0; i < layerCount - 1; ++i) // layer 12 holds the user's own names
+        handedNames_[i].adopt(selectors[i], MaterialCatalogue::context,
+                              forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
+}
+
 HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
     return [this, layer](const QString& text) { forms_.mainForm->writeLayerName(layer, text); };
 }

@@ -32,8 +32,11 @@ class TForm2 : public QWidget {
     void writeS(int layer, const QString& text);         // Edit39 .. Edit50
     void writeThickness(int layer, const QString& text); // Edit13 .. Edit24
     void pressCalculate();                               // "Расчет"
-    void pressLayer12Thickness();                        // hidden "Dt12"
-    QString selectedLayer12Thickness() const;            // Edit64
+    // The main window's layer names restored from a project, in the current language
+    // where they are the chosen catalogue items'.
+    void adoptLayerNames();
+    void pressLayer12Thickness();             // hidden "Dt12"
+    QString selectedLayer12Thickness() const; // Edit64
     void writeSelectedLayer12Thickness(const QString& text);
     QString thickness(int layer) const; // Dt field text
     Rgb verdictColor() const;           // colour of Label79

@@ -330,6 +330,13 @@ void TForm3::showLookupResult(const QComboBox* envelopes) {
     Button1->setEnabled(rqmin_ > 0);
 }
 
+void TForm3::adoptEnvelopeCaption() {
+    const QString shown = forms_.mainForm->envelopeCaption();
+    for (const QComboBox* list : {ComboBox1, ComboBox2})
+        if (envelopeCaption_.adopt(list, listContext, shown, writeEnvelope()))
+            return;
+}
+
 HandedCaption::Writer TForm3::writeEnvelope() const {
     return [this](const QString& text) { forms_.mainForm->writeEnvelopeCaption(text); };
 }

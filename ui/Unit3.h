@@ -45,6 +45,9 @@ class TForm3 : public QWidget {
     void setInputs(const Project::RequirementInputs& in);
     // Tells the kind of envelope the lists show, as "Принять" does (for a restored project).
     void announceEnvelope();
+    // The main window's envelope caption restored from a project, in the current language
+    // when it is the chosen list item's.
+    void adoptEnvelopeCaption();
 
   signals:
     // "Принять" took Rqmin for this kind of envelope; `purpose` is the Δt_cr table's row

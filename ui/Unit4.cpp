@@ -106,6 +106,11 @@ void TForm4::typeChanged() {
     Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
 }
 
+void TForm4::adoptConstructionType() {
+    acceptedType_.adopt(ComboBox1, "SurfaceCoefficients", forms_.mainForm->constructionType(),
+                        writeType());
+}
+
 HandedCaption::Writer TForm4::writeType() const {
     return [this](const QString& text) { forms_.mainForm->writeConstructionType(text); };
 }

@@ -21,6 +21,9 @@ class TForm4 : public QWidget {
     // The project: the type and the two fields as the user left them, and their restoration.
     Project::CoefficientInputs inputs() const;
     void setInputs(const Project::CoefficientInputs& in);
+    // The main window's construction type restored from a project, in the current
+    // language when it is the chosen type's.
+    void adoptConstructionType();
 
   protected:
     void changeEvent(QEvent* event) override;
