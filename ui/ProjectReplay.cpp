@@ -124,6 +124,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form3->adoptEnvelopeCaption();
         forms.form4->adoptConstructionType();
         forms.form2->adoptLayerNames();
+        forms.form5->adoptRestoredBoardName();
         forms.calculation.requirement.reset();
         forms.form3->recallAcceptance(record.main.rqmin);
         forms.form6->recallAcceptance(record.main.rqmin);

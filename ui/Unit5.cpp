@@ -1,5 +1,7 @@
 #include "ui/Unit5.h"
 
+#include "ui/InterfaceLanguage.h"
+
 #include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
@@ -304,6 +306,22 @@ std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
         Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(boardLayer)))
         return std::nullopt;
     return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
+}
+
+void TForm5::adoptRestoredBoardName() {
+    const int index = ComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const QByteArray source = InsulationSelection::products().at(index).name.toUtf8();
+    const QString restored = forms_.mainForm->layerName(boardLayer);
+    if (restored != QString::fromUtf8(source) &&
+        restored != Language::ukrainian(MaterialCatalogue::context, source.constData()))
+        return;
+    boardName_ = boardTitle(index);
+    if (restored == boardName_)
+        return;
+    forms_.form2->writeLayer12Name(boardName_);
+    forms_.mainForm->writeLayerName(boardLayer, boardName_);
 }
 
 void TForm5::showRestoredThickness() {

@@ -28,6 +28,9 @@ class TForm5 : public QWidget {
     // After the restored layers have been checked: the needed thickness is that of
     // layer 12 while it holds the board and the condition is met.
     void showRestoredThickness();
+    // A project names the board in the language it was saved in: when that is the chosen
+    // board's name in either language, it is the board, written again in today's.
+    void adoptRestoredBoardName();
 
     // The board and the thickness a completed check confirmed, for the printed report.
     std::optional<ReportDocument::Insulation> chosenInsulation() const;

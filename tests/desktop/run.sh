@@ -43,4 +43,6 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
 done
 
 python3 "$here/typical_calculation.py" "$program" "$work" "$shots" \
-    "$here/../scenarios/reference-typical-calculation.scn" "$here/../packaging/typical-wall.vvz"
+    "$here/../scenarios/reference-typical-calculation.scn" "$here/../packaging/typical-wall.vvz" &&
+    python3 "$here/ukrainian_windows.py" "$program" "$work" "$shots" \
+        "$here/../packaging/typical-wall.vvz"
