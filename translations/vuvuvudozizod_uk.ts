@@ -2316,6 +2316,10 @@ Dt, мм</translation>
         <source>Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2</source>
         <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
+    <message>
+        <source>Расход утеплителя</source>
+        <translation>Витрата утеплювача</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

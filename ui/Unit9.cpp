@@ -23,11 +23,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {} // namespace
-
 TForm9::TForm9(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm9"));
-    saveDialog_.proposedName = QStringLiteral("Расход утеплителя");
     saveDialog_.defaultExtension = QStringLiteral("txt");
     saveDialog_.overwritePrompt = true;
 
@@ -52,6 +49,7 @@ TForm9::TForm9(Forms& forms) : forms_(forms) {
 void TForm9::retranslateUi() {
     setWindowTitle(tr("Подсчет расхода утеплителя"));
     saveDialog_.filters = {{tr("Текстовый файл"), QStringLiteral("*.txt")}};
+    saveDialog_.proposedName = tr("Расход утеплителя");
     Label1->setText(tr("Высота, м"));
     Label2->setText(tr("Общая длина, м"));
     Label4->setText(tr("Расход утеплителя -"));
