@@ -3,6 +3,7 @@
 #include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/ResistanceCheck.h"
+#include "support/LanguageSwitch.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
@@ -55,15 +56,9 @@ void typeInto(QWidget* field, const QString& text) {
     }
 }
 
-// Switches the language as the menu does; the windows hear of it when their events come.
-void speak(InterfaceLanguage language) {
-    QVERIFY(Language::apply(language));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-}
-
 // The next test starts in Russian even when this one fails half-way.
 struct BackToRussian {
-    ~BackToRussian() { speak(InterfaceLanguage::Russian); }
+    ~BackToRussian() { switchLanguage(InterfaceLanguage::Russian); }
 };
 
 } // namespace
@@ -514,7 +509,7 @@ void LayerWindowTest::languageSwitchKeepsTheLayers() {
     const qsizetype messages = f.platform.messages.size();
 
     const BackToRussian backToRussian;
-    speak(InterfaceLanguage::Ukrainian);
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     QCOMPARE(selector->currentText(), ukrainianName);
     QCOMPARE(control<QComboBox>(w, "ComboBox12")->currentText(),
              QStringLiteral("Список користувача"));
@@ -525,7 +520,7 @@ void LayerWindowTest::languageSwitchKeepsTheLayers() {
         if (!qobject_cast<QComboBox*>(field->parent())) // numbers, typed and calculated
             QCOMPARE(field->text(), numbers.value(field->objectName()));
 
-    speak(InterfaceLanguage::Russian);
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     QCOMPARE(shown(), russian);
     QCOMPARE(SectionDrawing::legendTexts(picture), russianLegend);
     QCOMPARE(announced.size(), 1); // no calculation ran

@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
+#include "support/LanguageSwitch.h"
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
@@ -261,14 +262,8 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     const QStringList results = {main->findChild<QLabel*>("Label8")->text(),
                                  main->findChild<QLabel*>("Label7")->text()};
 
-    // The windows hear of a language change by a posted event, as they do in the program.
-    const auto switchTo = [](InterfaceLanguage language) {
-        const bool applied = Language::apply(language);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        return applied;
-    };
-    const auto backInRussian = qScopeGuard([&] { switchTo(InterfaceLanguage::Russian); });
-    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    const auto backInRussian = qScopeGuard([&] { switchLanguage(InterfaceLanguage::Russian); });
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     if (checkedInUkrainian)
         main->recheck();
     if (handedOver) {
@@ -282,7 +277,7 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     }
     QCOMPARE(shown(), russianFields);
 
-    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     QCOMPARE(captions(), russian);
     QCOMPARE(shown(), russianFields);
     QCOMPARE(handed(), russianHanded);

@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/TemperatureCheck.h"
 #include "support/Files.h"
+#include "support/LanguageSwitch.h"
 #include "ui/DrawingExport.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Program.h"
@@ -69,11 +70,6 @@ QString shownText(const QWidget* window, const QString& name, int row, int colum
     if (const auto* table = qobject_cast<const QTableWidget*>(w))
         return table->item(row, column)->text();
     return w->property(qobject_cast<const QComboBox*>(w) ? "currentText" : "text").toString();
-}
-
-void switchTo(InterfaceLanguage language) {
-    QVERIFY(Language::apply(language));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 } // namespace
@@ -216,12 +212,12 @@ void ProfileExportTest::languageChangesWordsNotNumbers() {
     const QString before = shownText(window, name, row, column);
     QVERIFY(!before.isEmpty());
 
-    switchTo(InterfaceLanguage::Ukrainian);
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     const QString after = shownText(window, name, row, column);
     QVERIFY2(translated ? after != before : after == before, qPrintable(before + " / " + after));
     QCOMPARE(window->inputs(), inputs);
 
-    switchTo(InterfaceLanguage::Russian);
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     QCOMPARE(shownTexts(window), russian);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/Calculation.h"
 #include "formats/ProjectFile.h"
+#include "support/LanguageSwitch.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
@@ -82,13 +83,6 @@ QStringList shownState(QWidget* window, bool withListTexts) {
         state << QStringLiteral("%1[%2]").arg(list->objectName()).arg(list->currentIndex()) +
                      (withListTexts ? list->currentText() : QString());
     return state;
-}
-
-// Installs the language and hands its change to every window at once.
-bool switchTo(InterfaceLanguage language) {
-    const bool applied = Language::apply(language);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    return applied;
 }
 
 QStringList errors(const ScriptedPlatform& platform) {
@@ -638,7 +632,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     }
     const QString mainRqmin = main->rqmin();
 
-    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     QCOMPARE(box->currentText(), ukrainian);
     for (int i = 0; i < windows.size(); ++i)
         QCOMPARE(shownState(windows[i], false), beforeItems[i]);
@@ -648,7 +642,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     record.partition = program->forms().form6->inputs();
     const QByteArray saved = ProjectFile::encode(record);
 
-    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     for (int i = 0; i < windows.size(); ++i)
         QCOMPARE(shownState(windows[i], true), before[i]);
     QCOMPARE(main->rqmin(), mainRqmin);

@@ -14,6 +14,7 @@
 #include "ui/Widgets.h"
 
 #include "monkey/VirtualClock.h"
+#include "support/LanguageSwitch.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -379,18 +380,13 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
 
     // Said again in the other language from what was counted: no count, no timer.
     const QString russian = text(form9, "Panel1");
-    const auto switchTo = [](InterfaceLanguage language) {
-        const bool applied = Language::apply(language);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        return applied;
-    };
-    const auto backInRussian = qScopeGuard([&] { switchTo(InterfaceLanguage::Russian); });
-    QVERIFY(switchTo(InterfaceLanguage::Ukrainian));
+    const auto backInRussian = qScopeGuard([&] { switchLanguage(InterfaceLanguage::Russian); });
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     QCOMPARE(text(form9, "Panel1"),
              QStringLiteral("Утеплювач ПСБ-25, товщина 80мм, площа утеплення 60м^2"));
     QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
     QVERIFY(!child<QTimer>(form9, "Timer1")->isActive());
-    QVERIFY(switchTo(InterfaceLanguage::Russian));
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     QCOMPARE(text(form9, "Panel1"), russian);
 }
 
