@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Рубероид(600)</source>
-        <translation>Руберойд(600)</translation>
+        <translation>Рубероїд(600)</translation>
     </message>
     <message>
         <source>Линолеум ПВХ без подосновы (800)</source>
@@ -971,7 +971,7 @@
     </message>
     <message>
         <source>Рубероид, линолеум, стяжка </source>
-        <translation>Руберойд, лінолеум, стяжка </translation>
+        <translation>Рубероїд, лінолеум, стяжка </translation>
     </message>
     <message>
         <source>Плитка, битум, мрамор, известняк</source>
