@@ -1939,7 +1939,7 @@
     </message>
     <message>
         <source>Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции</source>
-        <translation>Термічний опір теплопередачі  і теплова інерція шарів конструкції</translation>
+        <translation>Термічний опір  і теплова інерція шарів конструкції</translation>
     </message>
     <message>
         <source>Коэф. тепло-
@@ -1981,7 +1981,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Термическое сопротивление теплопередаче конструкции:</source>
-        <translation>Термічний опір теплопередачі конструкції:</translation>
+        <translation>Термічний опір конструкції:</translation>
     </message>
     <message>
         <source>Толщина конструкции</source>
