@@ -1737,7 +1737,7 @@
     </message>
     <message>
         <source>холоднее точки росы</source>
-        <translation>холодніше точки роси</translation>
+        <translation>холодніше за точку роси</translation>
     </message>
     <message>
         <source>помещение, Rsi</source>
