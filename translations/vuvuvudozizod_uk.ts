@@ -771,31 +771,31 @@
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.негофрир. (75 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.негофров. (75 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.негофров. (75 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.негофрир. (125 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.негофров. (125 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.негофров. (125 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.негофрир. (150 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.негофров. (150 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.негофров. (150 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.негофрир. (175 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.негофров. (175 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.негофров. (175 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.негофрир. (200 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.негофров. (200 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.негофров. (200 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.гофрир. (175 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.гофров. (175 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.гофров. (175 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн.на синт.связ.гофрир. (200 кг/м3)</source>
-        <translation>Плити мінват.на синт.зв&apos;яз.гофров. (200 кг/м3)</translation>
+        <translation>Плити мінват.на синт.зв’яз.гофров. (200 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. гофрир. (70 кг/м3)</source>
@@ -811,55 +811,55 @@
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (30 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (30 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (30 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (50 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (50 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (50 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (70 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (70 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (70 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (110 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (110 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (110 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (140 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (140 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (140 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2% (180 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2% (180 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2% (180 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от3,5 до 4,2%  (220 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від3,5 до 4,2%  (220 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від3,5 до 4,2%  (220 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от4,0 до 5,0% (20 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від4,0 до 5,0% (20 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від4,0 до 5,0% (20 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от4,0 до 5,0% (30 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від4,0 до 5,0% (30 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від4,0 до 5,0% (30 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ.от4,0 до 5,0% (50 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз.від4,0 до 5,0% (50 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз.від4,0 до 5,0% (50 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от4,0 до 5,0% (80 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від4,0 до 5,0% (80 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від4,0 до 5,0% (80 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от4,0 до 5,0% (110 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від4,0 до 5,0% (110 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від4,0 до 5,0% (110 кг/м3)</translation>
     </message>
     <message>
         <source>Плиты минватн. на синт. связ. от4,0 до 5,0% (190 кг/м3)</source>
-        <translation>Плити мінват. на синт. зв&apos;яз. від4,0 до 5,0% (190 кг/м3)</translation>
+        <translation>Плити мінват. на синт. зв’яз. від4,0 до 5,0% (190 кг/м3)</translation>
     </message>
     <message>
         <source>Вата минеральная (80 кг/м3)</source>
