@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>Известняк (1600 кг/м3))</source>
-        <translation>Вапняк (1600 кг/м3))</translation>
+        <translation>Вапняк (1600 кг/м3)</translation>
     </message>
     <message>
         <source>Известняк (1800 кг/м3)</source>
