@@ -62,9 +62,17 @@ QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
         const Kind kind =
             airGap ? Kind::AirGap
                    : material.catalogueKind.value_or(kindOf(number, material.name, false));
-        layers.append({number, material.name, stored.dt[i], stored.r[i], kind});
+        layers.append(
+            {number, material.name, stored.dt[i], stored.r[i], kind, material.nameSource});
     }
     return layers;
+}
+
+void retranslateNames(QList<Layer>& layers) {
+    for (Layer& layer : layers)
+        if (!layer.nameSource.isEmpty())
+            layer.name = QCoreApplication::translate(MaterialCatalogue::context,
+                                                     layer.nameSource.toUtf8().constData());
 }
 
 QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1) {

@@ -21,6 +21,7 @@ struct Layer {
     double thickness = 0;  // mm
     double resistance = 0; // m2*K/W, unrounded
     Kind kind = Kind::Other;
+    QString nameSource; // the catalogue's untranslated name; empty for a typed name
 };
 
 // A row's material as the layer window shows it: its name and, when the row shows a
@@ -28,6 +29,7 @@ struct Layer {
 struct RowMaterial {
     QString name;
     std::optional<Kind> catalogueKind;
+    QString nameSource; // the catalogue's untranslated name, empty for a typed name
 };
 
 // The kind of a name that no catalogue entry vouches for (typed, or of the user list):
@@ -41,6 +43,9 @@ QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
 
 // The same layers from the room side out: 1..12 when layer 1 faces the room, else 12..1.
 QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1);
+
+// The layers named again in the language installed now, where a catalogue name gave them.
+void retranslateNames(QList<Layer>& layers);
 
 // The legend's name of a kind.
 QString kindName(Kind kind);

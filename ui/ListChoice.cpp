@@ -29,12 +29,16 @@ void addSourceItems(QComboBox* list, const QStringList& sourceTexts) {
         list->addItem(text, text);
 }
 
-void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
+QString pickedSource(const QComboBox* list) {
     const int item = list->currentIndex();
     const QVariant source = item >= 0 ? list->itemData(item) : QVariant();
     const bool picked = source.isValid() && list->currentText() == list->itemText(item);
+    return picked ? source.toString() : QString();
+}
+
+void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
     context_ = context;
-    source_ = picked ? source.toString().toUtf8() : QByteArray();
+    source_ = pickedSource(list).toUtf8();
     handed_ = list->currentText();
     write(handed_);
 }

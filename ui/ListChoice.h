@@ -18,6 +18,10 @@ void addSourceItems(QComboBox* list, const QStringList& sourceTexts);
 // the choice and a text typed over it stay, and no change is signalled.
 void translateItems(QComboBox* list, const char* context);
 
+// The source text of the item the list shows; empty when its text was typed over, or when
+// the item has no source.
+QString pickedSource(const QComboBox* list);
+
 // A caption one window writes into another from its list's picked item. After a language
 // change it is written again in the new language while the other window still shows it
 // as written; a typed text, or an item without a source, is left as it was.

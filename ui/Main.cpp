@@ -591,6 +591,12 @@ void TMainForm::writeConstructionType(const QString& text) {
     constructionTypeGiven_ = true;
     Label18->setText(text);
 }
+void TMainForm::renameConstructionType(const QString& text) {
+    QString& checked = forms_.calculation.snapshot.constructionType;
+    if (forms_.calculation.hasSnapshot && checked == Label18->text())
+        checked = text;
+    writeConstructionType(text);
+}
 void TMainForm::writeRk(const QString& text) {
     Edit1->setText(text);
 }

@@ -36,6 +36,9 @@ class TMainForm : public QWidget {
     void writeAlphaExt(const QString& text);
     void writeAlphaInt(const QString& text);
     void writeConstructionType(const QString& text);
+    // The same construction type named in the language installed now; the last check
+    // recorded it under its old name, which follows when it was this one.
+    void renameConstructionType(const QString& text);
 
     // Hand-overs from the layer window; writing Rk runs the R0 computation, nested.
     void writeRk(const QString& text);

@@ -92,6 +92,7 @@ void TemperatureProfileWindow::retranslateUi() {
         dialog->filters[1].name = tr("Все файлы (*.*)");
         dialog->proposedName = tr("Температурный профиль");
     }
+    SectionLayers::retranslateNames(layers_);
     if (!built_)
         return;
     retranslateBuilt();

@@ -207,6 +207,29 @@ void TForm2::retranslateLists() {
             showCaption(i);
         handedNames_[i].retranslate(forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
     }
+    renameLayer12Board();
+}
+
+// The board is the same in either language: its new name changes no input, so the last
+// layer calculation is recorded under the new name too and its results stay current.
+void TForm2::renameLayer12Board() {
+    if (!layer12ShowsBoard())
+        return;
+    const QString before = layer12BoardShown_;
+    layer12BoardShown_ =
+        QCoreApplication::translate(MaterialCatalogue::context, layer12Board_.toUtf8().constData());
+    auto& run = forms_.calculation.layerRun;
+    if (run && run->layers[layerCount - 1].material.text == before)
+        run->layers[layerCount - 1].material.text = layer12BoardShown_;
+    if (forms_.mainForm->layerName(layerCount) == before)
+        forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
+    selectors[layerCount - 1]->setEditText(layer12BoardShown_);
+    selectors[layerCount - 1]->lineEdit()->setCursorPosition(0);
+}
+
+bool TForm2::layer12ShowsBoard() const {
+    return !layer12Board_.isEmpty() &&
+           selectors[layerCount - 1]->currentText() == layer12BoardShown_;
 }
 
 void TForm2::adoptLayerNames() {
@@ -500,6 +523,9 @@ void TForm2::announceLayers() {
     LayerStack::PerLayer<SectionLayers::RowMaterial> materials;
     for (int i = 0; i < layerCount; ++i) {
         materials[i].name = selectors[i]->currentText();
+        materials[i].nameSource = i < layerCount - 1    ? pickedSource(selectors[i])
+                                  : layer12ShowsBoard() ? layer12Board_
+                                                        : QString();
         if (const auto entry = MaterialCatalogue::lookup(i + 1, pickedIndex(selectors[i])))
             materials[i].catalogueKind = entry->material;
     }
@@ -599,8 +625,11 @@ QRect TForm2::layerRowsOnScreen() const {
     return rows;
 }
 
-void TForm2::writeLayer12Name(const QString& text) {
-    selectors[layerCount - 1]->setEditText(text);
+void TForm2::writeLayer12Board(const QString& source) {
+    layer12Board_ = source;
+    layer12BoardShown_ =
+        QCoreApplication::translate(MaterialCatalogue::context, source.toUtf8().constData());
+    selectors[layerCount - 1]->setEditText(layer12BoardShown_);
 }
 void TForm2::writeLd(int layer, const QString& text) {
     ldFields.at(layer - 1)->setText(text);
@@ -692,4 +721,5 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
         dtFields[i]->setText(in.layers[i].thickness);
     }
     layer11AirGap_ = in.layer11HoldsAirGap;
+    layer12Board_.clear(); // until the selection knows its board there again
 }

@@ -27,7 +27,9 @@ class TForm2 : public QWidget {
     explicit TForm2(Forms& forms);
 
     // Hand-overs from the insulation selection (buttons pressed from code raise their errors).
-    void writeLayer12Name(const QString& text);
+    // Layer 12 takes the board by its catalogue name (the source text), shown in the
+    // language of the interface, and named again in the new one while it still shows it.
+    void writeLayer12Board(const QString& source);
     void writeLd(int layer, const QString& text);        // Edit1 .. Edit12
     void writeS(int layer, const QString& text);         // Edit39 .. Edit50
     void writeThickness(int layer, const QString& text); // Edit13 .. Edit24
@@ -88,6 +90,8 @@ class TForm2 : public QWidget {
 
     void retranslateUi();
     void retranslateLists();
+    void renameLayer12Board();
+    bool layer12ShowsBoard() const;
     HandedCaption::Writer layerNameWriter(int layer) const; // layer 1..12
     // The caption list i (0..11) shows with nothing chosen: its source and shown texts.
     QString captionSource(int i) const;
@@ -147,4 +151,6 @@ class TForm2 : public QWidget {
     const char* layer12Caption_ = nullptr;              // source text, context TForm2
     std::array<QString, layerCount> shownCaptions_;     // as the program last set them
     std::array<HandedCaption, layerCount> handedNames_; // the main window's layer names
+    QString layer12Board_;      // the board's catalogue name that layer 12 was given
+    QString layer12BoardShown_; // that name as layer 12 was given it
 };

@@ -90,7 +90,10 @@ std::array<ListPrompt, 4> TForm3::prompts() const {
              {ComboBox3, "TForm3", regimePrompt}}};
 }
 
+// The accepted Rqmin is described again in the new language while the window still
+// shows the choices it was accepted with.
 void TForm3::retranslateUi() {
+    const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
     setWindowTitle(tr("Требуемое сопротивление"));
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
@@ -109,6 +112,9 @@ void TForm3::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
+    const auto& requirement = forms_.calculation.requirement;
+    if (acceptanceShown && requirement && requirement->tableNumber != QStringLiteral("3"))
+        recordAcceptance(requirement->acceptedText);
 }
 
 void TForm3::changeEvent(QEvent* event) {
@@ -344,7 +350,7 @@ HandedCaption::Writer TForm3::writeEnvelope() const {
 void TForm3::accept() {
     rqmin_ = NumberText::parse(Edit1->text(), forms_.separator());
     const QString accepted = NumberText::result(rqmin_, forms_.separator());
-    forms_.calculation.requirement = sourceOf(accepted);
+    recordAcceptance(accepted);
     forms_.mainForm->writeRqmin(accepted);
     hide();
     announceEnvelope();
@@ -369,7 +375,12 @@ void TForm3::recallAcceptance(const QString& mainRqmin) {
         return;
     const auto shown = NumberText::tryParse(Edit1->text(), forms_.separator());
     if (shown && NumberText::result(*shown, forms_.separator()) == mainRqmin)
-        forms_.calculation.requirement = sourceOf(mainRqmin);
+        recordAcceptance(mainRqmin);
+}
+
+void TForm3::recordAcceptance(const QString& accepted) {
+    forms_.calculation.requirement = sourceOf(accepted);
+    acceptedWith_ = inputs();
 }
 
 // What gave the accepted value: the texts chosen now, and the table's own value when

@@ -85,12 +85,16 @@ class TForm3 : public QWidget {
     Forms& forms_;
 
     RequirementSource sourceOf(const QString& accepted) const;
+    // The Rqmin accepted into the main window, described by the choices shown now.
+    void recordAcceptance(const QString& accepted);
 
     double rqmin_ = 0.0;
     int productionKind_ = 0;
     int regime_ = 0;
     double inertia_ = 1.0;          // D
     HandedCaption envelopeCaption_; // the main window's envelope caption
+    // The choices the accepted Rqmin was described with, in the language of that time.
+    std::optional<Project::RequirementInputs> acceptedWith_;
 
     QLabel* heading_ = nullptr;
     QLabel* zoneCaption_ = nullptr;

@@ -87,7 +87,9 @@ void TForm4::retranslateUi() {
     acceptButton_->setText(tr("Принять"));
     translateItems(ComboBox1, "SurfaceCoefficients");
     typeListPrompt().retranslate();
-    acceptedType_.retranslate(forms_.mainForm->constructionType(), writeType());
+    acceptedType_.retranslate(forms_.mainForm->constructionType(), [this](const QString& text) {
+        forms_.mainForm->renameConstructionType(text);
+    });
 }
 
 void TForm4::changeEvent(QEvent* event) {

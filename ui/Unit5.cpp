@@ -188,10 +188,9 @@ void TForm5::ComboBox1Change(int index) {
     Label2->setText(NumberText::general(product.ld, separator));
     Label4->setText(NumberText::general(product.s, separator));
     GroupBox1->setTitle(boardTitle(index));
-    boardName_ = GroupBox1->title();
 
     TForm2& layers = *forms_.form2;
-    layers.writeLayer12Name(boardName_);
+    layers.writeLayer12Board(product.name);
     layers.writeLd(boardLayer, Label2->text());
     layers.writeS(boardLayer, Label4->text());
     layers.pressCalculate();
@@ -215,7 +214,7 @@ void TForm5::Timer1Timer() {
 
     layers.writeThickness(boardLayer, tried);
     layers.pressCalculate();
-    forms_.mainForm->writeLayerName(boardLayer, boardName_);
+    forms_.mainForm->writeLayerName(boardLayer, boardTitle(ComboBox1->currentIndex()));
     if (!checkIsCurrent())
         return;
     Label5->setText(InsulationSelection::thicknessText(tried));
@@ -246,7 +245,8 @@ bool TForm5::checkIsCurrent() const {
 }
 
 bool TForm5::boardIsLayer12() const {
-    return ComboBox1->currentIndex() >= 0 && forms_.mainForm->layerName(boardLayer) == boardName_;
+    const int index = ComboBox1->currentIndex();
+    return index >= 0 && forms_.mainForm->layerName(boardLayer) == boardTitle(index);
 }
 
 bool TForm5::verdictMet() const {
@@ -289,7 +289,6 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
         Label2->setText(QStringLiteral("0"));
         Label4->setText(QStringLiteral("0"));
         GroupBox1->setTitle(boardTitle(-1));
-        boardName_.clear();
         return;
     }
     const auto& product = products.at(in.product);
@@ -297,7 +296,6 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
     Label2->setText(NumberText::general(product.ld, forms_.separator()));
     Label4->setText(NumberText::general(product.s, forms_.separator()));
     GroupBox1->setTitle(boardTitle(in.product));
-    boardName_ = GroupBox1->title();
 }
 
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
@@ -312,16 +310,15 @@ void TForm5::adoptRestoredBoardName() {
     const int index = ComboBox1->currentIndex();
     if (index < 0)
         return;
-    const QByteArray source = InsulationSelection::products().at(index).name.toUtf8();
+    const QString source = InsulationSelection::products().at(index).name;
     const QString restored = forms_.mainForm->layerName(boardLayer);
-    if (restored != QString::fromUtf8(source) &&
-        restored != Language::ukrainian(MaterialCatalogue::context, source.constData()))
+    const bool boardsName =
+        restored == source ||
+        restored == Language::ukrainian(MaterialCatalogue::context, source.toUtf8().constData());
+    if (!boardsName || forms_.form2->inputs().layers[boardLayer - 1].material.text != restored)
         return;
-    boardName_ = boardTitle(index);
-    if (restored == boardName_)
-        return;
-    forms_.form2->writeLayer12Name(boardName_);
-    forms_.mainForm->writeLayerName(boardLayer, boardName_);
+    forms_.form2->writeLayer12Board(source);
+    forms_.mainForm->writeLayerName(boardLayer, boardTitle(index));
 }
 
 void TForm5::showRestoredThickness() {

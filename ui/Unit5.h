@@ -55,7 +55,8 @@ class TForm5 : public QWidget {
     // Whether the main window's check has completed for the Rk now shown there.
     bool checkIsCurrent() const;
     bool verdictMet() const;
-    // A board is chosen and layer 12 in the main window's list is that board.
+    // A board is chosen and layer 12 in the main window's list is that board, named in the
+    // language of today (the layer window names it again when the language changes).
     bool boardIsLayer12() const;
     void stopUnconfirmed();
 
@@ -70,7 +71,4 @@ class TForm5 : public QWidget {
     QPushButton* Button4 = nullptr; // quantity
     QTimer* Timer1 = nullptr;       // search step, 1000 ms
     QLabel* Label6 = nullptr; // "Необходимая толщина  утеплителя:"
-    // The board's name as written into layer 12, which stays as written when the
-    // language changes: the board is layer 12 while layer 12 still has this name.
-    QString boardName_;
 };

@@ -70,7 +70,10 @@ std::array<ListPrompt, 4> TForm6::prompts() const {
              {ComboBox4, "TForm6", kindPrompt}}};
 }
 
+// The accepted Rqmin is described again in the new language while the window still
+// shows the choices it was accepted with.
 void TForm6::retranslateUi() {
+    const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
     setWindowTitle(tr("Межквартирные перегородки"));
     texts_.heading->setText(tr("Требуемое сопротивление теплопередаче межквартирных перегородок"));
     for (QLabel* caption : {texts_.tv1Caption, texts_.tv2Caption})
@@ -85,6 +88,9 @@ void TForm6::retranslateUi() {
         translateItems(box, "PartitionRqmin");
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
+    const auto& requirement = forms_.calculation.requirement;
+    if (acceptanceShown && requirement && requirement->tableNumber == QStringLiteral("3"))
+        recordAcceptance(requirement->acceptedText);
 }
 
 void TForm6::changeEvent(QEvent* event) {
@@ -214,14 +220,19 @@ void TForm6::compute() {
 // Writes the last computed value, not whatever was typed into the result field.
 void TForm6::accept() {
     const QString accepted = NumberText::fixed(rqmin_, 4, 2, forms_.separator());
-    forms_.calculation.requirement = sourceOf(accepted);
+    recordAcceptance(accepted);
     forms_.mainForm->writeRqmin(accepted);
     hide();
 }
 
 void TForm6::recallAcceptance(const QString& mainRqmin) {
     if (forms_.calculation.tableNumber == QStringLiteral("3") && Edit5->text() == mainRqmin)
-        forms_.calculation.requirement = sourceOf(mainRqmin);
+        recordAcceptance(mainRqmin);
+}
+
+void TForm6::recordAcceptance(const QString& accepted) {
+    forms_.calculation.requirement = sourceOf(accepted);
+    acceptedWith_ = inputs();
 }
 
 RequirementSource TForm6::sourceOf(const QString& accepted) const {

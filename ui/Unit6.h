@@ -43,6 +43,8 @@ class TForm6 : public QWidget {
     // The lists' prompts: the two temperatures' purposes, DtTcr's purpose and kind.
     std::array<ListPrompt, 4> prompts() const;
     RequirementSource sourceOf(const QString& accepted) const;
+    // The Rqmin accepted into the main window, described by the choices shown now.
+    void recordAcceptance(const QString& accepted);
     QWidget* buildHeading();
     void buildTemperatureRows(QGridLayout* grid);
     void buildDeltaTcrRow(QGridLayout* grid);
@@ -60,6 +62,8 @@ class TForm6 : public QWidget {
     double deltaTcr_ = 0.0;
     double alphaInt1_ = 0.0;
     double rqmin_ = 0.0;
+    // The choices the accepted Rqmin was described with, in the language of that time.
+    std::optional<Project::PartitionInputs> acceptedWith_;
 
     QComboBox* ComboBox1 = nullptr; // tv1 purpose
     QComboBox* ComboBox2 = nullptr; // tv2 purpose

@@ -331,7 +331,7 @@ QString legendOf(int category, const MaterialCatalogue::MaterialEntry& entry) {
     LayerStack::StoredNumbers stored;
     stored.dt[category - 1] = 100;
     LayerStack::PerLayer<SectionLayers::RowMaterial> rows;
-    rows[category - 1] = {"перевод", entry.material};
+    rows[category - 1] = {"перевод", entry.material, QString()};
     const QList<SectionLayers::Layer> layers = SectionLayers::calculated(stored, rows, false);
     return layers.size() == 1 ? SectionLayers::kindName(layers[0].kind) : QString();
 }

@@ -252,7 +252,8 @@ void HostileInputTest::sectionOfExtremeThicknessesIsDrawn() {
                               {TemperatureProfile::PlaneKind::InnerSurface, 0, 0, 19}};
     int number = 0;
     for (double thickness : thicknesses) {
-        picture.layers.append({++number, "Кладка", thickness, 1, SectionLayers::Kind(number % 4)});
+        picture.layers.append(
+            {++number, "Кладка", thickness, 1, SectionLayers::Kind(number % 4), QString()});
         depth += thickness;
         picture.profile.planes.append(
             {TemperatureProfile::PlaneKind::Interface, depth, 0, 19.0 - 10 * number});

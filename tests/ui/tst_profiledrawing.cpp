@@ -19,21 +19,21 @@ struct Wall {
 
 SectionLayers::Layer fromCatalogue(int row, double thickness) {
     const MaterialCatalogue::MaterialEntry entry = *MaterialCatalogue::lookup(row, 0);
-    return {row, entry.name, thickness, thickness / (1000 * entry.ld), entry.material};
+    return {row, entry.name, thickness, thickness / (1000 * entry.ld), entry.material, entry.name};
 }
 
 SectionLayers::Layer board(double thickness) { // of the selection window's list
     const QString name = "Плиты пенополистирольные (15 кг/м3)";
-    return {12, name, thickness, thickness / (1000 * 0.055),
-            SectionLayers::kindOf(12, name, false)};
+    const double resistance = thickness / (1000 * 0.055);
+    return {12, name, thickness, resistance, SectionLayers::kindOf(12, name, false), name};
 }
 
 // Brick, mortar and a board of 90 mm, as the typical calculation has them.
 Wall typicalWall() {
     return {{{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380, 380 / 810.0,
-              SectionLayers::Kind::Masonry},
+              SectionLayers::Kind::Masonry, QString()},
              {4, "Раствор цементно-песчаный (1600 кг/м3)", 20, 20 / 810.0,
-              SectionLayers::Kind::ConcreteAndMortar},
+              SectionLayers::Kind::ConcreteAndMortar, QString()},
              board(90)}};
 }
 

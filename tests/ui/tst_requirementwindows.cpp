@@ -620,6 +620,8 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     replaceText(form6, "Edit4", QStringLiteral("8,7"));
     click(form6, "Button4");
     QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,29"));
+    click(form6, "Button2");
+    const auto& accepted = program->calculation().requirement;
 
     QWidget* shown = program->window(window);
     auto* box = find<QComboBox>(shown, list.toLatin1().constData());
@@ -634,6 +636,8 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
 
     QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     QCOMPARE(box->currentText(), ukrainian);
+    // The accepted Rqmin is described for the report in the language of today.
+    QVERIFY(accepted->envelope.startsWith(QStringLiteral("стіни між квартирами для будинків")));
     for (int i = 0; i < windows.size(); ++i)
         QCOMPARE(shownState(windows[i], false), beforeItems[i]);
     Project::Record record;
