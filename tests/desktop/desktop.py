@@ -11,6 +11,60 @@ class Failure(Exception):
     pass
 
 
+def scenario_file_lines(scenario, file_name):
+    """The lines a scenario expects in the saved file `file_name`, one by one."""
+    lines, inside = [], False
+    with open(scenario, encoding="utf-8") as script:
+        for line in script.read().splitlines():
+            if line.startswith('expect-file-lines "%s"' % file_name):
+                inside = True
+            elif inside and line == "end":
+                return lines
+            elif inside:
+                lines.append(line[2:] if line.startswith("| ") else line[1:])
+    raise Failure("no block for %s in %s" % (file_name, scenario))
+
+
+# A saved text as the program writes it: Windows-1251, every line ended by CR LF.
+def file_bytes(lines):
+    return "".join(line + "\r\n" for line in lines).encode("cp1251")
+
+
+def wait_for_file(path):
+    deadline = time.monotonic() + 5
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.05)
+
+
+def expect_file(path, expected):
+    wait_for_file(path)
+    if not os.path.exists(path):
+        raise Failure("%s was not saved; its folder holds %r"
+                      % (path, sorted(os.listdir(os.path.dirname(path)))))
+    with open(path, "rb") as saved:
+        found = saved.read()
+    if found != expected:
+        raise Failure("%s differs from what was expected:\n%r\n%r" % (path, found, expected))
+
+
+# The PDF's text with every run of white space made one space.
+def pdf_text(path):
+    wait_for_file(path)
+    return " ".join(subprocess.run(["pdftotext", "-raw", path, "-"], check=True,
+                                   capture_output=True, text=True).stdout.split())
+
+
+def opener_stand_in(work):
+    """A folder with a stand-in for the default program for a saved file: it only notes
+    in WORK/opened.log what it was given."""
+    folder = os.path.join(work, "bin")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "xdg-open"), "w") as script:
+        script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
+    os.chmod(os.path.join(folder, "xdg-open"), 0o755)
+    return folder
+
+
 class Desktop:
     def __init__(self, probe_folder, shots_folder):
         self.probe = probe_folder
@@ -94,6 +148,23 @@ class Desktop:
             return True if active == [window_name] else active
 
         self.wait_until("%s should be the active window" % window_name, check, timeout)
+
+    def no_message_box(self):
+        for window in self.windows():
+            if window["name"] == "QMessageBox":
+                texts = [c["text"] for c in window["controls"] if c["text"]]
+                raise Failure("unexpected message box: %r" % texts)
+
+    def save_in_dialog(self, path, save_button):
+        """Types the name into the program's save dialog and confirms it with Enter; the
+        dialog's button must read `save_button`, mnemonic or not."""
+        dialog = self.window("QFileDialog")
+        buttons = [c["text"] for c in dialog["controls"] if c["type"] == "QPushButton"]
+        if save_button not in buttons and save_button.replace("&", "") not in buttons:
+            raise Failure("the save dialog has no %r button: %r" % (save_button, buttons))
+        self.replace("QFileDialog", "fileNameEdit", path)
+        self.keys("Return")
+        self.expect_hidden("QFileDialog")
 
     # Input, as the window system delivers it.
     def xdotool(self, *arguments):
