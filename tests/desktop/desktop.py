@@ -54,6 +54,19 @@ def pdf_text(path):
                                    capture_output=True, text=True).stdout.split())
 
 
+def type_wall(desk, layers_button, brick, mortar, calculate_button):
+    """The wall of the typical calculation in the layer window, in either language: brick
+    380 mm and mortar 20 mm typed, then calculated."""
+    desk.click("TMainForm", layers_button)
+    desk.expect_active("TForm2")
+    desk.choose("TForm2", "ComboBox3", brick)
+    desk.replace("TForm2", "Edit15", "380")
+    desk.choose("TForm2", "ComboBox4", mortar)
+    desk.replace("TForm2", "Edit16", "20")
+    desk.click("TForm2", calculate_button)
+    desk.expect("TForm2", "Edit37", "0,494")
+
+
 def opener_stand_in(work):
     """A folder with a stand-in for the default program for a saved file: it only notes
     in WORK/opened.log what it was given."""
@@ -63,6 +76,37 @@ def opener_stand_in(work):
         script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
     os.chmod(os.path.join(folder, "xdg-open"), 0o755)
     return folder
+
+
+def play(story, program, work, shots, cwd=None, **environment):
+    """Starts the program with its geometry probe in WORK/probe, HOME in WORK and a stand-in
+    for the default program of a saved file, plays `story(desk)` on its main window and ends
+    it; 0 when the story passed, with a screenshot and the windows shown when it failed."""
+    probe = os.path.join(work, "probe")
+    os.makedirs(probe, exist_ok=True)
+    os.makedirs(shots, exist_ok=True)
+    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
+                       PATH=opener_stand_in(work) + os.pathsep + os.environ["PATH"],
+                       **environment)
+    environment.pop("QT_QPA_PLATFORM", None)
+    started = time.monotonic()
+    process = subprocess.Popen([program], env=environment, cwd=cwd or work)
+    desk = Desktop(probe, shots)
+    try:
+        desk.window("TMainForm", timeout=10)
+        story(desk)
+    except Failure as failure:
+        desk.screenshot("failure")
+        print("FAILED: %s (screenshots in %s)" % (failure, shots))
+        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
+                               for w in desk.windows()])
+        return 1
+    finally:
+        process.kill()
+        process.wait()
+    print("%s passed in %.1f s; screenshots in %s"
+          % (story.__name__, time.monotonic() - started, shots))
+    return 0
 
 
 class Desktop:

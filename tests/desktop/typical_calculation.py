@@ -9,12 +9,11 @@ Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARI
 
 import os
 import shutil
-import subprocess
 import sys
 import time
 
-from desktop import Desktop, Failure, expect_file, file_bytes, opener_stand_in, pdf_text, \
-    scenario_file_lines
+from desktop import Failure, expect_file, file_bytes, pdf_text, play, scenario_file_lines, \
+    type_wall
 
 BRICK = "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"
 MORTAR = "Раствор цементно-песчаный (1600 кг/м3)"
@@ -56,13 +55,7 @@ def coefficients(desk):
 
 
 def layers(desk):
-    desk.click("TMainForm", "Слои конструкции...")
-    desk.choose("TForm2", "ComboBox3", BRICK)
-    desk.replace("TForm2", "Edit15", "380")
-    desk.choose("TForm2", "ComboBox4", MORTAR)
-    desk.replace("TForm2", "Edit16", "20")
-    desk.click("TForm2", "Расчет")
-    desk.expect("TForm2", "Edit37", "0,494")
+    type_wall(desk, "Слои конструкции...", BRICK, MORTAR, "Расчет")
     desk.expect("TMainForm", "Edit4", "0,652")
     desk.expect("TMainForm", "Edit8", "2,042")
     desk.screenshot("layers")
@@ -302,22 +295,8 @@ def out_of_date_report(desk, work):
 
 def main():
     program, work, shots, reference, project = sys.argv[1:6]
-    probe = os.path.join(work, "probe")
-    os.makedirs(probe, exist_ok=True)
-    os.makedirs(shots, exist_ok=True)
-    stand_in = opener_stand_in(work)
-    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
-                       PATH=stand_in + os.pathsep + os.environ["PATH"])
-    environment.pop("QT_QPA_PLATFORM", None)
-    started = time.monotonic()
-    # The folder the program starts in holds one project, the first the open dialog lists.
-    documents = os.path.join(work, "documents")
-    os.makedirs(documents, exist_ok=True)
-    shutil.copy(project, documents)
-    process = subprocess.Popen([program], env=environment, cwd=documents)
-    desk = Desktop(probe, shots)
-    try:
-        desk.window("TMainForm", timeout=10)
+
+    def typical_calculation(desk):
         desk.screenshot("start")
         for step in (requirement, coefficients, layers, board):
             step(desk)
@@ -335,17 +314,12 @@ def main():
         profile_keys(desk)
         project_open(desk)
         desk.no_message_box()
-    except Failure as failure:
-        desk.screenshot("failure")
-        print("FAILED: %s (screenshots in %s)" % (failure, shots))
-        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
-                               for w in desk.windows()])
-        return 1
-    finally:
-        process.kill()
-        process.wait()
-    print("passed in %.1f s; screenshots in %s" % (time.monotonic() - started, shots))
-    return 0
+
+    # The folder the program starts in holds one project, the first the open dialog lists.
+    documents = os.path.join(work, "documents")
+    os.makedirs(documents, exist_ok=True)
+    shutil.copy(project, documents)
+    return play(typical_calculation, program, work, shots, cwd=documents)
 
 
 if __name__ == "__main__":

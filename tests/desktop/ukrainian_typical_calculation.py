@@ -12,12 +12,10 @@ the same calculation, which holds the files the program must write."""
 
 import os
 import re
-import subprocess
 import sys
-import time
 
-from desktop import Desktop, Failure, expect_file, file_bytes, opener_stand_in, pdf_text, \
-    scenario_file_lines
+from desktop import Failure, expect_file, file_bytes, pdf_text, play, scenario_file_lines, \
+    type_wall
 
 NOT_UKRAINIAN = set("ыЭэъёЫЪЁ")
 WORDED = ("QPushButton", "QRadioButton", "QCheckBox", "QToolButton", "QGroupBox")
@@ -26,6 +24,12 @@ BRICK = "Кладка цегл.глин.на цем-.піщ.р-ні(1800 кг/м
 MORTAR = "Розчин цементно-піщаний (1600 кг/м3)"
 BOARD = "Плити пінополістирольні (15 кг/м3)"
 SAVE = "&Зберегти"
+
+# The inputs and results after the switch to Russian, the verdict in Russian.
+SHOWN_IN_RUSSIAN = [("TMainForm", "Label8", "Условие выполняется."),
+                    ("TMainForm", "Edit5", "2,200"), ("TMainForm", "Edit4", "2,288"),
+                    ("TForm2", "Edit15", "380"), ("TForm9", "ComboBox1", "2,5"),
+                    ("TForm9", "ComboBox2", "24")]
 
 # Where a user clicks the menu titles, from the main window's left edge: "Файл" first,
 # "Язык / Мова" after it.
@@ -73,14 +77,7 @@ def coefficients(desk):
 
 
 def layers(desk):
-    desk.click("TMainForm", "Шари конструкції...")
-    desk.expect_active("TForm2")
-    desk.choose("TForm2", "ComboBox3", BRICK)
-    desk.replace("TForm2", "Edit15", "380")
-    desk.choose("TForm2", "ComboBox4", MORTAR)
-    desk.replace("TForm2", "Edit16", "20")
-    desk.click("TForm2", "Розрахунок")
-    desk.expect("TForm2", "Edit37", "0,494")
+    type_wall(desk, "Шари конструкції...", BRICK, MORTAR, "Розрахунок")
     desk.expect("TMainForm", "Label8", "Умова не виконується!")
     expect_ukrainian(desk, "TForm2")
 
@@ -171,12 +168,8 @@ def choose_language(desk, row):
 
 def language_round_trip(desk):
     choose_language(desk, 0)
-    desk.expect("TMainForm", "Label8", "Условие выполняется.")
-    desk.expect("TMainForm", "Edit5", "2,200")
-    desk.expect("TMainForm", "Edit4", "2,288")
-    desk.expect("TForm2", "Edit15", "380")
-    desk.expect("TForm9", "ComboBox1", "2,5")
-    desk.expect("TForm9", "ComboBox2", "24")
+    for window, control, text in SHOWN_IN_RUSSIAN:
+        desk.expect(window, control, text)
     desk.screenshot("uk-in-russian")
     choose_language(desk, 1)
     desk.expect("TMainForm", "Label8", "Умова виконується.")
@@ -187,21 +180,8 @@ def language_round_trip(desk):
 def main():
     program, work, shots, scenario = sys.argv[1:5]
     work = os.path.join(work, "uk")
-    probe = os.path.join(work, "probe")
-    settings = os.path.join(work, "config", "Vuvuvudozizod")
-    for folder in (probe, settings, shots):
-        os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(settings, "Vuvuvudozizod.conf"), "w") as remembered:
-        remembered.write("[interface]\nlanguage=uk\n")
-    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
-                       XDG_CONFIG_HOME=os.path.dirname(settings),
-                       PATH=opener_stand_in(work) + os.pathsep + os.environ["PATH"])
-    environment.pop("QT_QPA_PLATFORM", None)
-    started = time.monotonic()
-    process = subprocess.Popen([program], env=environment, cwd=work)
-    desk = Desktop(probe, shots)
-    try:
-        desk.window("TMainForm", timeout=10)
+
+    def ukrainian_calculation(desk):
         for step in (requirement, coefficients, layers, board):
             step(desk)
             desk.no_message_box()
@@ -211,15 +191,13 @@ def main():
         other_windows(desk)
         language_round_trip(desk)
         desk.no_message_box()
-    except Failure as failure:
-        desk.screenshot("uk-failure")
-        print("FAILED in Ukrainian: %s (screenshots in %s)" % (failure, shots))
-        return 1
-    finally:
-        process.kill()
-        process.wait()
-    print("the Ukrainian calculation passed in %.1f s" % (time.monotonic() - started))
-    return 0
+
+    settings = os.path.join(work, "config", "Vuvuvudozizod")
+    os.makedirs(settings, exist_ok=True)
+    with open(os.path.join(settings, "Vuvuvudozizod.conf"), "w") as remembered:
+        remembered.write("[interface]\nlanguage=uk\n")
+    return play(ukrainian_calculation, program, work, shots,
+                XDG_CONFIG_HOME=os.path.dirname(settings))
 
 
 if __name__ == "__main__":
