@@ -1,5 +1,6 @@
 """A user at a real keyboard and mouse: clicks and key presses sent by xdotool to the
-program on an X server, at the places the program's geometry probe names."""
+program on an X server, at the places the program's geometry probe names; and what the
+desktop passes share: the program started and ended, the files it saved read back."""
 
 import json
 import os
@@ -97,7 +98,7 @@ def play(story, program, work, shots, cwd=None, **environment):
         story(desk)
     except Failure as failure:
         desk.screenshot("failure")
-        print("FAILED: %s (screenshots in %s)" % (failure, shots))
+        print("FAILED in %s: %s (screenshots in %s)" % (story.__name__, failure, shots))
         print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
                                for w in desk.windows()])
         return 1
