@@ -1,5 +1,6 @@
 """A user at a real keyboard and mouse: clicks and key presses sent by xdotool to the
-program on an X server, at the places the program's geometry probe names."""
+program on an X server, at the places the program's geometry probe names; and what the
+desktop passes share: the program started and ended, the files it saved read back."""
 
 import json
 import os
@@ -9,6 +10,104 @@ import time
 
 class Failure(Exception):
     pass
+
+
+def scenario_file_lines(scenario, file_name):
+    """The lines a scenario expects in the saved file `file_name`, one by one."""
+    lines, inside = [], False
+    with open(scenario, encoding="utf-8") as script:
+        for line in script.read().splitlines():
+            if line.startswith('expect-file-lines "%s"' % file_name):
+                inside = True
+            elif inside and line == "end":
+                return lines
+            elif inside:
+                lines.append(line[2:] if line.startswith("| ") else line[1:])
+    raise Failure("no block for %s in %s" % (file_name, scenario))
+
+
+# A saved text as the program writes it: Windows-1251, every line ended by CR LF.
+def file_bytes(lines):
+    return "".join(line + "\r\n" for line in lines).encode("cp1251")
+
+
+def wait_for_file(path):
+    deadline = time.monotonic() + 5
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.05)
+
+
+def expect_file(path, expected):
+    wait_for_file(path)
+    if not os.path.exists(path):
+        raise Failure("%s was not saved; its folder holds %r"
+                      % (path, sorted(os.listdir(os.path.dirname(path)))))
+    with open(path, "rb") as saved:
+        found = saved.read()
+    if found != expected:
+        raise Failure("%s differs from what was expected:\n%r\n%r" % (path, found, expected))
+
+
+# The PDF's text with every run of white space made one space.
+def pdf_text(path):
+    wait_for_file(path)
+    return " ".join(subprocess.run(["pdftotext", "-raw", path, "-"], check=True,
+                                   capture_output=True, text=True).stdout.split())
+
+
+def type_wall(desk, layers_button, brick, mortar, calculate_button):
+    """The wall of the typical calculation in the layer window, in either language: brick
+    380 mm and mortar 20 mm typed, then calculated."""
+    desk.click("TMainForm", layers_button)
+    desk.expect_active("TForm2")
+    desk.choose("TForm2", "ComboBox3", brick)
+    desk.replace("TForm2", "Edit15", "380")
+    desk.choose("TForm2", "ComboBox4", mortar)
+    desk.replace("TForm2", "Edit16", "20")
+    desk.click("TForm2", calculate_button)
+    desk.expect("TForm2", "Edit37", "0,494")
+
+
+def opener_stand_in(work):
+    """A folder with a stand-in for the default program for a saved file: it only notes
+    in WORK/opened.log what it was given."""
+    folder = os.path.join(work, "bin")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "xdg-open"), "w") as script:
+        script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
+    os.chmod(os.path.join(folder, "xdg-open"), 0o755)
+    return folder
+
+
+def play(story, program, work, shots, cwd=None, **environment):
+    """Starts the program with its geometry probe in WORK/probe, HOME in WORK and a stand-in
+    for the default program of a saved file, plays `story(desk)` on its main window and ends
+    it; 0 when the story passed, with a screenshot and the windows shown when it failed."""
+    probe = os.path.join(work, "probe")
+    os.makedirs(probe, exist_ok=True)
+    os.makedirs(shots, exist_ok=True)
+    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
+                       PATH=opener_stand_in(work) + os.pathsep + os.environ["PATH"],
+                       **environment)
+    environment.pop("QT_QPA_PLATFORM", None)
+    started = time.monotonic()
+    process = subprocess.Popen([program], env=environment, cwd=cwd or work)
+    desk = Desktop(probe, shots)
+    try:
+        desk.window("TMainForm", timeout=10)
+        story(desk)
+    except Failure as failure:
+        desk.screenshot("failure")
+        print("FAILED in %s: %s (screenshots in %s)" % (story.__name__, failure, shots))
+        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
+                               for w in desk.windows()])
+        return 1
+    finally:
+        process.kill()
+        process.wait()
+    print("%s passed in %.1f s; screenshots in %s"
+          % (story.__name__, time.monotonic() - started, shots))
+    return 0
 
 
 class Desktop:
@@ -94,6 +193,23 @@ class Desktop:
             return True if active == [window_name] else active
 
         self.wait_until("%s should be the active window" % window_name, check, timeout)
+
+    def no_message_box(self):
+        for window in self.windows():
+            if window["name"] == "QMessageBox":
+                texts = [c["text"] for c in window["controls"] if c["text"]]
+                raise Failure("unexpected message box: %r" % texts)
+
+    def save_in_dialog(self, path, save_button):
+        """Types the name into the program's save dialog and confirms it with Enter; the
+        dialog's button must read `save_button`, mnemonic or not."""
+        dialog = self.window("QFileDialog")
+        buttons = [c["text"] for c in dialog["controls"] if c["type"] == "QPushButton"]
+        if save_button not in buttons and save_button.replace("&", "") not in buttons:
+            raise Failure("the save dialog has no %r button: %r" % (save_button, buttons))
+        self.replace("QFileDialog", "fileNameEdit", path)
+        self.keys("Return")
+        self.expect_hidden("QFileDialog")
 
     # Input, as the window system delivers it.
     def xdotool(self, *arguments):

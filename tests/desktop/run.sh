@@ -44,5 +44,5 @@ done
 
 python3 "$here/typical_calculation.py" "$program" "$work" "$shots" \
     "$here/../scenarios/reference-typical-calculation.scn" "$here/../packaging/typical-wall.vvz" &&
-    python3 "$here/ukrainian_windows.py" "$program" "$work" "$shots" \
-        "$here/../packaging/typical-wall.vvz"
+    python3 "$here/ukrainian_typical_calculation.py" "$program" "$work" "$shots" \
+        "$here/../scenarios/ukrainian-typical-calculation.scn"

@@ -9,11 +9,11 @@ Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARI
 
 import os
 import shutil
-import subprocess
 import sys
 import time
 
-from desktop import Desktop, Failure
+from desktop import Failure, expect_file, file_bytes, pdf_text, play, scenario_file_lines, \
+    type_wall
 
 BRICK = "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"
 MORTAR = "Раствор цементно-песчаный (1600 кг/м3)"
@@ -22,52 +22,6 @@ BOARD = "Плиты пенополистирольные (15 кг/м3)"
 # Height 2,5 m by the default 20 m: 50 m2; 90 mm of board: 4,5 m3, shown whole as 5.
 ORDER_LINES = ["Утеплитель ПСБ-15, толщина 90мм, площадь утепления 50м^2",
                "Расход утеплителя -  5м^3."]
-
-
-def expected_report(reference_scenario):
-    """The report's lines as the reference scenario expects them, line by line."""
-    lines, inside = [], False
-    with open(reference_scenario, encoding="utf-8") as script:
-        for line in script.read().splitlines():
-            if line.startswith('expect-file-lines "Расчет.txt"'):
-                inside = True
-            elif inside and line == "end":
-                return lines
-            elif inside:
-                lines.append(line[2:] if line.startswith("| ") else line[1:])
-    raise Failure("no report block in " + reference_scenario)
-
-
-def file_bytes(lines):
-    return "".join(line + "\r\n" for line in lines).encode("cp1251")
-
-
-def expect_file(path, expected):
-    deadline = time.monotonic() + 5
-    while not os.path.exists(path) and time.monotonic() < deadline:
-        time.sleep(0.05)
-    with open(path, "rb") as saved:
-        found = saved.read()
-    if found != expected:
-        raise Failure("%s differs from what was expected:\n%r\n%r" % (path, found, expected))
-
-
-def no_message_box(desk):
-    for window in desk.windows():
-        if window["name"] == "QMessageBox":
-            texts = [c["text"] for c in window["controls"] if c["text"]]
-            raise Failure("unexpected message box: %r" % texts)
-
-
-def save_in_dialog(desk, path):
-    """Types the name into the program's save dialog and confirms it with Enter."""
-    dialog = desk.window("QFileDialog")
-    buttons = [c["text"] for c in dialog["controls"] if c["type"] == "QPushButton"]
-    if "&Сохранить" not in buttons and "Сохранить" not in buttons:
-        raise Failure("the save dialog does not speak Russian: buttons %r" % buttons)
-    desk.replace("QFileDialog", "fileNameEdit", path)
-    desk.keys("Return")
-    desk.expect_hidden("QFileDialog")
 
 
 def requirement(desk):
@@ -101,13 +55,7 @@ def coefficients(desk):
 
 
 def layers(desk):
-    desk.click("TMainForm", "Слои конструкции...")
-    desk.choose("TForm2", "ComboBox3", BRICK)
-    desk.replace("TForm2", "Edit15", "380")
-    desk.choose("TForm2", "ComboBox4", MORTAR)
-    desk.replace("TForm2", "Edit16", "20")
-    desk.click("TForm2", "Расчет")
-    desk.expect("TForm2", "Edit37", "0,494")
+    type_wall(desk, "Слои конструкции...", BRICK, MORTAR, "Расчет")
     desk.expect("TMainForm", "Edit4", "0,652")
     desk.expect("TMainForm", "Edit8", "2,042")
     desk.screenshot("layers")
@@ -199,7 +147,7 @@ def quantity(desk, work):
     desk.expect_above(dialog, desk.window("TForm5")["title"])
     desk.screenshot("order-dialog")
     order = os.path.join(work, "order")
-    save_in_dialog(desk, order)
+    desk.save_in_dialog(order, "&Сохранить")
     expect_file(order + ".txt", file_bytes(ORDER_LINES))
     opened = os.path.join(work, "opened.log")
     desk.wait_until("the order text should be opened",
@@ -228,7 +176,7 @@ def stopped_recalculation(desk):
     desk.click("TForm2", "Edit25")
     desk.expect_active("TForm2")
     time.sleep(1.5)
-    no_message_box(desk)
+    desk.no_message_box()
     desk.replace("TForm2", "Edit24", "90")
     desk.replace("TForm9", "ComboBox2", "20")
     desk.expect("TForm9", "Panel1", ORDER_LINES[0], timeout=5)
@@ -239,22 +187,14 @@ def report(desk, work, reference):
     desk.click("TMainForm", "Сохранить расчет ")
     desk.screenshot("report-dialog")
     path = os.path.join(work, "report")
-    save_in_dialog(desk, path)
-    expect_file(path + ".txt", file_bytes(expected_report(reference)))
+    desk.save_in_dialog(path, "&Сохранить")
+    expect_file(path + ".txt", file_bytes(scenario_file_lines(reference, "Расчет.txt")))
     desk.expect_active("TForm1")
     time.sleep(0.3)
     text_window = desk.window("TForm1")["title"]
     for kept_above in ("TForm5", "TForm9"):
         desk.expect_above(text_window, desk.window(kept_above)["title"])
     desk.screenshot("report")
-
-
-def pdf_text(path):
-    deadline = time.monotonic() + 5
-    while not os.path.exists(path) and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return " ".join(subprocess.run(["pdftotext", "-raw", path, "-"], check=True,
-                                   capture_output=True, text=True).stdout.split())
 
 
 def hand_in(desk, work):
@@ -270,7 +210,7 @@ def hand_in(desk, work):
     desk.screenshot("file-menu")
     desk.keys("Down", "Down", "Down", "Return")
     path = os.path.join(work, "report")
-    save_in_dialog(desk, path)
+    desk.save_in_dialog(path, "&Сохранить")
     text = pdf_text(path + ".pdf")
     for value in ("Rqmin 2,200", "Плиты пенополистирольные (15 кг/м3) 90 0,055 1,636",
                   "Итого 490 2,130", "= 2,288", "Вывод Условие выполняется."):
@@ -345,7 +285,7 @@ def out_of_date_report(desk, work):
     desk.keys("Return")
     desk.expect_hidden("QMessageBox")
     path = os.path.join(work, "recalculated")
-    save_in_dialog(desk, path)
+    desk.save_in_dialog(path, "&Сохранить")
     text = pdf_text(path + ".pdf")
     for value in ("Источник Rqmin введено вручную в главном окне",
                   "Требуемое сопротивление Rqmin 2,2 м²·К/Вт", "Вывод Условие выполняется."):
@@ -355,55 +295,31 @@ def out_of_date_report(desk, work):
 
 def main():
     program, work, shots, reference, project = sys.argv[1:6]
-    probe = os.path.join(work, "probe")
-    os.makedirs(probe, exist_ok=True)
-    os.makedirs(shots, exist_ok=True)
-    # The default program for a saved file is a stand-in that notes what it was given.
-    stand_in = os.path.join(work, "bin")
-    os.makedirs(stand_in, exist_ok=True)
-    with open(os.path.join(stand_in, "xdg-open"), "w") as script:
-        script.write('#!/bin/sh\necho "$@" >> "%s"\n' % os.path.join(work, "opened.log"))
-    os.chmod(os.path.join(stand_in, "xdg-open"), 0o755)
-    environment = dict(os.environ, VUV_GEOMETRY_PROBE=probe, LC_ALL="ru_RU.UTF-8", HOME=work,
-                       PATH=stand_in + os.pathsep + os.environ["PATH"])
-    environment.pop("QT_QPA_PLATFORM", None)
-    started = time.monotonic()
+
+    def typical_calculation(desk):
+        desk.screenshot("start")
+        for step in (requirement, coefficients, layers, board):
+            step(desk)
+            desk.no_message_box()
+        quantity(desk, work)
+        desk.no_message_box()
+        stopped_recalculation(desk)
+        report(desk, work, reference)
+        desk.no_message_box()
+        hand_in(desk, work)
+        desk.no_message_box()
+        separators(desk)
+        desk.no_message_box()
+        out_of_date_report(desk, work)
+        profile_keys(desk)
+        project_open(desk)
+        desk.no_message_box()
+
     # The folder the program starts in holds one project, the first the open dialog lists.
     documents = os.path.join(work, "documents")
     os.makedirs(documents, exist_ok=True)
     shutil.copy(project, documents)
-    process = subprocess.Popen([program], env=environment, cwd=documents)
-    desk = Desktop(probe, shots)
-    try:
-        desk.window("TMainForm", timeout=10)
-        desk.screenshot("start")
-        for step in (requirement, coefficients, layers, board):
-            step(desk)
-            no_message_box(desk)
-        quantity(desk, work)
-        no_message_box(desk)
-        stopped_recalculation(desk)
-        report(desk, work, reference)
-        no_message_box(desk)
-        hand_in(desk, work)
-        no_message_box(desk)
-        separators(desk)
-        no_message_box(desk)
-        out_of_date_report(desk, work)
-        profile_keys(desk)
-        project_open(desk)
-        no_message_box(desk)
-    except Failure as failure:
-        desk.screenshot("failure")
-        print("FAILED: %s (screenshots in %s)" % (failure, shots))
-        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
-                               for w in desk.windows()])
-        return 1
-    finally:
-        process.kill()
-        process.wait()
-    print("passed in %.1f s; screenshots in %s" % (time.monotonic() - started, shots))
-    return 0
+    return play(typical_calculation, program, work, shots, cwd=documents)
 
 
 if __name__ == "__main__":
