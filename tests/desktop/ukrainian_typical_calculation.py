@@ -29,7 +29,9 @@ SAVE = "&Зберегти"
 SHOWN_IN_RUSSIAN = [("TMainForm", "Label8", "Условие выполняется."),
                     ("TMainForm", "Edit5", "2,200"), ("TMainForm", "Edit4", "2,288"),
                     ("TForm2", "Edit15", "380"), ("TForm9", "ComboBox1", "2,5"),
-                    ("TForm9", "ComboBox2", "24")]
+                    ("TForm9", "ComboBox2", "24"),
+                    ("TForm2", "ComboBox12", "Плиты пенополистирольные (15 кг/м3)"),
+                    ("TMainForm", "Label30", "Плиты пенополистирольные (15 кг/м3)")]
 
 # Where a user clicks the menu titles, from the main window's left edge: "Файл" first,
 # "Язык / Мова" after it.
@@ -148,7 +150,7 @@ def pdf_report(desk, work, scenario):
     desk.save_in_dialog(path, SAVE)
     text = pdf_text(path + ".pdf")
     with open(scenario, encoding="utf-8") as script:
-        expected = re.findall(r'^expect-pdf-text "[^"]*" "(.*)"$', script.read(), re.M)
+        expected = re.findall(r'^expect-pdf-text "Розрахунок.pdf" "(.*)"$', script.read(), re.M)
     missing = [value for value in expected if value not in text]
     if not expected or missing:
         raise Failure("the PDF report lacks %r: %r" % (missing or "anything", text))
