@@ -41,6 +41,20 @@ bool replaceTranslator(QTranslator*& slot, const QString& file, const QString& f
     return true;
 }
 
+// Qt 6.4 asks for the file dialog's file types ("Folder", "%1 File", "Drive") under a context
+// its own translations lack; they hold the same texts under the file dialog's.
+class FileTypeTexts : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (!qtTranslator || qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        return qtTranslator->translate("QFileDialog", source, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 const char* code(InterfaceLanguage language) {
@@ -75,6 +89,10 @@ bool apply(InterfaceLanguage language) {
     const bool qt = replaceTranslator(
         qtTranslator, ukrainian ? QStringLiteral("qtbase_uk") : QStringLiteral("qtbase_ru"),
         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Once: it answers from whichever of Qt's translations is installed.
+    static const bool fileTypesInstalled =
+        QCoreApplication::installTranslator(new FileTypeTexts(QCoreApplication::instance()));
+    Q_UNUSED(fileTypesInstalled);
     applied = language;
     return own && qt;
 }

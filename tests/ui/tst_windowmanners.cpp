@@ -11,6 +11,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -215,8 +218,12 @@ void WindowMannersTest::enterInALayerNumberFieldCalculates() {
 void WindowMannersTest::qtTextsFollowTheLanguage() {
     QVERIFY(Language::apply(InterfaceLanguage::Ukrainian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Скасувати"));
+    // The file dialog's type column.
+    const QFileInfo folder(QDir::tempPath());
+    QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Тека"));
     QVERIFY(Language::apply(InterfaceLanguage::Russian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Папка"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Сохранить"));
 }
 
