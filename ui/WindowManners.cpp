@@ -14,6 +14,10 @@
 
 namespace {
 
+// How long after a window is shown, and again after it is first painted, the moves of a
+// busy window manager are watched, in milliseconds.
+constexpr int placementWatch = 2000;
+
 QRect desk(const QWidget* window) {
     const QScreen* screen = window->screen();
     return screen ? screen->availableGeometry() : QRect();
@@ -61,10 +65,15 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
     // The show event comes before the window is mapped, so it appears in its place at once.
     if (event->type() == QEvent::Show)
         shown(window);
+    // Mapped at last: the watch over the window manager's moves starts again from here.
+    if (event->type() == QEvent::Paint && awaitingFirstPaint_.remove(window) &&
+        placedBesideRows_.contains(window))
+        placedBesideRows_[window] = QDeadlineTimer(placementWatch);
     // A window manager may still place a window its own way when mapping it: once more
     // then, off the rows.
     if (event->type() == QEvent::Move && placedBesideRows_.contains(window)) {
-        if (placedBesideRows_.value(window).hasExpired()) {
+        // Never before the window is painted: the window manager places it before that.
+        if (placedBesideRows_.value(window).hasExpired() && !awaitingFirstPaint_.contains(window)) {
             placedBesideRows_.remove(window);
         } else {
             const auto beside = besideRows_.constFind(window);
@@ -94,6 +103,8 @@ bool WindowManners::keyPressed(QWidget* window, const QKeyEvent& key) const {
 
 void WindowManners::shown(QWidget* window) {
     const auto beside = besideRows_.constFind(window);
+    if (beside != besideRows_.constEnd())
+        awaitingFirstPaint_.insert(window);
     if (placed_.contains(window)) {
         if (beside != besideRows_.constEnd() && beside->owner->isVisible() &&
             frameOf(window).intersects(beside->rows()))
@@ -127,7 +138,7 @@ void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
         return;
     }
     // A busy window manager may place it again, more than once, soon after it is shown.
-    placedBesideRows_[window] = QDeadlineTimer(2000);
+    placedBesideRows_[window] = QDeadlineTimer(placementWatch);
     if (beside.neighbour && beside.neighbour->isVisible()) {
         const auto place = WindowPlacement::nextTo(
             frameOf(window).size(), frameOf(beside.neighbour), beside.rows(), desk(window));

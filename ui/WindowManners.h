@@ -55,4 +55,7 @@ class WindowManners : public QObject {
     // Windows placed beside rows, with the time their moves are still watched: a busy
     // window manager may place them over the rows again after they are shown.
     QHash<QObject*, QDeadlineTimer> placedBesideRows_;
+    // Those shown and not yet painted: they are mapped, and placed by the window manager,
+    // only when it gets to them, which on a loaded machine may be seconds after the show.
+    QSet<QObject*> awaitingFirstPaint_;
 };

@@ -6,6 +6,8 @@
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
+#include "ui/Unit5.h"
+#include "ui/Unit9.h"
 #include "ui/Widgets.h"
 #include "ui/WindowPlacement.h"
 
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -44,6 +47,7 @@ class WindowMannersTest : public QObject {
     void besideRowsNeverCoversThem();
     void nextToANeighbourClearOfTheRows_data();
     void nextToANeighbourClearOfTheRows();
+    void aWindowManagerLateToPlaceIsUndone();
     void qtTextsFollowTheLanguage();
     void aWrittenTextShowsItsStart();
 };
@@ -197,6 +201,26 @@ void WindowMannersTest::nextToANeighbourClearOfTheRows() {
     QFETCH(QPoint, expected);
     const auto place = WindowPlacement::nextTo(QSize(457, 187), neighbour, rows, desk);
     QCOMPARE(place.value_or(QPoint(-1, -1)), expected);
+}
+
+// On a loaded machine the window manager may place the quantity window over the layer rows
+// seconds after it was shown, before it was first painted: it is moved off them again.
+void WindowMannersTest::aWindowManagerLateToPlaceIsUndone() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    for (QWidget* window : {static_cast<QWidget*>(program.forms().form2),
+                            static_cast<QWidget*>(program.forms().form5)}) {
+        openWindow(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    TForm9* quantity = program.forms().form9;
+    const QRect rows = program.forms().form2->layerRowsOnScreen();
+    openWindow(quantity);
+    QVERIFY(!quantity->frameGeometry().intersects(rows));
+    QThread::msleep(2100); // the program busy, nothing painted yet
+    quantity->move(rows.center());
+    QTest::qWait(50);
+    QVERIFY(!quantity->frameGeometry().intersects(rows));
 }
 
 void WindowMannersTest::enterInALayerNumberFieldCalculates() {
