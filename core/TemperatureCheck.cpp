@@ -127,17 +127,21 @@ Evaluation evaluate(const ProfileInputs& inputs, const QString& alphaInt, const 
         read.within(read.number(Field::IndoorHumidity, QStringLiteral("φв"), inputs.indoorHumidity),
                     driestAir, saturatedAir, Field::IndoorHumidity,
                     QCoreApplication::translate("TemperatureCheck", "φв: от 0 до 100 %."));
-    const Reading outdoor = read.temperature(Field::OutdoorTemperature, QStringLiteral("tн"),
+    const Reading outdoor = read.temperature(Field::OutdoorTemperature,
+                                             QCoreApplication::translate("TemperatureCheck", "tн"),
                                              inputs.outdoorTemperature);
-    const Reading critical = read.within(
-        read.number(Field::CriticalDifference, QStringLiteral("Δtн"), inputs.criticalDifference), 0,
-        HUGE_VAL, Field::CriticalDifference,
-        QCoreApplication::translate("TemperatureCheck", "Δtн: не меньше 0."));
+    const Reading critical =
+        read.within(read.number(Field::CriticalDifference,
+                                QCoreApplication::translate("TemperatureCheck", "Δtн"),
+                                inputs.criticalDifference),
+                    0, HUGE_VAL, Field::CriticalDifference,
+                    QCoreApplication::translate("TemperatureCheck", "Δtн: не меньше 0."));
 
     e.layers = SectionLayers::fromRoomSide(calculated, inputs.insideIsLayer1);
     e.blocker = layersProblem(e.layers, separator);
     const Reading ai = coefficient(alphaInt, QStringLiteral("Alfa в"), separator, e.blocker);
-    const Reading ae = coefficient(alphaExt, QStringLiteral("Alfa н"), separator, e.blocker);
+    const Reading ae = coefficient(
+        alphaExt, QCoreApplication::translate("TemperatureCheck", "Alfa н"), separator, e.blocker);
     if (!e.blocker.isEmpty() || !indoor.ok || !outdoor.ok || !ai.ok || !ae.ok)
         return e;
 

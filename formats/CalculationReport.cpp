@@ -83,7 +83,8 @@ QStringList requirementLines(const CalculationReport::Input& in) {
                      in.deltaTcr;
     lines << QCoreApplication::translate("CalculationReport",
                                          "требуемое сопротивление теплопередаче   Rqmin = ") +
-                 in.snapshot.rqmin + QStringLiteral("  м2*оС/Вт .");
+                 in.snapshot.rqmin +
+                 QCoreApplication::translate("CalculationReport", "  м2*оС/Вт .");
     if (in.reconstruction)
         lines << QCoreApplication::translate(
             "CalculationReport", "( Принят допускаемый коэффициент 0,8 при реконструкции с целью "
@@ -94,7 +95,8 @@ QStringList requirementLines(const CalculationReport::Input& in) {
                  in.snapshot.constructionType + QStringLiteral(" --")
           << QCoreApplication::translate("CalculationReport",
                                          "коэффициент теплопередачи наружной поверхности равен:")
-          << QStringLiteral("   Alfa н = ") + in.snapshot.alphaExt + QStringLiteral("  Вт/(м2*К);")
+          << QCoreApplication::translate("CalculationReport", "   Alfa н = ") +
+                 in.snapshot.alphaExt + QStringLiteral("  Вт/(м2*К);")
           << QCoreApplication::translate("CalculationReport",
                                          "коэффициент теплопередачи внутренней поверхности равен:")
           << QStringLiteral("   Alfa в = ") + in.snapshot.alphaInt + QStringLiteral("  Вт/(м2*К).")
@@ -150,15 +152,16 @@ QString rkLine(const CalculationReport::Input& in) {
 
 QStringList conclusionLines(const CalculationReport::Input& in) {
     const CheckSnapshot& s = in.snapshot;
+    const QString r0Formula =
+        QCoreApplication::translate("CalculationReport", "   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/");
     return {rkLine(in),
             blank,
             blank,
             QCoreApplication::translate("CalculationReport",
                                         "Сопротивление теплопередаче конструкции равно:"),
             blank,
-            QStringLiteral("   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/") + s.alphaExt + plus + s.rk +
-                plus + QStringLiteral("1/") + s.alphaInt + QStringLiteral(" = ") + s.r0 +
-                QStringLiteral("  м2*К/Вт ;"),
+            r0Formula + s.alphaExt + plus + s.rk + plus + QStringLiteral("1/") + s.alphaInt +
+                QStringLiteral(" = ") + s.r0 + QStringLiteral("  м2*К/Вт ;"),
             blank,
             blank,
             blank,

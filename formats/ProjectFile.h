@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 namespace ProjectFile {
 
@@ -13,7 +14,9 @@ inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
 // 2: the calculation's details; 3: a list's choice holds its text only when typed.
 inline constexpr int version = 3;
 inline const QString extension = QStringLiteral("vvz");
-inline const QString fileType = QStringLiteral("Проект Vuvuvudozizod (*.vvz)");
+// The file dialogs' type, a source of the translation context "ProjectFile".
+inline const char* const fileType =
+    QT_TRANSLATE_NOOP("ProjectFile", "Проект Vuvuvudozizod (*.vvz)");
 
 QByteArray encode(const Project::Record& record);
 

@@ -159,9 +159,10 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
 
 Section resistance(const ReportDocument::Input& input) {
     const CheckSnapshot& s = input.report.snapshot;
-    const QString formula = QStringLiteral("1/Alfa н + Rk + 1/Alfa в = 1/") + s.alphaExt +
-                            QStringLiteral(" + ") + s.rk + QStringLiteral(" + 1/") + s.alphaInt +
-                            QStringLiteral(" = ") + s.r0 + resistanceUnit;
+    const QString formula =
+        QCoreApplication::translate("ReportDocument", "1/Alfa н + Rk + 1/Alfa в = 1/") +
+        s.alphaExt + QStringLiteral(" + ") + s.rk + QStringLiteral(" + 1/") + s.alphaInt +
+        QStringLiteral(" = ") + s.r0 + resistanceUnit;
     // The heat transfer coefficient that product sheets and energy certificates use.
     const auto r0 = NumberText::tryParse(s.r0, input.separator);
     const QString u = r0 && *r0 > 0
@@ -228,7 +229,8 @@ Section surface(const ReportDocument::Input& input) {
                                              : QString()),
                         {}}
                  << Row{QCoreApplication::translate("ReportDocument", "Наружный воздух"),
-                        QStringLiteral("tн = ") + p.outdoorTemperature + celsius,
+                        QCoreApplication::translate("ReportDocument", "tн = ") +
+                            p.outdoorTemperature + celsius,
                         {}}
                  << Row{QCoreApplication::translate("ReportDocument",
                                                     "Температура внутренней поверхности τв"),
@@ -244,7 +246,8 @@ Section surface(const ReportDocument::Input& input) {
             temperature(e.profile->dewPoint),
             {}};
     section.rows << Row{QCoreApplication::translate("ReportDocument", "Перепад tв − τв"),
-                        temperature(e.profile->temperatureDrop) + QStringLiteral(", Δtн = ") +
+                        temperature(e.profile->temperatureDrop) +
+                            QCoreApplication::translate("ReportDocument", ", Δtн = ") +
                             p.criticalDifference + celsius,
                         {}};
     if (e.sanitaryMet)

@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>Горизонтальное.при потоке тепла снизу-вверх и вертикальное</source>
-        <translation>Горизонтальне.при потоці тепла знизу-вгору та вертикальне</translation>
+        <translation>Горизонтальне.при потоці тепла знизу вгору та вертикальне</translation>
     </message>
     <message>
         <source>Горизонтальное.при потоке тепла сверху-вниз</source>
-        <translation>Горизонтальне.при потоці тепла згори-вниз</translation>
+        <translation>Горизонтальне.при потоці тепла згори вниз</translation>
     </message>
     <message>
         <source>&gt;= 0 гоад.С</source>
-        <translation>&gt;= 0 град.С</translation>
+        <translation>&gt;= 0 °C</translation>
     </message>
     <message>
         <source>&lt; 0 гоад.С</source>
-        <translation>&lt; 0 град.С</translation>
+        <translation>&lt; 0 °C</translation>
     </message>
 </context>
 <context>
@@ -98,11 +98,11 @@
     </message>
     <message>
         <source>R0=(1/Alfa н)+Rk+(1/Alfa в)    ,где</source>
-        <translation>R0=(1/Alfa н)+Rk+(1/Alfa в)    ,де</translation>
+        <translation>R0=(1/Alfa з)+Rk+(1/Alfa в)    ,де</translation>
     </message>
     <message>
         <source>Alfa н - коэффициент теплопередачи наружной поверхности, Вт/(м2*К) ;</source>
-        <translation>Alfa н - коефіцієнт тепловіддачі зовнішньої поверхні, Вт/(м2*К) ;</translation>
+        <translation>Alfa з - коефіцієнт тепловіддачі зовнішньої поверхні, Вт/(м2*К) ;</translation>
     </message>
     <message>
         <source>Alfa в - коэффициент теплопередачи внутренней поверхности, Вт/(м2*К) ;</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Итого толщина конструкции = </source>
-        <translation>Разом товщина конструкції = </translation>
+        <translation>Загальна товщина конструкції = </translation>
     </message>
     <message>
         <source>Сопротивление теплопередаче конструкции равно:</source>
@@ -203,6 +203,18 @@
     <message>
         <source>          В Ы В О Д</source>
         <translation>       В И С Н О В О К</translation>
+    </message>
+    <message>
+        <source>  м2*оС/Вт .</source>
+        <translation>  м2*К/Вт .</translation>
+    </message>
+    <message>
+        <source>   Alfa н = </source>
+        <translation>   Alfa з = </translation>
+    </message>
+    <message>
+        <source>   R0=(1/Alfa н)+Rk+(1/Alfa в) = 1/</source>
+        <translation>   R0=(1/Alfa з)+Rk+(1/Alfa в) = 1/</translation>
     </message>
 </context>
 <context>
@@ -305,15 +317,15 @@
     <name>DocumentLimits</name>
     <message>
         <source>Too many lines to show (more than %1)</source>
-        <translation>Забагато рядків для показу (більше %1)</translation>
+        <translation>Забагато рядків для показу (більше ніж %1)</translation>
     </message>
     <message>
         <source>A line too long to show (more than %1 characters)</source>
-        <translation>Задовгий рядок для показу (більше %1 знаків)</translation>
+        <translation>Задовгий рядок для показу (більше ніж %1 знаків)</translation>
     </message>
     <message>
         <source>Document too large to show (more than %1 characters with its formatting)</source>
-        <translation>Документ завеликий для показу (більше %1 знаків разом із форматуванням)</translation>
+        <translation>Документ завеликий для показу (більше ніж %1 знаків разом із форматуванням)</translation>
     </message>
 </context>
 <context>
@@ -327,26 +339,26 @@
     <name>EnvelopeKind</name>
     <message>
         <source>Температура наружного воздуха или воздуха чердака tн</source>
-        <translation>Температура зовнішнього повітря або повітря горища tн</translation>
+        <translation>Температура зовнішнього повітря або повітря горища tз</translation>
     </message>
     <message>
         <source>Температура воздуха проезда или холодного подвала tн</source>
-        <translation>Температура повітря проїзду або холодного підвалу tн</translation>
+        <translation>Температура повітря проїзду або холодного підвалу tз</translation>
     </message>
     <message>
         <source>Температура воздуха неотапливаемого подвала tн</source>
-        <translation>Температура повітря неопалюваного підвалу tн</translation>
+        <translation>Температура повітря неопалюваного підвалу tз</translation>
     </message>
     <message>
         <source>Расчетная температура наружного воздуха tн</source>
-        <translation>Розрахункова температура зовнішнього повітря tн</translation>
+        <translation>Розрахункова температура зовнішнього повітря tз</translation>
     </message>
 </context>
 <context>
     <name>ErrorHandler</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; не є допустимим дійсним числом</translation>
+        <translation>«%1» не є допустимим дійсним числом</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
@@ -365,7 +377,7 @@
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; не є допустимим числом</translation>
+        <translation>«%1» не є допустимим числом</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
@@ -1101,7 +1113,7 @@
     </message>
     <message>
         <source>межквартирные перегородки: </source>
-        <translation>міжквартирні перегородки: </translation>
+        <translation>міжквартирні стіни: </translation>
     </message>
     <message>
         <source>температура более теплого помещения</source>
@@ -1113,7 +1125,7 @@
     </message>
     <message>
         <source>перепад температур</source>
-        <translation>перепад температур</translation>
+        <translation>допустима різниця температур</translation>
     </message>
     <message>
         <source>слой %1: Ld</source>
@@ -1145,7 +1157,7 @@
     </message>
     <message>
         <source>нормируемый перепад</source>
-        <translation>нормований перепад</translation>
+        <translation>допустима різниця температур</translation>
     </message>
     <message>
         <source>воздушная прослойка: термическое сопротивление</source>
@@ -1196,27 +1208,27 @@
     </message>
     <message>
         <source>элемент &quot;%1&quot; должен быть объектом</source>
-        <translation>елемент &quot;%1&quot; має бути об’єктом</translation>
+        <translation>елемент «%1» має бути об’єктом</translation>
     </message>
     <message>
         <source>Проект &quot;%1&quot; поврежден: %2</source>
-        <translation>Проєкт &quot;%1&quot; пошкоджено: %2</translation>
+        <translation>Проєкт «%1» пошкоджено: %2</translation>
     </message>
     <message>
         <source>нет поля &quot;%1&quot;</source>
-        <translation>немає поля &quot;%1&quot;</translation>
+        <translation>немає поля «%1»</translation>
     </message>
     <message>
         <source>поле &quot;%1&quot; %2</source>
-        <translation>поле &quot;%1&quot; %2</translation>
+        <translation>поле «%1» %2</translation>
     </message>
     <message>
         <source>неизвестный вид здания &quot;%1&quot; в поле &quot;requirement.building&quot;</source>
-        <translation>невідомий вид будівлі &quot;%1&quot; у полі &quot;requirement.building&quot;</translation>
+        <translation>невідомий вид будівлі «%1» у полі «requirement.building»</translation>
     </message>
     <message>
         <source>Файл &quot;%1&quot; не является проектом Vuvuvudozizod</source>
-        <translation>Файл &quot;%1&quot; не є проєктом Vuvuvudozizod</translation>
+        <translation>Файл «%1» не є проєктом Vuvuvudozizod</translation>
     </message>
     <message>
         <source>неверная версия формата</source>
@@ -1224,7 +1236,7 @@
     </message>
     <message>
         <source>Проект &quot;%1&quot; сохранен более новой версией программы (версия формата %2); эта программа открывает проекты версии %3</source>
-        <translation>Проєкт &quot;%1&quot; збережено новішою версією програми (версія формату %2); ця програма відкриває проєкти версії %3</translation>
+        <translation>Проєкт «%1» збережено новішою версією програми (версія формату %2); ця програма відкриває проєкти версії %3</translation>
     </message>
     <message>
         <source>файл испорчен или обрывается (байт %1)</source>
@@ -1232,11 +1244,11 @@
     </message>
     <message>
         <source>поле &quot;decimalSeparator&quot; должно быть &quot;,&quot; или &quot;.&quot;</source>
-        <translation>поле &quot;decimalSeparator&quot; має бути &quot;,&quot; або &quot;.&quot;</translation>
+        <translation>поле «decimalSeparator» має бути «,» або «.»</translation>
     </message>
     <message>
         <source>Не удалось открыть проект &quot;%1&quot;: %2</source>
-        <translation>Не вдалося відкрити проєкт &quot;%1&quot;: %2</translation>
+        <translation>Не вдалося відкрити проєкт «%1»: %2</translation>
     </message>
     <message>
         <source>это папка, а не файл</source>
@@ -1245,6 +1257,10 @@
     <message>
         <source>Не удалось сохранить проект</source>
         <translation>Не вдалося зберегти проєкт</translation>
+    </message>
+    <message>
+        <source>Проект Vuvuvudozizod (*.vvz)</source>
+        <translation>Проєкт Vuvuvudozizod (*.vvz)</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1288,7 @@
     <message>
         <source>Проект &quot;%1&quot; открыт, но расчет по нему остановлен (%2): %3.
 Поля показывают значения, сохраненные в проекте.</source>
-        <translation>Проєкт &quot;%1&quot; відкрито, але розрахунок за ним зупинено (%2): %3.
+        <translation>Проєкт «%1» відкрито, але розрахунок за ним зупинено (%2): %3.
 Поля показують значення, збережені в проєкті.</translation>
     </message>
     <message>
@@ -1290,6 +1306,41 @@
     <message>
         <source>подбор и расход утеплителя</source>
         <translation>добір і витрата утеплювача</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Використання: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметри]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Аргументи:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Бракує значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочікуване значення після «%1».</translation>
     </message>
 </context>
 <context>
@@ -1352,11 +1403,11 @@
     </message>
     <message>
         <source>Поверхности со стороны соседей Alfa н</source>
-        <translation>Поверхні з боку сусідів Alfa н</translation>
+        <translation>Поверхні з боку сусідів Alfa з</translation>
     </message>
     <message>
         <source>Наружной поверхности Alfa н</source>
-        <translation>Зовнішньої поверхні Alfa н</translation>
+        <translation>Зовнішньої поверхні Alfa з</translation>
     </message>
     <message>
         <source>2. Коэффициенты теплоотдачи поверхностей (приложение Е)</source>
@@ -1456,7 +1507,7 @@
     </message>
     <message>
         <source>Температура наружной поверхности τн</source>
-        <translation>Температура зовнішньої поверхні τн</translation>
+        <translation>Температура зовнішньої поверхні τз</translation>
     </message>
     <message>
         <source>Точка росы внутреннего воздуха tр</source>
@@ -1468,7 +1519,7 @@
     </message>
     <message>
         <source>Санитарное условие</source>
-        <translation>Санітарна умова</translation>
+        <translation>Санітарно-гігієнічна вимога</translation>
     </message>
     <message>
         <source>Конденсация на поверхности</source>
@@ -1517,6 +1568,18 @@
     <message>
         <source>Страница %1 из %2</source>
         <translation>Сторінка %1 з %2</translation>
+    </message>
+    <message>
+        <source>1/Alfa н + Rk + 1/Alfa в = 1/</source>
+        <translation>1/Alfa з + Rk + 1/Alfa в = 1/</translation>
+    </message>
+    <message>
+        <source>tн = </source>
+        <translation>tз = </translation>
+    </message>
+    <message>
+        <source>, Δtн = </source>
+        <translation>, Δtcr = </translation>
     </message>
 </context>
 <context>
@@ -1678,7 +1741,7 @@
     </message>
     <message>
         <source>Таблицы — ДБН В.2.6-31:2006 в первой редакции (четыре температурные зоны). Норма изменена с 01.07.2013 (Изменение №1), заменена ДБН В.2.6-31:2016 (приказ Минрегиона от 08.07.2016 № 220), затем ДБН В.2.6-31:2021, действующими с 01.09.2022 (приказ № 72 от 16.05.2022): для наружных стен жилых и общественных зданий Rq min не менее 4,00 м²·К/Вт в I температурной зоне и 3,50 во II. Другое значение Rqmin можно ввести в главном окне.</source>
-        <translation>Таблиці — ДБН В.2.6-31:2006 у першій редакції (чотири температурні зони). Норму змінено з 01.07.2013 (Зміна №1), замінено ДБН В.2.6-31:2016 (наказ Мінрегіону від 08.07.2016 № 220), потім ДБН В.2.6-31:2021, чинними з 01.09.2022 (наказ № 72 від 16.05.2022): для зовнішніх стін житлових і громадських будівель Rq min не менше 4,00 м²·К/Вт у I температурній зоні та 3,50 у II. Інше значення Rqmin можна ввести в головному вікні.</translation>
+        <translation>Таблиці — ДБН В.2.6-31:2006 у першій редакції (чотири температурні зони). Норму змінено з 01.07.2013 (Зміна № 1), замінено ДБН В.2.6-31:2016 (наказ Мінрегіону від 08.07.2016 № 220), потім ДБН В.2.6-31:2021, який набув чинності 01.09.2022 (наказ № 72 від 16.05.2022): для зовнішніх стін житлових і громадських будівель Rq min не менше ніж 4,00 м²·К/Вт у I температурній зоні та 3,50 у II. Інше значення Rqmin можна ввести в головному вікні.</translation>
     </message>
 </context>
 <context>
@@ -1822,11 +1885,11 @@
     </message>
     <message>
         <source>ЧП &quot;ВЕРАСК&quot;</source>
-        <translation>ПП &quot;ВЕРАСК&quot;</translation>
+        <translation>ПП «ВЕРАСК»</translation>
     </message>
     <message>
         <source>С п а с и б о    з а    В а ш е    в р е м я</source>
-        <translation>Д я к у є м о    з а    В а ш    ч а с</translation>
+        <translation>Д я к у є м о    з а    у в а г у</translation>
     </message>
     <message>
         <source>Автор:</source>
@@ -1851,6 +1914,10 @@
     <message>
         <source>Открыть</source>
         <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Образцов Петр Иванович</source>
+        <translation>Образцов Петро Іванович</translation>
     </message>
 </context>
 <context>
@@ -1909,7 +1976,7 @@
     </message>
     <message>
         <source>Расчет записан в файл &quot;%1&quot;, но показать его здесь нельзя: %2.</source>
-        <translation>Розрахунок записано у файл &quot;%1&quot;, але показати його тут не можна: %2.</translation>
+        <translation>Розрахунок записано у файл «%1», але показати його тут не можна: %2.</translation>
     </message>
 </context>
 <context>
@@ -1939,7 +2006,7 @@
     </message>
     <message>
         <source>Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции</source>
-        <translation>Термічний опір  і теплова інерція шарів конструкції</translation>
+        <translation>Термічний опір і теплова інерція шарів конструкції</translation>
     </message>
     <message>
         <source>Коэф. тепло-
@@ -2009,7 +2076,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>П о д о б р а т ь  у т е п л и т е л ь  в  ЧП &quot;ВЕРАСК&quot;</source>
-        <translation>П і д і б р а т и  у т е п л ю в а ч  у  ПП &quot;ВЕРАСК&quot;</translation>
+        <translation>П і д і б р а т и  у т е п л ю в а ч  у  ПП «ВЕРАСК»</translation>
     </message>
     <message>
         <source>Температурный профиль...</source>
@@ -2044,7 +2111,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Жилищно-гражданские здания</source>
-        <translation>Житлово-цивільні будівлі</translation>
+        <translation>Житлові та громадські будинки</translation>
     </message>
     <message>
         <source>Производственные здания</source>
@@ -2052,7 +2119,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Межквартирные перегородки</source>
-        <translation>Міжквартирні перегородки</translation>
+        <translation>Міжквартирні стіни</translation>
     </message>
     <message>
         <source>Реконструкция с целью термомодернизации (коэф. 0,8) /допускается по п.2.3 ДБН/</source>
@@ -2091,7 +2158,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Alfa н, Вт/(м2*К)</source>
-        <translation>Alfa н, Вт/(м2*К)</translation>
+        <translation>Alfa з, Вт/(м2*К)</translation>
     </message>
     <message>
         <source>Коэф.геплоотдачи внутр.</source>
@@ -2118,11 +2185,11 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Подобрать утеплитель в ЧП &quot;ВЕРАСК&quot;</source>
-        <translation>Підібрати утеплювач у ПП &quot;ВЕРАСК&quot;</translation>
+        <translation>Підібрати утеплювач у ПП «ВЕРАСК»</translation>
     </message>
     <message>
         <source>Необходимая толщина  утеплителя:</source>
-        <translation>Необхідна товщина  утеплювача:</translation>
+        <translation>Необхідна товщина утеплювача:</translation>
     </message>
     <message>
         <source>---  Посчитать расход утеплителя  ---</source>
@@ -2134,7 +2201,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Возврат</source>
-        <translation>Повернення</translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
@@ -2149,15 +2216,15 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Межквартирные перегородки</source>
-        <translation>Міжквартирні перегородки</translation>
+        <translation>Міжквартирні стіни</translation>
     </message>
     <message>
         <source>Требуемое сопротивление теплопередаче межквартирных перегородок</source>
-        <translation>Необхідний опір теплопередачі міжквартирних перегородок</translation>
+        <translation>Необхідний опір теплопередачі міжквартирних стін</translation>
     </message>
     <message>
         <source>Расчетная температура воздуха,оС</source>
-        <translation>Розрахункова температура повітря,оС</translation>
+        <translation>Розрахункова температура повітря, °C</translation>
     </message>
     <message>
         <source>Разность темп.возд.и внутр.поверхн.</source>
@@ -2189,7 +2256,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4</source>
-        <translation>стіни між квартирами для будинків: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4</translation>
+        <translation>міжквартирні стіни для будинків: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4</translation>
     </message>
 </context>
 <context>
@@ -2205,6 +2272,14 @@ Dt, мм</translation>
     <message>
         <source>Выберите толщину прослойки</source>
         <translation>Виберіть товщину прошарку</translation>
+    </message>
+    <message>
+        <source>град.С</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Ld =</source>
+        <translation>R =</translation>
     </message>
 </context>
 <context>
@@ -2247,7 +2322,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Возврат</source>
-        <translation>Повернення</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Количество строк:</source>
@@ -2337,7 +2412,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>  R0:=(1/Alfa н)+Rk+(1/Alfa в) - сопр.теплопередаче, м2*К/Вт </source>
-        <translation>  R0:=(1/Alfa н)+Rk+(1/Alfa в) - опір теплопередачі, м2*К/Вт </translation>
+        <translation>  R0:=(1/Alfa з)+Rk+(1/Alfa в)     - опір теплопередачі, м2*К/Вт </translation>
     </message>
     <message>
         <source>           - термическое сопр., м2*К/Вт </source>
@@ -2517,7 +2592,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Alfa н</source>
-        <translation>Alfa н</translation>
+        <translation>Alfa з</translation>
     </message>
     <message>
         <source>Коэф.ТП внутр.</source>
@@ -2676,7 +2751,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>tв не выше tн: тепло наружу не уходит.</source>
-        <translation>tв не вища за tн: тепло назовні не виходить.</translation>
+        <translation>tв не вища за tз: тепло назовні не виходить.</translation>
     </message>
     <message>
         <source>φв: от 0 до 100 %.</source>
@@ -2684,7 +2759,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Δtн: не меньше 0.</source>
-        <translation>Δtн: не менше 0.</translation>
+        <translation>Δtcr: не менше ніж 0.</translation>
     </message>
     <message>
         <source>Числа вне пределов расчета.</source>
@@ -2692,11 +2767,11 @@ Dt, мм</translation>
     </message>
     <message>
         <source>tв − τв не больше Δtн: санитарное условие выполняется.</source>
-        <translation>tв − τв не більше Δtн: санітарна умова виконується.</translation>
+        <translation>tв − τв не більше за Δtcr: санітарно-гігієнічна вимога виконується.</translation>
     </message>
     <message>
         <source>tв − τв больше Δtн: санитарное условие не выполняется!</source>
-        <translation>tв − τв більше Δtн: санітарна умова не виконується!</translation>
+        <translation>tв − τв більше за Δtcr: санітарно-гігієнічна вимога не виконується!</translation>
     </message>
     <message>
         <source>Сухой воздух: конденсата на поверхности нет.</source>
@@ -2709,6 +2784,18 @@ Dt, мм</translation>
     <message>
         <source>τв не выше точки росы: на поверхности выпадет конденсат!</source>
         <translation>τв не вища за точку роси: на поверхні випаде конденсат!</translation>
+    </message>
+    <message>
+        <source>tн</source>
+        <translation>tз</translation>
+    </message>
+    <message>
+        <source>Δtн</source>
+        <translation>Δtcr</translation>
+    </message>
+    <message>
+        <source>Alfa н</source>
+        <translation>Alfa з</translation>
     </message>
 </context>
 <context>
@@ -2767,7 +2854,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Нормативный перепад Δtн</source>
-        <translation>Нормативний перепад Δtн</translation>
+        <translation>Допустима різниця температур Δtcr</translation>
     </message>
     <message>
         <source>Температуру воздуха чердака или подвала введите сами.</source>
@@ -2775,7 +2862,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Δtн по назначению здания и виду конструкции:</source>
-        <translation>Δtн за призначенням будівлі та видом конструкції:</translation>
+        <translation>Δtcr за призначенням будівлі та видом конструкції:</translation>
     </message>
     <message>
         <source>Слой 1 — со стороны помещения</source>
@@ -2791,7 +2878,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Температура наружной поверхности τн</source>
-        <translation>Температура зовнішньої поверхні τн</translation>
+        <translation>Температура зовнішньої поверхні τз</translation>
     </message>
     <message>
         <source>Точка росы внутреннего воздуха tр</source>
@@ -2833,16 +2920,20 @@ Dt, мм</translation>
         <source>Записано: </source>
         <translation>Записано: </translation>
     </message>
+    <message>
+        <source>Δtн = </source>
+        <translation>Δtcr = </translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>File too large (%1 bytes; at most %2 bytes are read)</source>
-        <translation>Файл завеликий (%1 байт; читається не більше %2 байт)</translation>
+        <translation>Файл завеликий (%1 байт; читається не більше ніж %2 байт)</translation>
     </message>
     <message>
         <source>File too large (more than %1 bytes)</source>
-        <translation>Файл завеликий (більше %1 байт)</translation>
+        <translation>Файл завеликий (більше ніж %1 байт)</translation>
     </message>
     <message>
         <source>File not found</source>
@@ -2894,7 +2985,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>папки &quot;%1&quot; нет</source>
-        <translation>папки &quot;%1&quot; немає</translation>
+        <translation>папки «%1» немає</translation>
     </message>
     <message>
         <source>открыто слишком много файлов</source>
@@ -2926,7 +3017,7 @@ Dt, мм</translation>
     </message>
     <message>
         <source>файл слишком велик (читается не более %1 байт)</source>
-        <translation>файл завеликий (читається не більше %1 байт)</translation>
+        <translation>файл завеликий (читається не більше ніж %1 байт)</translation>
     </message>
     <message>
         <source>символические ссылки образуют петлю</source>
@@ -2946,15 +3037,15 @@ Dt, мм</translation>
     </message>
     <message>
         <source>Disk full: &quot;%1&quot;</source>
-        <translation>Диск заповнено: &quot;%1&quot;</translation>
+        <translation>Диск заповнено: «%1»</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Не вдається відкрити файл &quot;%1&quot;. %2</translation>
+        <translation>Не вдається відкрити файл «%1». %2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Не вдається створити файл &quot;%1&quot;. %2</translation>
+        <translation>Не вдається створити файл «%1». %2</translation>
     </message>
 </context>
 </TS>

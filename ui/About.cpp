@@ -133,7 +133,7 @@ QWidget* TAboutBox::buildDetails() {
     grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Автор:")), 0, 0);
     grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Версия:")), 1, 0);
     grid->addWidget(texts_.text(new QLabel, QT_TR_NOOP("Дата:")), 2, 0);
-    auto* author = new QLabel(Contacts::authorName);
+    QLabel* author = texts_.text(new QLabel, Contacts::authorName);
     auto* version = new QLabel(QStringLiteral("V 5.1"));
     QLabel* date = texts_.text(new QLabel, QT_TR_NOOP("2012 г. "));
     int row = 0;

@@ -18,6 +18,18 @@ QString text(const char* source) {
     return QCoreApplication::translate("CommandLine", source);
 }
 
+// Qt's own words of the help and of a refused line, under the context Qt asks for them:
+// the program's translation, asked before Qt's, words them where Qt's translation does not.
+[[maybe_unused]] const char* const parserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'.")};
+
 Request fail(const QString& what) {
     return {Action::Fail,
             {},

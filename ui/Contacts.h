@@ -39,7 +39,8 @@ inline const std::array<Office, 5> offices{{
                        "68600, г. Измаил, ул. Несуществующая, 4.  Тел.: (000) 500-00-01")},
 }};
 
-inline const QString authorName = QStringLiteral("Образцов Петр Иванович");
+// A name follows the interface's language: a source of the About window's context.
+inline const char* const authorName = QT_TRANSLATE_NOOP("TAboutBox", "Образцов Петр Иванович");
 inline const QString authorEmail = QStringLiteral("author@example.com");
 inline const QString authorSite = QStringLiteral("https://obraztsov.example/");
 

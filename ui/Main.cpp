@@ -175,6 +175,8 @@ void TMainForm::retranslateUi() {
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
     pdfDialog_.filters = pdfReportDialog().filters; // the folder last used stays
+    openProjectDialog_.filters = saveProjectDialog_.filters =
+        ProjectReplay::projectDialog().filters;
     refreshResultState();
 }
 

@@ -25,7 +25,8 @@ namespace ProjectReplay {
 
 FileDialog projectDialog() {
     FileDialog dialog;
-    dialog.filters = {{ProjectFile::fileType, QStringLiteral("*.") + ProjectFile::extension}};
+    dialog.filters = {{QCoreApplication::translate("ProjectFile", ProjectFile::fileType),
+                       QStringLiteral("*.") + ProjectFile::extension}};
     dialog.defaultExtension = ProjectFile::extension;
     return dialog;
 }

@@ -12,8 +12,8 @@ struct Forms;
 
 namespace ProjectReplay {
 
-// The project file dialog: type "Проект Vuvuvudozizod (*.vvz)", extension "vvz", no
-// name proposed (an open dialog offers the files there are).
+// The project file dialog: type "Проект Vuvuvudozizod (*.vvz)" in the language installed
+// now, extension "vvz", no name proposed (an open dialog offers the files there are).
 FileDialog projectDialog();
 
 Project::Record capture(const Forms& forms);

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -45,12 +46,36 @@ std::optional<QString> runDialog(FileDialog& dialog, QFileDialog::AcceptMode mod
     return dialog.lastPath;
 }
 
+// A text laid out with tabs (the calculation help) as it was written to be read: fixed
+// pitch, a tab stop every eight characters, its lines never wrapped.
+QString tabLaidOut(const QString& text) {
+    constexpr int tabColumns = 8;
+    QStringList lines;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")))) {
+        QString expanded;
+        for (const QChar c : line)
+            if (c == QLatin1Char('\t'))
+                expanded += QString(tabColumns - expanded.size() % tabColumns, QLatin1Char(' '));
+            else
+                expanded += c;
+        lines << expanded.toHtmlEscaped();
+    }
+    return QStringLiteral("<pre>%1</pre>").arg(lines.join(QLatin1Char('\n')));
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : Platform(QLocale::system().decimalPoint().at(0)) {}
 
 void QtPlatform::information(const QString& text) {
-    QMessageBox::information(QApplication::activeWindow(), applicationTitle, text);
+    if (!text.contains(QLatin1Char('\t'))) {
+        QMessageBox::information(QApplication::activeWindow(), applicationTitle, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, applicationTitle, tabLaidOut(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::RichText);
+    box.exec();
 }
 
 void QtPlatform::warning(const QString& title, const QString& text) {

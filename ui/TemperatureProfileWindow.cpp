@@ -476,8 +476,7 @@ void TemperatureProfileWindow::applyCriticalDifference() {
     }
     purposeList_->setCurrentIndex(criticalPurpose_);
     kindList_->setCurrentIndex(criticalKind_);
-    criticalHint_->setText(choice->hint.isEmpty() ? QString()
-                                                  : QStringLiteral("Δtн = ") + choice->hint);
+    criticalHint_->setText(choice->hint.isEmpty() ? QString() : tr("Δtн = ") + choice->hint);
     inputFields_[int(Field::CriticalDifference)]->setText(choice->text);
 }
 

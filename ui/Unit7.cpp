@@ -63,15 +63,16 @@ TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
     auto* grid = new QGridLayout;
     grid->addWidget(ComboBox2, 0, 0, 1, 2);
     grid->addWidget(ComboBox3, 1, 0);
-    grid->addWidget(plainLabel(QStringLiteral("град.С")), 1, 1);
+    temperatureUnit_ = plainLabel(QString());
+    grid->addWidget(temperatureUnit_, 1, 1);
     grid->addWidget(ComboBox1, 2, 0);
     grid->addWidget(plainLabel(QStringLiteral("мм")), 2, 1);
     grid->setColumnStretch(0, 1);
 
     auto* result = new QHBoxLayout;
-    QLabel* ld = plainLabel(QStringLiteral("Ld ="));
-    ld->setBuddy(Edit1);
-    result->addWidget(ld);
+    resultCaption_ = plainLabel(QString());
+    resultCaption_->setBuddy(Edit1);
+    result->addWidget(resultCaption_);
     result->addWidget(Edit1);
     result->addWidget(plainLabel(QStringLiteral(" м2*К/Вт")));
     result->addStretch(1);
@@ -87,6 +88,8 @@ TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
 void TForm7::retranslateUi() {
     setWindowTitle(tr("Воздушные прослойки"));
     Button1->setText(tr("Принять"));
+    temperatureUnit_->setText(tr("град.С"));
+    resultCaption_->setText(tr("Ld ="));
     for (Selector& selector : selectors_) {
         const bool prompt = showsPrompt(selector);
         translateItems(selector.list, AirGaps::context);

@@ -8,6 +8,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 struct Forms;
@@ -54,6 +55,8 @@ class TForm7 : public QWidget {
     QComboBox* ComboBox3 = nullptr;     // temperature
     QLineEdit* Edit1 = nullptr;         // resistance, m2*K/W
     QPushButton* Button1 = nullptr;     // "Принять"
+    QLabel* temperatureUnit_ = nullptr; // "град.С"
+    QLabel* resultCaption_ = nullptr;   // "Ld =" before the resistance
     std::array<Selector, 3> selectors_; // placement, temperature, thickness
     // The item each selector shows, -1 while it shows its prompt or typed text.
     int thicknessIndex_ = -1;

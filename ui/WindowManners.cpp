@@ -81,6 +81,10 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
                 placeBesideRows(window, *beside);
         }
     }
+    // After the window has shown the new language's texts.
+    if (event->type() == QEvent::LanguageChange && fitted_.value(window) == window->size())
+        QMetaObject::invokeMethod(
+            this, [this, window] { refit(window); }, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
 }
 
@@ -112,7 +116,12 @@ void WindowManners::shown(QWidget* window) {
         return;
     }
     placed_.insert(window);
+    // Sized by its texts (not by the program), and not cut down to a small screen.
+    const bool sizedByTexts = !window->testAttribute(Qt::WA_Resized);
+    const QSize asked = window->size();
     ScreenFit::fit(window);
+    if (sizedByTexts && window->size() == asked)
+        fitted_.insert(window, asked);
     if (window == mainWindow_)
         ScreenFit::moveFrame(
             window, WindowPlacement::centred(frameOf(window).size(), desk(window), desk(window)));
@@ -124,6 +133,13 @@ void WindowManners::shown(QWidget* window) {
         under->winId();
         window->windowHandle()->setTransientParent(under->windowHandle());
     }
+}
+
+void WindowManners::refit(QWidget* window) {
+    // The texts' sizes reach the window's layout through the layout requests still posted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    window->adjustSize(); // as when it was first shown
+    fitted_.insert(window, window->size());
 }
 
 void WindowManners::placeCentred(QWidget* window) {

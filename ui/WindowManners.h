@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSet>
+#include <QSize>
 
 #include <functional>
 
@@ -47,10 +48,15 @@ class WindowManners : public QObject {
     void shown(QWidget* window);
     void placeBesideRows(QWidget* window, const RowsOwner& beside);
     void placeCentred(QWidget* window);
+    void refit(QWidget* window);
 
     QWidget* mainWindow_;
     QSet<QObject*> closesOnEscape_;
     QSet<QObject*> placed_;
+    // The size each shown window was last given to fit its texts: one still at that size
+    // fits the texts of a new language too; one the user resized keeps its size, and so
+    // do one of a size of its own and one cut down to a small screen.
+    QHash<QObject*, QSize> fitted_;
     QHash<QObject*, RowsOwner> besideRows_;
     // Windows placed beside rows, with the time their moves are still watched: a busy
     // window manager may place them over the rows again after they are shown.

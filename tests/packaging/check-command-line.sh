@@ -15,7 +15,7 @@ grep -q -- "--pdf <файл>" "$work/help" || fail "--help does not name --pdf"
 # Qt's own words come from its Russian translation, installed before the parsing.
 grep -q "^Использование: " "$work/help" || fail "--help is not in Russian"
 # Where the system speaks Ukrainian, the program does too, Qt's words included.
-LC_ALL=uk_UA.UTF-8 bare "$program" --help | grep -q "^Застосування: " ||
+LC_ALL=uk_UA.UTF-8 bare "$program" --help | grep -q "^Використання: " ||
     fail "--help is not in Ukrainian on a Ukrainian system"
 
 status=0

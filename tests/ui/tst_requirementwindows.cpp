@@ -637,7 +637,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
     QCOMPARE(box->currentText(), ukrainian);
     // The accepted Rqmin is described for the report in the language of today.
-    QVERIFY(accepted->envelope.startsWith(QStringLiteral("стіни між квартирами для будинків")));
+    QVERIFY(accepted->envelope.startsWith(QStringLiteral("міжквартирні стіни для будинків")));
     for (int i = 0; i < windows.size(); ++i)
         QCOMPARE(shownState(windows[i], false), beforeItems[i]);
     Project::Record record;

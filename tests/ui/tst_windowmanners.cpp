@@ -1,5 +1,6 @@
 // How the windows behave together: first placement, Escape, Enter, Qt's own texts.
 
+#include "support/LanguageSwitch.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
@@ -17,6 +18,7 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -49,6 +51,7 @@ class WindowMannersTest : public QObject {
     void nextToANeighbourClearOfTheRows();
     void aWindowManagerLateToPlaceIsUndone();
     void qtTextsFollowTheLanguage();
+    void aWindowSizedByItsTextsFollowsTheLanguage();
     void aWrittenTextShowsItsStart();
 };
 
@@ -245,10 +248,32 @@ void WindowMannersTest::qtTextsFollowTheLanguage() {
     // The file dialog's type column.
     const QFileInfo folder(QDir::tempPath());
     QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Тека"));
+    QCOMPARE(QLocale().formattedDataSize(84), QStringLiteral("84 байти"));
     QVERIFY(Language::apply(InterfaceLanguage::Russian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Папка"));
+    QCOMPARE(QLocale().formattedDataSize(84), QStringLiteral("84 байты"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Сохранить"));
+}
+
+// Switched there and back, a window has the size it had; one the user resized keeps it.
+void WindowMannersTest::aWindowSizedByItsTextsFollowsTheLanguage() {
+    ScriptedPlatform platform;
+    Program program(platform);
+    QWidget* quantity = program.forms().form9;
+    openWindow(quantity);
+    const QSize russian = quantity->size();
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
+    QTRY_VERIFY(quantity->size() != russian);
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
+    QTRY_COMPARE(quantity->size(), russian);
+
+    const QSize chosen = russian + QSize(40, 10);
+    quantity->resize(chosen);
+    QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
+    QTest::qWait(50);
+    QCOMPARE(quantity->size(), chosen);
+    QVERIFY(switchLanguage(InterfaceLanguage::Russian));
 }
 
 // Layer 11's Ld after an air gap is longer than its field: its first digits matter.
