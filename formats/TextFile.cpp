@@ -370,9 +370,10 @@ void replaceNamingFile(const QString& path, const QByteArray& bytes) {
     try {
         replaceAll({{path, bytes}});
     } catch (const FileReplacement::WriteError& error) {
-        // The message names the file itself, so the reason stands bare.
+        // The message names the file itself; the reason is followed by what it hides.
         throw FileError(QCoreApplication::translate("TextFile", "Cannot create file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), error.reason()));
+                            .arg(QDir::toNativeSeparators(path),
+                                 withCause(error.reason(), error.path(), Access::Writing)));
     }
 }
 

@@ -72,7 +72,7 @@ using Replacement = FileReplacement::Replacement;
 void replaceAll(const QList<Replacement>& replacements);
 
 // Replaces one file with the bytes; a failure throws FileError
-// "Cannot create file "path". reason", naming the file.
+// "Cannot create file "path". reason", naming the file, with the hidden cause after the reason.
 void replaceNamingFile(const QString& path, const QByteArray& bytes);
 // The same for the program's own files: FileError "failed "path": reason", the
 // reason in Russian (`failed` says what could not be done, "Не удалось сохранить проект").
