@@ -13,17 +13,22 @@ QString label(const char* text) {
 
 void mainFields(MainInputs& m, FieldVisitor& v) {
     v.number({"rqmin"}, m.rqmin, label(QT_TRANSLATE_NOOP("ProjectFields", "Rqmin (главное окно)")));
-    v.text({"envelopeCaption"}, m.envelopeCaption);
+    v.text(
+        {"envelopeCaption", 1, QT_TRANSLATE_NOOP("ProjectFields", "вид ограждения (главное окно)")},
+        m.envelopeCaption);
     v.number({"alphaExt"}, m.alphaExt,
              label(QT_TRANSLATE_NOOP("ProjectFields", "alpha_ext (главное окно)")));
     v.number({"alphaInt"}, m.alphaInt,
              label(QT_TRANSLATE_NOOP("ProjectFields", "alpha_int (главное окно)")));
-    v.text({"constructionType"}, m.constructionType);
+    v.text({"constructionType", 1,
+            QT_TRANSLATE_NOOP("ProjectFields", "тип конструкции (главное окно)")},
+           m.constructionType);
     v.number({"rk"}, m.rk,
              label(QT_TRANSLATE_NOOP("ProjectFields", "Rk (термическое сопротивление)")));
     v.count({"constructionKind"}, m.constructionKind, -1);
     v.rows({"layerList"}, layerCount, [&](int i) {
-        v.text({"name"}, m.layerList[i].name);
+        v.text({"name", 1, QT_TRANSLATE_NOOP("ProjectFields", "главное окно: название слоя %1")},
+               m.layerList[i].name);
         v.number({"thickness"}, m.layerList[i].thickness,
                  label(QT_TRANSLATE_NOOP("ProjectFields", "главное окно: толщина слоя %1")));
     });
@@ -70,7 +75,8 @@ void layerFields(LayerStackInputs& l, FieldVisitor& v) {
         v.number({"thickness"}, l.layers[i].thickness,
                  label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: толщина, мм")));
     });
-    v.text({"userListPath"}, l.userListPath);
+    v.text({"userListPath", 1, QT_TRANSLATE_NOOP("ProjectFields", "файл пользовательского списка")},
+           l.userListPath);
     v.flag({"layer11HoldsAirGap"}, l.layer11HoldsAirGap);
 }
 
@@ -123,9 +129,10 @@ void visitFields(Record& r, FieldVisitor& v) {
     v.section({"insulation"}, [&] { v.count({"product"}, r.insulation.product, -1); });
     v.section({"profile"}, [&] { profileFields(r.profile, v); });
     v.section({"details", 2}, [&] {
-        v.text({"objectTitle", 2}, r.details.objectTitle);
-        v.text({"client", 2}, r.details.client);
-        v.text({"author", 2}, r.details.author);
+        v.text({"objectTitle", 2, QT_TRANSLATE_NOOP("ProjectFields", "Объект")},
+               r.details.objectTitle);
+        v.text({"client", 2, QT_TRANSLATE_NOOP("ProjectFields", "Заказчик")}, r.details.client);
+        v.text({"author", 2, QT_TRANSLATE_NOOP("ProjectFields", "Исполнитель")}, r.details.author);
     });
 }
 

@@ -13,6 +13,7 @@ namespace Project {
 struct Key {
     const char* name; // the key in the project file
     int since = 1;    // the first file version that holds it; older files give the default
+    const char* label = nullptr; // a free text's name for the user (context "ProjectFields")
 };
 
 class FieldVisitor {

@@ -8,6 +8,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -154,7 +155,13 @@ struct Record {
 Record withSeparator(const Record& record, QChar separator);
 
 // The name of the first number field, in the order a project's calculation reads
-// them, that holds exactly this text; none when no number field holds it.
-std::optional<QString> fieldHolding(const Record& record, const QString& text);
+// them, that holds exactly this text; none when no number field holds it. A section's
+// key ("main") limits the search to that section.
+std::optional<QString> fieldHolding(const Record& record, const QString& text,
+                                    const char* section = nullptr);
+
+// Cuts every text of the record longer than `longest` characters to that length; the
+// names of the fields cut, for the user, in the order of the table.
+QStringList shortenTexts(Record& record, qsizetype longest);
 
 } // namespace Project

@@ -19,8 +19,6 @@ namespace {
 
 using namespace Project;
 
-// A project of twelve layers takes a few kilobytes; anything far larger is not one.
-constexpr qint64 largestFile = 1 << 20;
 constexpr int largestNumber = 1000000;
 constexpr int typedChoicesSince = 3; // the version whose choices hold a text only when typed
 
@@ -326,21 +324,37 @@ Record load(const QString& path) {
     };
     if (file.isDir())
         throw cannotOpen(QCoreApplication::translate("ProjectFile", "это папка, а не файл"));
-    if (file.exists() && file.size() > largestFile)
-        notAProject(path);
+    const auto tooLarge = [&](qint64 size) {
+        return cannotOpen(QCoreApplication::translate(
+                              "ProjectFile", "файл занимает %1 байт, а проект не больше %2 байт")
+                              .arg(size)
+                              .arg(maxFileBytes));
+    };
+    if (file.exists() && file.size() > maxFileBytes)
+        throw tooLarge(file.size());
     QByteArray bytes;
     try {
         bytes = TextFile::readExisting(path);
     } catch (const FileError& error) {
         throw cannotOpen(TextFile::reasonInOwnWords(error.message(), path));
     }
+    if (bytes.size() > maxFileBytes) // grown while it was read
+        throw tooLarge(bytes.size());
     return decode(bytes, path);
 }
 
 void save(const QString& path, const Record& record) {
-    TextFile::replaceOwnFile(
-        path, encode(record),
-        QCoreApplication::translate("ProjectFile", "Не удалось сохранить проект"));
+    const QString failed =
+        QCoreApplication::translate("ProjectFile", "Не удалось сохранить проект");
+    const QByteArray bytes = encode(record);
+    if (bytes.size() > maxFileBytes)
+        throw FileError(QCoreApplication::translate(
+                            "ProjectFile", "%1 \"%2\": он занял бы %3 байт, а открываются "
+                                           "проекты не больше %4 байт; сократите длинные тексты")
+                            .arg(failed, shownPath(path))
+                            .arg(bytes.size())
+                            .arg(maxFileBytes));
+    TextFile::replaceOwnFile(path, bytes, failed);
 }
 
 } // namespace ProjectFile

@@ -17,6 +17,9 @@ inline const QString extension = QStringLiteral("vvz");
 // The file dialogs' type, a source of the translation context "ProjectFile".
 inline const char* const fileType =
     QT_TRANSLATE_NOOP("ProjectFile", "Проект Vuvuvudozizod (*.vvz)");
+// A project of twelve layers takes a few kilobytes; anything far larger is not read, and
+// so never written either.
+inline constexpr qint64 maxFileBytes = 1 << 20;
 
 QByteArray encode(const Project::Record& record);
 
@@ -28,7 +31,8 @@ Project::Record decode(const QByteArray& bytes, const QString& path);
 // Reads and decodes the whole file; a file that can't be read throws FileError too.
 Project::Record load(const QString& path);
 
-// Replaces the file whole or not at all; throws FileError on failure.
+// Replaces the file whole or not at all; throws FileError on failure, and refuses, naming
+// the limit, a project too large to be opened again.
 void save(const QString& path, const Project::Record& record);
 
 } // namespace ProjectFile

@@ -10,6 +10,7 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +90,53 @@ QByteArray readOrFail(const QString& path, QString& reason) {
         bytes = readAtMost(fd, status.st_size, reason);
     ::close(fd);
     return reason.isEmpty() ? bytes : QByteArray();
+}
+
+// A name the file dialog or the command line decoded with replacement characters, of a
+// file that is there under bytes which are not UTF-8: such a name can't be opened.
+bool spelledOtherwise(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.fileName().contains(QChar::ReplacementCharacter))
+        return false;
+    // Read raw: Qt's own listing leaves out names it can't spell.
+    DIR* folder = ::opendir(QFile::encodeName(file.absolutePath()).constData());
+    if (!folder)
+        return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(folder))
+        if (QFile::decodeName(entry->d_name) == file.fileName()) {
+            found = true;
+            break;
+        }
+    ::closedir(folder);
+    return found;
+}
+
+// Why the folders of a path don't lead to its file: the first that is missing, or one
+// that is a file; the empty text when they all are folders.
+QString pathProblem(const QString& path) {
+    QString missing;
+    for (QFileInfo folder(QFileInfo(path).absolutePath());; folder.setFile(folder.absolutePath())) {
+        if (folder.exists()) {
+            if (!folder.isDir())
+                return QCoreApplication::translate("TextFile", "\"%1\" — это файл, а не папка")
+                    .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+            break;
+        }
+        missing = folder.absoluteFilePath();
+        if (folder.isRoot() || folder.absolutePath() == folder.absoluteFilePath())
+            break;
+    }
+    return missing.isEmpty()
+               ? QCoreApplication::translate("TextFile", "часть пути не является папкой")
+               : QCoreApplication::translate("TextFile", "папки \"%1\" нет")
+                     .arg(QDir::toNativeSeparators(missing));
+}
+
+// The hidden cause in parentheses after the reason, or nothing.
+QString withCause(const QString& reason, const QString& path, TextFile::Access access) {
+    const QString cause = TextFile::hiddenCause(reason, path, access);
+    return cause.isEmpty() ? reason : QStringLiteral("%1 (%2)").arg(reason, cause);
 }
 
 } // namespace
@@ -181,16 +229,28 @@ QString errorText(int systemError, const QString& path) {
     }
 }
 
-QString reasonInOwnWords(const QString& reason, const QString& path) {
+QString hiddenCause(const QString& reason, const QString& path, Access access) {
+    if (is(reason, "Invalid filename"))
+        return pathProblem(path);
+    if (!is(reason, "File not found"))
+        return {};
+    if (spelledOtherwise(path))
+        return QCoreApplication::translate(
+            "TextFile", "в имени файла есть байты не в кодировке UTF-8, по такому имени файл "
+                        "открыть нельзя; переименуйте его");
+    if (access == Access::Writing && !QFileInfo(path).isSymLink())
+        return QCoreApplication::translate("TextFile", "в папке \"%1\" нельзя создавать файлы")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    return {};
+}
+
+QString reasonInOwnWords(const QString& reason, const QString& path, Access access) {
+    if (const QString cause = hiddenCause(reason, path, access); !cause.isEmpty())
+        return cause;
     if (is(reason, "File not found"))
         return QFileInfo(path).isSymLink()
                    ? QCoreApplication::translate("TextFile", "ссылка ведет к несуществующему файлу")
                    : QCoreApplication::translate("TextFile", "файл не найден");
-    if (is(reason, "Invalid filename"))
-        return QFileInfo(path).absoluteDir().exists()
-                   ? QCoreApplication::translate("TextFile", "часть пути не является папкой")
-                   : QCoreApplication::translate("TextFile", "папки \"%1\" нет")
-                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     if (is(reason, "Too many open files"))
         return QCoreApplication::translate("TextFile", "открыто слишком много файлов");
     if (is(reason, "File access denied"))
@@ -228,7 +288,7 @@ void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString&
     } catch (const FileReplacement::WriteError& error) {
         throw FileError(QStringLiteral("%1 \"%2\": %3")
                             .arg(failed, QDir::toNativeSeparators(path),
-                                 reasonInOwnWords(error.reason(), error.path())));
+                                 reasonInOwnWords(error.reason(), error.path(), Access::Writing)));
     }
 }
 
@@ -256,7 +316,7 @@ QByteArray readBytes(const QString& path) {
     QString reason;
     QByteArray bytes = readOrFail(path, reason);
     if (!reason.isEmpty())
-        throw FileError(cannotOpenMessage(path, reason));
+        throw FileError(cannotOpenMessage(path, withCause(reason, path, Access::Reading)));
     return bytes;
 }
 
@@ -310,14 +370,22 @@ void replaceNamingFile(const QString& path, const QByteArray& bytes) {
     try {
         replaceAll({{path, bytes}});
     } catch (const FileReplacement::WriteError& error) {
-        // The message names the file itself, so the reason stands bare.
+        // The message names the file itself; the reason is followed by what it hides.
         throw FileError(QCoreApplication::translate("TextFile", "Cannot create file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), error.reason()));
+                            .arg(QDir::toNativeSeparators(path),
+                                 withCause(error.reason(), error.path(), Access::Writing)));
     }
 }
 
 void write(const QString& path, const QString& text) {
-    replaceAll({{path, encode(text)}});
+    try {
+        replaceAll({{path, encode(text)}});
+    } catch (const FileReplacement::WriteError& error) {
+        const QString cause = hiddenCause(error.reason(), error.path(), Access::Writing);
+        const QString named = QStringLiteral("%1: \"%2\"")
+                                  .arg(error.reason(), QDir::toNativeSeparators(error.path()));
+        throw FileError(cause.isEmpty() ? named : QStringLiteral("%1 (%2)").arg(named, cause));
+    }
 }
 
 QString joinCrLf(const QStringList& lines) {

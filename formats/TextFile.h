@@ -35,9 +35,15 @@ QString notRegularText();
 // A failure's message on its own: the reason, and the file where a full disk
 // would otherwise leave the user guessing which one.
 QString failureMessage(const QString& reason, const QString& path);
+enum class Access { Reading, Writing };
+// What a given reason leaves unsaid or says wrongly about `path`, in the interface's
+// language: the folder that is missing or is a file, a folder where no file can be made, a
+// name the system's encoding can't spell. Empty when the reason says it all.
+QString hiddenCause(const QString& reason, const QString& path, Access access);
 // The reason in the words of the program's own messages, for the features whose
 // messages speak the interface's language throughout: projects, drawings, the PDF report.
-QString reasonInOwnWords(const QString& reason, const QString& path);
+QString reasonInOwnWords(const QString& reason, const QString& path,
+                         Access access = Access::Reading);
 // "Cannot open file "path". reason".
 QString cannotOpenMessage(const QString& path, const QString& reason);
 
@@ -45,7 +51,7 @@ QString cannotOpenMessage(const QString& path, const QString& reason);
 inline constexpr qsizetype maxFileBytes = 10 * 1024 * 1024;
 
 // The raw bytes of a regular file of at most maxFileBytes; throws FileError
-// "Cannot open file "path". reason".
+// "Cannot open file "path". reason", with the hidden cause after the reason.
 QByteArray readBytes(const QString& path);
 // The same, throwing FileError with the bare reason ("File not found").
 QByteArray readExisting(const QString& path);
@@ -66,13 +72,14 @@ using Replacement = FileReplacement::Replacement;
 void replaceAll(const QList<Replacement>& replacements);
 
 // Replaces one file with the bytes; a failure throws FileError
-// "Cannot create file "path". reason", naming the file.
+// "Cannot create file "path". reason", naming the file, with the hidden cause after the reason.
 void replaceNamingFile(const QString& path, const QByteArray& bytes);
 // The same for the program's own files: FileError "failed "path": reason", the
 // reason in Russian (`failed` says what could not be done, "Не удалось сохранить проект").
 void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString& failed);
 
-// Replaces one file with the encoded text (line ends as they stand in the text).
+// Replaces one file with the encoded text (line ends as they stand in the text); a failure
+// throws FileError naming the reason, the file and what the reason leaves unsaid.
 void write(const QString& path, const QString& text);
 
 // The lines joined by CR LF.

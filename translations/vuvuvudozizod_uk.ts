@@ -441,6 +441,12 @@
         <source>Не удалось напечатать отчет в файл</source>
         <translation>Не вдалося надрукувати звіт у файл</translation>
     </message>
+    <message>
+        <source>%1.
+Документ не сделан.</source>
+        <translation>%1.
+Документ не створено.</translation>
+    </message>
 </context>
 <context>
     <name>InsulationQuantity</name>
@@ -1179,6 +1185,34 @@
         <source>коэффициенты: alpha_int</source>
         <translation>коефіцієнти: alpha_int</translation>
     </message>
+    <message>
+        <source>вид ограждения (главное окно)</source>
+        <translation>вид огородження (головне вікно)</translation>
+    </message>
+    <message>
+        <source>тип конструкции (главное окно)</source>
+        <translation>тип конструкції (головне вікно)</translation>
+    </message>
+    <message>
+        <source>главное окно: название слоя %1</source>
+        <translation>головне вікно: назва шару %1</translation>
+    </message>
+    <message>
+        <source>файл пользовательского списка</source>
+        <translation>файл списку користувача</translation>
+    </message>
+    <message>
+        <source>Объект</source>
+        <translation>Об’єкт</translation>
+    </message>
+    <message>
+        <source>Заказчик</source>
+        <translation>Замовник</translation>
+    </message>
+    <message>
+        <source>Исполнитель</source>
+        <translation>Виконавець</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -1262,6 +1296,14 @@
         <source>Проект Vuvuvudozizod (*.vvz)</source>
         <translation>Проєкт Vuvuvudozizod (*.vvz)</translation>
     </message>
+    <message>
+        <source>файл занимает %1 байт, а проект не больше %2 байт</source>
+        <translation>файл займає %1 байт, а проєкт — не більше ніж %2 байт</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: он занял бы %3 байт, а открываются проекты не больше %4 байт; сократите длинные тексты</source>
+        <translation>%1 «%2»: він зайняв би %3 байт, а відкриваються проєкти не більші ніж %4 байт; скоротіть довгі тексти</translation>
+    </message>
 </context>
 <context>
     <name>ProjectReplay</name>
@@ -1306,6 +1348,16 @@
     <message>
         <source>подбор и расход утеплителя</source>
         <translation>добір і витрата утеплювача</translation>
+    </message>
+    <message>
+        <source>В проекте &quot;%1&quot; есть тексты длиннее %2 знаков, больше поле не вмещает. Они показаны сокращенными: %3.
+Файл проекта не изменен.</source>
+        <translation>У проєкті «%1» є тексти, довші за %2 знаків, більше поле не вміщує. Їх показано скороченими: %3.
+Файл проєкту не змінено.</translation>
+    </message>
+    <message>
+        <source>Пересчет остановлен (%1): %2</source>
+        <translation>Перерахунок зупинено (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -3046,6 +3098,18 @@ Dt, мм</translation>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не вдається створити файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — это файл, а не папка</source>
+        <translation>«%1» — це файл, а не папка</translation>
+    </message>
+    <message>
+        <source>в имени файла есть байты не в кодировке UTF-8, по такому имени файл открыть нельзя; переименуйте его</source>
+        <translation>в імені файлу є байти не в кодуванні UTF-8, за таким ім’ям файл відкрити не можна; перейменуйте його</translation>
+    </message>
+    <message>
+        <source>в папке &quot;%1&quot; нельзя создавать файлы</source>
+        <translation>у папці «%1» не можна створювати файли</translation>
     </message>
 </context>
 </TS>

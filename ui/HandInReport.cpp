@@ -1,11 +1,12 @@
 #include "ui/HandInReport.h"
 
 #include "formats/TextFile.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/ProjectReplay.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
-#include "ui/Unit2.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -35,9 +36,13 @@ bool upToDateAtUsersWord(Forms& forms) {
                            {recalculate, QCoreApplication::translate("HandInReport", "Отмена")}) !=
         recalculate)
         return false;
-    if (change == ResultState::Change::Layers)
-        forms.form2->pressCalculate();
-    forms.mainForm->recheck();
+    if (const std::optional<QString> failure =
+            ProjectReplay::recalculate(forms, change == ResultState::Change::Layers)) {
+        reportError(
+            forms.platform,
+            QCoreApplication::translate("HandInReport", "%1.\nДокумент не сделан.").arg(*failure));
+        return false;
+    }
     return true;
 }
 

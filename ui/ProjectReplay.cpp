@@ -49,6 +49,9 @@ Project::Record capture(const Forms& forms) {
 
 namespace {
 
+// The longest text a field takes: QLineEdit's default maxLength, which the fields keep.
+constexpr qsizetype longestFieldText = 32767;
+
 QString text(const char* source) {
     return QCoreApplication::translate("ProjectReplay", source);
 }
@@ -64,53 +67,94 @@ QString causeInOurWords(const QString& message) {
     return message;
 }
 
-// One message for the first failure of a replayed calculation, naming the project
-// and the field, so that the user knows it comes from the file just opened.
-QString replayFailure(const QString& path, const Project::Record& record, const QString& step,
-                      const HeldErrors::Held& failure) {
-    QString cause;
+// A step of the calculation, and the section of the project whose fields it reads first.
+struct Step {
+    QString name;
+    const char* section = nullptr;
+};
+
+// The cause of a failed step in our words, naming the field that holds a text that is no
+// number: one of the step's own section when one holds it.
+QString failureCause(const Project::Record& record, const Step& step,
+                     const HeldErrors::Held& failure) {
     if (!failure.notANumber)
-        cause = causeInOurWords(failure.message);
-    else if (const auto field = Project::fieldHolding(record, *failure.notANumber))
-        cause =
-            text(QT_TRANSLATE_NOOP("ProjectReplay",
-                                   "в поле «%1» записано «%2», это значение не читается как число"))
-                .arg(*field, *failure.notANumber);
-    else
-        cause = text(QT_TRANSLATE_NOOP("ProjectReplay", "«%1» не читается как число"))
-                    .arg(*failure.notANumber);
-    return text(QT_TRANSLATE_NOOP("ProjectReplay",
-                                  "Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
-                                  "Поля показывают значения, сохраненные в проекте."))
-        .arg(QDir::toNativeSeparators(path), step, cause);
+        return causeInOurWords(failure.message);
+    const QString& wrong = *failure.notANumber;
+    std::optional<QString> field = Project::fieldHolding(record, wrong, step.section);
+    if (!field)
+        field = Project::fieldHolding(record, wrong);
+    if (field)
+        return text(QT_TRANSLATE_NOOP(
+                        "ProjectReplay",
+                        "в поле «%1» записано «%2», это значение не читается как число"))
+            .arg(*field, wrong);
+    return text(QT_TRANSLATE_NOOP("ProjectReplay", "«%1» не читается как число")).arg(wrong);
+}
+
+// Runs the steps of a calculation with their errors held; the first one is told after all.
+class Steps {
+  public:
+    struct Failure {
+        Step step;
+        HeldErrors::Held error;
+    };
+    template <class Action> void run(const Step& step, Action&& action) {
+        HeldErrors held;
+        guarded(platform_, std::forward<Action>(action));
+        if (!failure_ && !held.errors().empty())
+            failure_ = Failure{step, held.errors().front()};
+    }
+    explicit Steps(Platform& platform) : platform_(platform) {}
+    // The first failure's cause and its step's name.
+    std::optional<std::pair<QString, QString>> failure(const Project::Record& record) const {
+        if (!failure_)
+            return std::nullopt;
+        return std::pair(failure_->step.name,
+                         failureCause(record, failure_->step, failure_->error));
+    }
+
+  private:
+    Platform& platform_;
+    std::optional<Failure> failure_;
+};
+
+Step fillingStep() {
+    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "заполнение окон"))};
+}
+Step layerStep() {
+    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "расчет слоев")), "layers"};
+}
+Step checkStep() {
+    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "проверка R0 >= Rqmin")), "main"};
+}
+Step quantityStep() {
+    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "подбор и расход утеплителя")), "quantity"};
+}
+
+// Says which texts of the project the fields could not take whole.
+void reportShortened(Platform& platform, const QString& path, const QStringList& fields) {
+    if (fields.isEmpty())
+        return;
+    platform.warning(
+        applicationTitle,
+        text(QT_TRANSLATE_NOOP("ProjectReplay",
+                               "В проекте \"%1\" есть тексты длиннее %2 знаков, больше поле не "
+                               "вмещает. Они показаны сокращенными: %3.\nФайл проекта не изменен."))
+            .arg(QDir::toNativeSeparators(path))
+            .arg(longestFieldText)
+            .arg(QStringLiteral("«") + fields.join(QStringLiteral("», «")) + QStringLiteral("»")));
 }
 
 } // namespace
 
-// Runs the steps of a replay with their errors held; the first one is told after all.
-class ReplaySteps {
-  public:
-    template <class Action> void run(const QString& step, Action&& action) {
-        HeldErrors held;
-        guarded(platform_, std::forward<Action>(action));
-        if (!failure_ && !held.errors().empty())
-            failure_ = std::pair(step, held.errors().front());
-    }
-    explicit ReplaySteps(Platform& platform) : platform_(platform) {}
-    const std::optional<std::pair<QString, HeldErrors::Held>>& failure() const { return failure_; }
-
-  private:
-    Platform& platform_;
-    std::optional<std::pair<QString, HeldErrors::Held>> failure_;
-};
-
 void replay(Forms& forms, const Project::Record& saved, const QString& path) {
-    const Project::Record record = Project::withSeparator(saved, forms.separator());
+    Project::Record record = Project::withSeparator(saved, forms.separator());
+    const QStringList shortened = Project::shortenTexts(record, longestFieldText);
     TMainForm& main = *forms.mainForm;
-    ReplaySteps steps(forms.platform);
+    Steps steps(forms.platform);
     // The windows that hand values to the main window come first; the main window's
     // own fields then stand as the user left them, whatever those hand-overs wrote.
-    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "заполнение окон")), [&] {
+    steps.run(fillingStep(), [&] {
         forms.form3->setInputs(record.requirement);
         forms.form3->announceEnvelope();
         forms.form6->setInputs(record.partition);
@@ -133,19 +177,36 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,
     // reporting a failure there; an Rk that the user typed afterwards stands over it.
-    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "расчет слоев")),
-              [&] { forms.form2->pressCalculate(); });
-    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "проверка R0 >= Rqmin")), [&] {
+    steps.run(layerStep(), [&] { forms.form2->pressCalculate(); });
+    steps.run(checkStep(), [&] {
         if (main.rkText() != record.main.rk)
             main.writeRk(record.main.rk);
         main.recheck();
     });
-    steps.run(text(QT_TRANSLATE_NOOP("ProjectReplay", "подбор и расход утеплителя")), [&] {
+    steps.run(quantityStep(), [&] {
         forms.form5->showRestoredThickness();
         forms.form9->setInputs(record.quantity);
     });
-    if (const auto& failure = steps.failure())
-        reportError(forms.platform, replayFailure(path, record, failure->first, failure->second));
+    reportShortened(forms.platform, path, shortened);
+    if (const auto failure = steps.failure(record))
+        reportError(
+            forms.platform,
+            text(QT_TRANSLATE_NOOP("ProjectReplay",
+                                   "Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
+                                   "Поля показывают значения, сохраненные в проекте."))
+                .arg(QDir::toNativeSeparators(path), failure->first, failure->second));
+}
+
+std::optional<QString> recalculate(Forms& forms, bool layers) {
+    Steps steps(forms.platform);
+    if (layers)
+        steps.run(layerStep(), [&] { forms.form2->pressCalculate(); });
+    steps.run(checkStep(), [&] { forms.mainForm->recheck(); });
+    const auto failure = steps.failure(capture(forms));
+    if (!failure)
+        return std::nullopt;
+    return text(QT_TRANSLATE_NOOP("ProjectReplay", "Пересчет остановлен (%1): %2"))
+        .arg(failure->first, failure->second);
 }
 
 void save(const Forms& forms, const QString& path) {

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 struct Forms;
 
 namespace ProjectReplay {
@@ -19,8 +21,14 @@ FileDialog projectDialog();
 Project::Record capture(const Forms& forms);
 
 // Restores every window's inputs, then runs the layer calculation and the check once;
-// a failure there is one message that names the project at path and the field.
+// a failure there is one message that names the project at path and the field. Texts
+// longer than a field takes are cut, and a warning names their fields.
 void replay(Forms& forms, const Project::Record& record, const QString& path);
+
+// Runs the layer calculation (when asked) and the check again as opening a project does:
+// nothing is shown meanwhile; the first failure comes back as one message naming the step
+// and the field, in the interface's language.
+std::optional<QString> recalculate(Forms& forms, bool layers);
 
 // Writes the current inputs, whole or not at all.
 void save(const Forms& forms, const QString& path);

@@ -4,9 +4,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -14,6 +17,36 @@
 #include <QUrl>
 
 namespace {
+
+// Icons and types of files known by their names alone. Qt's own provider reads a file's
+// first bytes when its name says too little, and a file of /proc whose read never ends (the
+// kernel's log) would hold the dialog's file list and then the program, which waits for
+// that list's thread when the dialog closes.
+class IconsByName : public QFileIconProvider {
+  public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override {
+        if (!info.isFile()) // folders, drives, devices and pipes are known without reading
+            return QFileIconProvider::icon(info);
+        const QMimeType type = byName(info);
+        QIcon shown = QIcon::fromTheme(type.iconName());
+        if (shown.isNull())
+            shown = QIcon::fromTheme(type.genericIconName());
+        return shown.isNull() ? QFileIconProvider::icon(File) : shown;
+    }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = byName(info);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+  private:
+    QMimeType byName(const QFileInfo& info) const {
+        return types_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    }
+    QMimeDatabase types_;
+};
 
 QStringList nameFilters(const FileDialog& dialog) {
     QStringList filters;
@@ -35,6 +68,8 @@ std::optional<QString> runDialog(FileDialog& dialog, QFileDialog::AcceptMode mod
     box.setDefaultSuffix(dialog.defaultExtension);
     box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
     box.setSizeGripEnabled(true);
+    static IconsByName* const icons = new IconsByName; // outlives every dialog's file list
+    box.setIconProvider(icons);
     const QString start = dialog.lastPath.isEmpty() ? dialog.proposedName : dialog.lastPath;
     if (!start.isEmpty())
         box.selectFile(start);

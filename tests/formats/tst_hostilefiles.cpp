@@ -15,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using FileFaults::Step;
 
@@ -90,6 +92,8 @@ class TestHostileFiles : public QObject {
     void rtfBeyondTheLimitsStopsEarly();
     void projectMessagesNameFileAndCause_data();
     void projectMessagesNameFileAndCause();
+    void textFileMessagesNameFileAndCause_data();
+    void textFileMessagesNameFileAndCause();
 };
 
 void TestHostileFiles::overwritesAFileWithALongName_data() {
@@ -115,13 +119,14 @@ void TestHostileFiles::failedStepKeepsTheOldFile_data() {
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("message");
-    QTest::newRow("sync fails") << int(Step::Sync) << EIO << QStringLiteral("Input/output error");
+    QTest::newRow("sync fails") << int(Step::Sync) << EIO
+                                << QStringLiteral("Input/output error: \"%1\"");
     QTest::newRow("disk full while writing")
         << int(Step::Write) << ENOSPC << QStringLiteral("Disk full: \"%1\"");
     QTest::newRow("read-only folder")
-        << int(Step::CreateTemporary) << EACCES << QStringLiteral("File access denied");
+        << int(Step::CreateTemporary) << EACCES << QStringLiteral("File access denied: \"%1\"");
     QTest::newRow("rename fails") << int(Step::PutInPlace) << EIO
-                                  << QStringLiteral("Input/output error");
+                                  << QStringLiteral("Input/output error: \"%1\"");
 }
 
 void TestHostileFiles::failedStepKeepsTheOldFile() {
@@ -204,7 +209,8 @@ void TestHostileFiles::specialFilesAreNeitherReadNorWritten() {
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QCOMPARE(messageOf([&] { TextFile::readBytes(fifo); }),
              QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(fifo));
-    QCOMPARE(messageOf([&] { TextFile::write(fifo, "x"); }), QStringLiteral("Not a regular file"));
+    QCOMPARE(messageOf([&] { TextFile::write(fifo, "x"); }),
+             QStringLiteral("Not a regular file: \"%1\"").arg(fifo));
     QVERIFY(!QFileInfo(fifo).isFile());
     QCOMPARE(messageOf([&] { TextFile::readBytes("/dev/zero"); }),
              QStringLiteral("Cannot open file \"/dev/zero\". Not a regular file"));
@@ -325,6 +331,21 @@ void TestHostileFiles::projectMessagesNameFileAndCause_data() {
                                   << "ошибка ввода-вывода на диске или устройстве";
     QTest::newRow("read-only") << true << "p.vvz" << EROFS << "нет доступа к файлу или папке";
     QTest::newRow("disk full") << true << "p.vvz" << ENOSPC << "диск заполнен";
+    QTest::newRow("a file among the folders")
+        << true << "order.txt/p.vvz" << 0 << "\"{dir}/order.txt\" — это файл, а не папка";
+    QTest::newRow("a folder that takes no file")
+        << true << "/proc/p.vvz" << 0 << "в папке \"/proc\" нельзя создавать файлы";
+    QTest::newRow("a name that is not UTF-8")
+        << false << QFile::decodeName("\xFF\xFE.vvz") << 0
+        << "в имени файла есть байты не в кодировке UTF-8, по такому имени файл открыть нельзя; "
+           "переименуйте его";
+    QTest::newRow("too large to be a project")
+        << false << "large.vvz" << 0
+        << "файл занимает 1048577 байт, а проект не больше 1048576 байт";
+    QTest::newRow("too large to be opened again")
+        << true << "huge.vvz" << 0
+        << "он занял бы {size} байт, а открываются проекты не больше 1048576 байт; сократите "
+           "длинные тексты";
 }
 
 // The project's own messages: the file, and the cause in Russian, never a false one.
@@ -334,29 +355,94 @@ void TestHostileFiles::projectMessagesNameFileAndCause() {
     QFETCH(int, error);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
+    const QString path = QDir(dir.path()).filePath(name);
     QFile::link(dir.filePath("loop.vvz"), dir.filePath("loop.vvz"));
     QFile::link(dir.filePath("nowhere.vvz"), dir.filePath("dangling.vvz"));
     ::mkfifo(QFile::encodeName(dir.filePath("pipe.vvz")).constData(), 0600);
     putBytes(dir.filePath("locked.vvz"), "{}");
     QFile::setPermissions(dir.filePath("locked.vvz"), QFileDevice::Permissions());
     QDir(dir.path()).mkdir("folder.vvz");
+    putBytes(dir.filePath("order.txt"), "an order");
+    putBytes(dir.filePath("large.vvz"), QByteArray(ProjectFile::maxFileBytes + 1, ' '));
+    const int raw = ::open(QByteArray(QFile::encodeName(dir.path()) + "/\xFF\xFE.vvz").constData(),
+                           O_WRONLY | O_CREAT, 0600);
+    QVERIFY(raw >= 0);
+    ::close(raw);
     if (::geteuid() == 0 && name == "locked.vvz")
         QSKIP("root reads every file");
+    Project::Record record;
+    if (name == "huge.vvz")
+        record.details.objectTitle = QString(ProjectFile::maxFileBytes, 'x');
 
     QString message;
     try {
         Fault fault(Step::Sync, error);
         if (saving)
-            ProjectFile::save(path, Project::Record());
+            ProjectFile::save(path, record);
         else
             ProjectFile::load(path);
     } catch (const FileError& failure) {
         message = failure.message();
     }
-    QCOMPARE(message, QStringLiteral("Не удалось %1 проект \"%2\": %3")
-                          .arg(saving ? "сохранить" : "открыть", path,
-                               QString(reason).replace("{dir}", dir.path())));
+    QCOMPARE(message,
+             QStringLiteral("Не удалось %1 проект \"%2\": %3")
+                 .arg(saving ? "сохранить" : "открыть", path,
+                      QString(reason)
+                          .replace("{dir}", dir.path())
+                          .replace("{size}", QString::number(ProjectFile::encode(record).size()))));
+    QVERIFY(!QFile::exists(dir.filePath("huge.vvz")));
+}
+
+void TestHostileFiles::textFileMessagesNameFileAndCause_data() {
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("error"); // injected at the sync of a write
+    QTest::addColumn<QString>("message");
+    const QString notUtf8 = QFile::decodeName("\xFF\xFE.txt");
+    QTest::newRow("write: missing folder")
+        << true << "нет/a.txt" << 0 << "Invalid filename: \"{path}\" (папки \"{dir}/нет\" нет)";
+    QTest::newRow("write: a file among the folders")
+        << true << "order.txt/a.txt" << 0
+        << "Invalid filename: \"{path}\" (\"{dir}/order.txt\" — это файл, а не папка)";
+    QTest::newRow("write: a folder that takes no file")
+        << true << "/proc/a.txt" << 0
+        << "File not found: \"{path}\" (в папке \"/proc\" нельзя создавать файлы)";
+    QTest::newRow("write: disk full") << true << "a.txt" << ENOSPC << "Disk full: \"{path}\"";
+    QTest::newRow("write: read-only")
+        << true << "a.txt" << EROFS << "File access denied: \"{path}\"";
+    QTest::newRow("read: a name that is not UTF-8")
+        << false << notUtf8 << 0
+        << "Cannot open file \"{path}\". File not found (в имени файла есть байты не в кодировке "
+           "UTF-8, по такому имени файл открыть нельзя; переименуйте его)";
+    QTest::newRow("read: a file among the folders")
+        << false << "order.txt/a.txt" << 0
+        << "Cannot open file \"{path}\". Invalid filename (\"{dir}/order.txt\" — это файл, а не "
+           "папка)";
+    QTest::newRow("read: missing file")
+        << false << "none.txt" << 0 << "Cannot open file \"{path}\". File not found";
+}
+
+// The given reason stays; the file is named, and what the reason hides is said.
+void TestHostileFiles::textFileMessagesNameFileAndCause() {
+    QFETCH(bool, writing);
+    QFETCH(QString, name);
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(name);
+    putBytes(dir.filePath("order.txt"), "an order");
+    const int raw = ::open(QByteArray(QFile::encodeName(dir.path()) + "/\xFF\xFE.txt").constData(),
+                           O_WRONLY | O_CREAT, 0600);
+    QVERIFY(raw >= 0);
+    ::close(raw);
+    const QString found = messageOf([&] {
+        Fault fault(Step::Sync, error);
+        if (writing)
+            TextFile::write(path, "text");
+        else
+            TextFile::read(path);
+    });
+    QCOMPARE(found, QString(message).replace("{path}", path).replace("{dir}", dir.path()));
 }
 
 QTEST_MAIN(TestHostileFiles)

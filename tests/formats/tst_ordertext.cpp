@@ -123,7 +123,8 @@ void OrderTextTest::missingFolderIsReported() {
         QFAIL("the save reported no failure");
     } catch (const FileError& error) {
         QCOMPARE(error.message(),
-                 QStringLiteral("Cannot create file \"%1\". Invalid filename").arg(path));
+                 QStringLiteral("Cannot create file \"%1\". Invalid filename (папки \"%2\" нет)")
+                     .arg(path, folder.filePath("missing")));
     }
     QVERIFY(!QFile::exists(path));
 }

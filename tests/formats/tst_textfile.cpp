@@ -140,7 +140,8 @@ void TestTextFile::writeIntoMissingFolderFailsAndCreatesNothing() {
         TextFile::write(path, QStringLiteral("x"));
         QFAIL("no error");
     } catch (const FileError& error) {
-        QCOMPARE(error.message(), QStringLiteral("Invalid filename"));
+        QCOMPARE(error.message(), QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет)")
+                                      .arg(path, dir.filePath("missing")));
     }
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());

@@ -39,6 +39,12 @@ bool isProgramError(const QString& text) {
               "full|Is a directory|File name too long|Input/output error|Not a regular "
               "file)\\.$",
               "^Disk full: \".*\"\\.$", "^I/O error \\d+\\.$", "^File too large \\(.+\\)\\.$",
+              // a text file that could not be written: the reason, the file, the hidden cause
+              "^(File not found|Invalid filename|Too many open files|File access denied|Disk "
+              "full|Is a directory|File name too long|Input/output error|Not a regular "
+              "file|I/O error \\d+): \".*\"( \\(.+\\))?\\.$",
+              // the recalculation before a document, stopped
+              "^Пересчет остановлен \\(.+\\): .+\nДокумент не сделан\\.$",
               // the project file's own messages
               "^Не удалось открыть проект \".*\": .+$", "^Проект \".*\" поврежден: .+$",
               "^Файл \".*\" не является проектом Vuvuvudozizod\\.$",

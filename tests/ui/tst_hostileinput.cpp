@@ -5,6 +5,7 @@
 #include "ui/ElidedLabel.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
+#include "ui/QtPlatform.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/SectionDrawing.h"
 #include "ui/Unit1.h"
@@ -15,14 +16,18 @@
 #include "support/Typing.h"
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileIconProvider>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -72,6 +77,7 @@ class HostileInputTest : public QObject {
     void reportSavedButNotShownSaysSo_data();
     void reportSavedButNotShownSaysSo();
     void userSetKeepsItsColumnsWhenARenameFails();
+    void fileDialogKnowsFilesByTheirNames();
     void sectionOfExtremeThicknessesIsDrawn_data();
     void sectionOfExtremeThicknessesIsDrawn();
 };
@@ -205,7 +211,7 @@ void HostileInputTest::failedSyncIsNoSavedFile() {
     }
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages.first().kind, ScriptedPlatform::Kind::Error);
-    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error."));
+    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error: \"%1\".").arg(file));
     QCOMPARE(bytesOf(file), QByteArray("old"));
 
     Fault full(Step::Write, ENOSPC);
@@ -232,6 +238,27 @@ void HostileInputTest::userSetKeepsItsColumnsWhenARenameFails() {
     QCOMPARE(names->toPlainText(), QStringLiteral("Стена"));
     for (const QString& file : {set, set + "Ld", set + "S"})
         QCOMPARE(bytesOf(file), QByteArray("old"));
+}
+
+// The file dialog's list tells a file's type by its name: reading the file could wait for
+// ever on one of /proc (the kernel's log), and closing the dialog would wait with it.
+void HostileInputTest::fileDialogKnowsFilesByTheirNames() {
+    Session s;
+    const QString picture = s.path("picture"); // PNG bytes under a name that says nothing
+    putBytes(picture, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) + QByteArray(64, '\0'));
+    QString type;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            type = dialog->iconProvider()->type(QFileInfo(picture));
+            dialog->reject();
+        }
+    });
+    QtPlatform platform;
+    FileDialog files;
+    files.lastPath = picture;
+    QVERIFY(!platform.askOpenFile(files));
+    QVERIFY(!type.isEmpty());
+    QVERIFY2(type != QMimeDatabase().mimeTypeForName("image/png").comment(), qPrintable(type));
 }
 
 void HostileInputTest::sectionOfExtremeThicknessesIsDrawn_data() {

@@ -263,6 +263,9 @@ class ProjectTest : public QObject {
     void badFileChangesNothing();
     void textsThatAreNoNumbers_data();
     void textsThatAreNoNumbers();
+    void recalculationForADocumentNamesTheField_data();
+    void recalculationForADocumentNamesTheField();
+    void textsLongerThanAFieldAreNamed();
     void menuAndCommandLine();
 
   private:
@@ -468,6 +471,85 @@ void ProjectTest::textsThatAreNoNumbers() {
         QCOMPARE(qobject_cast<QLineEdit*>(field)->text(), text);
     s.wait(1200);
     QCOMPARE(s.platform.messages.size(), 1);
+}
+
+void ProjectTest::recalculationForADocumentNamesTheField_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cause");
+    const QString noNumber = "в поле «%1» записано «%2», это значение не читается как число";
+    QTest::addRow("layers: not a number")
+        << "TForm2"
+        << "Edit15"
+        << "NaN"
+        << "(расчет слоев): " + noNumber.arg("слой 3: толщина, мм", "NaN");
+    QTest::addRow("check: empty") << "TMainForm"
+                                  << "Edit2"
+                                  << ""
+                                  << "(проверка R0 >= Rqmin): " +
+                                         noNumber.arg("alpha_ext (главное окно)", "");
+    QTest::addRow("check: beyond the double range")
+        << "TMainForm"
+        << "Edit2"
+        << "1e400"
+        << "(проверка R0 >= Rqmin): " + noNumber.arg("alpha_ext (главное окно)", "1e400");
+    QTest::addRow("check: division by zero") << "TMainForm"
+                                             << "Edit2"
+                                             << "0"
+                                             << "(проверка R0 >= Rqmin): деление на ноль";
+}
+
+// "Пересчитать" before a document fails as opening a project does: one message in the
+// interface's words, naming the field; no document is made.
+void ProjectTest::recalculationForADocumentNamesTheField() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, cause);
+    Session s;
+    typical(s);
+    s.put(qPrintable(window), field, text);
+    s.platform.messages.clear();
+    s.platform.answerButton("Пересчитать");
+    s.platform.answer("report.pdf");
+    s.menu("ExportPdf");
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("Пересчет остановлен %1.\nДокумент не сделан.").arg(cause));
+    QVERIFY(!QFile::exists("report.pdf"));
+}
+
+// The fields take 32767 characters: a project's longer texts are cut with a word that names
+// their fields, and what is saved again is what the fields hold.
+void ProjectTest::textsLongerThanAFieldAreNamed() {
+    {
+        Session first;
+        typical(first);
+        first.platform.answer("typical.vvz");
+        first.menu("SaveProject");
+    }
+    QJsonObject project = QJsonDocument::fromJson(bytesOf("typical.vvz")).object();
+    setAt(project, {"details", "objectTitle"}, QString(100000, u'ж'));
+    setAt(project, {"details", "author"}, QString(32768, 'a'));
+    setAt(project, {"details", "client"}, QString(32767, 'c'));
+    putBytes("long.vvz", QJsonDocument(project).toJson());
+
+    Session s;
+    s.platform.answer("long.vvz");
+    s.menu("OpenProject");
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Warning);
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("В проекте \"%1\" есть тексты длиннее 32767 знаков, больше поле не "
+                            "вмещает. Они показаны сокращенными: «Объект», «Исполнитель».\nФайл "
+                            "проекта не изменен.")
+                 .arg(QDir::current().filePath("long.vvz")));
+    const Project::Record shown = ProjectReplay::capture(s.program.forms());
+    QCOMPARE(shown.details.objectTitle, QString(32767, u'ж'));
+    QCOMPARE(shown.details.author, QString(32767, 'a'));
+    QCOMPARE(shown.details.client, QString(32767, 'c'));
 }
 
 void ProjectTest::menuAndCommandLine() {

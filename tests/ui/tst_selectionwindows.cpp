@@ -507,7 +507,8 @@ void SelectionWindowsTest::failedSaveIsReportedAndOpensNothing() {
     child<QPushButton>(program.forms().form9, "Button1")->click();
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
-             QStringLiteral("Cannot create file \"%1\". Invalid filename.").arg(path));
+             QStringLiteral("Cannot create file \"%1\". Invalid filename (папки \"%2\" нет).")
+                 .arg(path, folder.filePath("no such folder")));
     QVERIFY(platform.opened.isEmpty());
 }
 

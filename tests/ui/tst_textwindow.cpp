@@ -204,7 +204,9 @@ void TextWindowTest::saveIntoMissingFolderReportsTheError() {
     s.save(s.path("missing/out.txt"));
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
-    QCOMPARE(s.platform.messages[0].text, QStringLiteral("Invalid filename."));
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет).")
+                 .arg(s.path("missing/out.txt"), s.path("missing")));
     QVERIFY(!QFile::exists(s.path("missing/out.txt")));
     QCOMPARE(s.area()->toPlainText(), QStringLiteral("text"));
 }
@@ -280,7 +282,9 @@ void TextWindowTest::reportThatCantBeWrittenOpensNothing() {
     s.platform.answer(s.path("missing/report.txt"));
     report->click();
     QCOMPARE(s.platform.messages.size(), 1);
-    QCOMPARE(s.platform.messages[0].text, QStringLiteral("Invalid filename."));
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет).")
+                 .arg(s.path("missing/report.txt"), s.path("missing")));
     QVERIFY(!s.textWindow()->isVisible());
     QVERIFY(!s.mainTool("ViewButton")->isEnabled());
 }
