@@ -13,6 +13,8 @@ namespace Project {
 struct Key {
     const char* name; // the key in the project file
     int since = 1;    // the first file version that holds it; older files give the default
+    // A file of its version may lack it (written before the field was added): the default.
+    bool optional = false;
 };
 
 class FieldVisitor {

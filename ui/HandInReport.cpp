@@ -27,15 +27,15 @@ Report reportNow(const Forms& forms) {
 // Out-of-date results are brought up to date at the user's word, as "Расчет" in the
 // layer window (when the layers changed) and then "Расчет!!!" would; false to make nothing.
 bool upToDateAtUsersWord(Forms& forms) {
-    const ResultState::Change change = forms.mainForm->resultChange();
-    if (change == ResultState::Change::None)
+    const ResultState::Changes change = forms.mainForm->resultChange();
+    if (!change.any())
         return true;
     const QString recalculate = QCoreApplication::translate("HandInReport", "Пересчитать");
     if (forms.platform.ask(applicationTitle, ResultState::question(change),
                            {recalculate, QCoreApplication::translate("HandInReport", "Отмена")}) !=
         recalculate)
         return false;
-    if (change == ResultState::Change::Layers)
+    if (change.layers)
         forms.form2->pressCalculate();
     forms.mainForm->recheck();
     return true;

@@ -46,6 +46,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     laterWindows_.push_back(forms_.detailsWindow);
     QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
                      &TemperatureProfileWindow::followEnvelope);
+    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.mainForm,
+                     &TMainForm::followEnvelope);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);

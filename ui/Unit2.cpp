@@ -622,6 +622,10 @@ QRect TForm2::layerRowsOnScreen() const {
               static_cast<const QWidget*>(dFields[i])})
             if (!control->isHidden()) // rows 9 and 10 have their lists only
                 rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    // The note stands between the verdict and the button, hidden or not.
+    for (const QWidget* control :
+         {static_cast<const QWidget*>(Label79), static_cast<const QWidget*>(Button1)})
+        rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
     return rows;
 }
 
@@ -661,6 +665,9 @@ QString TForm2::resistanceText(int layer) const {
 }
 double TForm2::calculatedThickness(int layer) const {
     return stored_.dt.at(layer - 1);
+}
+const LayerStack::StoredNumbers& TForm2::lastCalculation() const {
+    return stored_;
 }
 bool TForm2::layer11HoldsAirGap() const {
     return layer11AirGap_;

@@ -47,6 +47,8 @@ class TForm2 : public QWidget {
     QString ldText(int layer) const;
     QString resistanceText(int layer) const;
     double calculatedThickness(int layer) const; // stored Dt of the last calculation
+    // The numbers the last calculation stored, for the needed thickness of a document.
+    const LayerStack::StoredNumbers& lastCalculation() const;
     bool layer11HoldsAirGap() const;
     // What the printed report reads besides.
     QString sText(int layer) const;
@@ -58,8 +60,9 @@ class TForm2 : public QWidget {
     // The main window's note that the verdict no longer follows the inputs; empty hides it.
     void showOutOfDate(const QString& note);
 
-    // Where the material lists and number fields of the layers are on the screen, which
-    // the selection window leaves uncovered (the board's layer 12 included, for its thickness).
+    // Where the material lists and number fields of the layers are on the screen, with the
+    // verdict line, its out-of-date note and "Расчет" below it, which the selection window
+    // leaves uncovered (the board's layer 12 included, for its thickness).
     QRect layerRowsOnScreen() const;
 
     // From the air-gap window: layer 11 becomes the accepted gap.
