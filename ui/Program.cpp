@@ -63,7 +63,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->keepAbove(forms_.form10, main);
     TForm2* layers = forms_.form2;
     const auto rows = [layers] { return layers->layerRowsOnScreen(); };
-    manners->openBesideRows(forms_.form5, layers, rows);
+    manners->openBesideRows(forms_.form5, layers, rows,
+                            [layers] { return layers->verdictOnScreen(); });
     manners->openBesideRows(forms_.form9, layers, rows, forms_.form5);
     main->show();
 }

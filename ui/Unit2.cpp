@@ -622,11 +622,16 @@ QRect TForm2::layerRowsOnScreen() const {
               static_cast<const QWidget*>(dFields[i])})
             if (!control->isHidden()) // rows 9 and 10 have their lists only
                 rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
-    // The note stands between the verdict and the button, hidden or not.
+    return rows;
+}
+
+// The note stands between the verdict and the button, hidden or not.
+QRect TForm2::verdictOnScreen() const {
+    QRect area;
     for (const QWidget* control :
          {static_cast<const QWidget*>(Label79), static_cast<const QWidget*>(Button1)})
-        rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
-    return rows;
+        area |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    return area;
 }
 
 void TForm2::writeLayer12Board(const QString& source) {

@@ -60,10 +60,12 @@ class TForm2 : public QWidget {
     // The main window's note that the verdict no longer follows the inputs; empty hides it.
     void showOutOfDate(const QString& note);
 
-    // Where the material lists and number fields of the layers are on the screen, with the
-    // verdict line, its out-of-date note and "Расчет" below it, which the selection window
-    // leaves uncovered (the board's layer 12 included, for its thickness).
+    // Where the material lists and number fields of the layers are on the screen, which
+    // the selection window leaves uncovered (the board's layer 12 included, for its thickness).
     QRect layerRowsOnScreen() const;
+    // The verdict line, its out-of-date note and "Расчет" under them, on the screen: the
+    // selection window leaves them uncovered too.
+    QRect verdictOnScreen() const;
 
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);
