@@ -399,8 +399,8 @@ void ScenarioRunner::execute(const Command& c) {
     } else if (name == QLatin1String("expect-pdf-text") ||
                name == QLatin1String("expect-no-pdf-text")) {
         expectPdfText(c);
-    } else if (name == QLatin1String("expect-pdf-words")) {
-        expectPdfWords(c);
+    } else if (name == QLatin1String("expect-pdf-on-one-line")) {
+        expectPdfOnOneLine(c);
     } else if (name == QLatin1String("expect-question")) {
         expectQuestion(c);
     } else if (name == QLatin1String("expect-pdf-fonts-embedded")) {
@@ -678,18 +678,18 @@ void ScenarioRunner::expectPdfText(const Command& c) {
                      quoted(c.arg(1)), quoted(text)));
 }
 
-void ScenarioRunner::expectPdfWords(const Command& c) {
+void ScenarioRunner::expectPdfOnOneLine(const Command& c) {
     const QString path = QDir::current().absoluteFilePath(c.arg(0));
     const QStringList lines = popplerOutput(QStringLiteral("pdftotext"),
                                             {QStringLiteral("-raw"), QStringLiteral("-enc"),
                                              QStringLiteral("UTF-8"), path, QStringLiteral("-")})
                                   .split(QLatin1Char('\n'));
-    for (const QString& word : c.arg(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        if (std::none_of(lines.begin(), lines.end(),
-                         [&](const QString& line) { return line.contains(word); }))
-            throw StepFailure(
-                QStringLiteral("expected the word %1 whole on a line of %2, found %3")
-                    .arg(quoted(word), quoted(c.arg(0)), quoted(lines.join(QLatin1Char('\n')))));
+    const QString text = c.arg(1).simplified();
+    if (std::none_of(lines.begin(), lines.end(),
+                     [&](const QString& line) { return line.simplified().contains(text); }))
+        throw StepFailure(
+            QStringLiteral("expected %1 whole on one line of %2, found %3")
+                .arg(quoted(text), quoted(c.arg(0)), quoted(lines.join(QLatin1Char('\n')))));
 }
 
 void ScenarioRunner::expectQuestion(const Command& c) {

@@ -53,8 +53,8 @@ class ScenarioRunner {
     void expectFileLines(const Command& command);
     void expectFileBytes(const Command& command);
     void expectPdfText(const Command& command);
-    // Every blank-separated word of the text stands whole on one line of the PDF's text.
-    void expectPdfWords(const Command& command);
+    // The text stands whole on one line of the PDF's text: no word of it broken or left alone.
+    void expectPdfOnOneLine(const Command& command);
     void expectQuestion(const Command& command);
     void expectPdfFontsEmbedded(const Command& command);
     void expectVisibility(const Command& command, bool visible);

@@ -38,7 +38,7 @@ const QHash<QString, std::pair<int, int>>& commandArity() {
                                                            {"expect-no-file", {1, 1}},
                                                            {"expect-pdf-text", {2, 2}},
                                                            {"expect-no-pdf-text", {2, 2}},
-                                                           {"expect-pdf-words", {2, 2}},
+                                                           {"expect-pdf-on-one-line", {2, 2}},
                                                            {"expect-question", {1, 1}},
                                                            {"expect-pdf-fonts-embedded", {1, 1}},
                                                            {"expect-quit", {0, 0}},
