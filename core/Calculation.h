@@ -34,6 +34,17 @@ struct RequirementSource {
     QString inertiaClass;             // production buildings: "D > 1,5" or "D =< 1,5"
     std::optional<bool> inertiaAbove; // production buildings: D > 1,5 when accepted
     QString acceptedText;             // the text written into the main window's Rqmin
+    // What the plain-text report prints of that moment, as the windows showed it: the zone
+    // list, the main window's envelope caption, the regime list, the walls-between-flats
+    // purpose and deltaTcr, and the reconstruction box.
+    struct ReportTexts {
+        QString zone;
+        QString envelopeCaption;
+        QString regime;
+        QString purpose;
+        QString deltaTcr;
+        bool reconstruction = false;
+    } report;
 };
 
 struct Calculation {

@@ -48,6 +48,19 @@ std::optional<int> productionPurpose(int regime) {
     return inside(rows, regime) ? std::optional(rows[regime]) : std::nullopt;
 }
 
+int headingKind(const Envelope& envelope) {
+    switch (envelope.coldSide) {
+    case ColdSide::OutdoorAir:
+        return 0;
+    case ColdSide::OutdoorOrAtticAir:
+        return 2;
+    case ColdSide::PassageOrColdBasement:
+    case ColdSide::UnheatedBasement:
+        break;
+    }
+    return 1;
+}
+
 QString coldSideCaption(ColdSide side) {
     switch (side) {
     case ColdSide::OutdoorAir:

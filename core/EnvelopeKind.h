@@ -30,6 +30,10 @@ std::optional<Envelope> production(int kind);
 // The Δt_cr table's row for a production building's humidity regime 0 to 2.
 std::optional<int> productionPurpose(int regime);
 
+// The report heading's kind of construction for the envelope: 0 an external wall,
+// 1 a floor over a passage or basement, 2 a covering or a floor under an attic.
+int headingKind(const Envelope& envelope);
+
 // The caption of the cold-side air temperature, in the current language.
 QString coldSideCaption(ColdSide side);
 

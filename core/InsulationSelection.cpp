@@ -1,6 +1,8 @@
 #include "core/InsulationSelection.h"
 
 #include "core/Errors.h"
+#include "core/NumberText.h"
+#include "core/ResistanceCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +35,33 @@ double estimate(double rkRequired, double otherLayers, double ld) {
     const double t = Arithmetic::checked(1000 * ld * (rkRequired - otherLayers));
     // To the micrometre first, so that binary noise never tips an exact half.
     return roundedThickness(std::round(t * 1e3) / 1e3);
+}
+
+std::optional<double> neededThickness(const LayerStack::StoredNumbers& layers, double ld,
+                                      const CheckInputs& check, QChar separator) {
+    LayerStack::StoredNumbers withBoard = layers;
+    withBoard.ld[layerCount - 1] = ld;
+    const QString rkRequired = NumberText::result(
+        ResistanceCheck::computeRkRequired(check.alphaExt, check.alphaInt, check.rqmin, separator),
+        separator);
+    const double largest = 10000; // mm: no wall is insulated beyond this
+    for (double d = LayerStack::layer12Thickness(withBoard, rkRequired, separator); d <= largest;
+         d = nextThickness(d)) {
+        // Summed in the layers' order, as the layer calculation sums them.
+        double rk = 0;
+        for (int i = 0; i < layerCount - 1; ++i)
+            rk = Arithmetic::checked(rk + withBoard.r[i]);
+        rk = Arithmetic::checked(rk + Arithmetic::divide(d, ld * 1000));
+        const QString rkText = NumberText::result(rk, separator);
+        const QString r0 = NumberText::result(
+            ResistanceCheck::computeR0(rkText, check.alphaExt, check.alphaInt, separator),
+            separator);
+        if (ResistanceCheck::check(rkText, check.alphaExt, check.alphaInt, r0, check.rqmin,
+                                   separator)
+                .met)
+            return d;
+    }
+    return std::nullopt;
 }
 
 } // namespace InsulationSelection

@@ -5,7 +5,10 @@
 #include <QChar>
 #include <QString>
 
+#include "core/LayerStack.h"
+
 #include <array>
+#include <optional>
 
 namespace InsulationSelection {
 
@@ -40,6 +43,21 @@ double estimate(double rkRequired, double otherLayers, double ld);
 inline double nextThickness(double thickness) {
     return thickness + 10;
 }
+
+// The texts the resistance check reads besides Rk: the calculation's alpha_ext,
+// alpha_int and Rqmin.
+struct CheckInputs {
+    QString alphaExt;
+    QString alphaInt;
+    QString rqmin;
+};
+
+// The thickness in mm that a search with a board of conductivity `ld` in layer 12 would
+// confirm over the other layers of `layers` (their last calculation): the estimate from
+// Rk_req, then 10 mm more at a time until the check R0 >= Rqmin, judged on the texts as
+// the check shows them, is met. None when no thickness of up to 10 m meets it.
+std::optional<double> neededThickness(const LayerStack::StoredNumbers& layers, double ld,
+                                      const CheckInputs& check, QChar separator);
 
 // A thickness text as the window shows it: "120 мм".
 inline QString thicknessText(const QString& thickness) {

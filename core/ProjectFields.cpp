@@ -116,6 +116,17 @@ void visitFields(Record& r, FieldVisitor& v) {
                  label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: общая длина, м")));
         v.flag({"counted"}, r.quantity.counted);
         v.count({"orderingGrade"}, r.quantity.orderingGrade, 0);
+        v.section({"countedFor", 3, nullptr, true}, [&] {
+            Project::LayerInputs& layer = r.quantity.countedFor;
+            v.choice({"material"}, layer.material);
+            v.number({"ld"}, layer.ld,
+                     label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: Ld слоя 12")));
+            v.number({"s"}, layer.s,
+                     label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: S слоя 12")));
+            v.number(
+                {"thickness"}, layer.thickness,
+                label(QT_TRANSLATE_NOOP("ProjectFields", "подсчет расхода: толщина слоя 12, мм")));
+        });
     });
     v.section({"requirement"}, [&] { requirementFields(r.requirement, v); });
     v.section({"partition"}, [&] { partitionFields(r.partition, v); });
@@ -133,6 +144,13 @@ void visitFields(Record& r, FieldVisitor& v) {
                r.details.objectTitle);
         v.text({"client", 2, QT_TRANSLATE_NOOP("ProjectFields", "Заказчик")}, r.details.client);
         v.text({"author", 2, QT_TRANSLATE_NOOP("ProjectFields", "Исполнитель")}, r.details.author);
+    });
+    v.section({"accepted", 3, nullptr, true}, [&] {
+        v.number({"rqmin"}, r.accepted.rqmin,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "принятое Rqmin")));
+        v.flag({"betweenFlats"}, r.accepted.betweenFlats);
+        v.section({"requirement"}, [&] { requirementFields(r.accepted.requirement, v); });
+        v.section({"partition"}, [&] { partitionFields(r.accepted.partition, v); });
     });
 }
 

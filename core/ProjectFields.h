@@ -14,6 +14,8 @@ struct Key {
     const char* name; // the key in the project file
     int since = 1;    // the first file version that holds it; older files give the default
     const char* label = nullptr; // a free text's name for the user (context "ProjectFields")
+    // A file of its version may lack it (written before the field was added): the default.
+    bool optional = false;
 };
 
 class FieldVisitor {

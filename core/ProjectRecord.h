@@ -82,6 +82,18 @@ struct LayerInputs {
     bool operator==(const LayerInputs&) const = default;
 };
 
+// The quantity window.
+struct QuantityInputs {
+    QString height;
+    QString length;
+    bool counted = false; // the user asked for the quantity
+    int orderingGrade = 0;
+    // Layer 12 as the quantity was counted for it, when that is no longer layer 12;
+    // all empty when it still is.
+    LayerInputs countedFor;
+    bool operator==(const QuantityInputs&) const = default;
+};
+
 struct LayerStackInputs {
     std::array<LayerInputs, layerCount> layers;
     QString userListPath; // the user constructions set offered in layer 12, empty for none
@@ -93,15 +105,6 @@ struct LayerStackInputs {
 struct InsulationInputs {
     int product = -1;
     bool operator==(const InsulationInputs&) const = default;
-};
-
-// The quantity window.
-struct QuantityInputs {
-    QString height;
-    QString length;
-    bool counted = false; // the user asked for the quantity
-    int orderingGrade = 0;
-    bool operator==(const QuantityInputs&) const = default;
 };
 
 // One row of the main window's layer list, as the layer window and the
@@ -126,6 +129,16 @@ struct MainInputs {
     bool operator==(const MainInputs&) const = default;
 };
 
+// The requirement window, or the walls-between-flats one, as it stood when it accepted the
+// Rqmin the calculation was checked against; `rqmin` empty when none was accepted.
+struct AcceptedRequirement {
+    QString rqmin; // the text written into the main window
+    bool betweenFlats = false;
+    RequirementInputs requirement;
+    PartitionInputs partition;
+    bool operator==(const AcceptedRequirement&) const = default;
+};
+
 // The calculation's details for the report's title block.
 struct DetailsInputs {
     QString objectTitle; // "Объект"
@@ -146,6 +159,7 @@ struct Record {
     QuantityInputs quantity;
     ProfileInputs profile; // the temperature profile window
     DetailsInputs details;
+    AcceptedRequirement accepted;
     bool operator==(const Record&) const = default;
 };
 

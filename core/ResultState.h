@@ -10,8 +10,17 @@
 
 namespace ResultState {
 
-// What has changed since the results were computed, the most basic first.
-enum class Change { None, Layers, CheckInputs, RequirementClass };
+// Every kind of input that has changed since the results were computed.
+struct Changes {
+    bool layers = false;           // since the last layer calculation
+    bool rk = false;               // since the last check
+    bool coefficients = false;     // alpha_ext or alpha_int, since the last check
+    bool rqmin = false;            // since the last check
+    bool requirementClass = false; // D left the class the accepted Rqmin was taken for
+    bool any() const { return layers || rk || coefficients || rqmin || requirementClass; }
+    bool checkInputs() const { return rk || coefficients || rqmin; }
+    bool operator==(const Changes&) const = default;
+};
 
 struct Now {
     Project::LayerStackInputs layers;
@@ -23,11 +32,11 @@ struct Now {
 bool sameLayers(const Project::LayerStackInputs& a, const Project::LayerStackInputs& b);
 
 // Nothing before the first check; the layers only once they have been calculated.
-Change change(const Calculation& state, const Now& now);
+Changes changes(const Calculation& state, const Now& now);
 
-// The short note that says what to press.
-QString note(Change change);
+// The short note that says what changed and what to press.
+QString note(const Changes& changes);
 // What changed, for the question before a document is made.
-QString question(Change change);
+QString question(const Changes& changes);
 
 } // namespace ResultState

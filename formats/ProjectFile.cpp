@@ -50,10 +50,19 @@ class Writer : public FieldVisitor {
     void building(Key key, BuildingKind& value) override {
         put(key, QLatin1String(buildingName(value)));
     }
+    // A section of the file, or an object inside one.
     void section(Key key, const std::function<void()>& fields) override {
+        const QJsonObject outer = current_;
+        const bool nested = depth_++ > 0;
         current_ = QJsonObject();
         fields();
-        sections.insert(QLatin1String(key.name), current_);
+        --depth_;
+        const QJsonObject inner = current_;
+        current_ = outer;
+        if (nested)
+            put(key, inner);
+        else
+            sections.insert(QLatin1String(key.name), inner);
     }
     void rows(Key key, int count, const std::function<void(int)>& row) override {
         const QJsonObject outer = current_;
@@ -70,6 +79,7 @@ class Writer : public FieldVisitor {
   private:
     void put(Key key, const QJsonValue& value) { current_.insert(QLatin1String(key.name), value); }
     QJsonObject current_;
+    int depth_ = 0;
 };
 
 // ---- reading ----
@@ -227,7 +237,9 @@ class Reader : public FieldVisitor {
     }
 
   private:
-    bool holds(Key key) const { return key.since <= version_; }
+    bool holds(Key key) const {
+        return key.since <= version_ && (!key.optional || current_.has(key.name));
+    }
     void nested(Key key, const std::function<void()>& fields) {
         if (!holds(key))
             return;

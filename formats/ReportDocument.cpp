@@ -157,6 +157,17 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
     return table;
 }
 
+// The verdict of the last check stands only while its Rqmin still applies to the layers.
+bool requirementToRetake(const ReportDocument::Input& input) {
+    return !input.inertiaNow.isEmpty() && input.requirement;
+}
+
+bool verdictMet(const ReportDocument::Input& input) {
+    return !requirementToRetake(input) &&
+           ResistanceCheck::translatedVerdict(input.report.snapshot.verdict) ==
+               ResistanceCheck::verdictText(true);
+}
+
 Section resistance(const ReportDocument::Input& input) {
     const CheckSnapshot& s = input.report.snapshot;
     const QString formula =
@@ -176,8 +187,62 @@ Section resistance(const ReportDocument::Input& input) {
           s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
               QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
           {}},
-         {QCoreApplication::translate("ReportDocument", "Вывод"),
-          ResistanceCheck::translatedVerdict(s.verdict), input.verdictColor}}};
+         requirementToRetake(input)
+             ? Row{QCoreApplication::translate("ReportDocument", "Вывод"),
+                   QCoreApplication::translate(
+                       "ReportDocument", "не сделан: Rqmin нужно выбрать заново для D конструкции"),
+                   ResistanceCheck::initialColor()}
+             : Row{QCoreApplication::translate("ReportDocument", "Вывод"),
+                   ResistanceCheck::translatedVerdict(s.verdict), input.verdictColor}}};
+}
+
+// The thickness in layer 12, and the needed one beside it when they differ.
+Row boardThickness(const ReportDocument::Input& input, const ReportDocument::Insulation& board) {
+    const QString mm = QStringLiteral(" мм");
+    const auto adopted = NumberText::tryParse(board.adopted, input.separator);
+    if (board.needed && adopted && *adopted == *board.needed)
+        return {QCoreApplication::translate("ReportDocument", "Необходимая толщина"),
+                board.adopted + mm,
+                {}};
+    const QString needed =
+        board.needed ? QCoreApplication::translate("ReportDocument", "для Rqmin %1 необходимо %2")
+                           .arg(input.report.snapshot.rqmin,
+                                NumberText::fixed(*board.needed, 8, 0, input.separator) + mm)
+                     : QCoreApplication::translate("ReportDocument",
+                                                   "для Rqmin %1 толщина этой плиты не подбирается")
+                           .arg(input.report.snapshot.rqmin);
+    return {QCoreApplication::translate("ReportDocument", "Толщина утеплителя"),
+            QCoreApplication::translate("ReportDocument", "Принята %1; %2")
+                .arg(board.adopted + mm, needed),
+            {}};
+}
+
+// An order only for a construction that passes with the board it was worked out for;
+// otherwise one line says why it is left out.
+QList<Row> quantityRows(const ReportDocument::Input& input) {
+    if (!input.quantity)
+        return {};
+    const QString caption = QCoreApplication::translate("ReportDocument", "Расход утеплителя");
+    if (!input.insulation || !input.quantity->followsLayer12)
+        return {{caption,
+                 QCoreApplication::translate(
+                     "ReportDocument", "не приводится: плита или ее толщина в слое 12 изменены "
+                                       "после подсчета расхода"),
+                 {}}};
+    if (!verdictMet(input))
+        return {{caption,
+                 QCoreApplication::translate("ReportDocument",
+                                             "не приводится: конструкция не проходит проверку"),
+                 {}}};
+    // The window shows the volume in whole cubic metres; an order must not be short.
+    return {
+        {QCoreApplication::translate("ReportDocument", "Площадь утепления"),
+         NumberText::fixed(input.quantity->area, 15, 2, input.separator) + QStringLiteral(" м²"),
+         {}},
+        {QCoreApplication::translate("ReportDocument", "Объем утеплителя"),
+         NumberText::fixed(input.quantity->volumeM3, 15, 2, input.separator) +
+             QStringLiteral(" м³"),
+         {}}};
 }
 
 std::optional<Section> insulation(const ReportDocument::Input& input) {
@@ -186,30 +251,13 @@ std::optional<Section> insulation(const ReportDocument::Input& input) {
         section.rows << Row{QCoreApplication::translate("ReportDocument", "Плита"),
                             input.insulation->name,
                             {}}
-                     << Row{QCoreApplication::translate("ReportDocument", "Необходимая толщина"),
-                            input.insulation->thickness,
-                            {}};
+                     << boardThickness(input, *input.insulation);
     else
         section.rows << Row{
             QCoreApplication::translate("ReportDocument", "Толщина утеплителя"),
             QCoreApplication::translate("ReportDocument", "для текущего Rqmin не подобрана"),
             {}};
-    // The window shows the volume in whole cubic metres; an order must not be short.
-    if (input.quantity)
-        section.rows << Row{QCoreApplication::translate("ReportDocument", "Количество"),
-                            input.quantity->summary,
-                            {}}
-                     << Row{QCoreApplication::translate("ReportDocument", "Расход утеплителя"),
-                            input.quantity->volume,
-                            {}}
-                     << Row{QCoreApplication::translate("ReportDocument", "Площадь утепления"),
-                            NumberText::fixed(input.quantity->area, 15, 2, input.separator) +
-                                QStringLiteral(" м²"),
-                            {}}
-                     << Row{QCoreApplication::translate("ReportDocument", "Объем утеплителя"),
-                            NumberText::fixed(input.quantity->volumeM3, 15, 2, input.separator) +
-                                QStringLiteral(" м³"),
-                            {}};
+    section.rows << quantityRows(input);
     return section;
 }
 

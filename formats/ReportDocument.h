@@ -17,18 +17,20 @@
 
 namespace ReportDocument {
 
-// The board of the selection window and the thickness it confirmed.
+// The board of the selection window while layer 12 holds it: the thickness typed there
+// and the one the selection's rule gives for the calculation now.
 struct Insulation {
     QString name;
-    QString thickness; // "90 мм"
+    QString adopted;              // layer 12's thickness, mm: "120"
+    std::optional<double> needed; // mm; none when no thickness meets the requirement
 };
 
-// The quantity window's two results.
+// The quantity the quantity window worked out last.
 struct Quantity {
-    QString summary; // "Утеплитель ПСБ-15, толщина 90мм, площадь утепления 60м^2"
-    QString volume;      // "5м^3"
     double area = 0;     // m²
     double volumeM3 = 0; // m³, unrounded
+    // Worked out for the board and thickness that layer 12 holds now.
+    bool followsLayer12 = false;
 };
 
 struct LayerExtras {

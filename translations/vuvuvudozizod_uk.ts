@@ -1213,6 +1213,22 @@
         <source>Исполнитель</source>
         <translation>Виконавець</translation>
     </message>
+    <message>
+        <source>подсчет расхода: Ld слоя 12</source>
+        <translation>підрахунок витрати: Ld шару 12</translation>
+    </message>
+    <message>
+        <source>подсчет расхода: S слоя 12</source>
+        <translation>підрахунок витрати: S шару 12</translation>
+    </message>
+    <message>
+        <source>подсчет расхода: толщина слоя 12, мм</source>
+        <translation>підрахунок витрати: товщина шару 12, мм</translation>
+    </message>
+    <message>
+        <source>принятое Rqmin</source>
+        <translation>прийняте Rqmin</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -1530,10 +1546,6 @@
         <translation>для поточного Rqmin не підібрано</translation>
     </message>
     <message>
-        <source>Количество</source>
-        <translation>Кількість</translation>
-    </message>
-    <message>
         <source>Расход утеплителя</source>
         <translation>Витрата утеплювача</translation>
     </message>
@@ -1632,6 +1644,30 @@
     <message>
         <source>, Δtн = </source>
         <translation>, Δtcr = </translation>
+    </message>
+    <message>
+        <source>не сделан: Rqmin нужно выбрать заново для D конструкции</source>
+        <translation>не зроблено: Rqmin треба вибрати заново для D конструкції</translation>
+    </message>
+    <message>
+        <source>для Rqmin %1 необходимо %2</source>
+        <translation>для Rqmin %1 необхідно %2</translation>
+    </message>
+    <message>
+        <source>для Rqmin %1 толщина этой плиты не подбирается</source>
+        <translation>для Rqmin %1 товщина цієї плити не добирається</translation>
+    </message>
+    <message>
+        <source>Принята %1; %2</source>
+        <translation>Прийнято %1; %2</translation>
+    </message>
+    <message>
+        <source>не приводится: плита или ее толщина в слое 12 изменены после подсчета расхода</source>
+        <translation>не наводиться: плиту або її товщину в шарі 12 змінено після підрахунку витрати</translation>
+    </message>
+    <message>
+        <source>не приводится: конструкция не проходит проверку</source>
+        <translation>не наводиться: конструкція не проходить перевірку</translation>
     </message>
 </context>
 <context>
@@ -1834,10 +1870,48 @@
 Перерахувати й зробити звіт за новими даними?</translation>
     </message>
     <message>
-        <source>Тепловая инерция D конструкции перешла в другой класс после того, как было принято Rqmin; Rqmin нужно выбрать заново в окне требуемого сопротивления, отчет отметит это.
-Пересчитать и сделать отчет?</source>
-        <translation>Теплова інерція D конструкції перейшла в інший клас після того, як було прийнято Rqmin; Rqmin треба вибрати заново у вікні необхідного опору, звіт зазначить це.
-Перерахувати й зробити звіт?</translation>
+        <source>слои</source>
+        <translation>шари</translation>
+    </message>
+    <message>
+        <source>коэффициенты теплоотдачи</source>
+        <translation>коефіцієнти тепловіддачі</translation>
+    </message>
+    <message>
+        <source>класс D</source>
+        <translation>клас D</translation>
+    </message>
+    <message>
+        <source>нажмите «Расчет» в окне слоев</source>
+        <translation>натисніть «Розрахунок» у вікні шарів</translation>
+    </message>
+    <message>
+        <source>нажмите «Расчет!!!»</source>
+        <translation>натисніть «Розрахунок!!!»</translation>
+    </message>
+    <message>
+        <source>Изменены %1</source>
+        <translation>Змінено %1</translation>
+    </message>
+    <message>
+        <source>; Rqmin выберите заново</source>
+        <translation>; Rqmin виберіть заново</translation>
+    </message>
+    <message>
+        <source>Тепловая инерция D конструкции перешла в другой класс после того, как было принято Rqmin; Rqmin нужно выбрать заново в окне требуемого сопротивления, отчет отметит это.</source>
+        <translation>Теплова інерція D конструкції перейшла в інший клас після того, як було прийнято Rqmin; Rqmin треба вибрати заново у вікні необхідного опору, звіт зазначить це.</translation>
+    </message>
+    <message>
+        <source>После последнего расчета изменены: %1; результаты устарели.</source>
+        <translation>Після останнього розрахунку змінено: %1; результати застаріли.</translation>
+    </message>
+    <message>
+        <source>Пересчитать и сделать отчет по новым данным?</source>
+        <translation>Перерахувати й зробити звіт за новими даними?</translation>
+    </message>
+    <message>
+        <source>Пересчитать и сделать отчет?</source>
+        <translation>Перерахувати й зробити звіт?</translation>
     </message>
 </context>
 <context>
@@ -2769,6 +2843,10 @@ Dt, мм</translation>
     <message>
         <source>Напечатать отчет с таблицей слоев и разрезом</source>
         <translation>Надрукувати звіт із таблицею шарів і розрізом</translation>
+    </message>
+    <message>
+        <source>Заголовок отчета:</source>
+        <translation>Заголовок звіту:</translation>
     </message>
 </context>
 <context>

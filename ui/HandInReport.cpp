@@ -28,8 +28,8 @@ Report reportNow(const Forms& forms) {
 // Out-of-date results are brought up to date at the user's word, as "Расчет" in the
 // layer window (when the layers changed) and then "Расчет!!!" would; false to make nothing.
 bool upToDateAtUsersWord(Forms& forms) {
-    const ResultState::Change change = forms.mainForm->resultChange();
-    if (change == ResultState::Change::None)
+    const ResultState::Changes change = forms.mainForm->resultChange();
+    if (!change.any())
         return true;
     const QString recalculate = QCoreApplication::translate("HandInReport", "Пересчитать");
     if (forms.platform.ask(applicationTitle, ResultState::question(change),
@@ -37,7 +37,7 @@ bool upToDateAtUsersWord(Forms& forms) {
         recalculate)
         return false;
     if (const std::optional<QString> failure =
-            ProjectReplay::recalculate(forms, change == ResultState::Change::Layers)) {
+            ProjectReplay::recalculate(forms, change.layers)) {
         reportError(
             forms.platform,
             QCoreApplication::translate("HandInReport", "%1.\nДокумент не сделан.").arg(*failure));

@@ -321,8 +321,14 @@ QWidget* TMainForm::buildInputPanel() {
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(12);
+    connect(ComboBox1, &QComboBox::activated, this, [this] { constructionKindChosen_ = true; });
+    // What the list is for: the heading of both reports.
+    auto* kindColumn = new QVBoxLayout;
+    kindColumn->setSpacing(1);
+    kindColumn->addWidget(texts_.text(caption(), QT_TR_NOOP("Заголовок отчета:")));
+    kindColumn->addWidget(ComboBox1);
     grid->addWidget(Label17, 1, 0, 1, 2);
-    grid->addWidget(ComboBox1, 1, 2, 1, 2);
+    grid->addLayout(kindColumn, 1, 2, 1, 2);
 
     Edit2 = numberField(QStringLiteral("Edit2"), true);
     Edit3 = numberField(QStringLiteral("Edit3"), true);
@@ -485,9 +491,9 @@ QWidget* TMainForm::buildLayerList() {
     return list;
 }
 
-ResultState::Change TMainForm::resultChange() const {
+ResultState::Changes TMainForm::resultChange() const {
     if (!forms_.calculation.hasSnapshot || !forms_.form2) // nothing shown to be out of date
-        return ResultState::Change::None;
+        return {};
     ResultState::Now now;
     now.layers = forms_.form2->inputs();
     now.rk = Edit1->text();
@@ -495,7 +501,7 @@ ResultState::Change TMainForm::resultChange() const {
     now.alphaInt = Edit3->text();
     now.rqmin = Edit5->text();
     now.inertia = NumberText::tryParse(forms_.form2->inertiaTotalText(), forms_.separator());
-    return ResultState::change(forms_.calculation, now);
+    return ResultState::changes(forms_.calculation, now);
 }
 
 void TMainForm::refreshResultState() {
@@ -780,6 +786,11 @@ void TMainForm::setInputs(const Project::MainInputs& in) {
         writeLayerName(layer, in.layerList[layer - 1].name);
         writeLayerThickness(layer, in.layerList[layer - 1].thickness);
     }
+}
+
+void TMainForm::followEnvelope(const EnvelopeKind::Envelope& envelope) {
+    if (!constructionKindChosen_)
+        ComboBox1->setCurrentIndex(EnvelopeKind::headingKind(envelope));
 }
 
 void TMainForm::recheck() {

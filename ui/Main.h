@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the hub of the calculation, its inputs, results, layer list and the check.
 
+#include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
 #include "core/ResistanceCheck.h"
 #include "core/ResultState.h"
@@ -36,6 +37,9 @@ class TMainForm : public QWidget {
     void writeAlphaExt(const QString& text);
     void writeAlphaInt(const QString& text);
     void writeConstructionType(const QString& text);
+    // The report's construction kind follows the envelope accepted last, until the user
+    // chooses one.
+    void followEnvelope(const EnvelopeKind::Envelope& envelope);
     // The same construction type named in the language installed now; the last check
     // recorded it under its old name, which follows when it was this one.
     void renameConstructionType(const QString& text);
@@ -72,7 +76,7 @@ class TMainForm : public QWidget {
     void recheck();
     // What has changed since the results shown were computed; the out-of-date notes
     // of this window and the layer window follow it, refreshed after every change.
-    ResultState::Change resultChange() const;
+    ResultState::Changes resultChange() const;
     void refreshResultState();
     // Opens a project file, from the menu or the command line; a bad file changes nothing.
     void openProject(const QString& path);
@@ -110,8 +114,9 @@ class TMainForm : public QWidget {
     ShownTexts texts_{"TMainForm"};
     // What the last check found, kept to show it again in another language.
     std::optional<std::pair<bool, ResistanceCheck::Relation>> shownVerdict_;
-    bool envelopeCaptionGiven_ = false;  // Label17 holds a caption handed over
-    bool constructionTypeGiven_ = false; // Label18 likewise
+    bool envelopeCaptionGiven_ = false;   // Label17 holds a caption handed over
+    bool constructionTypeGiven_ = false;  // Label18 likewise
+    bool constructionKindChosen_ = false; // the user picked ComboBox1's item
 
     QLineEdit* Edit1 = nullptr;                         // Rk
     QLineEdit* Edit2 = nullptr;                         // alpha_ext

@@ -46,6 +46,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     laterWindows_.push_back(forms_.detailsWindow);
     QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
                      &TemperatureProfileWindow::followEnvelope);
+    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.mainForm,
+                     &TMainForm::followEnvelope);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);
@@ -61,7 +63,8 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->keepAbove(forms_.form10, main);
     TForm2* layers = forms_.form2;
     const auto rows = [layers] { return layers->layerRowsOnScreen(); };
-    manners->openBesideRows(forms_.form5, layers, rows);
+    manners->openBesideRows(forms_.form5, layers, rows,
+                            [layers] { return layers->verdictOnScreen(); });
     manners->openBesideRows(forms_.form9, layers, rows, forms_.form5);
     main->show();
 }

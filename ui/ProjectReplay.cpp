@@ -44,6 +44,15 @@ Project::Record capture(const Forms& forms) {
     record.quantity = forms.form9->inputs();
     record.profile = forms.profileWindow->inputs();
     record.details = forms.detailsWindow->inputs();
+    if (const auto& source = forms.calculation.requirement) {
+        record.accepted.rqmin = source->acceptedText;
+        record.accepted.betweenFlats = source->tableNumber == QLatin1String("3");
+        if (record.accepted.betweenFlats)
+            record.accepted.partition = forms.form6->acceptedInputs().value_or(record.partition);
+        else
+            record.accepted.requirement =
+                forms.form3->acceptedInputs().value_or(record.requirement);
+    }
     return record;
 }
 
@@ -154,9 +163,17 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     Steps steps(forms.platform);
     // The windows that hand values to the main window come first; the main window's
     // own fields then stand as the user left them, whatever those hand-overs wrote.
+    // The acceptance first, as the windows stood then; their inputs of today over it.
+    const Project::AcceptedRequirement& accepted = record.accepted;
+    const bool acceptanceKept = !accepted.rqmin.isEmpty();
     steps.run(fillingStep(), [&] {
+        forms.calculation.requirement.reset();
+        if (acceptanceKept && !accepted.betweenFlats)
+            forms.form3->restoreAcceptance(accepted.requirement, accepted.rqmin);
         forms.form3->setInputs(record.requirement);
         forms.form3->announceEnvelope();
+        if (acceptanceKept && accepted.betweenFlats)
+            forms.form6->restoreAcceptance(accepted.partition, accepted.rqmin);
         forms.form6->setInputs(record.partition);
         forms.form4->setInputs(record.coefficients);
         forms.form7->setInputs(record.airGap);
@@ -170,9 +187,11 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form4->adoptConstructionType();
         forms.form2->adoptLayerNames();
         forms.form5->adoptRestoredBoardName();
-        forms.calculation.requirement.reset();
-        forms.form3->recallAcceptance(record.main.rqmin);
-        forms.form6->recallAcceptance(record.main.rqmin);
+        // A project saved before acceptances were kept: the windows' own inputs tell.
+        if (!acceptanceKept) {
+            forms.form3->recallAcceptance(record.main.rqmin);
+            forms.form6->recallAcceptance(record.main.rqmin);
+        }
     });
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,
@@ -183,10 +202,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
             main.writeRk(record.main.rk);
         main.recheck();
     });
-    steps.run(quantityStep(), [&] {
-        forms.form5->showRestoredThickness();
-        forms.form9->setInputs(record.quantity);
-    });
+    steps.run(quantityStep(), [&] { forms.form9->setInputs(record.quantity); });
     reportShortened(forms.platform, path, shortened);
     if (const auto failure = steps.failure(record))
         reportError(

@@ -21,13 +21,25 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     const TForm2& layers = *forms.form2;
     CalculationReport::Input in;
     in.constructionKind = main.constructionKind();
-    in.zone = forms.form3->zoneText();
-    in.tableNumber = forms.calculation.tableNumber;
-    in.envelopeCaption = main.envelopeCaption();
-    in.regime = forms.form3->regimeText();
-    in.purpose = forms.form6->purposeText();
-    in.deltaTcr = forms.form6->deltaTcrText();
-    in.reconstruction = forms.form3->reconstructionTicked();
+    // The requirement as last accepted: a lookup left without "Принять" did not give Rqmin.
+    if (const auto& accepted = forms.calculation.requirement) {
+        const RequirementSource::ReportTexts& texts = accepted->report;
+        in.zone = texts.zone;
+        in.tableNumber = accepted->tableNumber;
+        in.envelopeCaption = texts.envelopeCaption;
+        in.regime = texts.regime;
+        in.purpose = texts.purpose;
+        in.deltaTcr = texts.deltaTcr;
+        in.reconstruction = texts.reconstruction;
+    } else {
+        in.zone = forms.form3->zoneText();
+        in.tableNumber = forms.calculation.tableNumber;
+        in.envelopeCaption = main.envelopeCaption();
+        in.regime = forms.form3->regimeText();
+        in.purpose = forms.form6->purposeText();
+        in.deltaTcr = forms.form6->deltaTcrText();
+        in.reconstruction = forms.form3->reconstructionTicked();
+    }
     in.snapshot = forms.calculation.snapshot;
     for (int i = 1; i <= layerCount; ++i)
         in.layers[i - 1] = {main.layerName(i), main.layerThickness(i), layers.ldText(i),
@@ -53,12 +65,9 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     in.inertiaTotal = layers.inertiaTotalText();
     in.verdictColor = layers.verdictColor();
     in.requirement = forms.calculation.requirement;
-    if (forms.mainForm->resultChange() == ResultState::Change::RequirementClass)
+    if (forms.mainForm->resultChange().requirementClass)
         in.inertiaNow = layers.inertiaTotalText();
-    // The board only while the current verdict is met with it.
-    if (ResistanceCheck::translatedVerdict(in.report.snapshot.verdict) ==
-        ResistanceCheck::verdictText(true))
-        in.insulation = forms.form5->chosenInsulation();
+    in.insulation = forms.form5->chosenInsulation();
     in.quantity = forms.form9->workedOutQuantity();
     in.profileInputs = forms.profileWindow->inputs();
     in.temperatures = forms.profileWindow->evaluation();

@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -24,12 +25,9 @@ using ReportDocument::Section;
 
 constexpr double drawingHeightMm = 150; // room for the captions of thin layers
 constexpr double captionShare = 0.40;   // of the text width, for a row's caption
-// The table's columns as shares of the text width: №, material, then five numbers.
-// №, the layer window's row, material, thickness, Ld, R, S, D: the number columns
-// are wide enough that no number breaks across lines.
+// The table's columns: №, the layer window's row, material, thickness, Ld, R, S, D. Each
+// column but the material's is as wide as its widest word; the material takes the rest.
 constexpr int tableColumns = 8;
-constexpr std::array<double, tableColumns> columnShares{0.045, 0.085, 0.36, 0.10,
-                                                        0.10,  0.10,  0.10, 0.10};
 constexpr int materialColumn = 2;
 // The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
 constexpr double drawingDpi = 96;
@@ -74,6 +72,33 @@ QColor colorOf(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// The text broken into lines of at most `width` at its blanks only, never inside a word
+// or after a hyphen or slash; a word of one or two letters ("τв") stays with the word
+// before it. A word wider than a line is left for the painter to wrap.
+QString brokenAtBlanks(const QFontMetricsF& metrics, double width, const QString& text) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QStringList units;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (!units.isEmpty() && word.size() <= 2)
+                units.last() += QLatin1Char(' ') + word;
+            else
+                units << word;
+        QString line;
+        for (const QString& unit : units) {
+            const QString longer = line.isEmpty() ? unit : line + QLatin1Char(' ') + unit;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = unit;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // Places blocks down the pages: a block that does not fit on the rest of a page
 // starts the next one. Without a painter it only counts the pages.
 class PageFlow {
@@ -85,7 +110,19 @@ class PageFlow {
     double width() const { return device_.width(); }
     double textHeight(const QFont& font, double width, const QString& text) const {
         const QFontMetricsF metrics(font, &device_);
-        return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+        return metrics
+            .boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap,
+                          brokenAtBlanks(metrics, width, text))
+            .height();
+    }
+    // The width of the widest word of the text.
+    double widestWord(const QFont& font, const QString& text) const {
+        const QFontMetricsF metrics(font, &device_);
+        double widest = 0;
+        for (const QString& word :
+             text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest;
     }
     int page() const { return page_; }
 
@@ -131,7 +168,8 @@ void text(QPainter& painter, const QRectF& box, const QFont& font, const QColor&
           const QString& text, int flags = Qt::AlignLeft) {
     painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(box, flags | Qt::TextWordWrap, text);
+    const QFontMetricsF metrics(font, painter.device());
+    painter.drawText(box, flags | Qt::TextWordWrap, brokenAtBlanks(metrics, box.width(), text));
 }
 
 void paintHeader(PageFlow& flow, const Fonts& fonts, const Content& content) {
@@ -218,10 +256,23 @@ struct TableLayout {
 TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTable& table) {
     TableLayout layout;
     layout.padding = flow.mm(1);
+    const auto widen = [&](const QStringList& cells, const QFont& font) {
+        for (int c = 0; c < cells.size() && c < tableColumns; ++c)
+            layout.width[c] = std::max(layout.width[c], flow.widestWord(font, cells[c]) +
+                                                            2 * layout.padding + flow.mm(0.5));
+    };
+    widen(table.header, fonts.tableBold);
+    for (const QStringList& row : table.rows)
+        widen(row, fonts.table);
+    widen(table.totals, fonts.tableBold);
+    double numbers = 0;
+    for (int c = 0; c < tableColumns; ++c)
+        if (c != materialColumn)
+            numbers += layout.width[c];
+    layout.width[materialColumn] = std::max(layout.width[materialColumn], flow.width() - numbers);
     double left = 0;
     for (int c = 0; c < tableColumns; ++c) {
         layout.left[c] = left;
-        layout.width[c] = flow.width() * columnShares[c];
         left += layout.width[c];
     }
     auto height = [&](const QStringList& cells, const QFont& font) {
@@ -264,7 +315,10 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
     flow.place(height + noteHeight, [&](QPainter& painter, double top) {
         paintHeading(painter, flow, fonts, top, heading);
         top += headingSpace;
-        painter.fillRect(QRectF(0, top, flow.width(), layout.rowHeights.front()), headerFill);
+        // The header's shading, inside the cells' borders.
+        painter.fillRect(
+            QRectF(0, top, layout.left.back() + layout.width.back(), layout.rowHeights.front()),
+            headerFill);
         QList<std::pair<QStringList, QFont>> rows{{table.header, fonts.tableBold}};
         for (const QStringList& row : table.rows)
             rows.append({row, fonts.table});

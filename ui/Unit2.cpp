@@ -625,6 +625,15 @@ QRect TForm2::layerRowsOnScreen() const {
     return rows;
 }
 
+// The note stands between the verdict and the button, hidden or not.
+QRect TForm2::verdictOnScreen() const {
+    QRect area;
+    for (const QWidget* control :
+         {static_cast<const QWidget*>(Label79), static_cast<const QWidget*>(Button1)})
+        area |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    return area;
+}
+
 void TForm2::writeLayer12Board(const QString& source) {
     layer12Board_ = source;
     layer12BoardShown_ =
@@ -661,6 +670,9 @@ QString TForm2::resistanceText(int layer) const {
 }
 double TForm2::calculatedThickness(int layer) const {
     return stored_.dt.at(layer - 1);
+}
+const LayerStack::StoredNumbers& TForm2::lastCalculation() const {
+    return stored_;
 }
 bool TForm2::layer11HoldsAirGap() const {
     return layer11AirGap_;

@@ -47,6 +47,8 @@ class TForm2 : public QWidget {
     QString ldText(int layer) const;
     QString resistanceText(int layer) const;
     double calculatedThickness(int layer) const; // stored Dt of the last calculation
+    // The numbers the last calculation stored, for the needed thickness of a document.
+    const LayerStack::StoredNumbers& lastCalculation() const;
     bool layer11HoldsAirGap() const;
     // What the printed report reads besides.
     QString sText(int layer) const;
@@ -61,6 +63,9 @@ class TForm2 : public QWidget {
     // Where the material lists and number fields of the layers are on the screen, which
     // the selection window leaves uncovered (the board's layer 12 included, for its thickness).
     QRect layerRowsOnScreen() const;
+    // The verdict line, its out-of-date note and "Расчет" under them, on the screen: the
+    // selection window leaves them uncovered too.
+    QRect verdictOnScreen() const;
 
     // From the air-gap window: layer 11 becomes the accepted gap.
     void acceptAirGap(const QString& thickness, const QString& ld, const QString& s);

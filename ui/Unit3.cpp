@@ -94,6 +94,7 @@ std::array<ListPrompt, 4> TForm3::prompts() const {
 // shows the choices it was accepted with.
 void TForm3::retranslateUi() {
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
+    const AcceptedItems accepted = acceptedItems();
     setWindowTitle(tr("Требуемое сопротивление"));
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
@@ -115,6 +116,36 @@ void TForm3::retranslateUi() {
     const auto& requirement = forms_.calculation.requirement;
     if (acceptanceShown && requirement && requirement->tableNumber != QStringLiteral("3"))
         recordAcceptance(requirement->acceptedText);
+    else
+        renameAcceptedItems(accepted);
+}
+
+TForm3::AcceptedItems TForm3::acceptedItems() const {
+    const auto& source = forms_.calculation.requirement;
+    if (!source || source->tableNumber == QStringLiteral("3"))
+        return {};
+    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
+    return {ComboBox13->findText(source->report.zone, Qt::MatchExactly),
+            envelopes->findText(source->report.envelopeCaption, Qt::MatchExactly),
+            ComboBox3->findText(source->report.regime, Qt::MatchExactly)};
+}
+
+void TForm3::renameAcceptedItems(const AcceptedItems& items) {
+    auto& source = forms_.calculation.requirement;
+    if (!source || source->tableNumber == QStringLiteral("3"))
+        return;
+    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
+    // The report prints the item as shown, the document trimmed (and only what it names).
+    const auto rename = [](const QComboBox* list, int index, QString& shown, QString& trimmed) {
+        if (index < 0)
+            return;
+        shown = list->itemText(index);
+        if (!trimmed.isEmpty())
+            trimmed = shown.trimmed();
+    };
+    rename(ComboBox13, items.zone, source->report.zone, source->zone);
+    rename(envelopes, items.envelope, source->report.envelopeCaption, source->envelope);
+    rename(ComboBox3, items.regime, source->report.regime, source->regime);
 }
 
 void TForm3::changeEvent(QEvent* event) {
@@ -258,6 +289,11 @@ void TForm3::showProductionLayout() {
     ComboBox1->hide();
     for (QWidget* control : productionControls())
         control->show();
+    // The production inputs take more height than the residential list: no list or
+    // button of theirs is squeezed below its own height.
+    if (QLayout* rows = layout())
+        rows->activate();
+    resize(size().expandedTo(sizeHint()));
     forms_.calculation.tableNumber = QStringLiteral("2");
     untickReconstruction();
 }
@@ -378,6 +414,15 @@ void TForm3::recallAcceptance(const QString& mainRqmin) {
         recordAcceptance(mainRqmin);
 }
 
+std::optional<Project::RequirementInputs> TForm3::acceptedInputs() const {
+    return acceptedWith_;
+}
+
+void TForm3::restoreAcceptance(const Project::RequirementInputs& in, const QString& rqmin) {
+    setInputs(in);
+    recordAcceptance(rqmin);
+}
+
 void TForm3::recordAcceptance(const QString& accepted) {
     forms_.calculation.requirement = sourceOf(accepted);
     acceptedWith_ = inputs();
@@ -392,6 +437,9 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
     source.zone = ComboBox13->currentText().trimmed();
     source.city = cityText();
     source.acceptedText = accepted;
+    source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
+                     ComboBox3->currentText(),     forms_.form6->purposeText(),
+                     forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
     std::optional<double> table;
     if (source.tableNumber == QStringLiteral("2")) {
         source.envelope = ComboBox2->currentText().trimmed();

@@ -26,6 +26,10 @@ class TForm3 : public QWidget {
     // A project's Rqmin in the main window counts as accepted from this window when
     // "Принять" would have written exactly that text.
     void recallAcceptance(const QString& mainRqmin);
+    // What the window showed when it accepted the Rqmin, and a project's acceptance
+    // restored: the window shows those inputs and accepts `rqmin` with them, unannounced.
+    std::optional<Project::RequirementInputs> acceptedInputs() const;
+    void restoreAcceptance(const Project::RequirementInputs& in, const QString& rqmin);
     explicit TForm3(Forms& forms);
 
     // Hand-overs from the layer window.
@@ -59,6 +63,15 @@ class TForm3 : public QWidget {
 
   private:
     void retranslateUi();
+    // The list items that the accepted requirement names, found before a change of
+    // language and named again after it (-1 for a text that is no item).
+    struct AcceptedItems {
+        int zone = -1;
+        int envelope = -1;
+        int regime = -1;
+    };
+    AcceptedItems acceptedItems() const;
+    void renameAcceptedItems(const AcceptedItems& items);
     // City, residential envelope, production envelope, regime.
     std::array<ListPrompt, 4> prompts() const;
     QWidget* buildZoneRow();

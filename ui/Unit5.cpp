@@ -299,11 +299,19 @@ void TForm5::setInputs(const Project::InsulationInputs& in) {
 }
 
 std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
-    // Only while layer 12 still holds the board at the thickness shown.
-    if (!boardIsLayer12() ||
-        Label5->text() != InsulationSelection::thicknessText(forms_.form2->thickness(boardLayer)))
+    if (!boardIsLayer12())
         return std::nullopt;
-    return ReportDocument::Insulation{GroupBox1->title(), Label5->text()};
+    ReportDocument::Insulation board{GroupBox1->title(), forms_.form2->thickness(boardLayer), {}};
+    const CheckSnapshot& check = forms_.calculation.snapshot;
+    try {
+        board.needed = InsulationSelection::neededThickness(
+            forms_.form2->lastCalculation(),
+            InsulationSelection::products().at(ComboBox1->currentIndex()).ld,
+            {check.alphaExt, check.alphaInt, check.rqmin}, forms_.separator());
+    } catch (const AppError&) {
+        // A check that could not read its texts gives no needed thickness.
+    }
+    return board;
 }
 
 void TForm5::adoptRestoredBoardName() {
@@ -319,9 +327,4 @@ void TForm5::adoptRestoredBoardName() {
         return;
     forms_.form2->writeLayer12Board(source);
     forms_.mainForm->writeLayerName(boardLayer, boardTitle(index));
-}
-
-void TForm5::showRestoredThickness() {
-    if (boardIsLayer12() && checkIsCurrent() && verdictMet())
-        Label5->setText(InsulationSelection::thicknessText(forms_.form2->thickness(boardLayer)));
 }

@@ -25,14 +25,12 @@ class TForm5 : public QWidget {
     // search; the layers come from the project, not from the board.
     Project::InsulationInputs inputs() const;
     void setInputs(const Project::InsulationInputs& in);
-    // After the restored layers have been checked: the needed thickness is that of
-    // layer 12 while it holds the board and the condition is met.
-    void showRestoredThickness();
     // A project names the board in the language it was saved in: when that is the chosen
     // board's name in either language, it is the board, written again in today's.
     void adoptRestoredBoardName();
 
-    // The board and the thickness a completed check confirmed, for the printed report.
+    // The board while layer 12 holds it, with its thickness there and the one the search
+    // would confirm for the last check's inputs, for the printed report.
     std::optional<ReportDocument::Insulation> chosenInsulation() const;
 
   protected:

@@ -8,6 +8,7 @@
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
 #include "ui/Main.h"
+#include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Widgets.h"
 
@@ -230,6 +231,15 @@ void TForm6::recallAcceptance(const QString& mainRqmin) {
         recordAcceptance(mainRqmin);
 }
 
+std::optional<Project::PartitionInputs> TForm6::acceptedInputs() const {
+    return acceptedWith_;
+}
+
+void TForm6::restoreAcceptance(const Project::PartitionInputs& in, const QString& rqmin) {
+    setInputs(in);
+    recordAcceptance(rqmin);
+}
+
 void TForm6::recordAcceptance(const QString& accepted) {
     forms_.calculation.requirement = sourceOf(accepted);
     acceptedWith_ = inputs();
@@ -242,6 +252,12 @@ RequirementSource TForm6::sourceOf(const QString& accepted) const {
         tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
             .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
     source.acceptedText = accepted;
+    source.report = {forms_.form3->zoneText(),
+                     forms_.mainForm->envelopeCaption(),
+                     forms_.form3->regimeText(),
+                     ComboBox3->currentText(),
+                     Edit3->text(),
+                     forms_.form3->reconstructionTicked()};
     return source;
 }
 

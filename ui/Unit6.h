@@ -22,6 +22,10 @@ class TForm6 : public QWidget {
     // A project's Rqmin in the main window counts as accepted from this window when
     // "Принять" would have written exactly that text.
     void recallAcceptance(const QString& mainRqmin);
+    // What the window showed when it accepted the Rqmin, and a project's acceptance
+    // restored: the window shows those inputs and accepts `rqmin` with them.
+    std::optional<Project::PartitionInputs> acceptedInputs() const;
+    void restoreAcceptance(const Project::PartitionInputs& in, const QString& rqmin);
     explicit TForm6(Forms& forms);
 
     // Hand-over from the coefficients window.

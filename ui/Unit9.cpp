@@ -54,6 +54,13 @@ void TForm9::retranslateUi() {
     Label2->setText(tr("Общая длина, м"));
     Label4->setText(tr("Расход утеплителя -"));
     Panel1->setText(summaryText());
+    // Wide enough for the longest summary of the language, so that the window keeps its
+    // width whatever the summary says.
+    const QString widest =
+        tr("Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
+            .arg(QStringLiteral("35"), QStringLiteral("1000"), QStringLiteral("10000"));
+    Panel1->setMinimumWidth(Panel1->fontMetrics().horizontalAdvance(widest) +
+                            2 * (Panel1->margin() + Panel1->frameWidth()) + 8);
     Button1->setText(tr("Сохранить текст для заказа"));
     setHint(Button1, tr("Сохранить текстовый файл"));
     Button2->setText(tr("З а к а з а т ь"));
@@ -109,6 +116,8 @@ QWidget* TForm9::buildResults() {
     Panel1->setMargin(6);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Its text never widens the window: the minimum width the language sets does.
+    Panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->addWidget(Panel1);
 
     auto* volume = new QHBoxLayout;
@@ -148,7 +157,11 @@ void TForm9::startRecalculation() {
 
 void TForm9::Timer1Timer() {
     Timer1->stop();
-    const QString thickness = forms_.form2->thickness(layerCount);
+    countFor(layer12Now());
+}
+
+void TForm9::countFor(const Project::LayerInputs& layer12) {
+    const QString thickness = layer12.thickness;
     const int grade = forms_.calculation.orderingGrade;
     const auto quantity = InsulationQuantity::compute(
         ComboBox1->currentText(), ComboBox2->currentText(), thickness, grade, forms_.separator());
@@ -156,7 +169,7 @@ void TForm9::Timer1Timer() {
                 NumberText::whole(quantity.area, forms_.separator())};
     Panel1->setText(summaryText());
     Label5->setText(quantity.volumeText);
-    countedLayer12_ = layer12Now();
+    countedLayer12_ = layer12;
     countedArea_ = quantity.area;
     countedVolume_ = quantity.volume;
 }
@@ -181,17 +194,21 @@ Project::QuantityInputs TForm9::inputs() const {
     in.height = ComboBox1->currentText();
     in.length = ComboBox2->currentText();
     in.counted = countedLayer12_.has_value();
+    if (countedLayer12_ && *countedLayer12_ != layer12Now())
+        in.countedFor = *countedLayer12_;
     in.orderingGrade = forms_.calculation.orderingGrade;
     return in;
 }
 
+bool TForm9::followsLayer12() const {
+    return countedLayer12_ && *countedLayer12_ == layer12Now() &&
+           !forms_.mainForm->resultChange().layers;
+}
+
 std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {
-    // A quantity of a board or thickness that has changed since, or of layers not yet
-    // calculated, would contradict the report's layers.
-    if (countedLayer12_ != layer12Now() ||
-        forms_.mainForm->resultChange() == ResultState::Change::Layers)
+    if (!countedLayer12_)
         return std::nullopt;
-    return ReportDocument::Quantity{Panel1->text(), Label5->text(), countedArea_, countedVolume_};
+    return ReportDocument::Quantity{countedArea_, countedVolume_, followsLayer12()};
 }
 
 void TForm9::setInputs(const Project::QuantityInputs& in) {
@@ -204,5 +221,7 @@ void TForm9::setInputs(const Project::QuantityInputs& in) {
     Panel1->setText(summaryText());
     Label5->setText(InsulationQuantity::initialVolume);
     if (in.counted)
-        guarded(forms_.platform, [this] { Timer1Timer(); });
+        guarded(forms_.platform, [&] {
+            countFor(in.countedFor == Project::LayerInputs{} ? layer12Now() : in.countedFor);
+        });
 }

@@ -26,7 +26,7 @@ class TForm9 : public QWidget {
     Project::QuantityInputs inputs() const;
     void setInputs(const Project::QuantityInputs& in);
 
-    // The summary and volume once the user has had them worked out, for the printed report.
+    // The last quantity worked out, for the printed report; none before one.
     std::optional<ReportDocument::Quantity> workedOutQuantity() const;
 
   protected:
@@ -49,8 +49,12 @@ class TForm9 : public QWidget {
     QComboBox* numberBox(const QString& name, const QStringList& items, const QString& text);
 
     void Timer1Timer();
+    // Works the quantity out for layer 12 as given.
+    void countFor(const Project::LayerInputs& layer12);
     void Button1Click();
     Project::LayerInputs layer12Now() const;
+    // The quantity shown was worked out for layer 12 as it is, and the layers are calculated.
+    bool followsLayer12() const;
 
     Forms& forms_;
     QComboBox* ComboBox1 = nullptr; // height, m

@@ -56,6 +56,11 @@ void WindowManners::openBesideRows(QWidget* window, QWidget* owner, std::functio
     besideRows_.insert(window, {owner, std::move(rows), neighbour});
 }
 
+void WindowManners::openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows,
+                                   std::function<QRect()> alsoClear) {
+    besideRows_.insert(window, {owner, std::move(rows), nullptr, std::move(alsoClear)});
+}
+
 bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
     auto* window = static_cast<QWidget*>(watched);
     // A key reaches the window itself only when the focused control left it unused: an
@@ -77,7 +82,7 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
             placedBesideRows_.remove(window);
         } else {
             const auto beside = besideRows_.constFind(window);
-            if (beside->owner->isVisible() && frameOf(window).intersects(beside->rows()))
+            if (beside->owner->isVisible() && beside->coveredBy(frameOf(window)))
                 placeBesideRows(window, *beside);
         }
     }
@@ -111,7 +116,7 @@ void WindowManners::shown(QWidget* window) {
         awaitingFirstPaint_.insert(window);
     if (placed_.contains(window)) {
         if (beside != besideRows_.constEnd() && beside->owner->isVisible() &&
-            frameOf(window).intersects(beside->rows()))
+            beside->coveredBy(frameOf(window)))
             placeBesideRows(window, *beside);
         return;
     }
@@ -164,8 +169,9 @@ void WindowManners::placeBesideRows(QWidget* window, const RowsOwner& beside) {
             placeCentred(window);
         return;
     }
-    const WindowPlacement::Beside place = WindowPlacement::besideRows(
-        frameOf(window).size(), frameOf(beside.owner), beside.rows(), desk(window));
+    const WindowPlacement::Beside place =
+        WindowPlacement::besideRows(frameOf(window).size(), frameOf(beside.owner), beside.rows(),
+                                    desk(window), beside.alsoClear());
     if (place.ownerLift > 0)
         ScreenFit::moveFrame(beside.owner,
                              beside.owner->frameGeometry().topLeft() - QPoint(0, place.ownerLift));

@@ -33,6 +33,9 @@ class WindowManners : public QObject {
     // The same, next to `neighbour` where that is shown and leaves room, clear of it too.
     void openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows,
                         QWidget* neighbour);
+    // Beside the rows and clear of `alsoClear` of the owner too.
+    void openBesideRows(QWidget* window, QWidget* owner, std::function<QRect()> rows,
+                        std::function<QRect()> alsoClear);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +45,10 @@ class WindowManners : public QObject {
         QWidget* owner;
         std::function<QRect()> rows;
         QWidget* neighbour = nullptr;
+        std::function<QRect()> alsoClear = [] { return QRect(); };
+        bool coveredBy(QRect frame) const {
+            return frame.intersects(rows()) || frame.intersects(alsoClear());
+        }
     };
 
     bool keyPressed(QWidget* window, const QKeyEvent& key) const;

@@ -23,20 +23,22 @@ QPoint centred(QSize size, QRect over, QRect desk) {
     return {heldLeft(frame.left(), size.width(), desk), heldTop(frame.top(), size.height(), desk)};
 }
 
-Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk) {
+Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk, QRect alsoClear) {
     const int right = owner.right() + 1;
     if (right + size.width() - 1 <= desk.right())
         return {{right, heldTop(owner.top(), size.height(), desk)}};
-    const int left = heldLeft(owner.right() + 1 - size.width(), size.width(), desk);
     const int below = keepClear.bottom() + 1;
-    const int shortfall = below + size.height() - 1 - desk.bottom();
-    if (shortfall <= 0)
-        return {{left, below}};
+    const int shortfall = std::max(0, below + size.height() - 1 - desk.bottom());
+    const int rightEdge = heldLeft(owner.right() + 1 - size.width(), size.width(), desk);
     if (owner.top() - shortfall >= desk.top())
-        return {{left, below - shortfall}, shortfall};
+        for (const int left : {rightEdge, heldLeft(owner.left(), size.width(), desk)}) {
+            const QRect frame(QPoint(left, below - shortfall), size);
+            if (!frame.intersects(alsoClear.translated(0, -shortfall)))
+                return {frame.topLeft(), shortfall};
+        }
     if (owner.left() - size.width() >= desk.left())
         return {{owner.left() - size.width(), heldTop(owner.top(), size.height(), desk)}};
-    return {{left, heldTop(below, size.height(), desk)}};
+    return {{rightEdge, heldTop(below, size.height(), desk)}};
 }
 
 std::optional<QPoint> nextTo(QSize size, QRect neighbour, QRect keepClear, QRect desk) {

@@ -19,10 +19,12 @@ struct Beside {
     int ownerLift = 0; // how far the owner moves up to make room below its rows
 };
 
-// A frame of `size` beside the rows `keepClear` of the window `owner`: to the owner's
-// right where the desk allows, else below the rows at the owner's right edge (the owner
-// moving up when that makes room), else to the owner's left, else as low as the desk allows.
-Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk);
+// A frame of `size` beside the rows `keepClear` of the window `owner`, clear of its
+// `alsoClear` too (a verdict and its button below the rows): to the owner's right where the
+// desk allows, else below the rows at the owner's right edge or else at its left edge (the
+// owner moving up when that makes room), else to the owner's left, else as low as the desk
+// allows at the owner's right edge.
+Beside besideRows(QSize size, QRect owner, QRect keepClear, QRect desk, QRect alsoClear = {});
 
 // A frame of `size` next to `neighbour`, wholly on `desk` and clear of both `neighbour`
 // and `keepClear`: below it, else to its left, to its right or above it; none when no

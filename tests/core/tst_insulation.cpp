@@ -18,6 +18,8 @@ class InsulationTest : public QObject {
     void estimate_data();
     void estimate();
     void estimateOfAnUnusableValueIsAnError();
+    void neededThickness_data();
+    void neededThickness();
     void thicknessText();
     void quantity_data();
     void quantity();
@@ -98,6 +100,32 @@ void InsulationTest::estimate() {
 void InsulationTest::estimateOfAnUnusableValueIsAnError() {
     const double huge = std::numeric_limits<double>::max();
     QVERIFY_THROWS_EXCEPTION(Overflow, InsulationSelection::estimate(huge, -huge, 0.055));
+}
+
+// Brick and mortar under the board, as the layer calculation stores their resistances.
+void InsulationTest::neededThickness_data() {
+    QTest::addColumn<double>("brick"); // mm, Ld 0.81
+    QTest::addColumn<double>("ld");    // of the board
+    QTest::addColumn<QString>("rqmin");
+    QTest::addColumn<double>("needed"); // -1 for none
+    QTest::newRow("Odessa, brick 250, 25 kg/m3") << 250.0 << 0.053 << "2,200" << 100.0;
+    QTest::newRow("Kyiv, brick 380, 25 kg/m3") << 380.0 << 0.053 << "2,800" << 120.0;
+    QTest::newRow("production 1,500, brick 250") << 250.0 << 0.053 << "1,500" << 60.0;
+    QTest::newRow("the layers suffice") << 2000.0 << 0.055 << "2,200" << 0.0;
+    QTest::newRow("a board that adds nothing") << 250.0 << 1000.0 << "2,200" << -1.0;
+}
+
+void InsulationTest::neededThickness() {
+    QFETCH(double, brick);
+    QFETCH(double, ld);
+    QFETCH(QString, rqmin);
+    QFETCH(double, needed);
+    LayerStack::StoredNumbers layers;
+    layers.r[2] = brick / (0.81 * 1000);
+    layers.r[3] = 20 / (0.81 * 1000);
+    const auto found = InsulationSelection::neededThickness(
+        layers, ld, {QStringLiteral("23"), QStringLiteral("8,7"), rqmin}, QLatin1Char(','));
+    QCOMPARE(found.value_or(-1), needed);
 }
 
 void InsulationTest::thicknessText() {

@@ -51,9 +51,10 @@ Record unusualRecord() {
     r.layers.userListPath = "/tmp/Теплотех_х-ки_констр.rww";
     r.layers.layer11HoldsAirGap = true;
     r.insulation.product = 2;
-    r.quantity = {"3,5", "20", true, 25};
+    r.quantity = {"3,5", "20", true, 25, {picked(1), "0,055", "0,33", "90"}};
     r.profile = {"18", "60,5", "-19", "4,5", false};
     r.details = {"Школа № 5, ул. \"Садовая\"", "ООО Заказчик", "Инженер\tИванов"};
+    r.accepted = {"2,200", true, r.requirement, r.partition};
     return r;
 }
 
@@ -143,6 +144,8 @@ void ProjectFileTest::olderVersionsStillOpen() {
     Record expected = unusualRecord();
     ShownTexts older;
     visitFields(expected, older);
+    expected.accepted = {}; // kept since version 3
+    expected.quantity.countedFor = {};
     if (version < 2) {
         root.remove("details");
         expected.details = {};
@@ -162,6 +165,17 @@ void ProjectFileTest::everyInputReadsBackExactly() {
     // An editor's byte-order mark does not spoil a project.
     putBytes(path, "\xEF\xBB\xBF" + ProjectFile::encode(record));
     QCOMPARE(ProjectFile::load(path), record);
+
+    // Saved before the acceptance and the quantity's layer 12 were kept: they are empty.
+    QJsonObject root = QJsonDocument::fromJson(validFile()).object();
+    root.remove("accepted");
+    QJsonObject quantity = root["quantity"].toObject();
+    quantity.remove("countedFor");
+    root["quantity"] = quantity;
+    Record older = record;
+    older.accepted = {};
+    older.quantity.countedFor = {};
+    QCOMPARE(ProjectFile::decode(QJsonDocument(root).toJson(), "p.vvz"), older);
 }
 
 void ProjectFileTest::fileIsVersionedUtf8Json() {

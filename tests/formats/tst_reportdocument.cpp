@@ -104,11 +104,42 @@ class TestReportDocument : public QObject {
         QTest::newRow("no board, no quantity")
             << Change([](Input&) {}) << "Толщина утеплителя: для текущего Rqmin не подобрана"
             << "Плита: ";
-        QTest::newRow("quantity without a confirmed board") << Change([](Input& in) {
-            in.quantity = ReportDocument::Quantity{QStringLiteral("Утеплитель ПСБ-15"),
-                                                   QStringLiteral("5м^3"), 60, 5.4};
-        }) << "Расход утеплителя: 5м^3\nПлощадь утепления: 60,00 м²\nОбъем утеплителя: 5,40 м³"
-                                                            << "Необходимая толщина: ";
+        QTest::newRow("quantity without the board in layer 12") << Change([](Input& in) {
+            in.quantity = ReportDocument::Quantity{60, 5.4, true};
+        }) << "Расход утеплителя: не приводится: плита или ее толщина в слое 12 изменены"
+                                                                << "Площадь утепления";
+        QTest::newRow("board as needed, order of a construction that passes")
+            << Change([](Input& in) {
+                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};
+                   in.quantity = ReportDocument::Quantity{60, 5.4, true};
+               })
+            << "Плита: ПСБ\nНеобходимая толщина: 90 мм\nПлощадь утепления: 60,00 м²\nОбъем "
+               "утеплителя: 5,40 м³"
+            << "не приводится";
+        QTest::newRow("board thicker than needed, order counted for another")
+            << Change([](Input& in) {
+                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 100.0};
+                   in.quantity = ReportDocument::Quantity{60, 7.2, false};
+               })
+            << "Толщина утеплителя: Принята 120 мм; для Rqmin 2,200 необходимо 100 мм\nРасход "
+               "утеплителя: не приводится: плита или ее толщина"
+            << "Объем";
+        QTest::newRow("no order for a construction that fails") << Change([](Input& in) {
+            in.report.snapshot.verdict = QStringLiteral("Условие не выполняется!");
+            in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 130.0};
+            in.quantity = ReportDocument::Quantity{60, 7.2, true};
+        }) << "Расход утеплителя: не приводится: конструкция не проходит проверку"
+                                                                << "Объем";
+        QTest::newRow("no verdict while Rqmin is to be taken again") << Change([](Input& in) {
+            in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+            in.requirement->inertiaClass = QStringLiteral("D > 1,5");
+            in.inertiaNow = QStringLiteral("1,249");
+            in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};
+            in.quantity = ReportDocument::Quantity{60, 5.4, true};
+        }) << "Вывод: не сделан: Rqmin нужно выбрать заново для D конструкции"
+                                                                     << "Условие выполняется";
         QTest::newRow("U beside R0")
             << Change([](Input& in) { in.report.snapshot.r0 = QStringLiteral("2,288"); })
             << "U = 1/R0: 0,437 Вт/(м²·К)"

@@ -396,8 +396,13 @@ void ScenarioRunner::execute(const Command& c) {
         if (QFileInfo::exists(c.arg(0)))
             throw StepFailure(
                 QStringLiteral("expected no file %1, found one").arg(quoted(c.arg(0))));
-    } else if (name == QLatin1String("expect-pdf-text")) {
+    } else if (name == QLatin1String("expect-pdf-text") ||
+               name == QLatin1String("expect-no-pdf-text")) {
         expectPdfText(c);
+    } else if (name == QLatin1String("expect-pdf-on-one-line")) {
+        expectPdfOnOneLine(c);
+    } else if (name == QLatin1String("expect-question")) {
+        expectQuestion(c);
     } else if (name == QLatin1String("expect-pdf-fonts-embedded")) {
         expectPdfFontsEmbedded(c);
     } else if (name == QLatin1String("expect-quit")) {
@@ -664,9 +669,35 @@ void ScenarioRunner::expectPdfText(const Command& c) {
     const auto withoutBlanks = [](QString s) {
         return s.remove(QRegularExpression(QStringLiteral("\\s+")));
     };
-    if (!withoutBlanks(text).contains(withoutBlanks(c.arg(1))))
-        throw StepFailure(QStringLiteral("expected %1 to hold the text %2, found %3")
-                              .arg(quoted(c.arg(0)), quoted(c.arg(1)), quoted(text)));
+    const bool wanted = c.name == QLatin1String("expect-pdf-text");
+    if (withoutBlanks(text).contains(withoutBlanks(c.arg(1))) != wanted)
+        throw StepFailure(
+            QStringLiteral("expected %1 %2 the text %3, found %4")
+                .arg(quoted(c.arg(0)),
+                     wanted ? QStringLiteral("to hold") : QStringLiteral("not to hold"),
+                     quoted(c.arg(1)), quoted(text)));
+}
+
+void ScenarioRunner::expectPdfOnOneLine(const Command& c) {
+    const QString path = QDir::current().absoluteFilePath(c.arg(0));
+    const QStringList lines = popplerOutput(QStringLiteral("pdftotext"),
+                                            {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                             QStringLiteral("UTF-8"), path, QStringLiteral("-")})
+                                  .split(QLatin1Char('\n'));
+    const QString text = c.arg(1).simplified();
+    if (std::none_of(lines.begin(), lines.end(),
+                     [&](const QString& line) { return line.simplified().contains(text); }))
+        throw StepFailure(
+            QStringLiteral("expected %1 whole on one line of %2, found %3")
+                .arg(quoted(text), quoted(c.arg(0)), quoted(lines.join(QLatin1Char('\n')))));
+}
+
+void ScenarioRunner::expectQuestion(const Command& c) {
+    const auto& questions = platform_->questions;
+    const QString asked = questions.isEmpty() ? QString() : questions.last().text;
+    if (asked != c.arg(0))
+        throw StepFailure(QStringLiteral("expected the last question to be %1, found %2")
+                              .arg(quoted(c.arg(0)), quoted(asked)));
 }
 
 // Every font of the PDF is embedded (pdffonts' "emb" column).

@@ -53,6 +53,9 @@ class ScenarioRunner {
     void expectFileLines(const Command& command);
     void expectFileBytes(const Command& command);
     void expectPdfText(const Command& command);
+    // The text stands whole on one line of the PDF's text: no word of it broken or left alone.
+    void expectPdfOnOneLine(const Command& command);
+    void expectQuestion(const Command& command);
     void expectPdfFontsEmbedded(const Command& command);
     void expectVisibility(const Command& command, bool visible);
     void expectEnabled(const Command& command, bool enabled);

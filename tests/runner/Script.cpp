@@ -37,6 +37,9 @@ const QHash<QString, std::pair<int, int>>& commandArity() {
                                                            {"expect-file-bytes", {1, 1000}},
                                                            {"expect-no-file", {1, 1}},
                                                            {"expect-pdf-text", {2, 2}},
+                                                           {"expect-no-pdf-text", {2, 2}},
+                                                           {"expect-pdf-on-one-line", {2, 2}},
+                                                           {"expect-question", {1, 1}},
                                                            {"expect-pdf-fonts-embedded", {1, 1}},
                                                            {"expect-quit", {0, 0}},
                                                            {"screenshot", {2, 2}}};

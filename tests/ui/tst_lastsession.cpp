@@ -4,7 +4,9 @@
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ProjectReplay.h"
+#include "ui/ReportInput.h"
 #include "ui/ScriptedPlatform.h"
+#include "ui/Unit2.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,8 +19,22 @@ class LastSessionTest : public QObject {
     void init();
     void closingKeepsTheCalculationForTheNextRun();
     void aDataFolderThatCannotBeWrittenStopsNothing();
+    void theRestoredReportIsTheOneMadeBeforeClosing();
 
   private:
+    // Every row of the report to hand in, as "caption: value".
+    static QStringList reportRows(const Forms& forms) {
+        const auto content = ReportDocument::compose(reportDocumentInput(forms));
+        QList<ReportDocument::Section> sections{content.requirement, content.coefficients,
+                                                content.resistance, content.surface};
+        if (content.insulation)
+            sections << *content.insulation;
+        QStringList rows;
+        for (const auto& section : sections)
+            for (const auto& row : section.rows)
+                rows << row.caption + QStringLiteral(": ") + row.value;
+        return rows;
+    }
     static QAction* restoreItem(Program& program) {
         return program.forms().mainForm->findChild<QAction*>("RestoreLastSession");
     }
@@ -67,6 +83,27 @@ void LastSessionTest::aDataFolderThatCannotBeWrittenStopsNothing() {
     QVERIFY(platform.ended);
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(!LastSession::exists());
+}
+
+// The board made thicker by hand after its quantity was counted: the quantity is left out
+// of the report, before closing and after restoring alike.
+void LastSessionTest::theRestoredReportIsTheOneMadeBeforeClosing() {
+    QStringList before;
+    {
+        ScriptedPlatform platform;
+        Program program(platform);
+        ProjectReplay::open(program.forms(), QFINDTESTDATA("typical-wall.vvz"));
+        program.forms().form2->writeThickness(12, QStringLiteral("100"));
+        program.forms().form2->pressCalculate();
+        before = reportRows(program.forms());
+        QVERIFY(program.forms().mainForm->close());
+    }
+    QVERIFY2(before.join('\n').contains(QStringLiteral("не приводится")),
+             qPrintable(before.join('\n')));
+    ScriptedPlatform platform;
+    Program program(platform);
+    restoreItem(program)->trigger();
+    QCOMPARE(reportRows(program.forms()), before);
 }
 
 QTEST_MAIN(LastSessionTest)

@@ -86,7 +86,8 @@ struct Session {
 // of the insulation button, the search's hidden field and a saved report's button.
 bool outsideTheProject(const QString& window, const QString& control) {
     return (window == "TForm2" && (control == "SpeedButton3" || control == "Edit64")) ||
-           (window == "TMainForm" && control == "ViewButton");
+           (window == "TMainForm" && control == "ViewButton") ||
+           (window == "TForm5" && control == "Label5"); // a search's result, never restored
 }
 
 // Every named control of the calculation's windows: text, state and colour.

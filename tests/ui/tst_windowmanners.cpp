@@ -47,6 +47,7 @@ class WindowMannersTest : public QObject {
     void enterInALayerNumberFieldCalculates();
     void besideRowsNeverCoversThem_data();
     void besideRowsNeverCoversThem();
+    void besideRowsLeavesTheVerdictClear();
     void nextToANeighbourClearOfTheRows_data();
     void nextToANeighbourClearOfTheRows();
     void aWindowManagerLateToPlaceIsUndone();
@@ -163,6 +164,21 @@ void WindowMannersTest::besideRowsNeverCoversThem_data() {
         << QRect(0, 0, 1600, 768) << QRect(569, 0, 1030, 595) << tallRows.translated(620, 0);
     QTest::newRow("no room anywhere")
         << QRect(0, 0, 1280, 720) << QRect(125, 0, 1030, 595) << tallRows.translated(176, 0);
+}
+
+// The layer window at 1366x768: its verdict and "Расчет" stand right under the rows, so the
+// selection window goes under the rows at the window's left edge, the window lifted.
+void WindowMannersTest::besideRowsLeavesTheVerdictClear() {
+    const QRect desk(0, 0, 1366, 768);
+    const QRect rows(220, 185, 955, 326);
+    const QRect verdict(785, 560, 400, 130);
+    const QSize selection(402, 299);
+    const auto place =
+        WindowPlacement::besideRows(selection, QRect(164, 90, 1038, 615), rows, desk, verdict);
+    const QRect frame(place.topLeft, selection);
+    QVERIFY(desk.contains(frame));
+    QVERIFY(!frame.intersects(rows.translated(0, -place.ownerLift)));
+    QVERIFY(!frame.intersects(verdict.translated(0, -place.ownerLift)));
 }
 
 void WindowMannersTest::besideRowsNeverCoversThem() {
