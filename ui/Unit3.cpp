@@ -37,13 +37,16 @@ constexpr char listContext[] = "RequiredResistance";
 
 } // namespace
 
-TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm3::TForm3(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
     forms_.calculation.tableNumber = QStringLiteral("1");
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
+    retranslateUi();
+}
 
+void TForm3::build() {
     auto* layout = new QVBoxLayout(this);
     heading_ = namedLabel(QString(), QStringLiteral("Heading"));
     QFont bold = heading_->font();
@@ -95,6 +98,8 @@ std::array<ListPrompt, 4> TForm3::prompts() const {
 void TForm3::retranslateUi() {
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
     setWindowTitle(tr("Требуемое сопротивление"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
     RadioButton1->setText(tr("Жилищно-гражданские здания"));
