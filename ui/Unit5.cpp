@@ -73,7 +73,6 @@ TForm5::TForm5(Forms& forms) : forms_(forms) {
 }
 
 void TForm5::build() {
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildProductPanel());
     layout->addWidget(buildThicknessPanel());

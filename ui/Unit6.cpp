@@ -51,7 +51,6 @@ TForm6::TForm6(Forms& forms) : forms_(forms) {
 }
 
 void TForm6::build() {
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHeading());
     auto* grid = new QGridLayout;
