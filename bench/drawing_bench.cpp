@@ -20,7 +20,8 @@ SectionDrawing::Picture twelveLayers() {
     for (int i = 0; i < 12; ++i) {
         const double thickness = 20.0 + 10 * i;
         layers.append({i + 1, QStringLiteral("Слой %1 (1800 кг/м3)").arg(i + 1), thickness,
-                       thickness / (1000 * (0.81 - 0.06 * i)), SectionLayers::Kind(i % 5)});
+                       thickness / (1000 * (0.81 - 0.06 * i)), SectionLayers::Kind(i % 5),
+                       QString()});
     }
     const auto e = TemperatureCheck::evaluate({}, QStringLiteral("8,7"), QStringLiteral("23"),
                                               layers, QLatin1Char(','));

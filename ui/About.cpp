@@ -61,9 +61,19 @@ ClickableLabel* link(const QString& text, const QString& name) {
 
 } // namespace
 
-TAboutBox::TAboutBox(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TAboutBox::TAboutBox(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TAboutBox"));
     texts_.title(this, QT_TR_NOOP("О программе"));
+    // The colours change from the start, whether or not the window is built yet.
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    Timer2Timer(); // the colours of the first phase; its tick starts Timer1
+    texts_.retranslate();
+}
+
+void TAboutBox::build() {
     setWindowIcon(QIcon(programPicture(32)));
 
     auto* layout = new QVBoxLayout(this);
@@ -75,12 +85,7 @@ TAboutBox::TAboutBox(Forms& forms) : QWidget(nullptr), forms_(forms) {
     OKButton->installEventFilter(this);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::hide);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
-
-    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
-    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    Timer2Timer(); // the colours of the first phase; its tick starts Timer1
+    showPhase();
     texts_.retranslate();
 }
 
@@ -171,18 +176,25 @@ QWidget* TAboutBox::buildLinks() {
 
 void TAboutBox::Timer1Timer() {
     Timer1->stop();
-    setTextColor(thankYouLine, purple);
-    setTextColor(emailLink, teal);
-    setTextColor(siteLink, teal);
+    lineInPurple_ = true;
+    showPhase();
     Timer2->start();
 }
 
 void TAboutBox::Timer2Timer() {
     Timer2->stop();
-    setTextColor(thankYouLine, teal);
-    setTextColor(emailLink, purple);
-    setTextColor(siteLink, purple);
+    lineInPurple_ = false;
+    showPhase();
     Timer1->start();
+}
+
+// The thank-you line in one colour and the links in the other.
+void TAboutBox::showPhase() {
+    if (!isBuilt())
+        return;
+    setTextColor(thankYouLine, lineInPurple_ ? purple : teal);
+    setTextColor(emailLink, lineInPurple_ ? teal : purple);
+    setTextColor(siteLink, lineInPurple_ ? teal : purple);
 }
 
 // Once the mouse has been over the close button the thank-you line stays on grey.

@@ -1,6 +1,7 @@
 #pragma once
 // The About window: what the program is, its version, dealer and author.
 
+#include "ui/LazyWindow.h"
 #include "ui/ShownTexts.h"
 
 #include <QWidget>
@@ -11,12 +12,13 @@ class QPushButton;
 class QTimer;
 struct Forms;
 
-class TAboutBox : public QWidget {
+class TAboutBox : public LazyWindow {
     Q_OBJECT
   public:
     explicit TAboutBox(Forms& forms);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +29,7 @@ class TAboutBox : public QWidget {
     QWidget* buildLinks();
     void Timer1Timer();
     void Timer2Timer();
+    void showPhase();
     void OKButtonHover();
 
     Forms& forms_;
@@ -37,4 +40,5 @@ class TAboutBox : public QWidget {
     QPushButton* OKButton = nullptr; // "З а к р ы т ь"
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    bool lineInPurple_ = false; // the phase of the colours
 };

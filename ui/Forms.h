@@ -1,6 +1,8 @@
 #pragma once
 // The registry through which the windows reach each other, like global form variables.
 
+#include "ui/LazyWindow.h"
+
 #include <QChar>
 
 class Platform;
@@ -24,18 +26,19 @@ struct Forms {
     Platform& platform;
     Calculation& calculation;
 
-    TMainForm* mainForm = nullptr;
-    TAboutBox* aboutBox = nullptr;
-    TForm1* form1 = nullptr;
-    TForm2* form2 = nullptr;
-    TForm3* form3 = nullptr;
-    TForm4* form4 = nullptr;
-    TForm6* form6 = nullptr;
-    TForm7* form7 = nullptr;
-    TForm8* form8 = nullptr;
-    TForm5* form5 = nullptr;
-    TForm9* form9 = nullptr;
-    TForm10* form10 = nullptr;
+    TMainForm* mainForm = nullptr; // shown at start, built with it
+    // Hidden at start: built when first shown or first reached through here.
+    FormHandle<TAboutBox> aboutBox{};
+    FormHandle<TForm1> form1{};
+    FormHandle<TForm2> form2{};
+    FormHandle<TForm3> form3{};
+    FormHandle<TForm4> form4{};
+    FormHandle<TForm6> form6{};
+    FormHandle<TForm7> form7{};
+    FormHandle<TForm8> form8{};
+    FormHandle<TForm5> form5{};
+    FormHandle<TForm9> form9{};
+    FormHandle<TForm10> form10{};
     // Beyond the twelve: created after them, its widgets built on first opening.
     TemperatureProfileWindow* profileWindow = nullptr;
     CalculationDetailsWindow* detailsWindow = nullptr;

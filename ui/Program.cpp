@@ -18,35 +18,36 @@
 
 #include <QCoreApplication>
 
-template <class Window> Window* Program::create(Window*& slot) {
-    slot = new Window(forms_);
-    windows_.push_back(slot);
-    return slot;
+template <class Window> Window* Program::create() {
+    auto* window = new Window(forms_);
+    windows_.push_back(window);
+    return window;
 }
 
 Program::Program(Platform& platform) : forms_{platform, calculation_} {
     QCoreApplication::setApplicationName(QStringLiteral("Vuvuvudozizod"));
-    create(forms_.mainForm);
-    create(forms_.aboutBox);
-    create(forms_.form1);
-    create(forms_.form2);
-    create(forms_.form3);
-    create(forms_.form4);
-    create(forms_.form6);
-    create(forms_.form7);
-    create(forms_.form8);
-    create(forms_.form5);
-    create(forms_.form9);
-    create(forms_.form10);
+    forms_.mainForm = create<TMainForm>();
+    forms_.aboutBox = create<TAboutBox>();
+    forms_.form1 = create<TForm1>();
+    forms_.form2 = create<TForm2>();
+    forms_.form3 = create<TForm3>();
+    forms_.form4 = create<TForm4>();
+    forms_.form6 = create<TForm6>();
+    forms_.form7 = create<TForm7>();
+    forms_.form8 = create<TForm8>();
+    forms_.form5 = create<TForm5>();
+    forms_.form9 = create<TForm9>();
+    forms_.form10 = create<TForm10>();
     forms_.profileWindow = new TemperatureProfileWindow(forms_);
     laterWindows_.push_back(forms_.profileWindow);
-    QObject::connect(forms_.form2, &TForm2::layersCalculated, forms_.profileWindow,
+    // The hidden windows are wired as created: nothing here builds them.
+    QObject::connect(forms_.form2.created(), &TForm2::layersCalculated, forms_.profileWindow,
                      &TemperatureProfileWindow::followLayers);
     forms_.detailsWindow = new CalculationDetailsWindow(forms_);
     laterWindows_.push_back(forms_.detailsWindow);
-    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
+    QObject::connect(forms_.form3.created(), &TForm3::envelopeAccepted, forms_.profileWindow,
                      &TemperatureProfileWindow::followEnvelope);
-    QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.mainForm,
+    QObject::connect(forms_.form3.created(), &TForm3::envelopeAccepted, forms_.mainForm,
                      &TMainForm::followEnvelope);
 
     QWidget* main = forms_.mainForm;
@@ -58,14 +59,16 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     manners->manage(forms_.detailsWindow);
     // The selection window works over the layer window, the quantity window over the
     // selection window; the contacts window stays above the main window.
-    manners->keepAbove(forms_.form5, forms_.form2);
-    manners->keepAbove(forms_.form9, forms_.form5);
-    manners->keepAbove(forms_.form10, main);
-    TForm2* layers = forms_.form2;
-    const auto rows = [layers] { return layers->layerRowsOnScreen(); };
-    manners->openBesideRows(forms_.form5, layers, rows,
-                            [layers] { return layers->verdictOnScreen(); });
-    manners->openBesideRows(forms_.form9, layers, rows, forms_.form5);
+    TForm2* layers = forms_.form2.created();
+    TForm5* selection = forms_.form5.created();
+    TForm9* quantity = forms_.form9.created();
+    manners->keepAbove(selection, layers);
+    manners->keepAbove(quantity, selection);
+    manners->keepAbove(forms_.form10.created(), main);
+    const auto rows = [this] { return forms_.form2->layerRowsOnScreen(); };
+    manners->openBesideRows(selection, layers, rows,
+                            [this] { return forms_.form2->verdictOnScreen(); });
+    manners->openBesideRows(quantity, layers, rows, selection);
     main->show();
 }
 
@@ -83,10 +86,27 @@ Program::~Program() {
         delete *it;
 }
 
+namespace {
+
+// Whoever looks a window up from outside looks for its controls.
+QWidget* built(QWidget* window) {
+    if (auto* lazy = qobject_cast<LazyWindow*>(window))
+        lazy->ensureBuilt();
+    return window;
+}
+
+} // namespace
+
+const std::vector<QWidget*>& Program::windows() const {
+    for (QWidget* window : windows_)
+        built(window);
+    return windows_;
+}
+
 QWidget* Program::window(const QString& className) const {
     for (const auto* list : {&windows_, &laterWindows_})
         for (QWidget* window : *list)
             if (QString::fromLatin1(window->metaObject()->className()) == className)
-                return window;
+                return built(window);
     return nullptr;
 }

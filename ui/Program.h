@@ -19,13 +19,14 @@ class Program {
 
     Forms& forms() { return forms_; }
     Calculation& calculation() { return calculation_; }
-    // The twelve windows in the order of their creation.
-    const std::vector<QWidget*>& windows() const { return windows_; }
-    // One of the twelve or of the windows beyond them, by class name.
+    // The twelve windows in the order of their creation, with their controls built: for
+    // whoever looks at the controls from outside (tests, benchmarks).
+    const std::vector<QWidget*>& windows() const;
+    // One of the twelve or of the windows beyond them, by class name, with its controls built.
     QWidget* window(const QString& className) const;
 
   private:
-    template <class Window> Window* create(Window*& slot);
+    template <class Window> Window* create();
 
     Calculation calculation_;
     Forms forms_;

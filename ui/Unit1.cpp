@@ -45,9 +45,13 @@ QString withLineFeeds(const QString& text) {
 
 } // namespace
 
-TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm1::TForm1(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm1"));
     texts_.title(this, QT_TR_NOOP("Просмотр, редактирование"));
+    retranslateUi();
+}
+
+void TForm1::build() {
     resize(725, 686);
     QPalette background = palette();
     background.setColor(QPalette::Window, cream);

@@ -1,6 +1,7 @@
 #pragma once
 // The text window: views, edits and saves a text file or the calculation report.
 
+#include "ui/LazyWindow.h"
 #include "ui/Platform.h"
 #include "ui/ShownTexts.h"
 
@@ -10,7 +11,7 @@ class QPushButton;
 class QTextEdit;
 struct Forms;
 
-class TForm1 : public QWidget {
+class TForm1 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm1(Forms& forms);
@@ -23,6 +24,7 @@ class TForm1 : public QWidget {
     void saveWithDialog(FileDialog& dialog);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -20,7 +20,16 @@ const Rgb navy{0, 0, 128};
 TForm10::TForm10(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm10"));
     texts_.title(this, QT_TR_NOOP("Контакты и гиперссылки на сайт"));
+    // The links change colours from the start, whether or not the window is built yet.
+    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    Timer1->start();
+    retranslateUi();
+}
 
+void TForm10::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
@@ -48,13 +57,7 @@ TForm10::TForm10(Forms& forms) : forms_(forms) {
     }
     layout->addStretch(1);
     layout->setContentsMargins(16, 12, 16, 14);
-
-    Timer1 = namedTimer(this, QStringLiteral("Timer1"), 1000);
-    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    colourLinks(false);
-    Timer1->start();
+    colourLinks(oddTeal_);
     retranslateUi();
 }
 
@@ -88,6 +91,9 @@ void TForm10::Timer2Timer() {
 }
 
 void TForm10::colourLinks(bool oddTeal) {
+    oddTeal_ = oddTeal;
+    if (!isBuilt())
+        return;
     for (int i = 0; i < 5; ++i) {
         const bool odd = i % 2 == 0; // links 1, 3 and 5
         setTextColor(links[i], odd == oddTeal ? teal : navy);

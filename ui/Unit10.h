@@ -1,6 +1,7 @@
 #pragma once
 // The contacts window: the dealer's offices and their pages.
 
+#include "ui/LazyWindow.h"
 #include "ui/ShownTexts.h"
 
 #include <QWidget>
@@ -11,12 +12,13 @@ class ClickableLabel;
 class QTimer;
 struct Forms;
 
-class TForm10 : public QWidget {
+class TForm10 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm10(Forms& forms);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -33,4 +35,5 @@ class TForm10 : public QWidget {
     std::array<ClickableLabel*, 5> links{}; // Link1 .. Link5
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    bool oddTeal_ = false; // the phase of the links' colours
 };

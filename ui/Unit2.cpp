@@ -135,8 +135,12 @@ class LayerWindowSteps : public LayerStack::Steps {
     TForm2& window_;
 };
 
-TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms), layer12Caption_(userListCaption) {
+TForm2::TForm2(Forms& forms) : forms_(forms), layer12Caption_(userListCaption) {
     setObjectName(QStringLiteral("TForm2"));
+    retranslateUi();
+}
+
+void TForm2::build() {
     userListDialog_ = userConstructionsDialog();
 
     auto* layout = new QVBoxLayout(this);
@@ -174,6 +178,8 @@ TForm2::TForm2(Forms& forms) : QWidget(nullptr), forms_(forms), layer12Caption_(
 
 void TForm2::retranslateUi() {
     setWindowTitle(tr("Сопротивление слоев конструкции"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     heading_->setText(
         tr("Термическое сопротивление теплопередаче  и тепловая инерция слоев конструкции"));
     const QString headings[] = {tr("Коэф. тепло-\nпроводности"), tr("Коэф. тепло-\nусвоения"),

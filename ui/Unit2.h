@@ -5,6 +5,7 @@
 #include "core/ProjectRecord.h"
 #include "core/Rgb.h"
 #include "core/SectionLayers.h"
+#include "ui/LazyWindow.h"
 #include "ui/ListChoice.h"
 #include "ui/Platform.h"
 
@@ -21,7 +22,7 @@ class QTimer;
 class QToolButton;
 struct Forms;
 
-class TForm2 : public QWidget {
+class TForm2 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm2(Forms& forms);
@@ -88,6 +89,7 @@ class TForm2 : public QWidget {
     void editUserList();
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

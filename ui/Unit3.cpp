@@ -37,13 +37,16 @@ constexpr char listContext[] = "RequiredResistance";
 
 } // namespace
 
-TForm3::TForm3(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm3::TForm3(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
     forms_.calculation.tableNumber = QStringLiteral("1");
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
+    retranslateUi();
+}
 
+void TForm3::build() {
     auto* layout = new QVBoxLayout(this);
     heading_ = namedLabel(QString(), QStringLiteral("Heading"));
     QFont bold = heading_->font();
@@ -93,9 +96,11 @@ std::array<ListPrompt, 4> TForm3::prompts() const {
 // The accepted Rqmin is described again in the new language while the window still
 // shows the choices it was accepted with.
 void TForm3::retranslateUi() {
+    setWindowTitle(tr("Требуемое сопротивление"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
     const AcceptedItems accepted = acceptedItems();
-    setWindowTitle(tr("Требуемое сопротивление"));
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
     RadioButton1->setText(tr("Жилищно-гражданские здания"));

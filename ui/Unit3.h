@@ -4,6 +4,7 @@
 #include "core/Calculation.h"
 #include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
+#include "ui/LazyWindow.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
 
@@ -20,7 +21,7 @@ class QRadioButton;
 class QTimer;
 struct Forms;
 
-class TForm3 : public QWidget {
+class TForm3 : public LazyWindow {
     Q_OBJECT
   public:
     // A project's Rqmin in the main window counts as accepted from this window when
@@ -59,6 +60,7 @@ class TForm3 : public QWidget {
     void envelopeAccepted(const EnvelopeKind::Envelope& envelope, std::optional<int> purpose);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

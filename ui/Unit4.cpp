@@ -39,8 +39,12 @@ QLineEdit* displayField(const QString& name) {
 
 } // namespace
 
-TForm4::TForm4(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm4::TForm4(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm4"));
+    retranslateUi();
+}
+
+void TForm4::build() {
     ComboBox1 = editableList(QStringLiteral("ComboBox1"), SurfaceCoefficients::typeItems(),
                              typeListPrompt().text());
     ComboBox1->setMinimumContentsLength(64);
@@ -80,6 +84,8 @@ ListPrompt TForm4::typeListPrompt() const {
 
 void TForm4::retranslateUi() {
     setWindowTitle(tr("Коэффициенты теплоотдачи"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     outerCaption_->setText(tr("Коэф.геплоотдачи наружн."));
     outerUnit_->setText(tr("Alfa н, Вт/(м2*К)"));
     innerCaption_->setText(tr("Коэф.геплоотдачи внутр."));

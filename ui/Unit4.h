@@ -2,6 +2,7 @@
 // The coefficients window: alpha_ext and alpha_int by type of construction.
 
 #include "core/ProjectRecord.h"
+#include "ui/LazyWindow.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
 
@@ -13,7 +14,7 @@ class QPushButton;
 class QLineEdit;
 struct Forms;
 
-class TForm4 : public QWidget {
+class TForm4 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm4(Forms& forms);
@@ -26,6 +27,7 @@ class TForm4 : public QWidget {
     void adoptConstructionType();
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -69,7 +69,10 @@ TForm5::TForm5(Forms& forms) : forms_(forms) {
     Timer1->setTimerType(Qt::PreciseTimer); // one step a second, never early
     connect(Timer1, &QTimer::timeout, this,
             [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });
+    retranslateUi();
+}
 
+void TForm5::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildProductPanel());
     layout->addWidget(buildThicknessPanel());
@@ -86,6 +89,8 @@ TForm5::TForm5(Forms& forms) : forms_(forms) {
 // The boards are catalogue entries: their names are translated as the catalogue's are.
 void TForm5::retranslateUi() {
     setWindowTitle(tr("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     translateItems(ComboBox1, MaterialCatalogue::context);
     if (ComboBox1->currentIndex() < 0) {
         ComboBox1->setEditText(QCoreApplication::translate("TForm5", noProductText));

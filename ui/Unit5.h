@@ -3,6 +3,7 @@
 
 #include "core/ProjectRecord.h"
 #include "formats/ReportDocument.h"
+#include "ui/LazyWindow.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ class QPushButton;
 class QTimer;
 struct Forms;
 
-class TForm5 : public QWidget {
+class TForm5 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm5(Forms& forms);
@@ -34,6 +35,7 @@ class TForm5 : public QWidget {
     std::optional<ReportDocument::Insulation> chosenInsulation() const;
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

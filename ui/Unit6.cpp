@@ -46,9 +46,12 @@ QComboBox* list(const QString& name, const QStringList& items) {
 
 } // namespace
 
-TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm6::TForm6(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm6"));
+    retranslateUi();
+}
 
+void TForm6::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHeading());
     auto* grid = new QGridLayout;
@@ -76,6 +79,8 @@ std::array<ListPrompt, 4> TForm6::prompts() const {
 void TForm6::retranslateUi() {
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
     setWindowTitle(tr("Межквартирные перегородки"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     texts_.heading->setText(tr("Требуемое сопротивление теплопередаче межквартирных перегородок"));
     for (QLabel* caption : {texts_.tv1Caption, texts_.tv2Caption})
         caption->setText(tr("Расчетная температура воздуха,оС"));

@@ -3,6 +3,7 @@
 
 #include "core/Calculation.h"
 #include "core/ProjectRecord.h"
+#include "ui/LazyWindow.h"
 #include "ui/ListPrompt.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 struct Forms;
 
-class TForm6 : public QWidget {
+class TForm6 : public LazyWindow {
     Q_OBJECT
   public:
     // A project's Rqmin in the main window counts as accepted from this window when
@@ -40,6 +41,7 @@ class TForm6 : public QWidget {
     void setInputs(const Project::PartitionInputs& in);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -34,8 +34,12 @@ QLabel* plainLabel(const QString& text) {
 
 } // namespace
 
-TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
+TForm7::TForm7(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm7"));
+    retranslateUi();
+}
+
+void TForm7::build() {
     ComboBox2 = selector(QStringLiteral("ComboBox2"), AirGaps::placementPrompt(),
                          AirGaps::placements(), placementIndex_);
     ComboBox3 = selector(QStringLiteral("ComboBox3"), AirGaps::temperaturePrompt(),
@@ -87,6 +91,8 @@ TForm7::TForm7(Forms& forms) : QWidget(nullptr), forms_(forms) {
 
 void TForm7::retranslateUi() {
     setWindowTitle(tr("Воздушные прослойки"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     Button1->setText(tr("Принять"));
     temperatureUnit_->setText(tr("град.С"));
     resultCaption_->setText(tr("Ld ="));

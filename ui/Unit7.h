@@ -2,6 +2,7 @@
 // The air-gap window: the resistance of a closed air gap for layer 11.
 
 #include "core/ProjectRecord.h"
+#include "ui/LazyWindow.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ class QLineEdit;
 class QPushButton;
 struct Forms;
 
-class TForm7 : public QWidget {
+class TForm7 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm7(Forms& forms);
@@ -28,6 +29,7 @@ class TForm7 : public QWidget {
     void setInputs(const Project::AirGapInputs& in);
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -36,10 +36,14 @@ QPushButton* button(const QString& name, QWidget* parent) {
 } // namespace
 
 TForm8::TForm8(Forms& forms)
-    : QWidget(nullptr), forms_(forms), openDialog_(userConstructionsDialog()),
+    : forms_(forms), openDialog_(userConstructionsDialog()),
       saveDialog_(userConstructionsDialog()) {
     setObjectName(QStringLiteral("TForm8"));
     texts_.title(this, QT_TR_NOOP("Конструкции"));
+    retranslateUi();
+}
+
+void TForm8::build() {
     resize(700, 460);
 
     QLabel* rule = texts_.text(new QLabel(this),

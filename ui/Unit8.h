@@ -1,6 +1,7 @@
 #pragma once
 // The user constructions window: the user's own list of materials.
 
+#include "ui/LazyWindow.h"
 #include "ui/Platform.h"
 #include "ui/ShownTexts.h"
 
@@ -17,7 +18,7 @@ struct UserConstructionList;
 // The file dialog of a user constructions file set, as every window that opens one shows it.
 FileDialog userConstructionsDialog();
 
-class TForm8 : public QWidget {
+class TForm8 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm8(Forms& forms);
@@ -27,6 +28,7 @@ class TForm8 : public QWidget {
     void openForEditing();
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -32,7 +32,10 @@ TForm9::TForm9(Forms& forms) : forms_(forms) {
     Timer1->setTimerType(Qt::PreciseTimer); // one step a second, never early
     connect(Timer1, &QTimer::timeout, this,
             [this] { guarded(forms_.platform, [this] { Timer1Timer(); }); });
+    retranslateUi();
+}
 
+void TForm9::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildInputs());
     layout->addWidget(buildResults());
@@ -48,6 +51,8 @@ TForm9::TForm9(Forms& forms) : forms_(forms) {
 
 void TForm9::retranslateUi() {
     setWindowTitle(tr("Подсчет расхода утеплителя"));
+    if (!isBuilt())
+        return; // the rest is translated as it is built
     saveDialog_.filters = {{tr("Текстовый файл"), QStringLiteral("*.txt")}};
     saveDialog_.proposedName = tr("Расход утеплителя");
     Label1->setText(tr("Высота, м"));

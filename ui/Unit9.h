@@ -3,6 +3,7 @@
 
 #include "core/ProjectRecord.h"
 #include "formats/ReportDocument.h"
+#include "ui/LazyWindow.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -13,7 +14,7 @@ class QPushButton;
 class QTimer;
 struct Forms;
 
-class TForm9 : public QWidget {
+class TForm9 : public LazyWindow {
     Q_OBJECT
   public:
     explicit TForm9(Forms& forms);
@@ -30,6 +31,7 @@ class TForm9 : public QWidget {
     std::optional<ReportDocument::Quantity> workedOutQuantity() const;
 
   protected:
+    void build() override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -3,6 +3,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/Platform.h"
+#include "ui/ProgramIconEngine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,10 +20,7 @@ QChar Forms::separator() const {
 }
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QLabel* namedLabel(const QString& text, const QString& name) {

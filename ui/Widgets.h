@@ -16,7 +16,8 @@ class QComboBox;
 class QLineEdit;
 class QTimer;
 
-// The program's own icon, from the executable's compiled-in resources.
+// The program's own icon, from the executable's compiled-in resources, each size decoded
+// when it is first asked for.
 QIcon applicationIcon();
 
 // A plain-text label and a push button, each with its objectName.

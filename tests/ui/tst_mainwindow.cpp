@@ -28,6 +28,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void createsTheTwelveWindowsInOrder();
+    void hiddenWindowsAreBuiltOnceWhenFirstReached_data();
+    void hiddenWindowsAreBuiltOnceWhenFirstReached();
     void writingRkRunsTheCheckBeforeTheWriteReturns();
     void sameRkTextRunsNothing();
     void recordsTheSnapshotOfEachCompletedCheck();
@@ -287,6 +289,67 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     if (!rk.isEmpty())
         QCOMPARE(ResistanceCheck::translatedVerdict(program.calculation().snapshot.verdict),
                  results.first());
+}
+
+void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("reachedBy"); // shown, handed over, looked up
+    // The main window hands the layer window its out-of-date note after a language switch.
+    QTest::addColumn<bool>("switchBuildsNothing");
+    QTest::newRow("layers, shown") << "TForm2"
+                                   << "Edit1"
+                                   << "shown" << false;
+    QTest::newRow("layers, handed over") << "TForm2"
+                                         << "Edit1"
+                                         << "handed over" << false;
+    QTest::newRow("requirement, looked up") << "TForm3"
+                                            << "ComboBox13"
+                                            << "looked up" << true;
+    QTest::newRow("coefficients, handed over") << "TForm4"
+                                               << "Edit1"
+                                               << "handed over" << true;
+    QTest::newRow("contacts, shown") << "TForm10"
+                                     << "Link1"
+                                     << "shown" << true;
+}
+
+void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, reachedBy);
+    QFETCH(bool, switchBuildsNothing);
+    ScriptedPlatform platform;
+    Program program(platform);
+    Forms& forms = program.forms();
+    QWidget* hidden = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) // as created, nothing built
+        if (top->objectName() == window)
+            hidden = top;
+    QVERIFY(hidden);
+    const QString title = hidden->windowTitle();
+    QVERIFY(!title.isEmpty());
+    QVERIFY(hidden->findChildren<QWidget*>().isEmpty());
+
+    // A language switch names it anew.
+    const auto russianAgain = qScopeGuard([] { switchLanguage(InterfaceLanguage::Russian); });
+    switchLanguage(InterfaceLanguage::Ukrainian);
+    const QString ukrainianTitle = hidden->windowTitle();
+    QVERIFY(ukrainianTitle != title);
+    QCOMPARE(hidden->findChildren<QWidget*>().isEmpty(), switchBuildsNothing);
+
+    if (reachedBy == "shown")
+        openWindow(hidden);
+    else if (reachedBy == "looked up")
+        QCOMPARE(program.window(window), hidden);
+    else if (window == "TForm2")
+        forms.form2->writeLd(1, "0,81");
+    else
+        forms.form4->setInputs(forms.form4->inputs());
+    QCOMPARE(hidden->findChildren<QWidget*>(control).size(), 1);
+    openWindow(program.window(window)); // shown and looked up again: built once
+    QCOMPARE(hidden->findChildren<QWidget*>(control).size(), 1);
+    QCOMPARE(hidden->windowTitle(), ukrainianTitle);
 }
 
 QTEST_MAIN(MainWindowTest)
