@@ -4,6 +4,7 @@
 // them, the decimal separator included.
 
 #include "core/LayerCount.h"
+#include "core/MoistureInputs.h"
 #include "core/ProfileInputs.h"
 
 #include <QChar>
@@ -145,6 +146,7 @@ struct Record {
     QuantityInputs quantity;
     ProfileInputs profile; // the temperature profile window
     DetailsInputs details;
+    MoistureInputs moisture;
     bool operator==(const Record&) const = default;
 };
 

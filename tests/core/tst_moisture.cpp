@@ -3,7 +3,9 @@
 // p_sat(−5) = 401,2, p_sat(−10) = 259,3 Pa, so p_i = 0,55·2337,0 = 1285,3 Pa, and the
 // wall's surface resistances R_si = 0,13, R_se = 0,04 m²·K/W.
 
+#include "core/MaterialCatalogue.h"
 #include "core/MoistureYear.h"
+#include "core/VapourPermeability.h"
 
 #include <QTest>
 
@@ -50,6 +52,9 @@ class MoistureTest : public QObject {
     void layerWithoutPermeabilityStops();
     void mould_data();
     void mould();
+    void everyCatalogueValueHasItsEntry();
+    void typedValue_data();
+    void typedValue();
 };
 
 void MoistureTest::profile_data() {
@@ -202,6 +207,68 @@ void MoistureTest::mould() {
         QCOMPARE(check.criticalMonth, 0);
     }
     QCOMPARE(check.met(), met);
+}
+
+// A value counts only where the source's λ and S are the catalogue entry's own.
+void MoistureTest::everyCatalogueValueHasItsEntry() {
+    int found = 0;
+    for (int number = 1; number <= MaterialCatalogue::categoryCount; ++number) {
+        const QStringList names = MaterialCatalogue::names(number);
+        for (int i = 0; i < names.size(); ++i) {
+            const auto value = VapourPermeability::catalogue(number, names[i]);
+            if (!value)
+                continue;
+            ++found;
+            const auto entry = MaterialCatalogue::lookup(number, i);
+            QCOMPARE(entry->ld, value->ld);
+            QCOMPARE(entry->s, value->s);
+        }
+    }
+    QCOMPARE(found, 27);
+}
+
+void MoistureTest::typedValue_data() {
+    QTest::addColumn<QString>("permeability");
+    QTest::addColumn<QString>("factor");
+    QTest::addColumn<bool>("airGap");
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<double>("expected"); // δ; -1 for none
+    using VapourPermeability::Origin;
+    QTest::newRow("typed δ over the catalogue")
+        << "0,05"
+        << "" << false << int(Origin::TypedPermeability) << 0.05;
+    // μ = 60: δ = 0,72/60 = 0,012.
+    QTest::newRow("typed μ") << ""
+                             << "60" << false << int(Origin::TypedFactor) << 0.012;
+    QTest::newRow("vapour-tight") << "0"
+                                  << "" << false << int(Origin::TypedPermeability) << 0.0;
+    QTest::newRow("air gap") << ""
+                             << "" << true << int(Origin::AirGap) << 0.72;
+    QTest::newRow("catalogue") << " "
+                               << "" << false << int(Origin::Catalogue) << 0.11;
+    QTest::newRow("negative δ") << "-0,1"
+                                << "" << false << int(Origin::TypedPermeability) << -1.0;
+    QTest::newRow("δ beyond still air") << "0,8"
+                                        << "" << false << int(Origin::TypedPermeability) << -1.0;
+    QTest::newRow("μ below 1") << ""
+                               << "0,5" << false << int(Origin::TypedFactor) << -1.0;
+    QTest::newRow("no number") << ""
+                               << "abc" << false << int(Origin::TypedFactor) << -1.0;
+}
+
+void MoistureTest::typedValue() {
+    QFETCH(QString, permeability);
+    QFETCH(QString, factor);
+    QFETCH(bool, airGap);
+    QFETCH(int, origin);
+    QFETCH(double, expected);
+    const VapourPermeability::CatalogueValue brick{0.11, false, 0.81, 10.12};
+    const auto value =
+        VapourPermeability::resolve({permeability, factor}, airGap, brick, QLatin1Char(','));
+    QCOMPARE(int(value.origin), origin);
+    QCOMPARE(value.problem.isEmpty(), expected >= 0);
+    if (expected >= 0)
+        QVERIFY(qAbs(*value.permeability - expected) < 1e-12);
 }
 
 QTEST_GUILESS_MAIN(MoistureTest)
