@@ -19,6 +19,7 @@ class TForm9;
 class TForm10;
 class TemperatureProfileWindow;
 class CalculationDetailsWindow;
+class MoistureWindow;
 
 struct Forms {
     Platform& platform;
@@ -39,6 +40,7 @@ struct Forms {
     // Beyond the twelve: created after them, its widgets built on first opening.
     TemperatureProfileWindow* profileWindow = nullptr;
     CalculationDetailsWindow* detailsWindow = nullptr;
+    MoistureWindow* moistureWindow = nullptr;
 
     QChar separator() const;
 };

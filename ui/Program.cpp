@@ -3,6 +3,7 @@
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
@@ -46,6 +47,16 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
     laterWindows_.push_back(forms_.detailsWindow);
     QObject::connect(forms_.form3, &TForm3::envelopeAccepted, forms_.profileWindow,
                      &TemperatureProfileWindow::followEnvelope);
+    forms_.moistureWindow = new MoistureWindow(forms_);
+    laterWindows_.push_back(forms_.moistureWindow);
+    MoistureWindow* moisture = forms_.moistureWindow;
+    QObject::connect(forms_.form2, &TForm2::layersCalculated, moisture,
+                     &MoistureWindow::followLayers);
+    QObject::connect(
+        forms_.form3, &TForm3::envelopeAccepted, moisture,
+        [moisture](const EnvelopeKind::Envelope& envelope) { moisture->followEnvelope(envelope); });
+    QObject::connect(forms_.profileWindow, &TemperatureProfileWindow::inputsChanged, moisture,
+                     &MoistureWindow::followIndoor);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);
@@ -54,6 +65,7 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
             manners->manage(window);
     manners->manage(forms_.profileWindow);
     manners->manage(forms_.detailsWindow);
+    manners->manage(forms_.moistureWindow);
     // The selection window works over the layer window, the quantity window over the
     // selection window; the contacts window stays above the main window.
     manners->keepAbove(forms_.form5, forms_.form2);

@@ -6,6 +6,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -43,6 +44,7 @@ Project::Record capture(const Forms& forms) {
     record.quantity = forms.form9->inputs();
     record.profile = forms.profileWindow->inputs();
     record.details = forms.detailsWindow->inputs();
+    record.moisture = forms.moistureWindow->inputs();
     return record;
 }
 
@@ -119,6 +121,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form5->setInputs(record.insulation);
         forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
         forms.detailsWindow->setInputs(record.details);
+        forms.moistureWindow->setInputs(record.moisture);
         main.setInputs(record.main);
         // Captions that other windows handed over follow the language of today.
         forms.form3->adoptEnvelopeCaption();

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/SectionView.h"
 #include "ui/WholeRowsTable.h"
 #include "ui/Widgets.h"
@@ -126,6 +127,7 @@ void TemperatureProfileWindow::retranslateBuilt() {
     pngButton_->setText(tr("Сохранить рисунок PNG..."));
     svgButton_->setText(tr("Сохранить рисунок SVG..."));
     closeButton_->setText(tr("Закрыть"));
+    moistureButton_->setText(tr("Влажностный режим..."));
     showExportStatus();
 }
 
@@ -363,6 +365,10 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
     connect(svgButton_, &QPushButton::clicked, this, [this] { exportDrawing(svgDialog_, true); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
     exportStatus_ = namedLabel(QString(), QStringLiteral("ExportStatus"));
+    moistureButton_ = namedButton(QString(), QStringLiteral("MoistureButton"));
+    connect(moistureButton_, &QPushButton::clicked, this,
+            [this] { openWindow(forms_.moistureWindow); });
+    buttons->addWidget(moistureButton_);
     buttons->addWidget(pngButton_);
     buttons->addWidget(svgButton_);
     buttons->addWidget(exportStatus_, 1);
@@ -377,6 +383,7 @@ void TemperatureProfileWindow::readInputs() {
     inputs_.outdoorTemperature = inputFields_[2]->text();
     inputs_.criticalDifference = inputFields_[3]->text();
     inputs_.insideIsLayer1 = insideIsLayer1_->isChecked();
+    emit inputsChanged();
 }
 
 TemperatureCheck::Evaluation TemperatureProfileWindow::evaluation() const {
