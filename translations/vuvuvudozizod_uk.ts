@@ -2110,10 +2110,6 @@
         <translation>точка роси</translation>
     </message>
     <message>
-        <source>холоднее точки росы</source>
-        <translation>холодніше за точку роси</translation>
-    </message>
-    <message>
         <source>помещение, Rsi</source>
         <translation>приміщення, Rsi</translation>
     </message>
@@ -2136,6 +2132,10 @@
     <message>
         <source>x = %1 мм, слой %2: t = %3</source>
         <translation>x = %1 мм, шар %2: t = %3</translation>
+    </message>
+    <message>
+        <source>холоднее точки росы внутреннего воздуха</source>
+        <translation>холодніше за точку роси внутрішнього повітря</translation>
     </message>
 </context>
 <context>
@@ -3214,6 +3214,10 @@ Dt, мм</translation>
     <message>
         <source>Влажностный режим...</source>
         <translation>Вологісний режим...</translation>
+    </message>
+    <message>
+        <source>Штриховка — где холоднее точки росы внутреннего воздуха. Выпадет ли там конденсат, зависит от паропроницаемости слоев: см. «Влажностный режим...».</source>
+        <translation>Штрихування — де холодніше за точку роси внутрішнього повітря. Чи випаде там конденсат, залежить від паропроникності шарів: див. «Вологісний режим...».</translation>
     </message>
 </context>
 <context>

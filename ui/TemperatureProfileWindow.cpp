@@ -128,6 +128,9 @@ void TemperatureProfileWindow::retranslateBuilt() {
     svgButton_->setText(tr("Сохранить рисунок SVG..."));
     closeButton_->setText(tr("Закрыть"));
     moistureButton_->setText(tr("Влажностный режим..."));
+    shadingNote_->setText(tr("Штриховка — где холоднее точки росы внутреннего воздуха. Выпадет ли "
+                             "там конденсат, зависит от паропроницаемости слоев: см. "
+                             "«Влажностный режим...»."));
     showExportStatus();
 }
 
@@ -356,6 +359,9 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
             text.isEmpty() ? tr("Наведите мышь на разрез, чтобы узнать температуру.") : text);
     });
     column->addWidget(hoverReadout_);
+    shadingNote_ = namedLabel(QString(), QStringLiteral("ShadingNote"));
+    shadingNote_->setWordWrap(true);
+    column->addWidget(shadingNote_);
 
     auto* buttons = new QHBoxLayout;
     pngButton_ = namedButton(QString(), QStringLiteral("ExportPng"));
@@ -365,13 +371,14 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
     connect(svgButton_, &QPushButton::clicked, this, [this] { exportDrawing(svgDialog_, true); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
     exportStatus_ = namedLabel(QString(), QStringLiteral("ExportStatus"));
+    buttons->addWidget(pngButton_);
+    buttons->addWidget(svgButton_);
+    buttons->addWidget(exportStatus_, 1);
+    // After the drawing's own buttons in the Tab order too.
     moistureButton_ = namedButton(QString(), QStringLiteral("MoistureButton"));
     connect(moistureButton_, &QPushButton::clicked, this,
             [this] { openWindow(forms_.moistureWindow); });
     buttons->addWidget(moistureButton_);
-    buttons->addWidget(pngButton_);
-    buttons->addWidget(svgButton_);
-    buttons->addWidget(exportStatus_, 1);
     buttons->addWidget(closeButton_);
     column->addLayout(buttons);
     return panel;

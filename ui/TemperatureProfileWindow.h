@@ -119,4 +119,5 @@ class TemperatureProfileWindow : public QWidget {
     QPushButton* svgButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* moistureButton_ = nullptr;
+    QLabel* shadingNote_ = nullptr; // what the shading means, and where condensation is checked
 };
