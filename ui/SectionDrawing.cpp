@@ -21,8 +21,9 @@ using TemperatureProfile::Plane;
 
 const QColor lineColor(200, 0, 0);
 const QColor dewColor(0, 90, 200);
-// Hatched, not tinted: the layers' own colours stay true under it, as in the legend.
-const QBrush coldZoneBrush(QColor(0, 90, 200), Qt::BDiagPattern);
+// Ruled in blue, not tinted: the layers' colours and hatches stay true under it, as in
+// the legend.
+const QBrush coldZoneBrush(QColor(0, 90, 200), Qt::HorPattern);
 const QColor gridColor(215, 215, 215);
 const QColor roomAirColor(255, 244, 228);
 const QColor outdoorAirColor(232, 242, 255);
