@@ -77,7 +77,6 @@ class MoistureWindow : public QWidget {
     QList<SectionLayers::Layer> layers_;
     int envelopeKind_ = 0;
     bool built_ = false;
-    bool showing_ = false;  // fields being written from code
     int diagramMonth_ = -1; // -1: the default month
     QList<ClimateList::Place> places_;
     bool listDamaged_ = false; // never overwritten then
