@@ -95,6 +95,22 @@ void profileFields(ProfileInputs& p, FieldVisitor& v) {
     v.flag({"insideIsLayer1"}, p.insideIsLayer1);
 }
 
+void moistureFields(MoistureInputs& m, FieldVisitor& v) {
+    v.rows({"layers", 4}, layerCount, [&](int i) {
+        v.number({"permeability", 4}, m.typed[i].permeability,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: δ, мг/(м·ч·Па)")));
+        v.number({"factor", 4}, m.typed[i].factor,
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: μ")));
+    });
+    v.text({"place", 4}, m.place);
+    v.rows({"months", 4}, 12, [&](int i) {
+        v.number({"outdoorTemperature", 4}, m.outdoorTemperature[i],
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "климат: месяц %1, температура")));
+        v.number({"outdoorHumidity", 4}, m.outdoorHumidity[i],
+                 label(QT_TRANSLATE_NOOP("ProjectFields", "климат: месяц %1, влажность")));
+    });
+}
+
 } // namespace
 
 // The sections in the order in which opening a project calculates with their numbers.
@@ -152,6 +168,7 @@ void visitFields(Record& r, FieldVisitor& v) {
         v.section({"requirement"}, [&] { requirementFields(r.accepted.requirement, v); });
         v.section({"partition"}, [&] { partitionFields(r.accepted.partition, v); });
     });
+    v.section({"moisture", 4}, [&] { moistureFields(r.moisture, v); });
 }
 
 const char* buildingName(BuildingKind kind) {

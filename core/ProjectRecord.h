@@ -4,6 +4,7 @@
 // them, the decimal separator included.
 
 #include "core/LayerCount.h"
+#include "core/MoistureInputs.h"
 #include "core/ProfileInputs.h"
 
 #include <QChar>
@@ -160,6 +161,7 @@ struct Record {
     ProfileInputs profile; // the temperature profile window
     DetailsInputs details;
     AcceptedRequirement accepted;
+    MoistureInputs moisture;
     bool operator==(const Record&) const = default;
 };
 

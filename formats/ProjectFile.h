@@ -12,7 +12,7 @@ namespace ProjectFile {
 
 inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
 // 2: the calculation's details; 3: a list's choice holds its text only when typed.
-inline constexpr int version = 3;
+inline constexpr int version = 4;
 inline const QString extension = QStringLiteral("vvz");
 // The file dialogs' type, a source of the translation context "ProjectFile".
 inline const char* const fileType =

@@ -218,6 +218,25 @@
     </message>
 </context>
 <context>
+    <name>ClimateList</name>
+    <message>
+        <source>Файл &quot;%1&quot; не является списком климата этой программы или поврежден; он не будет перезаписан.</source>
+        <translation>Файл &quot;%1&quot; не є списком клімату цієї програми або пошкоджений; його не буде перезаписано.</translation>
+    </message>
+    <message>
+        <source>В списке климата &quot;%1&quot; не прочитано мест: %2; список не будет перезаписан.</source>
+        <translation>У списку клімату &quot;%1&quot; не прочитано місць: %2; список не буде перезаписано.</translation>
+    </message>
+    <message>
+        <source>Список климата &quot;%1&quot; не прочитан: %2</source>
+        <translation>Список клімату &quot;%1&quot; не прочитано: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить список климата</source>
+        <translation>Не вдалося зберегти список клімату</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Параметры запуска: vuvuvudozizod --help</source>
@@ -1033,6 +1052,345 @@
     </message>
 </context>
 <context>
+    <name>Moisture</name>
+    <message>
+        <source>Январь</source>
+        <translation>Січень</translation>
+    </message>
+    <message>
+        <source>Февраль</source>
+        <translation>Лютий</translation>
+    </message>
+    <message>
+        <source>Март</source>
+        <translation>Березень</translation>
+    </message>
+    <message>
+        <source>Апрель</source>
+        <translation>Квітень</translation>
+    </message>
+    <message>
+        <source>Май</source>
+        <translation>Травень</translation>
+    </message>
+    <message>
+        <source>Июнь</source>
+        <translation>Червень</translation>
+    </message>
+    <message>
+        <source>Июль</source>
+        <translation>Липень</translation>
+    </message>
+    <message>
+        <source>Август</source>
+        <translation>Серпень</translation>
+    </message>
+    <message>
+        <source>Сентябрь</source>
+        <translation>Вересень</translation>
+    </message>
+    <message>
+        <source>Октябрь</source>
+        <translation>Жовтень</translation>
+    </message>
+    <message>
+        <source>Ноябрь</source>
+        <translation>Листопад</translation>
+    </message>
+    <message>
+        <source>Декабрь</source>
+        <translation>Грудень</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureCheck</name>
+    <message>
+        <source>Слой %1: %2</source>
+        <translation>Шар %1: %2</translation>
+    </message>
+    <message>
+        <source>Слой %1: толщина должна быть больше 0.</source>
+        <translation>Шар %1: товщина має бути більшою за 0.</translation>
+    </message>
+    <message>
+        <source>Нет слоев: выполните расчет в окне слоев.</source>
+        <translation>Немає шарів: виконайте розрахунок у вікні шарів.</translation>
+    </message>
+    <message>
+        <source>Слой %1 (%2): паропроницаемость неизвестна — введите δ или μ.</source>
+        <translation>Шар %1 (%2): паропроникність невідома — введіть δ або μ.</translation>
+    </message>
+    <message>
+        <source>между слоями %1 и %2</source>
+        <translation>між шарами %1 і %2</translation>
+    </message>
+    <message>
+        <source>Нет расчета: исправьте данные.</source>
+        <translation>Немає розрахунку: виправте дані.</translation>
+    </message>
+    <message>
+        <source>Конденсации в толще конструкции нет ни в одном месяце.</source>
+        <translation>Конденсації в товщі конструкції немає в жодному місяці.</translation>
+    </message>
+    <message>
+        <source>Конденсат высыхает к концу месяца «%1»; наибольшее количество — %2 г/м² (%3). Сравните его с допустимым для материала.</source>
+        <translation>Конденсат висихає до кінця місяця «%1»; найбільша кількість — %2 г/м² (%3). Порівняйте її з допустимою для матеріалу.</translation>
+    </message>
+    <message>
+        <source>Конденсат накапливается: через год остается %1 г/м². Условие не выполняется.</source>
+        <translation>Конденсат накопичується: через рік залишається %1 г/м². Умова не виконується.</translation>
+    </message>
+    <message>
+        <source>Поверхность: fRsi = %1; наружный воздух ни в одном месяце не холоднее внутреннего, требования нет.</source>
+        <translation>Поверхня: fRsi = %1; зовнішнє повітря в жодному місяці не холодніше за внутрішнє, вимоги немає.</translation>
+    </message>
+    <message>
+        <source>Поверхность: при φв ≥ 80 % требование к температурному фактору невыполнимо (риск плесени).</source>
+        <translation>Поверхня: за φв ≥ 80 % вимога до температурного фактора невиконувана (ризик плісняви).</translation>
+    </message>
+    <message>
+        <source>Поверхность: fRsi = %1 ≥ fRsi,max = %2 (%3) — плесени не ожидается.</source>
+        <translation>Поверхня: fRsi = %1 ≥ fRsi,max = %2 (%3) — пліснява не очікується.</translation>
+    </message>
+    <message>
+        <source>Поверхность: fRsi = %1 &lt; fRsi,max = %2 (%3) — риск плесени на внутренней поверхности.</source>
+        <translation>Поверхня: fRsi = %1 &lt; fRsi,max = %2 (%3) — ризик плісняви на внутрішній поверхні.</translation>
+    </message>
+    <message>
+        <source>поток тепла горизонтальный</source>
+        <translation>потік тепла горизонтальний</translation>
+    </message>
+    <message>
+        <source>поток тепла вверх</source>
+        <translation>потік тепла вгору</translation>
+    </message>
+    <message>
+        <source>поток тепла вниз</source>
+        <translation>потік тепла вниз</translation>
+    </message>
+    <message>
+        <source>Rsi = %1 (%2), Rse = %3 м²·К/Вт</source>
+        <translation>Rsi = %1 (%2), Rse = %3 м²·К/Вт</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureClimate</name>
+    <message>
+        <source>Ожидается 12 строк по два числа: температура, °C, и относительная влажность, %.</source>
+        <translation>Очікується 12 рядків по два числа: температура, °C, і відносна вологість, %.</translation>
+    </message>
+    <message>
+        <source>Строка %1: &quot;%2&quot;.</source>
+        <translation>Рядок %1: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; — не число</source>
+        <translation>%1: &quot;%2&quot; — не число</translation>
+    </message>
+    <message>
+        <source>%1: влажность должна быть от 0 до 100 %</source>
+        <translation>%1: вологість має бути від 0 до 100 %</translation>
+    </message>
+    <message>
+        <source>%1: температура вне пределов от -100 до 100 °C</source>
+        <translation>%1: температура поза межами від -100 до 100 °C</translation>
+    </message>
+    <message>
+        <source>Внутренний воздух</source>
+        <translation>Внутрішнє повітря</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureDiagram</name>
+    <message>
+        <source>p, Па</source>
+        <translation>p, Па</translation>
+    </message>
+    <message>
+        <source>sd, м (от помещения)</source>
+        <translation>sd, м (від приміщення)</translation>
+    </message>
+    <message>
+        <source>толщина, мм (от помещения)</source>
+        <translation>товщина, мм (від приміщення)</translation>
+    </message>
+    <message>
+        <source>pнас — давление насыщения</source>
+        <translation>pнас — тиск насичення</translation>
+    </message>
+    <message>
+        <source>p — давление водяного пара</source>
+        <translation>p — тиск водяної пари</translation>
+    </message>
+    <message>
+        <source>● плоскость конденсации</source>
+        <translation>● площина конденсації</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureWindow</name>
+    <message>
+        <source>Влажностный режим конструкции</source>
+        <translation>Вологісний режим конструкції</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>Рисунок PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>Усі файли (*.*)</translation>
+    </message>
+    <message>
+        <source>Давление водяного пара</source>
+        <translation>Тиск водяної пари</translation>
+    </message>
+    <message>
+        <source>Слои (от помещения) и их паропроницаемость</source>
+        <translation>Шари (від приміщення) та їхня паропроникність</translation>
+    </message>
+    <message>
+        <source>Климат</source>
+        <translation>Клімат</translation>
+    </message>
+    <message>
+        <source>Место:</source>
+        <translation>Місце:</translation>
+    </message>
+    <message>
+        <source>Сохранить в список мест</source>
+        <translation>Зберегти до списку місць</translation>
+    </message>
+    <message>
+        <source>Вставить 12 строк из буфера</source>
+        <translation>Вставити 12 рядків із буфера</translation>
+    </message>
+    <message>
+        <source>Среднемесячные температура и относительная влажность наружного воздуха — по ДСТУ-Н Б В.1.1-27 (таблицы климатических параметров по месяцам).</source>
+        <translation>Середньомісячні температура і відносна вологість зовнішнього повітря — за ДСТУ-Н Б В.1.1-27 (таблиці кліматичних параметрів за місяцями).</translation>
+    </message>
+    <message>
+        <source>θн, °C</source>
+        <translation>θн, °C</translation>
+    </message>
+    <message>
+        <source>φн, %</source>
+        <translation>φн, %</translation>
+    </message>
+    <message>
+        <source>Результаты (ДСТУ EN ISO 13788)</source>
+        <translation>Результати (ДСТУ EN ISO 13788)</translation>
+    </message>
+    <message>
+        <source>Диаграмма за месяц:</source>
+        <translation>Діаграма за місяць:</translation>
+    </message>
+    <message>
+        <source>по оси x — sd вместо толщины</source>
+        <translation>по осі x — sd замість товщини</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок PNG...</source>
+        <translation>Зберегти рисунок PNG...</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок SVG...</source>
+        <translation>Зберегти рисунок SVG...</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Матеріал</translation>
+    </message>
+    <message>
+        <source>d, мм</source>
+        <translation>d, мм</translation>
+    </message>
+    <message>
+        <source>δ, мг/(м·ч·Па)</source>
+        <translation>δ, мг/(м·год·Па)</translation>
+    </message>
+    <message>
+        <source>μ</source>
+        <translation>μ</translation>
+    </message>
+    <message>
+        <source>sd, м</source>
+        <translation>sd, м</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>∞</source>
+        <translation>∞</translation>
+    </message>
+    <message>
+        <source>Внутренний воздух: tв = %1 °C, φв = %2 % (задаются в окне температурного режима)</source>
+        <translation>Внутрішнє повітря: tв = %1 °C, φв = %2 % (задаються у вікні температурного режиму)</translation>
+    </message>
+    <message>
+        <source>Конденсация во всех месяцах: год начат после самого теплого месяца.</source>
+        <translation>Конденсація в усіх місяцях: рік розпочато після найтеплішого місяця.</translation>
+    </message>
+    <message>
+        <source>Год начат с месяца «%1», первого с конденсацией после месяца без нее.</source>
+        <translation>Рік розпочато з місяця «%1», першого з конденсацією після місяця без неї.</translation>
+    </message>
+    <message>
+        <source>Месяц</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>pн, Па</source>
+        <translation>pн, Па</translation>
+    </message>
+    <message>
+        <source>%1: g, г/м²</source>
+        <translation>%1: g, г/м²</translation>
+    </message>
+    <message>
+        <source>%1: Ma, г/м²</source>
+        <translation>%1: Ma, г/м²</translation>
+    </message>
+    <message>
+        <source>Введите название места и все 12 месяцев климата.</source>
+        <translation>Введіть назву місця і всі 12 місяців клімату.</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Замінити</translation>
+    </message>
+    <message>
+        <source>Место &quot;%1&quot; уже есть в списке. Заменить его климат?</source>
+        <translation>Місце &quot;%1&quot; вже є в списку. Замінити його клімат?</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Нет рисунка: сначала исправьте данные.</source>
+        <translation>Немає рисунка: спершу виправте дані.</translation>
+    </message>
+    <message>
+        <source>Сохранено: %1</source>
+        <translation>Збережено: %1</translation>
+    </message>
+</context>
+<context>
     <name>PartitionRqmin</name>
     <message>
         <source>Жилые</source>
@@ -1228,6 +1586,22 @@
     <message>
         <source>принятое Rqmin</source>
         <translation>прийняте Rqmin</translation>
+    </message>
+    <message>
+        <source>слой %1: δ, мг/(м·ч·Па)</source>
+        <translation>шар %1: δ, мг/(м·год·Па)</translation>
+    </message>
+    <message>
+        <source>слой %1: μ</source>
+        <translation>шар %1: μ</translation>
+    </message>
+    <message>
+        <source>климат: месяц %1, температура</source>
+        <translation>клімат: місяць %1, температура</translation>
+    </message>
+    <message>
+        <source>климат: месяц %1, влажность</source>
+        <translation>клімат: місяць %1, вологість</translation>
     </message>
 </context>
 <context>
@@ -1925,10 +2299,6 @@
         <translation>точка роси</translation>
     </message>
     <message>
-        <source>холоднее точки росы</source>
-        <translation>холодніше за точку роси</translation>
-    </message>
-    <message>
         <source>помещение, Rsi</source>
         <translation>приміщення, Rsi</translation>
     </message>
@@ -1951,6 +2321,10 @@
     <message>
         <source>x = %1 мм, слой %2: t = %3</source>
         <translation>x = %1 мм, шар %2: t = %3</translation>
+    </message>
+    <message>
+        <source>холоднее точки росы внутреннего воздуха</source>
+        <translation>холодніше за точку роси внутрішнього повітря</translation>
     </message>
 </context>
 <context>
@@ -2207,6 +2581,10 @@ Dt, мм</translation>
     <message>
         <source>Температурный профиль...</source>
         <translation>Температурний профіль...</translation>
+    </message>
+    <message>
+        <source>Влажностный режим...</source>
+        <translation>Вологісний режим...</translation>
     </message>
 </context>
 <context>
@@ -3054,6 +3432,14 @@ Dt, мм</translation>
         <source>Δtн = </source>
         <translation>Δtcr = </translation>
     </message>
+    <message>
+        <source>Влажностный режим...</source>
+        <translation>Вологісний режим...</translation>
+    </message>
+    <message>
+        <source>Штриховка — где холоднее точки росы внутреннего воздуха. Выпадет ли там конденсат, зависит от паропроницаемости слоев: см. «Влажностный режим...».</source>
+        <translation>Штрихування — де холодніше за точку роси внутрішнього повітря. Чи випаде там конденсат, залежить від паропроникності шарів: див. «Вологісний режим...».</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -3188,6 +3574,41 @@ Dt, мм</translation>
     <message>
         <source>в папке &quot;%1&quot; нельзя создавать файлы</source>
         <translation>у папці «%1» не можна створювати файли</translation>
+    </message>
+</context>
+<context>
+    <name>VapourPermeability</name>
+    <message>
+        <source>&quot;%1&quot; — не число</source>
+        <translation>&quot;%1&quot; — не число</translation>
+    </message>
+    <message>
+        <source>μ должно быть не меньше 1</source>
+        <translation>μ має бути не меншим за 1</translation>
+    </message>
+    <message>
+        <source>δ должно быть от 0 до %1 мг/(м·ч·Па)</source>
+        <translation>δ має бути від 0 до %1 мг/(м·год·Па)</translation>
+    </message>
+    <message>
+        <source>по справочной таблице (два источника)</source>
+        <translation>за довідковою таблицею (два джерела)</translation>
+    </message>
+    <message>
+        <source>по справочной таблице (один источник)</source>
+        <translation>за довідковою таблицею (одне джерело)</translation>
+    </message>
+    <message>
+        <source>введено</source>
+        <translation>введено</translation>
+    </message>
+    <message>
+        <source>воздушная прослойка, μ = 1</source>
+        <translation>повітряний прошарок, μ = 1</translation>
+    </message>
+    <message>
+        <source>нет значения</source>
+        <translation>немає значення</translation>
     </message>
 </context>
 </TS>

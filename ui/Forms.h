@@ -21,6 +21,7 @@ class TForm9;
 class TForm10;
 class TemperatureProfileWindow;
 class CalculationDetailsWindow;
+class MoistureWindow;
 
 struct Forms {
     Platform& platform;
@@ -42,6 +43,7 @@ struct Forms {
     // Beyond the twelve: created after them, its widgets built on first opening.
     TemperatureProfileWindow* profileWindow = nullptr;
     CalculationDetailsWindow* detailsWindow = nullptr;
+    MoistureWindow* moistureWindow = nullptr;
 
     QChar separator() const;
 };

@@ -3,6 +3,7 @@
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
@@ -49,6 +50,16 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
                      &TemperatureProfileWindow::followEnvelope);
     QObject::connect(forms_.form3.created(), &TForm3::envelopeAccepted, forms_.mainForm,
                      &TMainForm::followEnvelope);
+    forms_.moistureWindow = new MoistureWindow(forms_);
+    laterWindows_.push_back(forms_.moistureWindow);
+    MoistureWindow* moisture = forms_.moistureWindow;
+    QObject::connect(forms_.form2.created(), &TForm2::layersCalculated, moisture,
+                     &MoistureWindow::followLayers);
+    QObject::connect(
+        forms_.form3.created(), &TForm3::envelopeAccepted, moisture,
+        [moisture](const EnvelopeKind::Envelope& envelope) { moisture->followEnvelope(envelope); });
+    QObject::connect(forms_.profileWindow, &TemperatureProfileWindow::inputsChanged, moisture,
+                     &MoistureWindow::followIndoor);
 
     QWidget* main = forms_.mainForm;
     auto* manners = new WindowManners(main);
@@ -57,6 +68,7 @@ Program::Program(Platform& platform) : forms_{platform, calculation_} {
             manners->manage(window);
     manners->manage(forms_.profileWindow);
     manners->manage(forms_.detailsWindow);
+    manners->manage(forms_.moistureWindow);
     // The selection window works over the layer window, the quantity window over the
     // selection window; the contacts window stays above the main window.
     TForm2* layers = forms_.form2.created();

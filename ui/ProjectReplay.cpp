@@ -6,6 +6,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -53,6 +54,7 @@ Project::Record capture(const Forms& forms) {
             record.accepted.requirement =
                 forms.form3->acceptedInputs().value_or(record.requirement);
     }
+    record.moisture = forms.moistureWindow->inputs();
     return record;
 }
 
@@ -181,6 +183,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.form5->setInputs(record.insulation);
         forms.profileWindow->setInputs(record.profile); // it follows the layer calculation
         forms.detailsWindow->setInputs(record.details);
+        forms.moistureWindow->setInputs(record.moisture);
         main.setInputs(record.main);
         // Captions that other windows handed over follow the language of today.
         forms.form3->adoptEnvelopeCaption();

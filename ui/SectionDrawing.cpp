@@ -21,7 +21,9 @@ using TemperatureProfile::Plane;
 
 const QColor lineColor(200, 0, 0);
 const QColor dewColor(0, 90, 200);
-const QColor coldZoneColor(0, 90, 200, 55);
+// Ruled in blue, not tinted: the layers' colours and hatches stay true under it, as in
+// the legend.
+const QBrush coldZoneBrush(QColor(0, 90, 200), Qt::HorPattern);
 const QColor gridColor(215, 215, 215);
 const QColor roomAirColor(255, 244, 228);
 const QColor outdoorAirColor(232, 242, 255);
@@ -653,7 +655,7 @@ void paintColdZone(QPainter& painter, const Geometry& g, const Picture& picture)
         }
         painter.fillRect(QRectF(QPointF(g.xOfDepth(from), g.plot.top()),
                                 QPointF(g.xOfDepth(to), g.plot.bottom())),
-                         coldZoneColor);
+                         coldZoneBrush);
     }
 }
 
@@ -769,7 +771,11 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         lineItem(labels[line++], QPen(dewColor, 1.5, Qt::DashLine));
         const QString& label = labels[line];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
-        painter.fillRect(QRectF(at.x(), at.y() + 1, swatch, metrics.height() - 2), coldZoneColor);
+        const QRectF box(at.x(), at.y() + 1, swatch, metrics.height() - 2);
+        painter.fillRect(box, Qt::white);
+        painter.fillRect(box, coldZoneBrush);
+        painter.setPen(QColor(60, 60, 60));
+        painter.drawRect(box);
         text(at, label);
     }
     Q_UNUSED(g);
@@ -786,7 +792,8 @@ QStringList legendTexts(const Picture& picture) {
     texts << QCoreApplication::translate("SectionDrawing", "температура");
     if (picture.showDewPoint)
         texts << QCoreApplication::translate("SectionDrawing", "точка росы")
-              << QCoreApplication::translate("SectionDrawing", "холоднее точки росы");
+              << QCoreApplication::translate("SectionDrawing",
+                                             "холоднее точки росы внутреннего воздуха");
     return texts;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/SectionView.h"
 #include "ui/WholeRowsTable.h"
 #include "ui/Widgets.h"
@@ -126,6 +127,10 @@ void TemperatureProfileWindow::retranslateBuilt() {
     pngButton_->setText(tr("Сохранить рисунок PNG..."));
     svgButton_->setText(tr("Сохранить рисунок SVG..."));
     closeButton_->setText(tr("Закрыть"));
+    moistureButton_->setText(tr("Влажностный режим..."));
+    shadingNote_->setText(tr("Штриховка — где холоднее точки росы внутреннего воздуха. Выпадет ли "
+                             "там конденсат, зависит от паропроницаемости слоев: см. "
+                             "«Влажностный режим...»."));
     showExportStatus();
 }
 
@@ -354,6 +359,9 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
             text.isEmpty() ? tr("Наведите мышь на разрез, чтобы узнать температуру.") : text);
     });
     column->addWidget(hoverReadout_);
+    shadingNote_ = namedLabel(QString(), QStringLiteral("ShadingNote"));
+    shadingNote_->setWordWrap(true);
+    column->addWidget(shadingNote_);
 
     auto* buttons = new QHBoxLayout;
     pngButton_ = namedButton(QString(), QStringLiteral("ExportPng"));
@@ -366,6 +374,11 @@ QWidget* TemperatureProfileWindow::buildDrawingPanel() {
     buttons->addWidget(pngButton_);
     buttons->addWidget(svgButton_);
     buttons->addWidget(exportStatus_, 1);
+    // After the drawing's own buttons in the Tab order too.
+    moistureButton_ = namedButton(QString(), QStringLiteral("MoistureButton"));
+    connect(moistureButton_, &QPushButton::clicked, this,
+            [this] { openWindow(forms_.moistureWindow); });
+    buttons->addWidget(moistureButton_);
     buttons->addWidget(closeButton_);
     column->addLayout(buttons);
     return panel;
@@ -377,6 +390,7 @@ void TemperatureProfileWindow::readInputs() {
     inputs_.outdoorTemperature = inputFields_[2]->text();
     inputs_.criticalDifference = inputFields_[3]->text();
     inputs_.insideIsLayer1 = insideIsLayer1_->isChecked();
+    emit inputsChanged();
 }
 
 TemperatureCheck::Evaluation TemperatureProfileWindow::evaluation() const {

@@ -46,6 +46,10 @@ class TemperatureProfileWindow : public QWidget {
 
     void setVisible(bool visible) override;
 
+  signals:
+    // The user changed the indoor air or the side of layer 1.
+    void inputsChanged();
+
   protected:
     void changeEvent(QEvent* event) override;
 
@@ -114,4 +118,6 @@ class TemperatureProfileWindow : public QWidget {
     QPushButton* pngButton_ = nullptr;
     QPushButton* svgButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
+    QPushButton* moistureButton_ = nullptr;
+    QLabel* shadingNote_ = nullptr; // what the shading means, and where condensation is checked
 };

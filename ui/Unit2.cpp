@@ -6,6 +6,7 @@
 #include "formats/UserConstructionFiles.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
+#include "ui/MoistureWindow.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
@@ -198,6 +199,7 @@ void TForm2::retranslateUi() {
     Button3->setText(tr("Принять"));
     SpeedButton3->setText(tr("П о д о б р а т ь  у т е п л и т е л ь  в  ЧП \"ВЕРАСК\""));
     profileButton->setText(tr("Температурный профиль..."));
+    moistureButton->setText(tr("Влажностный режим..."));
     retranslateLists();
 }
 
@@ -454,6 +456,10 @@ QWidget* TForm2::buildVerdictAndButtons() {
     column->addWidget(profileButton);
     connect(profileButton, &QPushButton::clicked, this,
             [this] { openWindow(forms_.profileWindow); });
+    moistureButton = namedButton(QString(), QStringLiteral("MoistureButton"));
+    column->addWidget(moistureButton);
+    connect(moistureButton, &QPushButton::clicked, this,
+            [this] { openWindow(forms_.moistureWindow); });
     column->addStretch(1);
 
     connect(Button1, &QPushButton::clicked, this,

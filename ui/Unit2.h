@@ -150,6 +150,7 @@ class TForm2 : public LazyWindow {
     QTimer* Timer2 = nullptr;            // blink: black again
 
     QPushButton* profileButton = nullptr; // "Температурный профиль..."
+    QPushButton* moistureButton = nullptr; // "Влажностный режим..."
 
     QLabel* heading_ = nullptr;
     std::array<QLabel*, 5> columnHeadings_{};

@@ -182,9 +182,9 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QByteArray bytes = validFile();
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
-    QCOMPARE(root["version"].toInt(), 3);
+    QCOMPARE(root["version"].toInt(), 4);
     // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
-    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 3,\n"
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 4,\n"
                              "    \"decimalSeparator\": \".\",\n"));
     // A choice is its item; a text stands beside it only when the user typed it.
     const QJsonObject requirement = root["requirement"].toObject();
