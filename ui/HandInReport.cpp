@@ -3,6 +3,7 @@
 #include "formats/TextFile.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/OwnFiles.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
 #include "ui/Unit2.h"
@@ -61,6 +62,7 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
     const std::optional<QString> path = forms.platform.askSaveFile(dialog);
     if (!path)
         return;
+    OwnFiles::checkDocument(forms, *path);
     const Report report = reportNow(forms);
     TextFile::replaceOwnFile(
         *path, ReportPages::pdf(report.content, report.drawing),
@@ -82,6 +84,7 @@ void printReport(Forms& forms) {
     // Printed into a file, the report replaces it whole or not at all, as a saved PDF does;
     // the printer would truncate the old file first.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        OwnFiles::checkDocument(forms, printer.outputFileName());
         TextFile::replaceOwnFile(
             printer.outputFileName(),
             ReportPages::pdf(report.content, report.drawing, printer.pageLayout()),

@@ -2,6 +2,7 @@
 
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/LastSession.h"
 #include "ui/Main.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
@@ -78,6 +79,8 @@ Program::~Program() {
     // Windows go in the reverse order of their creation.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
         delete *it;
+    // The calculation kept on closing is written while no window is left to wait for it.
+    LastSession::finishRun();
 }
 
 QWidget* Program::window(const QString& className) const {
