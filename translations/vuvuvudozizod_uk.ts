@@ -255,6 +255,14 @@
         <source>Для --pdf нужен файл проекта.</source>
         <translation>Для --pdf потрібен файл проєкту.</translation>
     </message>
+    <message>
+        <source>отчет &quot;%1&quot; заменил бы проект &quot;%2&quot;: выберите другое имя отчета.</source>
+        <translation>звіт &quot;%1&quot; замінив би проєкт &quot;%2&quot;: виберіть інше ім’я звіту.</translation>
+    </message>
+    <message>
+        <source>не удалось вывести текст: %1</source>
+        <translation>не вдалося вивести текст: %1</translation>
+    </message>
 </context>
 <context>
     <name>Contacts</name>
@@ -466,6 +474,24 @@
     <message>
         <source>Характеристики</source>
         <translation>Характеристики</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Выбор языка не удалось сохранить в файле &quot;%1&quot;: при следующем запуске язык будет выбран заново.</source>
+        <translation>Вибір мови не вдалося зберегти у файлі &quot;%1&quot;: під час наступного запуску мову буде вибрано заново.</translation>
+    </message>
+</context>
+<context>
+    <name>LastSession</name>
+    <message>
+        <source>Последний расчет не сохраняется: не задана домашняя папка (переменная HOME).</source>
+        <translation>Останній розрахунок не зберігається: не задано домашню папку (змінна HOME).</translation>
+    </message>
+    <message>
+        <source>Последний расчет не сохраняется: домашней папки &quot;%1&quot; нет.</source>
+        <translation>Останній розрахунок не зберігається: домашньої папки &quot;%1&quot; немає.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1038,17 @@
     <message>
         <source>Другие слои  конструкции,   воздушные прослойки</source>
         <translation>Інші шари  конструкції,   повітряні прошарки</translation>
+    </message>
+</context>
+<context>
+    <name>OwnFiles</name>
+    <message>
+        <source>Файл &quot;%1&quot; — открытый проект, он не будет заменен. Выберите другое имя файла.</source>
+        <translation>Файл &quot;%1&quot; — відкритий проєкт, його не буде замінено. Виберіть інше ім’я файлу.</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; хранит последний расчет для восстановления, он не будет заменен. Выберите другое имя файла.</source>
+        <translation>Файл &quot;%1&quot; зберігає останній розрахунок для відновлення, його не буде замінено. Виберіть інше ім’я файлу.</translation>
     </message>
 </context>
 <context>
