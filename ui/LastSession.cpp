@@ -102,14 +102,16 @@ class Writer {
             const Job job = std::move(*pending_);
             pending_.reset();
             busy_ = true;
+            if (firstWrite_) {
+                lock.unlock();
+                const std::optional<Project::Record> before = read(job.path);
+                lock.lock();
+                previous_ = before; // kept before the file is replaced
+                firstWrite_ = false;
+            }
             lock.unlock();
-            const std::optional<Project::Record> before =
-                firstWrite_ ? read(job.path) : std::nullopt;
             const bool written = write(job);
             lock.lock();
-            if (firstWrite_)
-                previous_ = before;
-            firstWrite_ = false;
             if (written)
                 written_ = job.record;
             busy_ = false;
@@ -199,6 +201,10 @@ void keep(const Forms& forms) noexcept {
     }
 }
 
+void finishWriting() {
+    writer().finish();
+}
+
 void finishRun() {
     writer().finish();
     writer().forget();
@@ -223,7 +229,7 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(application, &QGuiApplication::commitDataRequest, this, [this] {
             keep(forms_);
-            writer().finish();
+            finishWriting();
         });
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
@@ -264,7 +270,7 @@ bool Watch::eventFilter(QObject* watched, QEvent* event) {
 // The calculation is written before the program ends, as the signal asked.
 void Watch::keepAndEnd(int signal) {
     keep(forms_);
-    writer().finish();
+    finishWriting();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }

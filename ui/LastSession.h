@@ -25,8 +25,11 @@ bool exists();
 // all in the background. Never throws: the program ends as it would have without it.
 void keep(const Forms& forms) noexcept;
 
-// Waits until what was handed over is written (or could not be). The run ends there: a
-// program started again in the same process (as tests do) finds the file as a new run would.
+// Waits until what was handed over is written (or could not be).
+void finishWriting();
+
+// The same, and the run ends there: a program started again in the same process (as tests
+// do) finds the file as a new run would.
 void finishRun();
 
 // Restores the calculation the previous run left, even after this run has written its own.
