@@ -87,6 +87,12 @@ class Writer {
         return previous_;
     }
 
+    // Whether the previous run left a calculation; known once this run has begun to write.
+    std::optional<bool> previousLeft() {
+        const std::lock_guard lock(mutex_);
+        return firstWrite_ ? std::nullopt : std::optional<bool>(previous_.has_value());
+    }
+
   private:
     struct Job {
         QString path;
@@ -189,7 +195,11 @@ QString whyNotKept() {
 }
 
 bool exists() {
-    return !path().isEmpty() && QFileInfo(path()).isFile();
+    if (path().isEmpty())
+        return false;
+    if (const std::optional<bool> left = writer().previousLeft())
+        return *left;
+    return QFileInfo(path()).isFile();
 }
 
 void keep(const Forms& forms) noexcept {

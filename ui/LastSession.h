@@ -18,7 +18,8 @@ QString path();
 // Why there is no place for it, in the user's words; empty when there is one.
 QString whyNotKept();
 
-// Whether there is one to restore; a look at the folder, nothing read.
+// Whether an earlier run left one to restore (this run's own does not count); a look at the
+// folder, nothing read.
 bool exists();
 
 // Hands the inputs of every window to the writer, which puts them in place whole or not at
