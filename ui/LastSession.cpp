@@ -253,13 +253,20 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int each : {SIGTERM, SIGHUP})
-        sigaction(each, &action, nullptr);
+    for (const int each : {SIGTERM, SIGHUP}) {
+        struct sigaction before {};
+        // A signal ignored by whoever started the program (nohup) stays ignored.
+        if (sigaction(each, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            sigaction(each, &action, nullptr);
+    }
 }
 
 Watch::~Watch() {
-    for (const int each : {SIGTERM, SIGHUP})
-        std::signal(each, SIG_DFL);
+    for (const int each : {SIGTERM, SIGHUP}) {
+        struct sigaction now {};
+        if (sigaction(each, nullptr, &now) == 0 && now.sa_handler == onSignal)
+            std::signal(each, SIG_DFL);
+    }
 }
 
 bool Watch::eventFilter(QObject* watched, QEvent* event) {
