@@ -6,23 +6,30 @@
 #include "ui/GeometryProbe.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
+#include "ui/LastSession.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/Widgets.h"
 
 int main(int argc, char** argv) {
     using CommandLine::Action;
-    // Help and version are answered before the window system starts: they need no display.
-    // (Qt's own options are not known yet; a line holding them is parsed again below.)
-    const CommandLine::Request early = CommandLine::parse(CommandLine::raw(argc, argv));
-    if (early.action == Action::Help || early.action == Action::Version) {
+    CommandLine::holdStandardStreams();
+    // Help, version and every refusal are answered before the window system starts: they
+    // need no display. Qt's own options are left out here and taken by the application.
+    const CommandLine::Request early =
+        CommandLine::parse(CommandLine::withoutToolkitOptions(CommandLine::raw(argc, argv)));
+    if (early.action != Action::Start) {
         QCoreApplication core(argc, argv);
-        Language::apply(Language::atStart());
-        return CommandLine::answer(CommandLine::parse(QCoreApplication::arguments()));
+        Language::apply(Language::atStart()); // the texts again, in the interface language
+        return CommandLine::answer(
+            CommandLine::parse(CommandLine::withoutToolkitOptions(QCoreApplication::arguments())));
     }
     // The report without windows needs no display either, unless a platform is asked for.
-    if (!early.pdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!early.pdf.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        keepToolkitQuiet();
+    }
 
     GuardedApplication application(argc, argv);
     Language::apply(Language::atStart());
@@ -38,6 +45,7 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     application.setPlatform(&platform);
     Program program(platform);
+    const LastSession::Watch lastSession(program.forms());
     // The end-to-end desktop test asks where the controls are.
     if (const QString probe = qEnvironmentVariable("VUV_GEOMETRY_PROBE"); !probe.isEmpty())
         startGeometryProbe(probe);

@@ -61,4 +61,6 @@ struct Calculation {
     std::optional<Project::LayerStackInputs> layerRun;
     // The last Rqmin a requirement window accepted.
     std::optional<RequirementSource> requirement;
+    // The project file last opened or saved, which nothing but a project replaces.
+    QString projectFile;
 };

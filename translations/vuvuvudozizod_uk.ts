@@ -221,15 +221,15 @@
     <name>ClimateList</name>
     <message>
         <source>Файл &quot;%1&quot; не является списком климата этой программы или поврежден; он не будет перезаписан.</source>
-        <translation>Файл &quot;%1&quot; не є списком клімату цієї програми або пошкоджений; його не буде перезаписано.</translation>
+        <translation>Файл «%1» не є списком клімату цієї програми або пошкоджений; його не буде перезаписано.</translation>
     </message>
     <message>
         <source>В списке климата &quot;%1&quot; не прочитано мест: %2; список не будет перезаписан.</source>
-        <translation>У списку клімату &quot;%1&quot; не прочитано місць: %2; список не буде перезаписано.</translation>
+        <translation>У списку клімату «%1» не прочитано місць: %2; список не буде перезаписано.</translation>
     </message>
     <message>
         <source>Список климата &quot;%1&quot; не прочитан: %2</source>
-        <translation>Список клімату &quot;%1&quot; не прочитано: %2</translation>
+        <translation>Список клімату «%1» не прочитано: %2</translation>
     </message>
     <message>
         <source>Не удалось сохранить список климата</source>
@@ -285,6 +285,14 @@
     <message>
         <source>Для --pdf нужен файл проекта.</source>
         <translation>Для --pdf потрібен файл проєкту.</translation>
+    </message>
+    <message>
+        <source>отчет &quot;%1&quot; заменил бы проект &quot;%2&quot;: выберите другое имя отчета.</source>
+        <translation>звіт «%1» замінив би проєкт «%2»: виберіть інше ім’я звіту.</translation>
+    </message>
+    <message>
+        <source>не удалось вывести текст: %1</source>
+        <translation>не вдалося вивести текст: %1</translation>
     </message>
 </context>
 <context>
@@ -503,6 +511,24 @@
     <message>
         <source>Характеристики</source>
         <translation>Характеристики</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Выбор языка не удалось сохранить в файле &quot;%1&quot;: при следующем запуске язык будет выбран заново.</source>
+        <translation>Вибір мови не вдалося зберегти у файлі «%1»: під час наступного запуску мову буде вибрано заново.</translation>
+    </message>
+</context>
+<context>
+    <name>LastSession</name>
+    <message>
+        <source>Последний расчет не сохраняется: не задана домашняя папка (переменная HOME).</source>
+        <translation>Останній розрахунок не зберігається: не задано домашню папку (змінна HOME).</translation>
+    </message>
+    <message>
+        <source>Последний расчет не сохраняется: домашней папки &quot;%1&quot; нет.</source>
+        <translation>Останній розрахунок не зберігається: домашньої папки «%1» немає.</translation>
     </message>
 </context>
 <context>
@@ -1181,11 +1207,11 @@
     </message>
     <message>
         <source>Строка %1: &quot;%2&quot;.</source>
-        <translation>Рядок %1: &quot;%2&quot;.</translation>
+        <translation>Рядок %1: «%2».</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; — не число</source>
-        <translation>%1: &quot;%2&quot; — не число</translation>
+        <translation>%1: «%2» — не число</translation>
     </message>
     <message>
         <source>%1: влажность должна быть от 0 до 100 %</source>
@@ -1375,7 +1401,7 @@
     </message>
     <message>
         <source>Место &quot;%1&quot; уже есть в списке. Заменить его климат?</source>
-        <translation>Місце &quot;%1&quot; вже є в списку. Замінити його клімат?</translation>
+        <translation>Місце «%1» вже є в списку. Замінити його клімат?</translation>
     </message>
     <message>
         <source>Отмена</source>
@@ -1388,6 +1414,17 @@
     <message>
         <source>Сохранено: %1</source>
         <translation>Збережено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OwnFiles</name>
+    <message>
+        <source>Файл &quot;%1&quot; — открытый проект, он не будет заменен. Выберите другое имя файла.</source>
+        <translation>Файл «%1» — відкритий проєкт, його не буде замінено. Виберіть інше ім’я файлу.</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; хранит последний расчет для восстановления, он не будет заменен. Выберите другое имя файла.</source>
+        <translation>Файл «%1» зберігає останній розрахунок для відновлення, його не буде замінено. Виберіть інше ім’я файлу.</translation>
     </message>
 </context>
 <context>
@@ -3580,7 +3617,7 @@ Dt, мм</translation>
     <name>VapourPermeability</name>
     <message>
         <source>&quot;%1&quot; — не число</source>
-        <translation>&quot;%1&quot; — не число</translation>
+        <translation>«%1» — не число</translation>
     </message>
     <message>
         <source>μ должно быть не меньше 1</source>

@@ -58,7 +58,18 @@ class BatchPlatform : public Platform {
     bool saved_ = false;
 };
 
+QtMessageHandler toolkitHandler = nullptr;
+
+void onlySevereMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && toolkitHandler)
+        toolkitHandler(type, context, text);
+}
+
 } // namespace
+
+void keepToolkitQuiet() {
+    toolkitHandler = qInstallMessageHandler(onlySevereMessages);
+}
 
 int writeProjectReport(GuardedApplication& application, const QString& project,
                        const QString& pdf) {

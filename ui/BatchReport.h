@@ -9,3 +9,7 @@ class QString;
 // Gives 0 when the PDF was written; 1, with the reason on the error output, when the
 // project could not be opened or gave no report to write.
 int writeProjectReport(GuardedApplication& application, const QString& project, const QString& pdf);
+
+// From here on the toolkit's own notes and warnings (a window system without window
+// hints, ...) stay off the error output: a batch run prints only the program's messages.
+void keepToolkitQuiet();

@@ -1,9 +1,17 @@
 #include "ui/CommandLine.h"
 
+#include "formats/SameFile.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #ifndef VUV_VERSION
 #error "VUV_VERSION is given by the build: the project's version"
@@ -12,6 +20,9 @@
 namespace CommandLine {
 
 namespace {
+
+// Standard output was closed when the program started.
+bool outputClosed = false;
 
 // A source marked with QT_TRANSLATE_NOOP in the context "CommandLine".
 QString text(const char* source) {
@@ -83,7 +94,46 @@ Request parse(const QStringList& arguments) {
         return fail(text(QT_TRANSLATE_NOOP("CommandLine", "Для --pdf нужно имя файла отчета.")));
     if (parser.isSet(pdf) && request.project.isEmpty())
         return fail(text(QT_TRANSLATE_NOOP("CommandLine", "Для --pdf нужен файл проекта.")));
+    if (isSameFile(request.pdf, request.project))
+        return fail(text(QT_TRANSLATE_NOOP(
+                             "CommandLine",
+                             "отчет \"%1\" заменил бы проект \"%2\": выберите другое имя отчета."))
+                        .arg(QDir::toNativeSeparators(request.pdf),
+                             QDir::toNativeSeparators(request.project)));
     return request;
+}
+
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    // The options that the window system's application object takes out, with a value and
+    // without one; each may be written with one dash or two.
+    static const QStringList valued{"platform",        "platformpluginpath",
+                                    "platformtheme",   "plugin",
+                                    "qwindowgeometry", "geometry",
+                                    "qwindowtitle",    "title",
+                                    "qwindowicon",     "icon",
+                                    "display",         "name",
+                                    "session",         "style",
+                                    "stylesheet",      "visual",
+                                    "ncols",           "cmap"};
+    static const QStringList flags{"reverse", "testability", "widgetcount",
+                                   "nograb",  "dograb",      "sync"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) // the rest are projects, whatever they look like
+            return kept + arguments.mid(i);
+        if (i == 0 || !argument.startsWith(u'-')) {
+            kept << argument;
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString bare = name.section(u'=', 0, 0);
+        if (valued.contains(bare) && !name.contains(u'='))
+            ++i; // its value follows
+        else if (!valued.contains(bare) && !flags.contains(name))
+            kept << argument;
+    }
+    return kept;
 }
 
 QStringList raw(int argc, char** argv) {
@@ -93,12 +143,38 @@ QStringList raw(int argc, char** argv) {
     return arguments;
 }
 
+void holdStandardStreams() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1)
+            continue;
+        if (stream == STDOUT_FILENO)
+            outputClosed = true;
+        const int placeholder = ::open("/dev/null", stream == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (placeholder != stream && placeholder >= 0)
+            ::close(placeholder); // not where it was wanted: that place is taken after all
+    }
+}
+
 int answer(const Request& request) {
     const QByteArray bytes = request.text.toLocal8Bit();
-    std::FILE* stream = request.action == Action::Fail ? stderr : stdout;
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-    return request.action == Action::Fail ? 2 : 0;
+    const bool refusal = request.action == Action::Fail;
+    std::FILE* stream = refusal ? stderr : stdout;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    errno = outputClosed && !refusal ? EBADF : 0;
+    const bool written = errno == 0 && std::fwrite(bytes.constData(), 1, size, stream) == size &&
+                         std::fflush(stream) == 0;
+    if (refusal)
+        return 2;
+    if (written)
+        return 0;
+    // Help or a version that never reached its reader is not a success.
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    const QByteArray message =
+        QStringLiteral("vuvuvudozizod: %1\n")
+            .arg(text(QT_TRANSLATE_NOOP("CommandLine", "не удалось вывести текст: %1")).arg(reason))
+            .toLocal8Bit();
+    std::fwrite(message.constData(), 1, static_cast<std::size_t>(message.size()), stderr);
+    return 1;
 }
 
 } // namespace CommandLine

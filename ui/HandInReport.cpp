@@ -4,6 +4,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/OwnFiles.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
@@ -66,6 +67,7 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
     const std::optional<QString> path = forms.platform.askSaveFile(dialog);
     if (!path)
         return;
+    OwnFiles::checkDocument(forms, *path);
     const Report report = reportNow(forms);
     TextFile::replaceOwnFile(
         *path, ReportPages::pdf(report.content, report.drawing),
@@ -87,6 +89,7 @@ void printReport(Forms& forms) {
     // Printed into a file, the report replaces it whole or not at all, as a saved PDF does;
     // the printer would truncate the old file first.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        OwnFiles::checkDocument(forms, printer.outputFileName());
         TextFile::replaceOwnFile(
             printer.outputFileName(),
             ReportPages::pdf(report.content, report.drawing, printer.pageLayout()),

@@ -1,9 +1,12 @@
 #include "ui/InterfaceLanguage.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace Language {
@@ -12,8 +15,17 @@ namespace {
 
 const char* const settingKey = "interface/language";
 
-QSettings settings() {
-    return QSettings(QStringLiteral("Vuvuvudozizod"), QStringLiteral("Vuvuvudozizod"));
+// Where the settings of the organisation "Vuvuvudozizod" and the program of that name live.
+QString settingsPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Vuvuvudozizod/Vuvuvudozizod.conf"));
+}
+
+// Only a regular file (or none yet) is settings: reading a pipe or a device there would
+// hold up every start, so anything else is left alone and the defaults hold.
+bool settingsUsable() {
+    const QFileInfo file(settingsPath());
+    return !file.exists() || file.isFile();
 }
 
 InterfaceLanguage applied = InterfaceLanguage::Russian;
@@ -72,12 +84,20 @@ bool fromCode(const QString& text, InterfaceLanguage& language) {
 
 InterfaceLanguage atStart() {
     InterfaceLanguage language = InterfaceLanguage::Russian;
-    if (fromCode(settings().value(QLatin1String(settingKey)).toString(), language))
+    if (settingsUsable() && fromCode(QSettings(settingsPath(), QSettings::IniFormat)
+                                         .value(QLatin1String(settingKey))
+                                         .toString(),
+                                     language))
         return language;
-    const QStringList wanted = QLocale::system().uiLanguages();
-    const bool ukrainian =
-        !wanted.isEmpty() && QLocale(wanted.first()).language() == QLocale::Ukrainian;
-    return ukrainian ? InterfaceLanguage::Ukrainian : InterfaceLanguage::Russian;
+    // The first of the user's languages, in the order of preference, that the program has.
+    for (const QString& wanted : QLocale::system().uiLanguages()) {
+        const QLocale::Language each = QLocale(wanted).language();
+        if (each == QLocale::Ukrainian)
+            return InterfaceLanguage::Ukrainian;
+        if (each == QLocale::Russian)
+            return InterfaceLanguage::Russian;
+    }
+    return InterfaceLanguage::Russian;
 }
 
 bool apply(InterfaceLanguage language) {
@@ -113,8 +133,17 @@ InterfaceLanguage current() {
     return applied;
 }
 
-void remember(InterfaceLanguage language) {
-    settings().setValue(QLatin1String(settingKey), QLatin1String(code(language)));
+bool remember(InterfaceLanguage language) {
+    if (!settingsUsable())
+        return false;
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.setValue(QLatin1String(settingKey), QLatin1String(code(language)));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString settingsFile() {
+    return QDir::toNativeSeparators(settingsPath());
 }
 
 } // namespace Language

@@ -9,8 +9,8 @@ enum class InterfaceLanguage { Russian, Ukrainian };
 
 namespace Language {
 
-// The remembered choice, else the system's user-interface language: Ukrainian where that
-// is Ukrainian, Russian everywhere else.
+// The remembered choice, else the first of the system's user-interface languages (in the
+// order of preference) that the program has; Russian where it has none of them.
 InterfaceLanguage atStart();
 
 // Installs the translations of `language` in place of the ones before; every widget then
@@ -20,8 +20,11 @@ bool apply(InterfaceLanguage language);
 
 InterfaceLanguage current();
 
-// Kept in the program's settings for the next start.
-void remember(InterfaceLanguage language);
+// Kept in the program's settings for the next start; false when it could not be stored
+// there (the folder not writable, or the settings' place taken by something not a file).
+bool remember(InterfaceLanguage language);
+// The settings file, as the user reads its name.
+QString settingsFile();
 
 // "ru" or "uk", as the command line and the test scripts name the languages.
 const char* code(InterfaceLanguage language);

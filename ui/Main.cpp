@@ -12,6 +12,7 @@
 #include "ui/HandInReport.h"
 #include "ui/LanguageMenu.h"
 #include "ui/LastSession.h"
+#include "ui/OwnFiles.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportWriter.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -211,7 +212,7 @@ void TMainForm::buildMenu(QVBoxLayout* layout) {
                                   QT_TR_NOOP("Exit this application"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    addLanguageMenu(bar);
+    addLanguageMenu(bar, platform_);
     QMenu* help = bar->addMenu(QString());
     texts_.title(help, QT_TR_NOOP("&Help"));
     QMenu* contents = help->addMenu(QString());
@@ -711,13 +712,14 @@ void TMainForm::addRestoreItem(QMenu* file) {
         texts_.action(file->addAction(QString()), QT_TR_NOOP("Восстановить последний расчет"),
                       QT_TR_NOOP("Открыть расчет, который был открыт при закрытии программы"));
     restore->setObjectName(QStringLiteral("RestoreLastSession"));
-    restore->setEnabled(LastSession::exists());
+    // Without a place for it, the item stays enabled to say why there is nothing.
+    const auto available = [] { return LastSession::exists() || LastSession::path().isEmpty(); };
+    restore->setEnabled(available());
     connect(file, &QMenu::aboutToShow, restore,
-            [restore] { restore->setEnabled(LastSession::exists()); });
+            [restore, available] { restore->setEnabled(available()); });
     // Opened as a project is, but the project dialogs keep proposing the user's own files.
-    connect(restore, &QAction::triggered, this, [this] {
-        guarded(platform_, [this] { ProjectReplay::open(forms_, LastSession::path()); });
-    });
+    connect(restore, &QAction::triggered, this,
+            [this] { guarded(platform_, [this] { LastSession::restore(forms_); }); });
 }
 
 // Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.
@@ -748,13 +750,16 @@ void TMainForm::saveProject() {
     const std::optional<QString> path = platform_.askSaveFile(saveProjectDialog_);
     if (!path)
         return;
+    OwnFiles::checkProject(*path);
     ProjectReplay::save(forms_, *path);
     openProjectDialog_.lastPath = *path;
+    forms_.calculation.projectFile = *path;
 }
 
 void TMainForm::openProject(const QString& path) {
     guarded(platform_, [&] {
         ProjectReplay::open(forms_, path);
+        forms_.calculation.projectFile = path;
         openProjectDialog_.lastPath = path;
         saveProjectDialog_.lastPath = path;
     });

@@ -2,6 +2,7 @@
 
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/LastSession.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -96,6 +97,8 @@ Program::~Program() {
     // Windows go in the reverse order of their creation.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
         delete *it;
+    // The calculation kept on closing is written while no window is left to wait for it.
+    LastSession::finishRun();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
+#include "ui/OwnFiles.h"
 #include "ui/SectionView.h"
 #include "ui/WholeRowsTable.h"
 #include "ui/Widgets.h"
@@ -510,6 +511,7 @@ void TemperatureProfileWindow::exportDrawing(FileDialog& dialog, bool asSvg) {
         const std::optional<QString> path = forms_.platform.askSaveFile(dialog);
         if (!path)
             return;
+        OwnFiles::checkDocument(forms_, *path);
         DrawingExport::write(*path, asSvg ? DrawingExport::svg(*picture, font(), windowTitle())
                                           : DrawingExport::png(*picture, font()));
         dialog.lastPath = *path;

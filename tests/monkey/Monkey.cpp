@@ -2,6 +2,7 @@
 
 #include "formats/FileFaults.h"
 #include "support/Typing.h"
+#include "ui/LastSession.h"
 #include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
@@ -488,6 +489,7 @@ QString Monkey::checkFiles() {
             return QStringLiteral("%1 changed although every write there fails").arg(it.key());
         it->status = status; // put back as it was
     }
+    LastSession::finishWriting(); // the recovery project is written in the background
     for (QDirIterator it(folder_.path(), {QStringLiteral(".vuv*")}, QDir::Files | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();)

@@ -39,13 +39,18 @@ void CommandLineTest::parse_data() {
     row("report without project", {"--pdf", "a.pdf"}, Action::Fail);
     row("report without file", {"--pdf"}, Action::Fail);
     row("report with empty file", {"--pdf=", "b.vvz"}, Action::Fail);
+    // The window system's own options are its business, whatever their form.
+    row("toolkit options", {"-platform", "offscreen", "--style=fusion", "-reverse", "b.vvz"},
+        Action::Start, "b.vvz");
+    row("toolkit option after the projects' mark", {"--", "-reverse"}, Action::Start, "-reverse");
 }
 
 void CommandLineTest::parse() {
     QFETCH(QStringList, arguments);
     QFETCH(Action, action);
     arguments.prepend(QStringLiteral("vuvuvudozizod"));
-    const CommandLine::Request request = CommandLine::parse(arguments);
+    const CommandLine::Request request =
+        CommandLine::parse(CommandLine::withoutToolkitOptions(arguments));
     QCOMPARE(request.action, action);
     QTEST(request.project, "project");
     QTEST(request.pdf, "pdf");

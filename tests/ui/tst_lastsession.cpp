@@ -1,5 +1,7 @@
-// The calculation that survives closing: two runs of the program with one home folder.
+// The calculation that survives the program's end: two runs of the program with one home
+// folder, the recovery project's place, and the files that nothing but a project replaces.
 
+#include "support/Files.h"
 #include "ui/LastSession.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
@@ -8,8 +10,10 @@
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +24,11 @@ class LastSessionTest : public QObject {
     void closingKeepsTheCalculationForTheNextRun();
     void aDataFolderThatCannotBeWrittenStopsNothing();
     void theRestoredReportIsTheOneMadeBeforeClosing();
+    void theCalculationIsKeptAWhileAfterEachChange();
+    void placeOfTheRecoveryProject_data();
+    void placeOfTheRecoveryProject();
+    void onlyAProjectReplacesTheProjectOrTheRecovery_data();
+    void onlyAProjectReplacesTheProjectOrTheRecovery();
 
   private:
     // Every row of the report to hand in, as "caption: value".
@@ -45,6 +54,7 @@ void LastSessionTest::init() {
     home_.remove();
     home_ = QTemporaryDir();
     qputenv("XDG_DATA_HOME", home_.filePath("data").toLocal8Bit());
+    qputenv("HOME", home_.path().toLocal8Bit());
 }
 
 void LastSessionTest::closingKeepsTheCalculationForTheNextRun() {
@@ -59,8 +69,8 @@ void LastSessionTest::closingKeepsTheCalculationForTheNextRun() {
         r0 = program.forms().mainForm->r0Text();
         QVERIFY(program.forms().mainForm->close());
         QVERIFY(platform.ended);
-        QVERIFY(QFile::exists(LastSession::path()));
     }
+    QVERIFY(QFile::exists(LastSession::path())); // written by the time the program is gone
     ScriptedPlatform platform;
     Program program(platform);
     // Nothing comes back unasked.
@@ -83,6 +93,128 @@ void LastSessionTest::aDataFolderThatCannotBeWrittenStopsNothing() {
     QVERIFY(platform.ended);
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(!LastSession::exists());
+}
+
+// Typing is kept a short while after it pauses, with no window closed; the previous run's
+// calculation stays the one to restore.
+void LastSessionTest::theCalculationIsKeptAWhileAfterEachChange() {
+    {
+        ScriptedPlatform platform;
+        Program program(platform);
+        ProjectReplay::open(program.forms(), QFINDTESTDATA("typical-wall.vvz"));
+        program.forms().mainForm->close();
+    }
+    ScriptedPlatform platform;
+    Program program(platform);
+    const LastSession::Watch watch(program.forms());
+    auto* rqmin = program.forms().mainForm->findChild<QLineEdit*>("Edit5");
+    rqmin->selectAll();
+    QTest::keyClicks(rqmin, "3,75");
+    QTRY_VERIFY_WITH_TIMEOUT(bytesOf(LastSession::path()).contains("\"3,75\""),
+                             3 * LastSession::Watch::delay);
+    restoreItem(program)->trigger();
+    QCOMPARE(program.forms().mainForm->rqmin(), QStringLiteral("2,200"));
+}
+
+void LastSessionTest::placeOfTheRecoveryProject_data() {
+    QTest::addColumn<QString>("dataHome");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("place"); // under the temporary folder; empty for none
+    const QString file = QStringLiteral("Vuvuvudozizod/last-calculation.vvz");
+    QTest::newRow("data home given") << "<tmp>/data"
+                                     << "<tmp>"
+                                     << "data/" + file;
+    QTest::newRow("relative data home ignored") << "data"
+                                                << "<tmp>"
+                                                << ".local/share/" + file;
+    QTest::newRow("no home") << ""
+                             << ""
+                             << "";
+    QTest::newRow("home not there") << ""
+                                    << "<tmp>/none/x"
+                                    << "";
+    QTest::newRow("relative home") << ""
+                                   << "."
+                                   << "";
+}
+
+// Without a place, nothing is kept, nothing created, and the restore item says why.
+void LastSessionTest::placeOfTheRecoveryProject() {
+    QFETCH(QString, dataHome);
+    QFETCH(QString, home);
+    QFETCH(QString, place);
+    const auto set = [this](const char* name, QString value) {
+        value.replace(QStringLiteral("<tmp>"), home_.path());
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    };
+    set("XDG_DATA_HOME", dataHome);
+    set("HOME", home);
+    QDir::setCurrent(home_.path());
+    const QStringList before = QDir(home_.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    ScriptedPlatform platform;
+    {
+        Program program(platform);
+        QCOMPARE(restoreItem(program)->isEnabled(), place.isEmpty());
+        restoreItem(program)->trigger();
+        QCOMPARE(platform.messages.size(), place.isEmpty() ? 1 : 0);
+        program.forms().mainForm->close();
+    }
+    if (place.isEmpty()) {
+        QVERIFY(LastSession::path().isEmpty());
+        QCOMPARE(QDir(home_.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QVERIFY(platform.messages[0].text.contains(QStringLiteral("HOME")) ||
+                platform.messages[0].text.contains(qEnvironmentVariable("HOME")));
+    } else {
+        QCOMPARE(LastSession::path(), home_.filePath(place));
+        QVERIFY(QFile::exists(home_.filePath(place)));
+    }
+}
+
+void LastSessionTest::onlyAProjectReplacesTheProjectOrTheRecovery_data() {
+    QTest::addColumn<QString>("item");      // the object name of the action or button
+    QTest::addColumn<bool>("overRecovery"); // else over the project opened
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("PDF over the project") << "ExportPdf" << false << false;
+    QTest::newRow("PNG over the project") << "ExportPng" << false << false;
+    QTest::newRow("SVG over the project") << "ExportSvg" << false << false;
+    QTest::newRow("project over the project") << "SaveProject" << false << true;
+    QTest::newRow("project over the recovery") << "SaveProject" << true << false;
+    QTest::newRow("PDF over the recovery") << "ExportPdf" << true << false;
+}
+
+void LastSessionTest::onlyAProjectReplacesTheProjectOrTheRecovery() {
+    QFETCH(QString, item);
+    QFETCH(bool, overRecovery);
+    QFETCH(bool, replaced);
+    const QString project = home_.filePath("wall.vvz");
+    QVERIFY(QFile::copy(QFINDTESTDATA("typical-wall.vvz"), project));
+    QVERIFY(QDir().mkpath(QFileInfo(LastSession::path()).absolutePath()));
+    QVERIFY(QFile::copy(project, LastSession::path()));
+    // The name chosen reaches the file through a link.
+    const QString chosen = home_.filePath("chosen.vvz");
+    QVERIFY(QFile::link(overRecovery ? LastSession::path() : project, chosen));
+    const QString target = overRecovery ? LastSession::path() : project;
+    const QByteArray before = bytesOf(target);
+
+    ScriptedPlatform platform;
+    Program program(platform);
+    TMainForm* main = program.forms().mainForm;
+    main->openProject(project);
+    main->findChild<QAbstractButton*>("TemperatureProfileButton")->click();
+    platform.answer(chosen);
+    if (auto* action = main->findChild<QAction*>(item))
+        action->trigger();
+    else
+        program.window("TemperatureProfileWindow")->findChild<QAbstractButton*>(item)->click();
+    QCOMPARE(platform.messages.size(), replaced ? 0 : 1);
+    if (!replaced) {
+        QCOMPARE(bytesOf(target), before);
+        QVERIFY(platform.messages[0].text.contains(chosen));
+    }
+    QCOMPARE(bytesOf(target).startsWith("{"), true);
 }
 
 // The board made thicker by hand after its quantity was counted: the quantity is left out

@@ -13,7 +13,10 @@
 #include "ui/Unit4.h"
 #include "ui/Widgets.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +24,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -39,6 +43,7 @@ class MainWindowTest : public QObject {
     void timersDoNotRestartWhileRunning();
     void languageSwitchKeepsInputsAndResults_data();
     void languageSwitchKeepsInputsAndResults();
+    void aLanguageThatCannotBeKeptIsToldOnce();
 
   private:
     static QLineEdit* field(Program& program, const char* name) {
@@ -350,6 +355,29 @@ void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached() {
     openWindow(program.window(window)); // shown and looked up again: built once
     QCOMPARE(hidden->findChildren<QWidget*>(control).size(), 1);
     QCOMPARE(hidden->windowTitle(), ukrainianTitle);
+}
+
+// The settings' folder is taken by a file: the choice holds for this run, and the user
+// hears once that the next start will not remember it.
+void MainWindowTest::aLanguageThatCannotBeKeptIsToldOnce() {
+    QTemporaryDir home;
+    const QString blocked = home.filePath("config");
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray was = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", blocked.toLocal8Bit());
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_CONFIG_HOME", was);
+        switchLanguage(InterfaceLanguage::Russian);
+    });
+    ScriptedPlatform platform;
+    Program program(platform);
+    for (const char* item : {"LanguageUkrainian", "LanguageRussian", "LanguageUkrainian"})
+        program.forms().mainForm->findChild<QAction*>(item)->trigger();
+    QCOMPARE(Language::current(), InterfaceLanguage::Ukrainian);
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(blocked)));
 }
 
 QTEST_MAIN(MainWindowTest)

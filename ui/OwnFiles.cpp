@@ -1,0 +1,31 @@
+#include "ui/OwnFiles.h"
+
+#include "core/Calculation.h"
+#include "core/Errors.h"
+#include "formats/SameFile.h"
+#include "ui/Forms.h"
+#include "ui/LastSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace OwnFiles {
+
+void checkDocument(const Forms& forms, const QString& path) {
+    if (isSameFile(path, forms.calculation.projectFile))
+        throw FileError(QCoreApplication::translate(
+                            "OwnFiles", "Файл \"%1\" — открытый проект, он не будет заменен. "
+                                        "Выберите другое имя файла.")
+                            .arg(QDir::toNativeSeparators(path)));
+    checkProject(path);
+}
+
+void checkProject(const QString& path) {
+    if (isSameFile(path, LastSession::path()))
+        throw FileError(QCoreApplication::translate(
+                            "OwnFiles", "Файл \"%1\" хранит последний расчет для восстановления, "
+                                        "он не будет заменен. Выберите другое имя файла.")
+                            .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace OwnFiles
