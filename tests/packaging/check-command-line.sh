@@ -78,8 +78,8 @@ while read -r languages expected; do
     LANGUAGE=$languages bare "$program" --help | grep -q "^$expected: " ||
         fail "LANGUAGE=$languages does not give $expected"
 done << 'EOF'
-en_US:uk Застосування
-de:uk:ru Застосування
+en_US:uk Використання
+de:uk:ru Використання
 ru:uk Использование
 en Использование
 EOF
