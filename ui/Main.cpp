@@ -509,8 +509,8 @@ void TMainForm::refreshResultState() {
     const QString note = ResultState::note(resultChange());
     staleNote->setText(note);
     staleNote->setVisible(!note.isEmpty());
-    if (forms_.form2)
-        forms_.form2->showOutOfDate(note);
+    if (forms_.form2) // a layer window never opened keeps the note for its building
+        forms_.form2.created()->showOutOfDate(note);
 }
 
 void TMainForm::connectCheck() {
