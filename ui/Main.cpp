@@ -179,6 +179,8 @@ void TMainForm::retranslateUi() {
     openProjectDialog_.filters = saveProjectDialog_.filters =
         ProjectReplay::projectDialog().filters;
     refreshResultState();
+    if (forms_.form2) // the layer window shows the note in the new language from now on
+        forms_.form2->showOutOfDate(staleNote->text());
 }
 
 // The verdict and the relation of the last check, or the heading before the first one.
