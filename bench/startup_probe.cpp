@@ -1,7 +1,5 @@
 // The program's own start-up, exactly as app/main.cpp does it, ending as soon as the
-// main window has been painted once. It leaves the event loop as the floor program does,
-// without closing the windows: closing the main window keeps the last session, which
-// belongs to the program's end, not to its start.
+// main window has been painted once, then closing the program as the user does.
 // Usage: vuv-startup-probe [--all-built | --open-layers]
 //   --all-built    then builds every window and prints how many windows and widgets the
 //                  program holds in all, which the floor program makes at its start
@@ -42,7 +40,7 @@ class FirstPaint : public QObject {
 void printAllBuilt(Program& program) {
     const std::size_t windows = program.windows().size(); // every window built
     std::printf("%zu %lld\n", windows, static_cast<long long>(QApplication::allWidgets().size()));
-    QCoreApplication::exit(0);
+    QCoreApplication::quit();
 }
 
 } // namespace
@@ -58,7 +56,7 @@ int main(int argc, char** argv) {
     QElapsedTimer opening;
     FirstPaint layersPainted([&opening] {
         std::printf("%.2f\n", double(opening.nsecsElapsed()) / 1e6);
-        QCoreApplication::exit(0);
+        QCoreApplication::quit();
     });
     FirstPaint mainPainted([&] {
         if (mode == QLatin1String("--all-built")) {
@@ -69,7 +67,7 @@ int main(int argc, char** argv) {
             opening.start();
             openWindow(program.forms().form2);
         } else {
-            QCoreApplication::exit(0);
+            QCoreApplication::quit();
         }
     });
     program.forms().mainForm->installEventFilter(&mainPainted);

@@ -179,6 +179,8 @@ void TMainForm::retranslateUi() {
     openProjectDialog_.filters = saveProjectDialog_.filters =
         ProjectReplay::projectDialog().filters;
     refreshResultState();
+    if (forms_.form2) // the layer window shows the note in the new language from now on
+        forms_.form2->showOutOfDate(staleNote->text());
 }
 
 // The verdict and the relation of the last check, or the heading before the first one.
@@ -509,8 +511,8 @@ void TMainForm::refreshResultState() {
     const QString note = ResultState::note(resultChange());
     staleNote->setText(note);
     staleNote->setVisible(!note.isEmpty());
-    if (forms_.form2)
-        forms_.form2->showOutOfDate(note);
+    if (forms_.form2) // a layer window never opened keeps the note for its building
+        forms_.form2.created()->showOutOfDate(note);
 }
 
 void TMainForm::connectCheck() {

@@ -32,27 +32,30 @@ FileDialog projectDialog() {
     return dialog;
 }
 
+// A window never opened answers with the inputs it would be built with, so that capturing
+// a project builds nothing.
 Project::Record capture(const Forms& forms) {
     Project::Record record;
     record.decimalSeparator = forms.separator();
     record.main = forms.mainForm->inputs();
-    record.requirement = forms.form3->inputs();
-    record.partition = forms.form6->inputs();
-    record.coefficients = forms.form4->inputs();
-    record.airGap = forms.form7->inputs();
-    record.layers = forms.form2->inputs();
-    record.insulation = forms.form5->inputs();
-    record.quantity = forms.form9->inputs();
+    record.requirement = forms.form3.created()->inputs();
+    record.partition = forms.form6.created()->inputs();
+    record.coefficients = forms.form4.created()->inputs();
+    record.airGap = forms.form7.created()->inputs();
+    record.layers = forms.form2.created()->inputs();
+    record.insulation = forms.form5.created()->inputs();
+    record.quantity = forms.form9.created()->inputs();
     record.profile = forms.profileWindow->inputs();
     record.details = forms.detailsWindow->inputs();
     if (const auto& source = forms.calculation.requirement) {
         record.accepted.rqmin = source->acceptedText;
         record.accepted.betweenFlats = source->tableNumber == QLatin1String("3");
         if (record.accepted.betweenFlats)
-            record.accepted.partition = forms.form6->acceptedInputs().value_or(record.partition);
+            record.accepted.partition =
+                forms.form6.created()->acceptedInputs().value_or(record.partition);
         else
             record.accepted.requirement =
-                forms.form3->acceptedInputs().value_or(record.requirement);
+                forms.form3.created()->acceptedInputs().value_or(record.requirement);
     }
     record.moisture = forms.moistureWindow->inputs();
     return record;

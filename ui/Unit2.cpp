@@ -6,10 +6,10 @@
 #include "formats/UserConstructionFiles.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
-#include "ui/MoistureWindow.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit3.h"
 #include "ui/Unit5.h"
@@ -438,6 +438,8 @@ QWidget* TForm2::buildVerdictAndButtons() {
     staleNote = outOfDateNote(QStringLiteral("LayerStaleNote"));
     staleNote->setAlignment(Qt::AlignCenter);
     column->addWidget(staleNote);
+    staleNote->setText(outOfDate_);
+    staleNote->setVisible(!outOfDate_.isEmpty());
 
     Button1 = new QPushButton;
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -617,6 +619,9 @@ void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QSt
 }
 
 void TForm2::showOutOfDate(const QString& note) {
+    outOfDate_ = note;
+    if (!isBuilt())
+        return; // shown as the window is built
     staleNote->setText(note);
     staleNote->setVisible(!note.isEmpty());
 }
@@ -700,6 +705,8 @@ QString TForm2::inertiaTotalText() const {
 }
 
 Project::LayerStackInputs TForm2::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     Project::LayerStackInputs in;
     for (int i = 0; i < layerCount; ++i)
         in.layers[i] = {shownChoice(selectors[i], pickedIndex(selectors[i])), ldFields[i]->text(),
@@ -713,6 +720,17 @@ Project::LayerStackInputs TForm2::inputs() const {
     for (int i = 0; i < layerCount; ++i)
         if (showsProgramCaption(i))
             in.layers[i].material.text = captionSource(i);
+    in.userListPath = userListDialog_.lastPath;
+    in.layer11HoldsAirGap = layer11AirGap_;
+    return in;
+}
+
+// Every row shows its program caption over zeros until the user acts.
+Project::LayerStackInputs TForm2::freshInputs() const {
+    const QString zero = QStringLiteral("0");
+    Project::LayerStackInputs in;
+    for (int i = 0; i < layerCount; ++i)
+        in.layers[i] = {{-1, captionSource(i), true}, zero, zero, zero};
     in.userListPath = userListDialog_.lastPath;
     in.layer11HoldsAirGap = layer11AirGap_;
     return in;

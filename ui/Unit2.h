@@ -93,6 +93,8 @@ class TForm2 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::LayerStackInputs freshInputs() const;
     friend class LayerWindowSteps;
 
     void retranslateUi();
@@ -139,6 +141,7 @@ class TForm2 : public LazyWindow {
     QLineEdit* Edit64 = nullptr;         // selected layer-12 thickness, hidden
     QLabel* Label79 = nullptr;           // verdict line
     QLabel* staleNote = nullptr;         // the verdict is out of date
+    QString outOfDate_;                  // the note it shows, kept while not built
     QPushButton* Button1 = nullptr;      // "Расчет"
     QPushButton* Button3 = nullptr;      // "Принять"
     QPushButton* Button12 = nullptr;     // "Dt12", hidden
@@ -149,7 +152,7 @@ class TForm2 : public LazyWindow {
     QTimer* Timer1 = nullptr;            // blink: dark red and bold
     QTimer* Timer2 = nullptr;            // blink: black again
 
-    QPushButton* profileButton = nullptr; // "Температурный профиль..."
+    QPushButton* profileButton = nullptr;  // "Температурный профиль..."
     QPushButton* moistureButton = nullptr; // "Влажностный режим..."
 
     QLabel* heading_ = nullptr;

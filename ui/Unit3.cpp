@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -488,6 +489,8 @@ QString TForm3::cityText() const {
 }
 
 Project::RequirementInputs TForm3::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     using Project::BuildingKind;
     Project::RequirementInputs in;
     in.zone = shownChoice(ComboBox13, pickedIndex(ComboBox13));
@@ -503,6 +506,22 @@ Project::RequirementInputs TForm3::inputs() const {
     in.inertia = Edit2->text();
     in.reconstruction = CheckBox1->isChecked();
     in.rqmin = Edit1->text();
+    return in;
+}
+
+// Zone I, every other list showing its prompt, D of 1 and no Rqmin yet.
+Project::RequirementInputs TForm3::freshInputs() const {
+    const auto prompt = [](const char* source) {
+        return Project::ListChoice{-1, QCoreApplication::translate("TForm3", source), true};
+    };
+    Project::RequirementInputs in;
+    in.zone = {0, QString(), false};
+    in.city = prompt(cityPrompt);
+    in.envelope = prompt(envelopePrompt);
+    in.productionKind = prompt(envelopePrompt);
+    in.regime = prompt(regimePrompt);
+    in.inertia = QStringLiteral("1");
+    in.rqmin = QStringLiteral("0");
     return in;
 }
 

@@ -64,6 +64,8 @@ class TForm3 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::RequirementInputs freshInputs() const;
     void retranslateUi();
     // The list items that the accepted requirement names, found before a change of
     // language and named again after it (-1 for a text that is no item).

@@ -134,7 +134,14 @@ void TForm4::accept() {
 }
 
 Project::CoefficientInputs TForm4::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     return {shownChoice(ComboBox1, keptType_), Edit1->text(), Edit2->text()};
+}
+
+// The type list shows its prompt over two zeros.
+Project::CoefficientInputs TForm4::freshInputs() const {
+    return {{keptType_, typeListPrompt().text(), true}, QStringLiteral("0"), QStringLiteral("0")};
 }
 
 void TForm4::setInputs(const Project::CoefficientInputs& in) {

@@ -31,6 +31,8 @@ class TForm4 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::CoefficientInputs freshInputs() const;
     void retranslateUi();
     ListPrompt typeListPrompt() const;
     void typeChanged(); // ComboBox1Change

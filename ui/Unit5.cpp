@@ -281,7 +281,14 @@ void TForm5::Button4Click() {
 }
 
 Project::InsulationInputs TForm5::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     return {ComboBox1->currentIndex()};
+}
+
+// No board chosen yet.
+Project::InsulationInputs TForm5::freshInputs() const {
+    return {};
 }
 
 void TForm5::setInputs(const Project::InsulationInputs& in) {

@@ -39,6 +39,8 @@ class TForm5 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::InsulationInputs freshInputs() const;
     void retranslateUi();
     // The board's name in the interface language; the panel's caption when none is chosen.
     QString boardTitle(int index) const;

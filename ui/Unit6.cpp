@@ -13,6 +13,7 @@
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -277,6 +278,8 @@ QString TForm6::deltaTcrText() const {
 }
 
 Project::PartitionInputs TForm6::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     Project::PartitionInputs in;
     in.warmerPurpose = shownChoice(ComboBox1, pickedIndex(ComboBox1));
     in.coolerPurpose = shownChoice(ComboBox2, pickedIndex(ComboBox2));
@@ -288,6 +291,23 @@ Project::PartitionInputs TForm6::inputs() const {
     in.alphaInt = Edit4->text();
     in.rqmin = Edit5->text();
     return in;
+}
+
+// Every list shows its prompt over zeros.
+Project::PartitionInputs TForm6::freshInputs() const {
+    const auto prompt = [](const char* source) {
+        return Project::ListChoice{-1, QCoreApplication::translate("TForm6", source), true};
+    };
+    const QString zero = QStringLiteral("0");
+    return {prompt(purposePrompt),
+            prompt(purposePrompt),
+            zero,
+            zero,
+            prompt(purposePrompt),
+            prompt(kindPrompt),
+            zero,
+            zero,
+            zero};
 }
 
 void TForm6::setInputs(const Project::PartitionInputs& in) {

@@ -45,6 +45,8 @@ class TForm6 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::PartitionInputs freshInputs() const;
     void retranslateUi();
     // The lists' prompts: the two temperatures' purposes, DtTcr's purpose and kind.
     std::array<ListPrompt, 4> prompts() const;

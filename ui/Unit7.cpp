@@ -185,8 +185,20 @@ QString TForm7::temperatureText() const {
 }
 
 Project::AirGapInputs TForm7::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     return {choiceOf(selectors_[0], placementIndex_), choiceOf(selectors_[1], temperatureIndex_),
             choiceOf(selectors_[2], thicknessIndex_), Edit1->text()};
+}
+
+// Every list shows its prompt, kept as its source text, over a zero resistance.
+Project::AirGapInputs TForm7::freshInputs() const {
+    const auto prompt = [](int item, const QString& source) {
+        return Project::ListChoice{item, source, true};
+    };
+    return {prompt(placementIndex_, AirGaps::placementPrompt()),
+            prompt(temperatureIndex_, AirGaps::temperaturePrompt()),
+            prompt(thicknessIndex_, AirGaps::thicknessPrompt()), QStringLiteral("0")};
 }
 
 void TForm7::setInputs(const Project::AirGapInputs& in) {

@@ -33,6 +33,8 @@ class TForm7 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::AirGapInputs freshInputs() const;
     // A selector with its prompt, which it shows in the interface language while no item is
     // chosen and nothing is typed.
     struct Selector {

@@ -195,12 +195,23 @@ void TForm9::Button1Click() {
 }
 
 Project::QuantityInputs TForm9::inputs() const {
+    if (!isBuilt())
+        return freshInputs();
     Project::QuantityInputs in;
     in.height = ComboBox1->currentText();
     in.length = ComboBox2->currentText();
     in.counted = countedLayer12_.has_value();
     if (countedLayer12_ && *countedLayer12_ != layer12Now())
         in.countedFor = *countedLayer12_;
+    in.orderingGrade = forms_.calculation.orderingGrade;
+    return in;
+}
+
+// The lists' first sizes; nothing counted yet.
+Project::QuantityInputs TForm9::freshInputs() const {
+    Project::QuantityInputs in;
+    in.height = InsulationQuantity::initialHeight;
+    in.length = InsulationQuantity::initialLength;
     in.orderingGrade = forms_.calculation.orderingGrade;
     return in;
 }

@@ -35,6 +35,8 @@ class TForm9 : public LazyWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What inputs() gives once the window is built, found without building it.
+    Project::QuantityInputs freshInputs() const;
     // What the summary line says, kept so that it can be said again in another language.
     // At start, the parts of InsulationQuantity::initialSummary.
     struct SummaryParts {

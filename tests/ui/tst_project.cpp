@@ -3,15 +3,24 @@
 // file changes nothing.
 
 #include "core/Calculation.h"
+#include "formats/ProjectFile.h"
 #include "formats/TextFile.h"
 #include "formats/UserConstructionFiles.h"
 #include "support/Files.h"
+#include "support/LanguageSwitch.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Unit6.h"
+#include "ui/Unit7.h"
+#include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
 #include "monkey/VirtualClock.h"
@@ -26,6 +35,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -268,6 +278,8 @@ class ProjectTest : public QObject {
     void recalculationForADocumentNamesTheField();
     void textsLongerThanAFieldAreNamed();
     void menuAndCommandLine();
+    void windowsNeverOpenedAreCapturedAsBuilt_data();
+    void windowsNeverOpenedAreCapturedAsBuilt();
 
   private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -592,6 +604,32 @@ void ProjectTest::menuAndCommandLine() {
     QCOMPARE(missing.platform.messages.size(), 1);
     QCOMPARE(missing.platform.messages[0].text,
              QStringLiteral("Не удалось открыть проект \"нет.vvz\": файл не найден."));
+}
+
+void ProjectTest::windowsNeverOpenedAreCapturedAsBuilt_data() {
+    QTest::addColumn<InterfaceLanguage>("language");
+    QTest::newRow("Russian") << InterfaceLanguage::Russian;
+    QTest::newRow("Ukrainian") << InterfaceLanguage::Ukrainian;
+}
+
+// Typing in the main window and keeping the calculation build no hidden window, and find
+// what building it would show.
+void ProjectTest::windowsNeverOpenedAreCapturedAsBuilt() {
+    QFETCH(InterfaceLanguage, language);
+    const auto russianAgain = qScopeGuard([] { switchLanguage(InterfaceLanguage::Russian); });
+    switchLanguage(language); // before the program: a switch hands the layer window a note
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.forms().mainForm->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("0,1"));
+    const QString unbuilt = ProjectFile::encode(ProjectReplay::capture(program.forms()));
+    const auto& forms = program.forms();
+    const std::vector<const LazyWindow*> lazy{
+        forms.form2.created(), forms.form3.created(), forms.form4.created(), forms.form5.created(),
+        forms.form6.created(), forms.form7.created(), forms.form9.created()};
+    for (const LazyWindow* window : lazy)
+        QVERIFY2(!window->isBuilt(), qPrintable(window->objectName()));
+    program.windows(); // builds them all
+    QCOMPARE(QString(ProjectFile::encode(ProjectReplay::capture(forms))), unbuilt);
 }
 
 QTEST_MAIN(ProjectTest)
