@@ -20,6 +20,7 @@ QString tr(const char* text) {
 
 LayerTable layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
     LayerTable table;
+    table.wideColumns = {2, 7}; // the material and the origin
     table.header = {QStringLiteral("№"),  tr("Строка"),        tr("Материал"), tr("Толщина, мм"),
                     tr("δ, мг/(м·ч·Па)"), QStringLiteral("μ"), tr("sd, м"),    tr("Источник δ")};
     double thickness = 0;
@@ -57,7 +58,7 @@ LayerTable layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
 
 LayerTable monthTable(const MoistureCheck::Evaluation& e, QChar sep) {
     LayerTable table;
-    table.wideColumn = -1;
+    table.wideColumns.clear();
     table.header = {tr("Месяц"), tr("θн, °C"), tr("φн, %"), tr("pн, Па")};
     for (qsizetype plane : e.balance->planes) {
         const QString name = MoistureCheck::planeName(e, plane);

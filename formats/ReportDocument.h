@@ -75,7 +75,7 @@ struct Section {
 };
 
 struct LayerTable {
-    int wideColumn = 2; // takes the width the others leave; -1 for none
+    QList<int> wideColumns{2}; // share the width the others leave; none: as wide as the words
     QStringList header;
     QList<QStringList> rows; // one per listed layer
     QStringList totals;

@@ -265,13 +265,14 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
     for (const QStringList& row : table.rows)
         widen(row, fonts.table);
     widen(table.totals, fonts.tableBold);
-    if (table.wideColumn >= 0 && table.wideColumn < columns) {
+    if (!table.wideColumns.isEmpty()) {
         double others = 0;
         for (int c = 0; c < columns; ++c)
-            if (c != table.wideColumn)
+            if (!table.wideColumns.contains(c))
                 others += layout.width[c];
-        layout.width[table.wideColumn] =
-            std::max(layout.width[table.wideColumn], flow.width() - others);
+        const double share = (flow.width() - others) / table.wideColumns.size();
+        for (int c : table.wideColumns)
+            layout.width[c] = std::max(layout.width[c], share);
     }
     double left = 0;
     for (int c = 0; c < columns; ++c) {
@@ -293,13 +294,14 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
     return layout;
 }
 
-void paintTableRow(QPainter& painter, const TableLayout& layout, int wideColumn, double top,
-                   double height, const QStringList& cells, const QFont& font) {
+void paintTableRow(QPainter& painter, const TableLayout& layout, const QList<int>& wideColumns,
+                   double top, double height, const QStringList& cells, const QFont& font) {
     for (int c = 0; c < cells.size() && c < layout.width.size(); ++c) {
         const QRectF cell(layout.left[c], top, layout.width[c], height);
         painter.setPen(QPen(ruleColor, 0));
         painter.drawRect(cell);
-        const int align = c == wideColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        const int align =
+            wideColumns.contains(c) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
         text(painter,
              cell.adjusted(layout.padding, layout.padding, -layout.padding, -layout.padding), font,
              Qt::black, cells[c], align);
@@ -330,7 +332,7 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
         if (!table.totals.isEmpty())
             rows.append({table.totals, fonts.tableBold});
         for (int r = 0; r < rows.size(); ++r) {
-            paintTableRow(painter, layout, table.wideColumn, top, layout.rowHeights[r],
+            paintTableRow(painter, layout, table.wideColumns, top, layout.rowHeights[r],
                           rows[r].first, rows[r].second);
             top += layout.rowHeights[r];
         }
