@@ -20,8 +20,8 @@ struct Report {
     ReportPages::Drawings drawings;
 };
 
-// The vapour diagram of the month the report names, against the thickness as the section
-// drawing is.
+// The vapour diagram is of the month the report names, against the thickness as the
+// section drawing is.
 Report reportNow(const Forms& forms) {
     const ReportDocument::Input input = reportDocumentInput(forms);
     Report report{ReportDocument::compose(input),

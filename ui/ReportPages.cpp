@@ -242,7 +242,7 @@ void paintSection(PageFlow& flow, const Fonts& fonts, const Section& section) {
     flow.skip(flow.mm(3));
 }
 
-// Each column is as wide as its widest word; the table's wide column takes the rest.
+// Each column is as wide as its widest word; the table's wide columns share the rest.
 struct TableLayout {
     QList<double> left;
     QList<double> width;
@@ -311,7 +311,7 @@ void paintTableRow(QPainter& painter, const TableLayout& layout, const QList<int
 void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
                      const LayerTable& table) {
     const TableLayout layout = tableLayout(flow, fonts, table);
-    const double headingSpace = heading.isEmpty() ? 0 : headingHeight(flow, fonts, heading);
+    const double headingSpace = headingHeight(flow, fonts, heading);
     double height = headingSpace;
     for (double rowHeight : layout.rowHeights)
         height += rowHeight;
@@ -319,8 +319,7 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
         table.note.isEmpty() ? 0
                              : flow.textHeight(fonts.body, flow.width(), table.note) + flow.mm(1);
     flow.place(height + noteHeight, [&](QPainter& painter, double top) {
-        if (!heading.isEmpty())
-            paintHeading(painter, flow, fonts, top, heading);
+        paintHeading(painter, flow, fonts, top, heading);
         top += headingSpace;
         // The header's shading, inside the cells' borders.
         painter.fillRect(
