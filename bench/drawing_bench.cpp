@@ -75,7 +75,7 @@ void pdfReportOf12Layers(benchmark::State& state) {
     const SectionDrawing::Picture picture = twelveLayers();
     ReportDocument::Input input = twelveLayerReport();
     for (auto _ : state) {
-        const QByteArray pdf = ReportPages::pdf(ReportDocument::compose(input), picture);
+        const QByteArray pdf = ReportPages::pdf(ReportDocument::compose(input), {picture, {}});
         benchmark::DoNotOptimize(pdf.data());
     }
 }

@@ -104,6 +104,17 @@ QString grams(double amount, QChar separator) {
     return NumberText::fixed(amount, 8, 1, separator);
 }
 
+QStringList monthCells(const Evaluation& e, const Moisture::Month& month, QChar separator) {
+    QStringList cells{
+        Moisture::monthName(month.month),
+        NumberText::fixed(e.climate->outdoorTemperature[month.month], 4, 1, separator),
+        NumberText::whole(e.climate->outdoorHumidity[month.month], separator),
+        NumberText::whole(month.profile.outdoorPressure, separator)};
+    for (qsizetype i = 0; i < month.amount.size(); ++i)
+        cells << grams(month.amount[i], separator) << grams(month.held[i], separator);
+    return cells;
+}
+
 QString interstitialVerdict(const Evaluation& e, QChar separator) {
     if (!e.balance)
         return e.blocker.isEmpty() ? tr("Нет расчета: исправьте данные.") : e.blocker;

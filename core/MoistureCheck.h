@@ -52,4 +52,8 @@ Rgb surfaceColor(const Evaluation& e);
 // g/m² with one decimal.
 QString grams(double amount, QChar separator);
 
+// One row of the month table: the month, θ_e, φ_e, p_e, then per plane the month's
+// amount and the amount held.
+QStringList monthCells(const Evaluation& e, const Moisture::Month& month, QChar separator);
+
 } // namespace MoistureCheck

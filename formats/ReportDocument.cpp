@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
 #include "core/ResistanceCheck.h"
+#include "formats/MoistureDocument.h"
 
 #include <QCoreApplication>
 
@@ -362,6 +363,7 @@ Content compose(const Input& input) {
         QCoreApplication::translate("ReportDocument", "6. Температуры в разрезе");
     content.surface = surface(input);
     content.noDrawingReason = noDrawingReason(input.temperatures);
+    content.moisture = MoistureDocument::compose(input);
     return content;
 }
 

@@ -3,6 +3,8 @@
 // table, from the same texts that the plain-text report copies.
 
 #include "core/Calculation.h"
+#include "core/MoistureCheck.h"
+#include "core/MoistureInputs.h"
 #include "core/ProfileInputs.h"
 #include "core/Rgb.h"
 #include "core/TemperatureCheck.h"
@@ -55,6 +57,9 @@ struct Input {
     // The temperature profile window's inputs and what it evaluates from them.
     ProfileInputs profileInputs;
     TemperatureCheck::Evaluation temperatures;
+    // The moisture window's inputs and its check of the layers of the last calculation.
+    MoistureInputs moistureInputs;
+    MoistureCheck::Evaluation moisture;
     QChar separator = QLatin1Char(',');
 };
 
@@ -70,10 +75,25 @@ struct Section {
 };
 
 struct LayerTable {
+    QList<int> wideColumns{2}; // share the width the others leave; none: as wide as the words
     QStringList header;
     QList<QStringList> rows; // one per listed layer
     QStringList totals;
     QString note; // the air gap's placement, when layer 11 holds one
+};
+
+// The vapour balance: the layers' permeabilities, the climate, the month table, the
+// verdicts and the diagram of one month.
+struct MoistureSection {
+    QString heading;
+    Section conditions; // the place, the indoor air, the surface resistances
+    LayerTable layers;
+    QString monthsHeading;
+    LayerTable months;
+    Section verdicts;
+    QString noResultReason;          // instead of the tables' results when there is no balance
+    std::optional<int> diagramMonth; // 0 = January
+    QString diagramHeading;
 };
 
 struct Content {
@@ -90,6 +110,8 @@ struct Content {
     QString drawingHeading;
     Section surface;         // under the drawing: the climate, the surface temperatures, the checks
     QString noDrawingReason; // instead of the drawing when there is none
+    // Only once a climate has been typed: a project without one did not ask for the check.
+    std::optional<MoistureSection> moisture;
 };
 
 Content compose(const Input& input);

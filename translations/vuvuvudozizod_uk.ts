@@ -1254,6 +1254,109 @@
     </message>
 </context>
 <context>
+    <name>MoistureDocument</name>
+    <message>
+        <source>7. Влажностный режим</source>
+        <translation>7. Вологісний режим</translation>
+    </message>
+    <message>
+        <source>Климат (среднемесячный)</source>
+        <translation>Клімат (середньомісячний)</translation>
+    </message>
+    <message>
+        <source>место не названо</source>
+        <translation>місце не назване</translation>
+    </message>
+    <message>
+        <source>Внутренний воздух</source>
+        <translation>Внутрішнє повітря</translation>
+    </message>
+    <message>
+        <source>tв = %1 °C, φв = %2 % весь год</source>
+        <translation>tв = %1 °C, φв = %2 % увесь рік</translation>
+    </message>
+    <message>
+        <source>Сопротивления поверхностей</source>
+        <translation>Опори теплообміну поверхонь</translation>
+    </message>
+    <message>
+        <source>Баланс не рассчитан. </source>
+        <translation>Баланс не розраховано. </translation>
+    </message>
+    <message>
+        <source>Конденсация по месяцам</source>
+        <translation>Конденсація за місяцями</translation>
+    </message>
+    <message>
+        <source>Конденсация в толще</source>
+        <translation>Конденсація в товщі</translation>
+    </message>
+    <message>
+        <source>Начало года расчета</source>
+        <translation>Початок розрахункового року</translation>
+    </message>
+    <message>
+        <source>Плесень на внутренней поверхности</source>
+        <translation>Пліснява на внутрішній поверхні</translation>
+    </message>
+    <message>
+        <source>Давление пара в разрезе, месяц «%1»</source>
+        <translation>Тиск пари в розрізі, місяць «%1»</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Рядок</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Матеріал</translation>
+    </message>
+    <message>
+        <source>Толщина, мм</source>
+        <translation>Товщина, мм</translation>
+    </message>
+    <message>
+        <source>δ, мг/(м·ч·Па)</source>
+        <translation>δ, мг/(м·год·Па)</translation>
+    </message>
+    <message>
+        <source>sd, м</source>
+        <translation>sd, м</translation>
+    </message>
+    <message>
+        <source>Источник δ</source>
+        <translation>Джерело δ</translation>
+    </message>
+    <message>
+        <source>Итого</source>
+        <translation>Разом</translation>
+    </message>
+    <message>
+        <source>Месяц</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>θн, °C</source>
+        <translation>θн, °C</translation>
+    </message>
+    <message>
+        <source>φн, %</source>
+        <translation>φн, %</translation>
+    </message>
+    <message>
+        <source>pн, Па</source>
+        <translation>pн, Па</translation>
+    </message>
+    <message>
+        <source>%1: g, г/м²</source>
+        <translation>%1: g, г/м²</translation>
+    </message>
+    <message>
+        <source>%1: Ma, г/м²</source>
+        <translation>%1: Ma, г/м²</translation>
+    </message>
+</context>
+<context>
     <name>MoistureWindow</name>
     <message>
         <source>Влажностный режим конструкции</source>

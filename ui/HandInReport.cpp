@@ -17,13 +17,19 @@ namespace {
 
 struct Report {
     ReportDocument::Content content;
-    std::optional<SectionDrawing::Picture> drawing;
+    ReportPages::Drawings drawings;
 };
 
+// The vapour diagram is of the month the report names, against the thickness as the
+// section drawing is.
 Report reportNow(const Forms& forms) {
     const ReportDocument::Input input = reportDocumentInput(forms);
-    return {ReportDocument::compose(input),
-            SectionDrawing::pictureOf(input.temperatures, input.separator)};
+    Report report{ReportDocument::compose(input),
+                  {SectionDrawing::pictureOf(input.temperatures, input.separator), {}}};
+    if (report.content.moisture && report.content.moisture->diagramMonth)
+        report.drawings.moisture = MoistureDiagram::pictureOf(
+            input.moisture, *report.content.moisture->diagramMonth, false);
+    return report;
 }
 
 // Out-of-date results are brought up to date at the user's word, as "Расчет" in the
@@ -37,8 +43,7 @@ bool upToDateAtUsersWord(Forms& forms) {
                            {recalculate, QCoreApplication::translate("HandInReport", "Отмена")}) !=
         recalculate)
         return false;
-    if (const std::optional<QString> failure =
-            ProjectReplay::recalculate(forms, change.layers)) {
+    if (const std::optional<QString> failure = ProjectReplay::recalculate(forms, change.layers)) {
         reportError(
             forms.platform,
             QCoreApplication::translate("HandInReport", "%1.\nДокумент не сделан.").arg(*failure));
@@ -70,7 +75,7 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
     OwnFiles::checkDocument(forms, *path);
     const Report report = reportNow(forms);
     TextFile::replaceOwnFile(
-        *path, ReportPages::pdf(report.content, report.drawing),
+        *path, ReportPages::pdf(report.content, report.drawings),
         QCoreApplication::translate("HandInReport", "Не удалось сохранить отчет PDF"));
     forms.platform.openAddress(*path);
 }
@@ -92,9 +97,9 @@ void printReport(Forms& forms) {
         OwnFiles::checkDocument(forms, printer.outputFileName());
         TextFile::replaceOwnFile(
             printer.outputFileName(),
-            ReportPages::pdf(report.content, report.drawing, printer.pageLayout()),
+            ReportPages::pdf(report.content, report.drawings, printer.pageLayout()),
             QCoreApplication::translate("HandInReport", "Не удалось напечатать отчет в файл"));
         return;
     }
-    ReportPages::paint(printer, report.content, report.drawing);
+    ReportPages::paint(printer, report.content, report.drawings);
 }

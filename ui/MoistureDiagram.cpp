@@ -50,6 +50,21 @@ double niceStep(double range) {
 
 } // namespace
 
+Picture pictureOf(const MoistureCheck::Evaluation& e, int month, bool againstEquivalentThickness) {
+    Picture picture;
+    for (const MoistureCheck::LayerRow& row : e.rows) {
+        picture.thickness << row.layer.thickness;
+        picture.equivalentThickness << row.equivalentThickness;
+        picture.numbers << row.layer.number;
+    }
+    for (const Moisture::Month& m : e.balance->months)
+        if (m.month == month)
+            picture.profile = m.profile;
+    picture.month = Moisture::monthName(month);
+    picture.againstEquivalentThickness = againstEquivalentThickness;
+    return picture;
+}
+
 void paint(QPainter& painter, const QRectF& area, const Picture& p) {
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();

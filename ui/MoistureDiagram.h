@@ -21,6 +21,9 @@ struct Picture {
     bool againstEquivalentThickness = false;
 };
 
+// The picture of one month (0 = January) of a check that has a balance.
+Picture pictureOf(const MoistureCheck::Evaluation& e, int month, bool againstEquivalentThickness);
+
 void paint(QPainter& painter, const QRectF& area, const Picture& picture);
 QByteArray png(const Picture& picture, const QFont& font);
 QByteArray svg(const Picture& picture, const QFont& font, const QString& title);

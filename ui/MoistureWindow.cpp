@@ -468,14 +468,7 @@ void MoistureWindow::showMonths(const MoistureCheck::Evaluation& e) {
     const int rows = e.balance ? int(e.balance->months.size()) : 0;
     months_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
-        const Moisture::Month& month = e.balance->months[r];
-        QStringList cells{Moisture::monthName(month.month),
-                          NumberText::fixed(e.climate->outdoorTemperature[month.month], 4, 1, sep),
-                          NumberText::whole(e.climate->outdoorHumidity[month.month], sep),
-                          NumberText::whole(month.profile.outdoorPressure, sep)};
-        for (qsizetype i = 0; i < planes.size(); ++i)
-            cells << MoistureCheck::grams(month.amount[i], sep)
-                  << MoistureCheck::grams(month.held[i], sep);
+        const QStringList cells = MoistureCheck::monthCells(e, e.balance->months[r], sep);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
@@ -494,18 +487,7 @@ void MoistureWindow::showDiagram(const MoistureCheck::Evaluation& e) {
     const int month =
         diagramMonth_ >= 0 ? diagramMonth_ : Moisture::diagramMonth(*e.balance, *e.climate);
     diagramMonthList_->setCurrentIndex(month);
-    MoistureDiagram::Picture picture;
-    for (const MoistureCheck::LayerRow& row : e.rows) {
-        picture.thickness << row.layer.thickness;
-        picture.equivalentThickness << row.equivalentThickness;
-        picture.numbers << row.layer.number;
-    }
-    for (const Moisture::Month& m : e.balance->months)
-        if (m.month == month)
-            picture.profile = m.profile;
-    picture.month = Moisture::monthName(month);
-    picture.againstEquivalentThickness = againstSd_->isChecked();
-    diagram_->setPicture(picture);
+    diagram_->setPicture(MoistureDiagram::pictureOf(e, month, againstSd_->isChecked()));
 }
 
 void MoistureWindow::showClimateTexts() {

@@ -5,6 +5,7 @@
 #include "ui/CalculationDetailsWindow.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -71,6 +72,8 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     in.quantity = forms.form9->workedOutQuantity();
     in.profileInputs = forms.profileWindow->inputs();
     in.temperatures = forms.profileWindow->evaluation();
+    in.moistureInputs = forms.moistureWindow->inputs();
+    in.moisture = forms.moistureWindow->evaluation();
     in.separator = forms.separator();
     return in;
 }

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 
 namespace ReportPages {
 
@@ -25,10 +24,7 @@ using ReportDocument::Section;
 
 constexpr double drawingHeightMm = 150; // room for the captions of thin layers
 constexpr double captionShare = 0.40;   // of the text width, for a row's caption
-// The table's columns: №, the layer window's row, material, thickness, Ld, R, S, D. Each
-// column but the material's is as wide as its widest word; the material takes the rest.
-constexpr int tableColumns = 8;
-constexpr int materialColumn = 2;
+constexpr double moistureDiagramHeightMm = 110;
 // The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
 constexpr double drawingDpi = 96;
 
@@ -246,18 +242,22 @@ void paintSection(PageFlow& flow, const Fonts& fonts, const Section& section) {
     flow.skip(flow.mm(3));
 }
 
+// Each column is as wide as its widest word; the table's wide columns share the rest.
 struct TableLayout {
-    std::array<double, tableColumns> left{};
-    std::array<double, tableColumns> width{};
+    QList<double> left;
+    QList<double> width;
     double padding = 0;
     QList<double> rowHeights; // header, the layers, the totals
 };
 
 TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTable& table) {
     TableLayout layout;
+    const qsizetype columns = table.header.size();
+    layout.left.fill(0, columns);
+    layout.width.fill(0, columns);
     layout.padding = flow.mm(1);
     const auto widen = [&](const QStringList& cells, const QFont& font) {
-        for (int c = 0; c < cells.size() && c < tableColumns; ++c)
+        for (int c = 0; c < cells.size() && c < columns; ++c)
             layout.width[c] = std::max(layout.width[c], flow.widestWord(font, cells[c]) +
                                                             2 * layout.padding + flow.mm(0.5));
     };
@@ -265,19 +265,23 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
     for (const QStringList& row : table.rows)
         widen(row, fonts.table);
     widen(table.totals, fonts.tableBold);
-    double numbers = 0;
-    for (int c = 0; c < tableColumns; ++c)
-        if (c != materialColumn)
-            numbers += layout.width[c];
-    layout.width[materialColumn] = std::max(layout.width[materialColumn], flow.width() - numbers);
+    if (!table.wideColumns.isEmpty()) {
+        double others = 0;
+        for (int c = 0; c < columns; ++c)
+            if (!table.wideColumns.contains(c))
+                others += layout.width[c];
+        const double share = (flow.width() - others) / table.wideColumns.size();
+        for (int c : table.wideColumns)
+            layout.width[c] = std::max(layout.width[c], share);
+    }
     double left = 0;
-    for (int c = 0; c < tableColumns; ++c) {
+    for (int c = 0; c < columns; ++c) {
         layout.left[c] = left;
         left += layout.width[c];
     }
     auto height = [&](const QStringList& cells, const QFont& font) {
         double tallest = 0;
-        for (int c = 0; c < cells.size() && c < tableColumns; ++c)
+        for (int c = 0; c < cells.size() && c < columns; ++c)
             tallest = std::max(
                 tallest, flow.textHeight(font, layout.width[c] - 2 * layout.padding, cells[c]));
         return tallest + 2 * layout.padding;
@@ -285,17 +289,19 @@ TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTab
     layout.rowHeights << height(table.header, fonts.tableBold);
     for (const QStringList& row : table.rows)
         layout.rowHeights << height(row, fonts.table);
-    layout.rowHeights << height(table.totals, fonts.tableBold);
+    if (!table.totals.isEmpty())
+        layout.rowHeights << height(table.totals, fonts.tableBold);
     return layout;
 }
 
-void paintTableRow(QPainter& painter, const TableLayout& layout, double top, double height,
-                   const QStringList& cells, const QFont& font) {
-    for (int c = 0; c < cells.size() && c < tableColumns; ++c) {
+void paintTableRow(QPainter& painter, const TableLayout& layout, const QList<int>& wideColumns,
+                   double top, double height, const QStringList& cells, const QFont& font) {
+    for (int c = 0; c < cells.size() && c < layout.width.size(); ++c) {
         const QRectF cell(layout.left[c], top, layout.width[c], height);
         painter.setPen(QPen(ruleColor, 0));
         painter.drawRect(cell);
-        const int align = c == materialColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        const int align =
+            wideColumns.contains(c) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
         text(painter,
              cell.adjusted(layout.padding, layout.padding, -layout.padding, -layout.padding), font,
              Qt::black, cells[c], align);
@@ -322,10 +328,11 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
         QList<std::pair<QStringList, QFont>> rows{{table.header, fonts.tableBold}};
         for (const QStringList& row : table.rows)
             rows.append({row, fonts.table});
-        rows.append({table.totals, fonts.tableBold});
+        if (!table.totals.isEmpty())
+            rows.append({table.totals, fonts.tableBold});
         for (int r = 0; r < rows.size(); ++r) {
-            paintTableRow(painter, layout, top, layout.rowHeights[r], rows[r].first,
-                          rows[r].second);
+            paintTableRow(painter, layout, table.wideColumns, top, layout.rowHeights[r],
+                          rows[r].first, rows[r].second);
             top += layout.rowHeights[r];
         }
         if (!table.note.isEmpty())
@@ -335,8 +342,10 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
     flow.skip(flow.mm(4));
 }
 
-void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts,
-                  const SectionDrawing::Picture& picture, double dpi) {
+// Paints a drawing laid out for the screen, scaled to the page, framed.
+template <class Picture, class PaintPicture>
+void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts, const Picture& picture,
+                  double dpi, PaintPicture&& paintPicture) {
     const double k = dpi / drawingDpi;
     painter.save();
     painter.translate(area.topLeft());
@@ -344,7 +353,7 @@ void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts,
     QFont font = fonts.body;
     font.setPixelSize(12); // 9 pt at 96 px an inch
     painter.setFont(font);
-    SectionDrawing::paint(painter, QRectF(0, 0, area.width() / k, area.height() / k), picture);
+    paintPicture(painter, QRectF(0, 0, area.width() / k, area.height() / k), picture);
     painter.restore();
     painter.setPen(QPen(ruleColor, 0));
     painter.setBrush(Qt::NoBrush);
@@ -359,7 +368,10 @@ void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& conten
         flow.place(headingSpace + height + flow.mm(3), [&](QPainter& painter, double top) {
             paintHeading(painter, flow, fonts, top, content.drawingHeading);
             paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts,
-                         *drawing, dpi);
+                         *drawing, dpi,
+                         [](QPainter& p, const QRectF& a, const SectionDrawing::Picture& d) {
+                             SectionDrawing::paint(p, a, d);
+                         });
         });
         paintSection(flow, fonts, content.surface);
         return;
@@ -372,8 +384,36 @@ void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& conten
     });
 }
 
-void layOut(PageFlow& flow, const Fonts& fonts, const Content& content,
-            const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
+void paintMoisture(PageFlow& flow, const Fonts& fonts,
+                   const ReportDocument::MoistureSection& section,
+                   const std::optional<MoistureDiagram::Picture>& diagram, double dpi) {
+    // The heading goes with the table, which never leaves it alone at a page's foot.
+    paintLayerTable(flow, fonts, section.heading, section.layers);
+    paintSection(flow, fonts, section.conditions);
+    if (!section.noResultReason.isEmpty()) {
+        const double height = flow.textHeight(fonts.body, flow.width(), section.noResultReason);
+        flow.place(height, [&](QPainter& painter, double top) {
+            text(painter, QRectF(0, top, flow.width(), height), fonts.body, captionColor,
+                 section.noResultReason);
+        });
+        return;
+    }
+    paintLayerTable(flow, fonts, section.monthsHeading, section.months);
+    paintSection(flow, fonts, section.verdicts);
+    if (!diagram)
+        return;
+    const double headingSpace = headingHeight(flow, fonts, section.diagramHeading);
+    const double height = flow.mm(moistureDiagramHeightMm);
+    flow.place(headingSpace + height, [&](QPainter& painter, double top) {
+        paintHeading(painter, flow, fonts, top, section.diagramHeading);
+        paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts, *diagram,
+                     dpi, MoistureDiagram::paint);
+    });
+}
+
+void layOut(PageFlow& flow, const Fonts& fonts, const Content& content, const Drawings& drawings,
+            double dpi) {
+    const auto& drawing = drawings.section;
     paintHeader(flow, fonts, content);
     paintSection(flow, fonts, content.details);
     paintSection(flow, fonts, content.requirement);
@@ -383,13 +423,14 @@ void layOut(PageFlow& flow, const Fonts& fonts, const Content& content,
     if (content.insulation)
         paintSection(flow, fonts, *content.insulation);
     paintTemperatures(flow, fonts, content, drawing, dpi);
+    if (content.moisture)
+        paintMoisture(flow, fonts, *content.moisture, drawings.moisture, dpi);
     flow.finish();
 }
 
 } // namespace
 
-void paint(QPagedPaintDevice& device, const Content& content,
-           const std::optional<SectionDrawing::Picture>& drawing) {
+void paint(QPagedPaintDevice& device, const Content& content, const Drawings& drawing) {
     const double dpi = device.logicalDpiX();
     const Fonts fonts;
     PageFlow counting(device, nullptr, 0, fonts.footer);
@@ -411,8 +452,7 @@ QPageLayout a4() {
                        QPageLayout::Millimeter);
 }
 
-QByteArray pdf(const Content& content, const std::optional<SectionDrawing::Picture>& drawing,
-               const QPageLayout& layout) {
+QByteArray pdf(const Content& content, const Drawings& drawing, const QPageLayout& layout) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

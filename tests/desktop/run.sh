@@ -7,7 +7,7 @@ program="$(realpath "$1")"
 shots="$2/desktop"
 work="$(mktemp -d)"
 trap 'kill $wm $server 2>/dev/null; rm -rf "$work"' EXIT
-for tool in Xvfb openbox xdotool xprop import python3 pdftotext; do
+for tool in Xvfb openbox xdotool xclip xprop import python3 pdftotext; do
     command -v "$tool" >/dev/null ||
         { echo "FAILED: $tool is missing; ./test installs it (tools/setup.sh)"; exit 1; }
 done

@@ -1,14 +1,15 @@
 """The typical calculation as a user does it on a real desktop: Odessa, external walls,
 the first type of construction, brick 380 mm and mortar 20 mm, a board, the quantity
 for a height typed as "2,5" and as "2.5", the order text and the report saved; on the
-way Escape on an open list, Enter on a button, Tab out of the profile's plane table, and a
-project opened from the dialog with a click.
+way Escape on an open list, Enter on a button, Tab out of the profile's plane table, a
+project opened from the dialog with a click, and a climate pasted from the clipboard.
 
 Usage: typical_calculation.py PROGRAM WORK_FOLDER SHOTS_FOLDER REFERENCE_SCENARIO PROJECT
 (on a display with a window manager; run.sh provides one)."""
 
 import os
 import shutil
+import subprocess
 import sys
 import time
 
@@ -130,6 +131,29 @@ def project_open(desk):
     desk.click_at(opening[0]["x"] + opening[0]["w"] // 2, opening[0]["y"] + opening[0]["h"] // 2)
     desk.expect_hidden("QFileDialog")
     desk.expect("TMainForm", "Edit5", "2,200")
+
+
+# Twelve months as a spreadsheet copies them: θe and φe split by a tab, a comma for decimals.
+CLIMATE = [("-5,5", "85"), ("-4", "83"), ("0", "78"), ("7", "68"), ("14", "63"), ("17", "66"),
+           ("19", "67"), ("18", "68"), ("13", "74"), ("7", "79"), ("1", "86"), ("-3", "87")]
+
+
+def climate_paste(desk):
+    """Twelve rows copied by another program and pasted with ctrl+v into the moisture
+    window's climate table fill all twelve months."""
+    rows = "".join("%s\t%s\n" % month for month in CLIMATE)
+    # xclip stays behind to serve the clipboard; it ends with the X server.
+    subprocess.run(["xclip", "-selection", "clipboard"], input=rows, text=True, check=True)
+    desk.click("TMainForm", "Слои конструкции...")
+    desk.click("TForm2", "MoistureButton")
+    desk.expect_active("MoistureWindow")
+    desk.click("MoistureWindow", "OutdoorTemperature1")
+    desk.keys("ctrl+v")
+    for month, (temperature, humidity) in enumerate(CLIMATE, 1):
+        desk.expect("MoistureWindow", "OutdoorTemperature%d" % month, temperature)
+        desk.expect("MoistureWindow", "OutdoorHumidity%d" % month, humidity)
+    desk.no_message_box()
+    desk.screenshot("moisture-pasted")
 
 
 def quantity(desk, work):
@@ -316,6 +340,7 @@ def main():
         profile_keys(desk)
         project_open(desk)
         desk.no_message_box()
+        climate_paste(desk)
 
     # The folder the program starts in holds one project, the first the open dialog lists.
     documents = os.path.join(work, "documents")
