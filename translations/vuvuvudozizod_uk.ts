@@ -1337,15 +1337,15 @@
     </message>
     <message>
         <source>θн, °C</source>
-        <translation>θн, °C</translation>
+        <translation>θз, °C</translation>
     </message>
     <message>
         <source>φн, %</source>
-        <translation>φн, %</translation>
+        <translation>φз, %</translation>
     </message>
     <message>
         <source>pн, Па</source>
-        <translation>pн, Па</translation>
+        <translation>pз, Па</translation>
     </message>
     <message>
         <source>%1: g, г/м²</source>
@@ -1404,11 +1404,11 @@
     </message>
     <message>
         <source>θн, °C</source>
-        <translation>θн, °C</translation>
+        <translation>θз, °C</translation>
     </message>
     <message>
         <source>φн, %</source>
-        <translation>φн, %</translation>
+        <translation>φз, %</translation>
     </message>
     <message>
         <source>Результаты (ДСТУ EN ISO 13788)</source>
@@ -1484,7 +1484,7 @@
     </message>
     <message>
         <source>pн, Па</source>
-        <translation>pн, Па</translation>
+        <translation>pз, Па</translation>
     </message>
     <message>
         <source>%1: g, г/м²</source>
