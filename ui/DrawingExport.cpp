@@ -47,4 +47,13 @@ void write(const QString& path, const QByteArray& bytes) {
         path, bytes, QCoreApplication::translate("DrawingExport", "Не удалось сохранить рисунок"));
 }
 
+FileDialog saveDialog(const QString& extension) {
+    FileDialog dialog;
+    dialog.filters = {{QString(), QStringLiteral("*.") + extension},
+                      {QString(), QStringLiteral("*.*")}};
+    dialog.defaultExtension = extension;
+    dialog.overwritePrompt = true;
+    return dialog;
+}
+
 } // namespace DrawingExport

@@ -36,15 +36,6 @@ namespace {
 constexpr Rgb refusedColor{255, 0, 0};
 constexpr Rgb computedColor{96, 96, 96};
 
-FileDialog diagramDialog(const QString& extension) {
-    FileDialog dialog;
-    dialog.filters = {{QString(), QStringLiteral("*.") + extension},
-                      {QString(), QStringLiteral("*.*")}};
-    dialog.defaultExtension = extension;
-    dialog.overwritePrompt = true;
-    return dialog;
-}
-
 QLabel* boldLabel(const QString& name) {
     QLabel* label = namedLabel(QString(), name);
     label->setWordWrap(true);
@@ -58,8 +49,8 @@ QLabel* boldLabel(const QString& name) {
 
 MoistureWindow::MoistureWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("MoistureWindow"));
-    pngDialog_ = diagramDialog(QStringLiteral("png"));
-    svgDialog_ = diagramDialog(QStringLiteral("svg"));
+    pngDialog_ = DrawingExport::saveDialog(QStringLiteral("png"));
+    svgDialog_ = DrawingExport::saveDialog(QStringLiteral("svg"));
     retranslateUi();
 }
 

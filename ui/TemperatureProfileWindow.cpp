@@ -38,15 +38,6 @@ constexpr Rgb refusedColor{255, 0, 0};
 const QString nothing = QStringLiteral("—");
 
 // The filters' names and the proposed name are the window's texts, set with the others.
-FileDialog drawingDialog(const QString& extension) {
-    FileDialog dialog;
-    dialog.filters = {{QString(), QStringLiteral("*.") + extension},
-                      {QString(), QStringLiteral("*.*")}};
-    dialog.defaultExtension = extension;
-    dialog.overwritePrompt = true;
-    return dialog;
-}
-
 QString planeName(const TemperatureCheck::Evaluation& e, qsizetype index) {
     const auto& planes = e.profile->planes;
     switch (planes[index].kind) {
@@ -79,8 +70,8 @@ QLabel* verdictLabel(const QString& name) {
 
 TemperatureProfileWindow::TemperatureProfileWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
     setObjectName(QStringLiteral("TemperatureProfileWindow"));
-    pngDialog_ = drawingDialog(QStringLiteral("png"));
-    svgDialog_ = drawingDialog(QStringLiteral("svg"));
+    pngDialog_ = DrawingExport::saveDialog(QStringLiteral("png"));
+    svgDialog_ = DrawingExport::saveDialog(QStringLiteral("svg"));
     retranslateUi();
 }
 
