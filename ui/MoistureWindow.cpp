@@ -36,15 +36,6 @@ namespace {
 constexpr Rgb refusedColor{255, 0, 0};
 constexpr Rgb computedColor{96, 96, 96};
 
-QLabel* boldLabel(const QString& name) {
-    QLabel* label = namedLabel(QString(), name);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 MoistureWindow::MoistureWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
@@ -371,8 +362,8 @@ QWidget* MoistureWindow::buildResults() {
     problems_ = namedLabel(QString(), QStringLiteral("MoistureProblems"));
     problems_->setWordWrap(true);
     setTextColor(problems_, refusedColor);
-    interstitial_ = boldLabel(QStringLiteral("InterstitialVerdict"));
-    surface_ = boldLabel(QStringLiteral("SurfaceVerdict"));
+    interstitial_ = verdictLabel(QString(), QStringLiteral("InterstitialVerdict"));
+    surface_ = verdictLabel(QString(), QStringLiteral("SurfaceVerdict"));
     method_ = namedLabel(QString(), QStringLiteral("MoistureMethod"));
     method_->setWordWrap(true);
     for (QLabel* label : {problems_, interstitial_, surface_, method_})

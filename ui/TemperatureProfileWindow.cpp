@@ -57,15 +57,6 @@ QString planeName(const TemperatureCheck::Evaluation& e, qsizetype index) {
     return TemperatureProfileWindow::tr("Наружный воздух");
 }
 
-QLabel* verdictLabel(const QString& name) {
-    QLabel* label = namedLabel(nothing, name);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 TemperatureProfileWindow::TemperatureProfileWindow(Forms& forms) : QWidget(nullptr), forms_(forms) {
@@ -314,8 +305,8 @@ QWidget* TemperatureProfileWindow::buildResults() {
     grid->setColumnStretch(0, 1);
     column->addLayout(grid);
 
-    sanitaryVerdict_ = verdictLabel(QStringLiteral("SanitaryVerdict"));
-    condensationVerdict_ = verdictLabel(QStringLiteral("SurfaceCondensationVerdict"));
+    sanitaryVerdict_ = verdictLabel(nothing, QStringLiteral("SanitaryVerdict"));
+    condensationVerdict_ = verdictLabel(nothing, QStringLiteral("SurfaceCondensationVerdict"));
     note_ = namedLabel(QString(), QStringLiteral("ProfileNote"));
     note_->setWordWrap(true);
     column->addWidget(sanitaryVerdict_);

@@ -30,6 +30,15 @@ QLabel* namedLabel(const QString& text, const QString& name) {
     return label;
 }
 
+QLabel* verdictLabel(const QString& text, const QString& name) {
+    QLabel* label = namedLabel(text, name);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
 QLabel* outOfDateNote(const QString& name) {
     QLabel* note = namedLabel(QString(), name);
     note->setWordWrap(true);

@@ -23,6 +23,8 @@ QIcon applicationIcon();
 // A plain-text label and a push button, each with its objectName.
 QLabel* namedLabel(const QString& text, const QString& name);
 QPushButton* namedButton(const QString& text, const QString& name);
+// A verdict line of a check window: bold, wrapped.
+QLabel* verdictLabel(const QString& text, const QString& name);
 
 // A stopped timer with its objectName and interval.
 QTimer* namedTimer(QObject* parent, const QString& name, int milliseconds);
