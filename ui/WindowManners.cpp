@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -72,8 +73,10 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
         shown(window);
     // Mapped at last: the watch over the window manager's moves starts again from here.
     if (event->type() == QEvent::Paint && awaitingFirstPaint_.remove(window) &&
-        placedBesideRows_.contains(window))
+        placedBesideRows_.contains(window)) {
         placedBesideRows_[window] = QDeadlineTimer(placementWatch);
+        lookAgainLater(window);
+    }
     // A window manager may still place a window its own way when mapping it: once more
     // then, off the rows.
     if (event->type() == QEvent::Move && placedBesideRows_.contains(window)) {
@@ -81,9 +84,7 @@ bool WindowManners::eventFilter(QObject* watched, QEvent* event) {
         if (placedBesideRows_.value(window).hasExpired() && !awaitingFirstPaint_.contains(window)) {
             placedBesideRows_.remove(window);
         } else {
-            const auto beside = besideRows_.constFind(window);
-            if (beside->owner->isVisible() && beside->coveredBy(frameOf(window)))
-                placeBesideRows(window, *beside);
+            keepOffRows(window);
         }
     }
     // After the window has shown the new language's texts.
@@ -115,9 +116,7 @@ void WindowManners::shown(QWidget* window) {
     if (beside != besideRows_.constEnd())
         awaitingFirstPaint_.insert(window);
     if (placed_.contains(window)) {
-        if (beside != besideRows_.constEnd() && beside->owner->isVisible() &&
-            beside->coveredBy(frameOf(window)))
-            placeBesideRows(window, *beside);
+        keepOffRows(window);
         return;
     }
     placed_.insert(window);
@@ -137,6 +136,25 @@ void WindowManners::shown(QWidget* window) {
     if (auto* under = qobject_cast<QWidget*>(window->property("keptAbove").value<QObject*>())) {
         under->winId();
         window->windowHandle()->setTransientParent(under->windowHandle());
+    }
+}
+
+void WindowManners::keepOffRows(QWidget* window) {
+    const auto beside = besideRows_.constFind(window);
+    if (beside != besideRows_.constEnd() && beside->owner->isVisible() && window->isVisible() &&
+        beside->coveredBy(frameOf(window)))
+        placeBesideRows(window, *beside);
+}
+
+void WindowManners::lookAgainLater(QWidget* window) {
+    // A loaded window manager may place the window, or lift its owner, with no move that
+    // reaches the window in time: it is looked at again while the watch lasts.
+    for (const int after : {placementWatch / 8, placementWatch / 2, placementWatch - 1}) {
+        QTimer::singleShot(after, window, [this, window] {
+            const auto watch = placedBesideRows_.constFind(window);
+            if (watch != placedBesideRows_.constEnd() && !watch->hasExpired())
+                keepOffRows(window);
+        });
     }
 }
 

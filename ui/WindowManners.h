@@ -54,6 +54,8 @@ class WindowManners : public QObject {
     bool keyPressed(QWidget* window, const QKeyEvent& key) const;
     void shown(QWidget* window);
     void placeBesideRows(QWidget* window, const RowsOwner& beside);
+    void keepOffRows(QWidget* window);
+    void lookAgainLater(QWidget* window);
     void placeCentred(QWidget* window);
     void refit(QWidget* window);
 
