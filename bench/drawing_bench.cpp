@@ -67,7 +67,7 @@ ReportDocument::Input twelveLayerReport() {
                             380};
         in.layerExtras[i] = {QStringLiteral("10,12"), QStringLiteral("4,748")};
     }
-    in.insulation = ReportDocument::Insulation{QStringLiteral("Плиты"), QStringLiteral("90 мм")};
+    in.insulation = ReportDocument::Insulation{QStringLiteral("Плиты"), QStringLiteral("90"), 90.0};
     return in;
 }
 
