@@ -59,7 +59,8 @@ Section requirement(const ReportDocument::Input& input) {
                                 {}}
                          << Row{QCoreApplication::translate(
                                     "ReportDocument", "Коэффициент при реконструкции (п. 2.3 ДБН)"),
-                                QStringLiteral("0") + input.separator + QLatin1Char('8'),
+                                NumberText::general(RequiredResistance::reconstructionFactor,
+                                                    input.separator),
                                 {}};
     }
     section.rows << Row{
