@@ -20,8 +20,7 @@ Style styleOf(SectionLayers::Kind kind);
 
 // Fills `band` with the kind's colour, hatches the part of it inside `visible` (so that
 // the hatching ends however wide the band) and outlines it.
-void paint(QPainter& painter, const QRectF& band, const QRectF& visible,
-           SectionLayers::Kind kind);
+void paint(QPainter& painter, const QRectF& band, const QRectF& visible, SectionLayers::Kind kind);
 
 // A legend's swatch: the band in little.
 inline void paintSwatch(QPainter& painter, const QRectF& box, SectionLayers::Kind kind) {

@@ -146,7 +146,7 @@ QString celsius(double t, QChar separator) {
 
 QString layerCaption(const SectionLayers::Layer& layer, QChar separator) {
     return QStringLiteral("%1, %2 мм")
-        .arg(layer.name.trimmed(), NumberText::general(layer.thickness, separator));
+        .arg(layer.material.name.trimmed(), NumberText::general(layer.thickness, separator));
 }
 
 QString roomCaption() {
@@ -491,8 +491,8 @@ std::optional<Arranged> arrange(const QRectF& area, const QFont& font, const Pic
 
 bool samePicture(const Picture& a, const Picture& b) {
     const auto sameLayer = [](const SectionLayers::Layer& x, const SectionLayers::Layer& y) {
-        return x.number == y.number && x.name == y.name && x.thickness == y.thickness &&
-               x.kind == y.kind;
+        return x.number == y.number && x.material.name == y.material.name &&
+               x.thickness == y.thickness && x.kind == y.kind;
     };
     const auto samePlane = [](const Plane& x, const Plane& y) {
         return x.depth == y.depth && x.temperature == y.temperature;
