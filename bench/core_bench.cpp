@@ -25,16 +25,16 @@ class SilentSteps : public LayerStack::Steps {
 };
 
 void fullTwelveLayerCalculation(benchmark::State& state) {
-    LayerStack::FieldTexts fields;
+    LayerStack::Stack fields;
     for (int i = 0; i < layerCount; ++i) {
-        fields.ld[i] = QStringLiteral("0,%1").arg(81 + i);
-        fields.dt[i] = QString::number(20 + 10 * i);
-        fields.s[i] = QStringLiteral("10,%1").arg(12 + i);
+        fields.layers[i].ldText = QStringLiteral("0,%1").arg(81 + i);
+        fields.layers[i].dtText = QString::number(20 + 10 * i);
+        fields.layers[i].sText = QStringLiteral("10,%1").arg(12 + i);
     }
     SilentSteps steps;
     for (auto _ : state) {
-        LayerStack::StoredNumbers stored;
-        LayerStack::calculate(fields, QStringLiteral("2"), QLatin1Char(','), stored, steps);
+        LayerStack::Stack stored = fields;
+        LayerStack::calculate(stored, QStringLiteral("2"), QLatin1Char(','), steps);
         benchmark::DoNotOptimize(stored.inertia);
     }
 }

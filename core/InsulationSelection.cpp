@@ -37,10 +37,10 @@ double estimate(double rkRequired, double otherLayers, double ld) {
     return roundedThickness(std::round(t * 1e3) / 1e3);
 }
 
-std::optional<double> neededThickness(const LayerStack::StoredNumbers& layers, double ld,
+std::optional<double> neededThickness(const LayerStack::Stack& layers, double ld,
                                       const CheckInputs& check, QChar separator) {
-    LayerStack::StoredNumbers withBoard = layers;
-    withBoard.ld[layerCount - 1] = ld;
+    LayerStack::Stack withBoard = layers;
+    withBoard.layers[layerCount - 1].ld = ld;
     const QString rkRequired = NumberText::result(
         ResistanceCheck::computeRkRequired(check.alphaExt, check.alphaInt, check.rqmin, separator),
         separator);
@@ -50,7 +50,7 @@ std::optional<double> neededThickness(const LayerStack::StoredNumbers& layers, d
         // Summed in the layers' order, as the layer calculation sums them.
         double rk = 0;
         for (int i = 0; i < layerCount - 1; ++i)
-            rk = Arithmetic::checked(rk + withBoard.r[i]);
+            rk = Arithmetic::checked(rk + withBoard.layers[i].r);
         rk = Arithmetic::checked(rk + Arithmetic::divide(d, ld * 1000));
         const QString rkText = NumberText::result(rk, separator);
         const QString r0 = NumberText::result(

@@ -56,7 +56,7 @@ struct CheckInputs {
 // confirm over the other layers of `layers` (their last calculation): the estimate from
 // Rk_req, then 10 mm more at a time until the check R0 >= Rqmin, judged on the texts as
 // the check shows them, is met. None when no thickness of up to 10 m meets it.
-std::optional<double> neededThickness(const LayerStack::StoredNumbers& layers, double ld,
+std::optional<double> neededThickness(const LayerStack::Stack& layers, double ld,
                                       const CheckInputs& check, QChar separator);
 
 // A thickness text as the window shows it: "120 мм".

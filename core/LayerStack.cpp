@@ -16,57 +16,59 @@ constexpr double noMaterialConductivity = 1000;
 
 const QString warningEnd = QStringLiteral("      \r\n");
 
-void readConductivities(const FieldTexts& fields, QChar separator, StoredNumbers& stored) {
-    for (int i = 0; i < layerCount; ++i) {
-        const double ld = NumberText::parse(fields.ld[i], separator);
-        stored.ld[i] = ld == 0 ? noMaterialConductivity : ld;
+void readConductivities(QChar separator, Stack& stack) {
+    for (Layer& layer : stack.layers) {
+        const double ld = NumberText::parse(layer.ldText, separator);
+        layer.ld = ld == 0 ? noMaterialConductivity : ld;
     }
 }
 
-void readThicknesses(const FieldTexts& fields, QChar separator, StoredNumbers& stored) {
-    for (int i = 0; i < layerCount; ++i)
-        stored.dt[i] = NumberText::parse(fields.dt[i], separator);
+void readThicknesses(QChar separator, Stack& stack) {
+    for (Layer& layer : stack.layers)
+        layer.dt = NumberText::parse(layer.dtText, separator);
 }
 
-void warnAboutMissingInput(const StoredNumbers& stored, Steps& steps) {
-    if (std::all_of(stored.ld.begin(), stored.ld.end(),
-                    [](double ld) { return ld == noMaterialConductivity; }))
+void warnAboutMissingInput(const Stack& stack, Steps& steps) {
+    const PerLayer<Layer>& layers = stack.layers;
+    if (std::all_of(layers.begin(), layers.end(),
+                    [](const Layer& layer) { return layer.ld == noMaterialConductivity; }))
         steps.warn(noConstructionWarning());
     // Layer 12 is left to the insulation selection, which finds its thickness.
     for (int i = 0; i < layerCount - 1; ++i)
-        if (stored.dt[i] == 0 && stored.ld[i] > 0 && stored.ld[i] < noMaterialConductivity)
+        if (layers[i].dt == 0 && layers[i].ld > 0 && layers[i].ld < noMaterialConductivity)
             steps.warn(missingThicknessWarning(i + 1));
 }
 
-void computeResistances(QChar separator, StoredNumbers& stored, Steps& steps) {
+void computeResistances(QChar separator, Stack& stack, Steps& steps) {
     double rk = 0;
     double total = 0;
     PerLayer<QString> texts;
     for (int i = 0; i < layerCount; ++i) {
-        stored.r[i] = Arithmetic::divide(stored.dt[i], stored.ld[i] * 1000);
-        texts[i] = NumberText::result(stored.r[i], separator);
-        rk = Arithmetic::checked(rk + stored.r[i]);
-        total = Arithmetic::checked(total + stored.dt[i]);
+        Layer& layer = stack.layers[i];
+        layer.r = Arithmetic::divide(layer.dt, layer.ld * 1000);
+        texts[i] = NumberText::result(layer.r, separator);
+        rk = Arithmetic::checked(rk + layer.r);
+        total = Arithmetic::checked(total + layer.dt);
     }
-    stored.rk = rk;
+    stack.rk = rk;
     const QString rkText = NumberText::result(rk, separator);
     steps.showResistances(texts, rkText, NumberText::general(total, separator));
     steps.handOverRk(rkText);
 }
 
 // The construction's inertia is the sum of the layers' inertias.
-void computeInertia(const FieldTexts& fields, const QString& tableNumber, QChar separator,
-                    StoredNumbers& stored, Steps& steps) {
-    for (int i = 0; i < layerCount; ++i)
-        stored.s[i] = NumberText::parse(fields.s[i], separator);
+void computeInertia(const QString& tableNumber, QChar separator, Stack& stack, Steps& steps) {
+    for (Layer& layer : stack.layers)
+        layer.s = NumberText::parse(layer.sText, separator);
     double inertia = 0;
     PerLayer<QString> texts;
     for (int i = 0; i < layerCount; ++i) {
-        stored.d[i] = Arithmetic::checked(stored.r[i] * stored.s[i]);
-        texts[i] = NumberText::result(stored.d[i], separator);
-        inertia = Arithmetic::checked(inertia + stored.d[i]);
+        Layer& layer = stack.layers[i];
+        layer.d = Arithmetic::checked(layer.r * layer.s);
+        texts[i] = NumberText::result(layer.d, separator);
+        inertia = Arithmetic::checked(inertia + layer.d);
     }
-    stored.inertia = inertia;
+    stack.inertia = inertia;
     const QString inertiaText = NumberText::result(inertia, separator);
     steps.showInertia(texts, inertiaText);
     if (tableNumber == QStringLiteral("2"))
@@ -80,13 +82,12 @@ double withoutNoise(double value) {
 
 } // namespace
 
-void calculate(const FieldTexts& fields, const QString& tableNumber, QChar separator,
-               StoredNumbers& stored, Steps& steps) {
-    readConductivities(fields, separator, stored);
-    readThicknesses(fields, separator, stored);
-    warnAboutMissingInput(stored, steps);
-    computeResistances(separator, stored, steps);
-    computeInertia(fields, tableNumber, separator, stored, steps);
+void calculate(Stack& stack, const QString& tableNumber, QChar separator, Steps& steps) {
+    readConductivities(separator, stack);
+    readThicknesses(separator, stack);
+    warnAboutMissingInput(stack, steps);
+    computeResistances(separator, stack, steps);
+    computeInertia(tableNumber, separator, stack, steps);
     steps.finish();
 }
 
@@ -103,12 +104,13 @@ QString missingThicknessWarning(int layer) {
            QString::number(layer) + warningEnd;
 }
 
-double layer12Thickness(const StoredNumbers& stored, const QString& rkRequired, QChar separator) {
+double layer12Thickness(const Stack& stack, const QString& rkRequired, QChar separator) {
     const double required = NumberText::parse(rkRequired, separator);
     double reached = 0;
     for (int i = 0; i < layerCount - 1; ++i)
-        reached += stored.r[i];
-    const double t = Arithmetic::checked(stored.ld[layerCount - 1] * 1000 * (required - reached));
+        reached += stack.layers[i].r;
+    const double t =
+        Arithmetic::checked(stack.layers[layerCount - 1].ld * 1000 * (required - reached));
     const double tens = std::nearbyint(withoutNoise((t + 5) / 10)); // half to even
     // Layers that already reach the requirement need no insulation, not a negative one.
     return std::max(0.0, 10 * tens);

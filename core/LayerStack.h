@@ -15,21 +15,32 @@ namespace LayerStack {
 // Index 0 is layer 1, the top row of the layer window.
 template <class T> using PerLayer = std::array<T, layerCount>;
 
-// The texts of the layer fields as the user or another window left them.
-struct FieldTexts {
-    PerLayer<QString> ld; // W/(m*K)
-    PerLayer<QString> dt; // mm
-    PerLayer<QString> s;  // W/(m2*K)
+// What a layer is made of: the catalogue entry it was chosen from, if any, and its name.
+struct Material {
+    int entry = -1;     // in the catalogue category of the layer's number; -1: none
+    QString name;       // as the layer's list shows it
+    QString nameSource; // the catalogue's untranslated name; empty for a typed name
 };
 
-// The numbers the layer window keeps: a catalogue choice sets ld and s, a
-// calculation sets them all, one by one, as it reads and computes them.
-struct StoredNumbers {
-    PerLayer<double> ld{};
-    PerLayer<double> s{};
-    PerLayer<double> dt{};
-    PerLayer<double> r{};
-    PerLayer<double> d{};
+// One layer of the construction: a row of the layer window.
+struct Layer {
+    Material material;
+    // The texts of its fields as the user or another window left them.
+    QString ldText; // W/(m*K)
+    QString sText;  // W/(m2*K)
+    QString dtText; // mm
+    // The numbers the layer window keeps: a catalogue choice sets ld and s, a calculation
+    // sets them all, one by one, as it reads and computes them.
+    double ld = 0;
+    double s = 0;
+    double dt = 0;
+    double r = 0;
+    double d = 0;
+};
+
+// The construction: its layers from layer 1, and the totals of the last calculation.
+struct Stack {
+    PerLayer<Layer> layers;
     double rk = 0;
     double inertia = 0;
 };
@@ -50,11 +61,10 @@ class Steps {
     virtual void finish() = 0;
 };
 
-// "Расчет": reads Ld 1..12, Dt 1..12, computes R and Rk, hands Rk over, then
-// reads S 1..12 and computes D. A field that is not a number throws
+// "Расчет": reads the layers' Ld 1..12, Dt 1..12 texts, computes R and Rk, hands Rk
+// over, then reads S 1..12 and computes D. A text that is not a number throws
 // ConversionError there; what was stored and handed to `steps` before stays.
-void calculate(const FieldTexts& fields, const QString& tableNumber, QChar separator,
-               StoredNumbers& stored, Steps& steps);
+void calculate(Stack& stack, const QString& tableNumber, QChar separator, Steps& steps);
 
 QString warningTitle();
 QString noConstructionWarning();
@@ -63,6 +73,6 @@ QString missingThicknessWarning(int layer);
 // The whole millimetres of layer 12 that bring the last calculation's layers up to
 // `Rk_req`: rounded up to tens from 5 mm on, an exact half of ten to the even ten
 // (85 gives 90, 80 gives 80), never below 0.
-double layer12Thickness(const StoredNumbers& stored, const QString& rkRequired, QChar separator);
+double layer12Thickness(const Stack& stack, const QString& rkRequired, QChar separator);
 
 } // namespace LayerStack

@@ -38,9 +38,10 @@ Moisture::SurfaceResistances surfacesFor(int deltaTcrKind, QString& name, QChar 
 
 LayerRow rowOf(const SectionLayers::Layer& layer, const MoistureInputs& inputs, QChar separator) {
     LayerRow row{layer, {}, false, std::nullopt, std::nullopt};
-    const auto catalogued = layer.nameSource.isEmpty()
-                                ? std::nullopt
-                                : VapourPermeability::catalogue(layer.number, layer.nameSource);
+    const auto catalogued =
+        layer.material.nameSource.isEmpty()
+            ? std::nullopt
+            : VapourPermeability::catalogue(layer.number, layer.material.nameSource);
     row.twoSources = catalogued && catalogued->twoSources;
     row.value = VapourPermeability::resolve(inputs.typed[layer.number - 1],
                                             layer.kind == SectionLayers::Kind::AirGap, catalogued,
@@ -83,7 +84,7 @@ Evaluation evaluate(const QList<SectionLayers::Layer>& calculated, const Moistur
         const SectionLayers::Layer& layer = e.rows[*balance.layerWithoutPermeability].layer;
         e.blocker = tr("Слой %1 (%2): паропроницаемость неизвестна — введите δ или μ.")
                         .arg(layer.number)
-                        .arg(layer.name.trimmed());
+                        .arg(layer.material.name.trimmed());
         return e;
     }
     double resistance = 0;

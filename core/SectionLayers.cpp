@@ -50,29 +50,28 @@ Kind kindOf(int number, const QString& name, bool airGap) {
     return kindOfRow(number);
 }
 
-QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
-                        const LayerStack::PerLayer<RowMaterial>& materials, bool layer11AirGap) {
+QList<Layer> calculated(const LayerStack::Stack& stack, bool layer11AirGap) {
     QList<Layer> layers;
     for (int i = 0; i < layerCount; ++i) {
-        if (stored.dt[i] == 0) // adds nothing to Rk
+        const LayerStack::Layer& row = stack.layers[i];
+        if (row.dt == 0) // adds nothing to Rk
             continue;
         const int number = i + 1;
-        const RowMaterial& material = materials[i];
         const bool airGap = number == 11 && layer11AirGap;
-        const Kind kind =
-            airGap ? Kind::AirGap
-                   : material.catalogueKind.value_or(kindOf(number, material.name, false));
-        layers.append(
-            {number, material.name, stored.dt[i], stored.r[i], kind, material.nameSource});
+        const auto entry = MaterialCatalogue::lookup(number, row.material.entry);
+        const Kind kind = airGap  ? Kind::AirGap
+                          : entry ? entry->material
+                                  : kindOf(number, row.material.name, false);
+        layers.append({number, row.material, row.dt, row.r, kind});
     }
     return layers;
 }
 
 void retranslateNames(QList<Layer>& layers) {
     for (Layer& layer : layers)
-        if (!layer.nameSource.isEmpty())
-            layer.name = QCoreApplication::translate(MaterialCatalogue::context,
-                                                     layer.nameSource.toUtf8().constData());
+        if (const QString& source = layer.material.nameSource; !source.isEmpty())
+            layer.material.name = QCoreApplication::translate(MaterialCatalogue::context,
+                                                              source.toUtf8().constData());
 }
 
 QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1) {

@@ -8,38 +8,27 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 namespace SectionLayers {
 
 // What a layer is made of, for its colour and hatching in the drawing.
 using Kind = MaterialCatalogue::MaterialKind;
 
 struct Layer {
-    int number = 0;        // 1..12, the row of the layer window
-    QString name;          // as the layer's selector shows it
+    int number = 0; // 1..12, the row of the layer window
+    LayerStack::Material material;
     double thickness = 0;  // mm
     double resistance = 0; // m2*K/W, unrounded
     Kind kind = Kind::Other;
-    QString nameSource; // the catalogue's untranslated name; empty for a typed name
-};
-
-// A row's material as the layer window shows it: its name and, when the row shows a
-// catalogue entry, that entry's kind.
-struct RowMaterial {
-    QString name;
-    std::optional<Kind> catalogueKind;
-    QString nameSource; // the catalogue's untranslated name, empty for a typed name
 };
 
 // The kind of a name that no catalogue entry vouches for (typed, or of the user list):
 // from the words of the name, else from the catalogue category that feeds the row.
 Kind kindOf(int number, const QString& name, bool airGap);
 
-// The layers that Rk counts (those with a thickness other than 0), in the order 1..12;
-// a negative thickness is kept, for the profile to say which layer no section can have.
-QList<Layer> calculated(const LayerStack::StoredNumbers& stored,
-                        const LayerStack::PerLayer<RowMaterial>& materials, bool layer11AirGap);
+// The layers that Rk counts (those with a thickness other than 0), in the order 1..12,
+// each of its catalogue entry's kind, else of the kind its name says; a negative
+// thickness is kept, for the profile to say which layer no section can have.
+QList<Layer> calculated(const LayerStack::Stack& stack, bool layer11AirGap);
 
 // The same layers from the room side out: 1..12 when layer 1 faces the room, else 12..1.
 QList<Layer> fromRoomSide(QList<Layer> layers, bool insideIsLayer1);

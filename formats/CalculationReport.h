@@ -17,6 +17,8 @@ struct Layer {
     QString ld;                     // the layer window's conductivity field
     QString resistance;             // the layer window's resistance field
     double calculatedThickness = 0; // mm, as the last layer calculation took it
+    QString s{};                    // the layer window's heat-absorption field
+    QString inertia{};              // the layer window's D field
 };
 
 // Every value that the report reads, as the windows hold it at the time of writing.

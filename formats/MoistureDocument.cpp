@@ -11,15 +11,18 @@ namespace MoistureDocument {
 
 namespace {
 
-using ReportDocument::LayerTable;
+using ReportDocument::Block;
+using ReportDocument::Heading;
 using ReportDocument::Row;
+using ReportDocument::Section;
+using ReportDocument::Table;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("MoistureDocument", text);
 }
 
-LayerTable layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
-    LayerTable table;
+Table layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
+    Table table;
     table.wideColumns = {2, 7}; // the material and the origin
     table.header = {QStringLiteral("№"),  tr("Строка"),        tr("Материал"), tr("Толщина, мм"),
                     tr("δ, мг/(м·ч·Па)"), QStringLiteral("μ"), tr("sd, м"),    tr("Источник δ")};
@@ -35,7 +38,7 @@ LayerTable layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
         table.rows << QStringList{
             QString::number(table.rows.size() + 1),
             QString::number(row.layer.number),
-            row.layer.name.trimmed(),
+            row.layer.material.name.trimmed(),
             NumberText::general(row.layer.thickness, sep),
             delta ? NumberText::general(*delta, sep) : QStringLiteral("—"),
             row.factor ? NumberText::fixed(*row.factor, 4, 1, sep) : QStringLiteral("—"),
@@ -56,8 +59,8 @@ LayerTable layerTable(const MoistureCheck::Evaluation& e, QChar sep) {
     return table;
 }
 
-LayerTable monthTable(const MoistureCheck::Evaluation& e, QChar sep) {
-    LayerTable table;
+Table monthTable(const MoistureCheck::Evaluation& e, QChar sep) {
+    Table table;
     table.wideColumns.clear();
     table.header = {tr("Месяц"), tr("θн, °C"), tr("φн, %"), tr("pн, Па")};
     for (qsizetype plane : e.balance->planes) {
@@ -69,6 +72,8 @@ LayerTable monthTable(const MoistureCheck::Evaluation& e, QChar sep) {
     return table;
 }
 
+constexpr double diagramHeightMm = 110;
+
 bool climateTyped(const MoistureInputs& inputs) {
     const auto typed = [](const QString& text) { return !text.trimmed().isEmpty(); };
     return std::any_of(inputs.outdoorTemperature.begin(), inputs.outdoorTemperature.end(), typed) ||
@@ -77,44 +82,46 @@ bool climateTyped(const MoistureInputs& inputs) {
 
 } // namespace
 
-std::optional<ReportDocument::MoistureSection> compose(const ReportDocument::Input& input) {
+// The vapour balance: the layers' permeabilities, the climate, the month table, the
+// verdicts and the diagram of one month.
+QList<Block> compose(const ReportDocument::Input& input) {
     if (!climateTyped(input.moistureInputs))
-        return std::nullopt;
+        return {};
     const MoistureCheck::Evaluation& e = input.moisture;
     const QChar sep = input.separator;
-    ReportDocument::MoistureSection section;
-    section.heading = tr("7. Влажностный режим");
+    QList<Block> blocks{Heading{tr("Влажностный режим")}, layerTable(e, sep)};
     const QString place = input.moistureInputs.place.trimmed();
-    section.conditions.rows
-        << Row{tr("Климат (среднемесячный)"), place.isEmpty() ? tr("место не названо") : place, {}}
-        << Row{tr("Внутренний воздух"),
-               tr("tв = %1 °C, φв = %2 % весь год")
-                   .arg(input.profileInputs.indoorTemperature, input.profileInputs.indoorHumidity),
-               {}}
-        << Row{tr("Сопротивления поверхностей"), e.surfacesName, {}};
-    section.layers = layerTable(e, sep);
+    blocks << Section{
+        {Row{tr("Климат (среднемесячный)"), place.isEmpty() ? tr("место не названо") : place, {}},
+         Row{tr("Внутренний воздух"),
+             tr("tв = %1 °C, φв = %2 % весь год")
+                 .arg(input.profileInputs.indoorTemperature, input.profileInputs.indoorHumidity),
+             {}},
+         Row{tr("Сопротивления поверхностей"), e.surfacesName, {}}}};
     if (!e.balance) {
         QStringList lines = e.problems;
         if (!e.blocker.isEmpty())
             lines << e.blocker;
-        section.noResultReason = tr("Баланс не рассчитан. ") + lines.join(QLatin1Char(' '));
-        return section;
+        blocks << ReportDocument::Paragraph{tr("Баланс не рассчитан. ") +
+                                            lines.join(QLatin1Char(' '))};
+        return blocks;
     }
-    section.monthsHeading = tr("Конденсация по месяцам");
-    section.months = monthTable(e, sep);
-    section.verdicts.rows << Row{tr("Конденсация в толще"),
-                                 MoistureCheck::interstitialVerdict(e, sep),
-                                 MoistureCheck::interstitialColor(e)};
+    blocks << Heading{tr("Конденсация по месяцам"), false} << monthTable(e, sep);
+    Section verdicts;
+    verdicts.rows << Row{tr("Конденсация в толще"), MoistureCheck::interstitialVerdict(e, sep),
+                         MoistureCheck::interstitialColor(e)};
     if (e.balance->verdict != Moisture::Verdict::NoCondensation)
-        section.verdicts.rows << Row{
+        verdicts.rows << Row{
             tr("Начало года расчета"), Moisture::monthName(e.balance->startMonth), {}};
-    section.verdicts.rows << Row{tr("Плесень на внутренней поверхности"),
-                                 MoistureCheck::surfaceVerdict(e, sep),
-                                 MoistureCheck::surfaceColor(e)};
-    section.diagramMonth = Moisture::diagramMonth(*e.balance, *e.climate);
-    section.diagramHeading =
-        tr("Давление пара в разрезе, месяц «%1»").arg(Moisture::monthName(*section.diagramMonth));
-    return section;
+    verdicts.rows << Row{tr("Плесень на внутренней поверхности"),
+                         MoistureCheck::surfaceVerdict(e, sep), MoistureCheck::surfaceColor(e)};
+    const int month = Moisture::diagramMonth(*e.balance, *e.climate);
+    blocks << verdicts
+           << Heading{tr("Давление пара в разрезе, месяц «%1»").arg(Moisture::monthName(month)),
+                      false}
+           << ReportDocument::Figure{ReportDocument::Drawing::VapourPressures, diagramHeightMm, 0,
+                                     month};
+    return blocks;
 }
 
 } // namespace MoistureDocument

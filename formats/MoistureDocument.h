@@ -5,7 +5,7 @@
 
 namespace MoistureDocument {
 
-// None while no month of the outdoor climate has been typed.
-std::optional<ReportDocument::MoistureSection> compose(const ReportDocument::Input& input);
+// The section's blocks; none while no month of the outdoor climate has been typed.
+QList<ReportDocument::Block> compose(const ReportDocument::Input& input);
 
 } // namespace MoistureDocument

@@ -11,18 +11,28 @@
 
 namespace {
 
+using ReportDocument::Block;
 using ReportDocument::Row;
 using ReportDocument::Section;
+
+// A numbered section's heading and its rows.
+struct Headed {
+    QString heading;
+    QList<Row> rows;
+};
+
+void append(QList<Block>& blocks, Headed headed) {
+    blocks << ReportDocument::Heading{std::move(headed.heading)} << Section{std::move(headed.rows)};
+}
 
 const QString resistanceUnit = QStringLiteral(" м²·К/Вт");
 const QString coefficientUnit = QStringLiteral(" Вт/(м²·К)");
 const QString celsius = QStringLiteral(" °C");
 
-Section requirement(const ReportDocument::Input& input) {
+Headed requirement(const ReportDocument::Input& input) {
     const QString& rqmin = input.report.snapshot.rqmin;
-    Section section{
-        QCoreApplication::translate("ReportDocument", "1. Требуемое сопротивление теплопередаче"),
-        {}};
+    Headed section{
+        QCoreApplication::translate("ReportDocument", "Требуемое сопротивление теплопередаче"), {}};
     const auto& source = input.requirement;
     if (!source || source->acceptedText != rqmin) {
         section.rows << Row{
@@ -59,7 +69,8 @@ Section requirement(const ReportDocument::Input& input) {
                                 {}}
                          << Row{QCoreApplication::translate(
                                     "ReportDocument", "Коэффициент при реконструкции (п. 2.3 ДБН)"),
-                                QStringLiteral("0") + input.separator + QLatin1Char('8'),
+                                NumberText::general(RequiredResistance::reconstructionFactor,
+                                                    input.separator),
                                 {}};
     }
     section.rows << Row{
@@ -84,7 +95,7 @@ bool betweenFlats(const ReportDocument::Input& input) {
     return input.requirement && input.requirement->tableNumber == QLatin1String("3");
 }
 
-Section coefficients(const ReportDocument::Input& input) {
+Headed coefficients(const ReportDocument::Input& input) {
     const CheckSnapshot& s = input.report.snapshot;
     // A wall between flats has no outer surface: its second surface faces the neighbours.
     const QString second =
@@ -92,7 +103,7 @@ Section coefficients(const ReportDocument::Input& input) {
             ? QCoreApplication::translate("ReportDocument", "Поверхности со стороны соседей Alfa н")
             : QCoreApplication::translate("ReportDocument", "Наружной поверхности Alfa н");
     return {QCoreApplication::translate("ReportDocument",
-                                        "2. Коэффициенты теплоотдачи поверхностей (приложение Е)"),
+                                        "Коэффициенты теплоотдачи поверхностей (приложение Е)"),
             {{QCoreApplication::translate("ReportDocument", "Тип конструкции"),
               s.constructionType.trimmed(),
               {}},
@@ -112,9 +123,9 @@ QString threeSignificant(const QString& text, QChar separator) {
     return NumberText::general(std::round(*value * scale) / scale, separator);
 }
 
-ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
+ReportDocument::Table layerTable(const ReportDocument::Input& input) {
     const CalculationReport::Input& in = input.report;
-    ReportDocument::LayerTable table;
+    ReportDocument::Table table;
     table.header = {QStringLiteral("№"),
                     QCoreApplication::translate("ReportDocument", "Строка"),
                     QCoreApplication::translate("ReportDocument", "Материал"),
@@ -138,8 +149,8 @@ ReportDocument::LayerTable layerTable(const ReportDocument::Input& input) {
                                   layer.thickness,
                                   airGap ? threeSignificant(layer.ld, input.separator) : layer.ld,
                                   layer.resistance,
-                                  input.layerExtras[i].s,
-                                  input.layerExtras[i].inertia};
+                                  layer.s,
+                                  layer.inertia};
     }
     table.totals = {QString(),
                     QString(),
@@ -169,7 +180,7 @@ bool verdictMet(const ReportDocument::Input& input) {
                ResistanceCheck::verdictText(true);
 }
 
-Section resistance(const ReportDocument::Input& input) {
+Headed resistance(const ReportDocument::Input& input) {
     const CheckSnapshot& s = input.report.snapshot;
     const QString formula =
         QCoreApplication::translate("ReportDocument", "1/Alfa н + Rk + 1/Alfa в = 1/") +
@@ -181,7 +192,7 @@ Section resistance(const ReportDocument::Input& input) {
                           ? NumberText::fixed(1 / *r0, 15, 3, input.separator) + coefficientUnit
                           : QStringLiteral("—");
     return {
-        QCoreApplication::translate("ReportDocument", "4. Сопротивление теплопередаче конструкции"),
+        QCoreApplication::translate("ReportDocument", "Сопротивление теплопередаче конструкции"),
         {{QStringLiteral("R0"), formula, {}},
          {QStringLiteral("U = 1/R0"), u, {}},
          {QCoreApplication::translate("ReportDocument", "Сравнение"),
@@ -246,8 +257,8 @@ QList<Row> quantityRows(const ReportDocument::Input& input) {
          {}}};
 }
 
-std::optional<Section> insulation(const ReportDocument::Input& input) {
-    Section section{QCoreApplication::translate("ReportDocument", "5. Утеплитель"), {}};
+Headed insulation(const ReportDocument::Input& input) {
+    Headed section{QCoreApplication::translate("ReportDocument", "Утеплитель"), {}};
     if (input.insulation)
         section.rows << Row{QCoreApplication::translate("ReportDocument", "Плита"),
                             input.insulation->name,
@@ -316,8 +327,6 @@ Section surface(const ReportDocument::Input& input) {
 
 // Why the drawing is missing: what the temperature profile window says.
 QString noDrawingReason(const TemperatureCheck::Evaluation& e) {
-    if (e.profile)
-        return QString();
     QStringList lines;
     for (const auto& problem : e.problems)
         lines << problem.reason;
@@ -326,6 +335,25 @@ QString noDrawingReason(const TemperatureCheck::Evaluation& e) {
     return QCoreApplication::translate("ReportDocument", "Разрез не построен. ") +
            lines.join(QLatin1Char(' '));
 }
+
+// The title block: object, client, author, each when filled.
+Section details(const ReportDocument::Input& input) {
+    Section section;
+    for (const auto& [caption, value] :
+         {std::pair{QCoreApplication::translate("ReportDocument", "Объект"),
+                    input.details.objectTitle},
+          std::pair{QCoreApplication::translate("ReportDocument", "Заказчик"),
+                    input.details.client},
+          std::pair{QCoreApplication::translate("ReportDocument", "Исполнитель"),
+                    input.details.author}})
+        if (!value.trimmed().isEmpty())
+            section.rows << Row{caption, value.trimmed(), {}};
+    return section;
+}
+
+// The section drawing's height leaves room for the captions of thin layers.
+constexpr double sectionDrawingHeightMm = 150;
+constexpr double sectionDrawingSpaceBelowMm = 3;
 
 } // namespace
 
@@ -344,27 +372,33 @@ Content compose(const Input& input) {
     content.subtitle = QCoreApplication::translate("ReportDocument",
                                                    "Согласно ДБН В.2.6-31:2006. Дата расчета: ") +
                        input.date;
-    for (const auto& [caption, value] :
-         {std::pair{QCoreApplication::translate("ReportDocument", "Объект"),
-                    input.details.objectTitle},
-          std::pair{QCoreApplication::translate("ReportDocument", "Заказчик"),
-                    input.details.client},
-          std::pair{QCoreApplication::translate("ReportDocument", "Исполнитель"),
-                    input.details.author}})
-        if (!value.trimmed().isEmpty())
-            content.details.rows << Row{caption, value.trimmed(), {}};
-    content.requirement = requirement(input);
-    content.coefficients = coefficients(input);
-    content.layersHeading = QCoreApplication::translate("ReportDocument", "3. Слои конструкции");
-    content.layers = layerTable(input);
-    content.resistance = resistance(input);
-    content.insulation = insulation(input);
-    content.drawingHeading =
-        QCoreApplication::translate("ReportDocument", "6. Температуры в разрезе");
-    content.surface = surface(input);
-    content.noDrawingReason = noDrawingReason(input.temperatures);
-    content.moisture = MoistureDocument::compose(input);
+    QList<Block>& blocks = content.blocks;
+    blocks << details(input);
+    append(blocks, requirement(input));
+    append(blocks, coefficients(input));
+    blocks << Heading{QCoreApplication::translate("ReportDocument", "Слои конструкции")}
+           << layerTable(input);
+    append(blocks, resistance(input));
+    append(blocks, insulation(input));
+    blocks << Heading{QCoreApplication::translate("ReportDocument", "Температуры в разрезе")};
+    if (input.temperatures.profile)
+        blocks << Figure{Drawing::SectionTemperatures, sectionDrawingHeightMm,
+                         sectionDrawingSpaceBelowMm}
+               << surface(input);
+    else
+        blocks << Paragraph{noDrawingReason(input.temperatures)};
+    blocks << MoistureDocument::compose(input);
     return content;
+}
+
+QList<Block> numbered(QList<Block> blocks) {
+    int number = 0;
+    for (Block& block : blocks)
+        if (auto* heading = std::get_if<Heading>(&block); heading && heading->numbered) {
+            heading->text = QString::number(++number) + QStringLiteral(". ") + heading->text;
+            heading->numbered = false;
+        }
+    return blocks;
 }
 
 QString pageFooter(int page, int pages) {

@@ -1,6 +1,6 @@
 #pragma once
-// The report to hand in: the calculation as headed sections, rows and a layer
-// table, from the same texts that the plain-text report copies.
+// The report to hand in: the calculation as a list of blocks (headed sections of rows,
+// tables, drawings, paragraphs), from the same texts that the plain-text report copies.
 
 #include "core/Calculation.h"
 #include "core/MoistureCheck.h"
@@ -16,6 +16,7 @@
 
 #include <array>
 #include <optional>
+#include <variant>
 
 namespace ReportDocument {
 
@@ -35,11 +36,6 @@ struct Quantity {
     bool followsLayer12 = false;
 };
 
-struct LayerExtras {
-    QString s;       // the layer window's S field
-    QString inertia; // the layer window's D field
-};
-
 struct Input {
     CalculationReport::Input report; // what the plain-text report reads
     QString date;                    // "09.12.2026"
@@ -49,7 +45,6 @@ struct Input {
     std::optional<RequirementSource> requirement;
     QString inertiaNow; // the construction's D, when it left the class Rqmin was taken for
     QString city;       // empty when none is chosen
-    std::array<LayerExtras, layerCount> layerExtras;
     QString inertiaTotal;
     Rgb verdictColor;
     std::optional<Insulation> insulation;
@@ -69,50 +64,52 @@ struct Row {
     std::optional<Rgb> color; // the value's colour when it is a verdict
 };
 
+// The blocks a document is composed of, laid out in their order. A heading goes on the
+// page of the block after it.
+struct Heading {
+    QString text;
+    bool numbered = true; // a section's heading, numbered in order when laid out
+};
+
+// Rows of a caption and its value.
 struct Section {
-    QString heading;
     QList<Row> rows;
 };
 
-struct LayerTable {
+struct Table {
     QList<int> wideColumns{2}; // share the width the others leave; none: as wide as the words
     QStringList header;
-    QList<QStringList> rows; // one per listed layer
+    QList<QStringList> rows;
     QStringList totals;
-    QString note; // the air gap's placement, when layer 11 holds one
+    QString note; // under the table
 };
 
-// The vapour balance: the layers' permeabilities, the climate, the month table, the
-// verdicts and the diagram of one month.
-struct MoistureSection {
-    QString heading;
-    Section conditions; // the place, the indoor air, the surface resistances
-    LayerTable layers;
-    QString monthsHeading;
-    LayerTable months;
-    Section verdicts;
-    QString noResultReason;          // instead of the tables' results when there is no balance
-    std::optional<int> diagramMonth; // 0 = January
-    QString diagramHeading;
+// The drawings a document can hold, each painted from its own picture.
+enum class Drawing { SectionTemperatures, VapourPressures };
+
+struct Figure {
+    Drawing drawing = Drawing::SectionTemperatures;
+    double heightMm = 0;
+    double spaceBelowMm = 0;    // kept on the figure's page
+    std::optional<int> month{}; // 0 = January, for a drawing of one month
 };
+
+// A plain text, such as why a drawing or a result is missing.
+struct Paragraph {
+    QString text;
+};
+
+using Block = std::variant<Heading, Section, Table, Figure, Paragraph>;
 
 struct Content {
     QString programName;
     QString title; // "РАСЧЕТ ТЕПЛОИЗОЛЯЦИИ КОНСТРУКЦИИ НАРУЖНОЙ СТЕНЫ"
     QString subtitle; // the code and the date
-    Section details;  // the title block: object, client, author, each when filled
-    Section requirement;
-    Section coefficients;
-    QString layersHeading;
-    LayerTable layers;
-    Section resistance; // R0 with its formula, the comparison and the verdict
-    std::optional<Section> insulation;
-    QString drawingHeading;
-    Section surface;         // under the drawing: the climate, the surface temperatures, the checks
-    QString noDrawingReason; // instead of the drawing when there is none
-    // Only once a climate has been typed: a project without one did not ask for the check.
-    std::optional<MoistureSection> moisture;
+    QList<Block> blocks;
 };
+
+// The blocks with the numbered headings' texts numbered in order: "6. Температуры в разрезе".
+QList<Block> numbered(QList<Block> blocks);
 
 Content compose(const Input& input);
 

@@ -1256,8 +1256,8 @@
 <context>
     <name>MoistureDocument</name>
     <message>
-        <source>7. Влажностный режим</source>
-        <translation>7. Вологісний режим</translation>
+        <source>Влажностный режим</source>
+        <translation>Вологісний режим</translation>
     </message>
     <message>
         <source>Климат (среднемесячный)</source>
@@ -1928,8 +1928,8 @@
 <context>
     <name>ReportDocument</name>
     <message>
-        <source>1. Требуемое сопротивление теплопередаче</source>
-        <translation>1. Необхідний опір теплопередачі</translation>
+        <source>Требуемое сопротивление теплопередаче</source>
+        <translation>Необхідний опір теплопередачі</translation>
     </message>
     <message>
         <source>Источник Rqmin</source>
@@ -1992,8 +1992,8 @@
         <translation>Зовнішньої поверхні Alfa з</translation>
     </message>
     <message>
-        <source>2. Коэффициенты теплоотдачи поверхностей (приложение Е)</source>
-        <translation>2. Коефіцієнти тепловіддачі поверхонь (додаток Е)</translation>
+        <source>Коэффициенты теплоотдачи поверхностей (приложение Е)</source>
+        <translation>Коефіцієнти тепловіддачі поверхонь (додаток Е)</translation>
     </message>
     <message>
         <source>Тип конструкции</source>
@@ -2028,8 +2028,8 @@
         <translation>, при температурі </translation>
     </message>
     <message>
-        <source>4. Сопротивление теплопередаче конструкции</source>
-        <translation>4. Опір теплопередачі конструкції</translation>
+        <source>Сопротивление теплопередаче конструкции</source>
+        <translation>Опір теплопередачі конструкції</translation>
     </message>
     <message>
         <source>Сравнение</source>
@@ -2040,8 +2040,8 @@
         <translation>Висновок</translation>
     </message>
     <message>
-        <source>5. Утеплитель</source>
-        <translation>5. Утеплювач</translation>
+        <source>Утеплитель</source>
+        <translation>Утеплювач</translation>
     </message>
     <message>
         <source>Плита</source>
@@ -2136,12 +2136,12 @@
         <translation>Виконавець</translation>
     </message>
     <message>
-        <source>3. Слои конструкции</source>
-        <translation>3. Шари конструкції</translation>
+        <source>Слои конструкции</source>
+        <translation>Шари конструкції</translation>
     </message>
     <message>
-        <source>6. Температуры в разрезе</source>
-        <translation>6. Температури в розрізі</translation>
+        <source>Температуры в разрезе</source>
+        <translation>Температури в розрізі</translation>
     </message>
     <message>
         <source>Страница %1 из %2</source>

@@ -4,10 +4,12 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
+#include "ui/MoistureDiagram.h"
 #include "ui/OwnFiles.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
+#include "ui/SectionDrawing.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -20,15 +22,40 @@ struct Report {
     ReportPages::Drawings drawings;
 };
 
-// The vapour diagram is of the month the report names, against the thickness as the
-// section drawing is.
+// The drawings of the figures the report holds: the section with its temperatures, and
+// the vapour pressures of the month the report names against the thickness, as the
+// section is drawn.
+ReportPages::Drawings drawingsOf(const ReportDocument::Input& input,
+                                 const ReportDocument::Content& content) {
+    ReportPages::Drawings drawings;
+    for (const ReportDocument::Block& block : content.blocks) {
+        const auto* figure = std::get_if<ReportDocument::Figure>(&block);
+        if (!figure)
+            continue;
+        switch (figure->drawing) {
+        case ReportDocument::Drawing::SectionTemperatures:
+            if (auto picture = SectionDrawing::pictureOf(input.temperatures, input.separator))
+                drawings[figure->drawing] = [picture = std::move(*picture)](QPainter& painter,
+                                                                            const QRectF& area) {
+                    SectionDrawing::paint(painter, area, picture);
+                };
+            break;
+        case ReportDocument::Drawing::VapourPressures:
+            drawings[figure->drawing] = [picture = MoistureDiagram::pictureOf(
+                                             input.moisture, figure->month.value_or(0), false)](
+                                            QPainter& painter, const QRectF& area) {
+                MoistureDiagram::paint(painter, area, picture);
+            };
+            break;
+        }
+    }
+    return drawings;
+}
+
 Report reportNow(const Forms& forms) {
     const ReportDocument::Input input = reportDocumentInput(forms);
-    Report report{ReportDocument::compose(input),
-                  {SectionDrawing::pictureOf(input.temperatures, input.separator), {}}};
-    if (report.content.moisture && report.content.moisture->diagramMonth)
-        report.drawings.moisture = MoistureDiagram::pictureOf(
-            input.moisture, *report.content.moisture->diagramMonth, false);
+    Report report{ReportDocument::compose(input), {}};
+    report.drawings = drawingsOf(input, report.content);
     return report;
 }
 

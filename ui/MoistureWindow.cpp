@@ -209,9 +209,9 @@ void MoistureWindow::showLayerRows() {
         const int number = rows[r].number;
         const int line = int(r) + 1;
         layerGrid_->addWidget(new QLabel(QString::number(number)), line, 0);
-        auto* name = new QLabel(rows[r].name.trimmed());
+        auto* name = new QLabel(rows[r].material.name.trimmed());
         name->setMaximumWidth(230);
-        name->setToolTip(rows[r].name);
+        name->setToolTip(rows[r].material.name);
         layerGrid_->addWidget(name, line, 1);
         layerGrid_->addWidget(new QLabel(NumberText::general(rows[r].thickness, sep)), line, 2);
         LayerFields fields{number, numberField(QStringLiteral("Permeability%1").arg(number)),

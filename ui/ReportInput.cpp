@@ -43,8 +43,10 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     }
     in.snapshot = forms.calculation.snapshot;
     for (int i = 1; i <= layerCount; ++i)
-        in.layers[i - 1] = {main.layerName(i), main.layerThickness(i), layers.ldText(i),
-                            layers.resistanceText(i), layers.calculatedThickness(i)};
+        in.layers[i - 1] = {
+            main.layerName(i),        main.layerThickness(i),        layers.ldText(i),
+            layers.resistanceText(i), layers.calculatedThickness(i), layers.sText(i),
+            layers.inertiaText(i)};
     in.totalThickness = main.totalThickness();
     in.rkField = main.rkText();
     in.relationCaption = main.relationCaption();
@@ -61,8 +63,6 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     in.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     in.details = forms.detailsWindow->inputs();
     in.city = forms.form3->cityText();
-    for (int i = 1; i <= layerCount; ++i)
-        in.layerExtras[i - 1] = {layers.sText(i), layers.inertiaText(i)};
     in.inertiaTotal = layers.inertiaTotalText();
     in.verdictColor = layers.verdictColor();
     in.requirement = forms.calculation.requirement;

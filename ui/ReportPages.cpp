@@ -18,13 +18,13 @@ namespace ReportPages {
 namespace {
 
 using ReportDocument::Content;
-using ReportDocument::LayerTable;
+using ReportDocument::Figure;
+using ReportDocument::Paragraph;
 using ReportDocument::Row;
 using ReportDocument::Section;
+using ReportDocument::Table;
 
-constexpr double drawingHeightMm = 150; // room for the captions of thin layers
-constexpr double captionShare = 0.40;   // of the text width, for a row's caption
-constexpr double moistureDiagramHeightMm = 110;
+constexpr double captionShare = 0.40; // of the text width, for a row's caption
 // The drawing is laid out as on a screen of 96 px an inch, then scaled to the page.
 constexpr double drawingDpi = 96;
 
@@ -227,16 +227,17 @@ void paintRow(QPainter& painter, const PageFlow& flow, const Fonts& fonts, doubl
 }
 
 // A heading stays on the page of the section's first row.
-void paintSection(PageFlow& flow, const Fonts& fonts, const Section& section) {
+void paintSection(PageFlow& flow, const Fonts& fonts, const QString& heading,
+                  const Section& section) {
     for (int i = 0; i < section.rows.size(); ++i) {
         const Row& row = section.rows[i];
-        const bool first = i == 0 && !section.heading.isEmpty();
-        const double heading = first ? headingHeight(flow, fonts, section.heading) : 0;
-        flow.place(heading + rowLayout(flow, fonts, row).height,
+        const bool first = i == 0 && !heading.isEmpty();
+        const double headingSpace = first ? headingHeight(flow, fonts, heading) : 0;
+        flow.place(headingSpace + rowLayout(flow, fonts, row).height,
                    [&](QPainter& painter, double top) {
                        if (first)
-                           paintHeading(painter, flow, fonts, top, section.heading);
-                       paintRow(painter, flow, fonts, top + heading, row);
+                           paintHeading(painter, flow, fonts, top, heading);
+                       paintRow(painter, flow, fonts, top + headingSpace, row);
                    });
     }
     flow.skip(flow.mm(3));
@@ -250,7 +251,7 @@ struct TableLayout {
     QList<double> rowHeights; // header, the layers, the totals
 };
 
-TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const LayerTable& table) {
+TableLayout tableLayout(const PageFlow& flow, const Fonts& fonts, const Table& table) {
     TableLayout layout;
     const qsizetype columns = table.header.size();
     layout.left.fill(0, columns);
@@ -308,10 +309,9 @@ void paintTableRow(QPainter& painter, const TableLayout& layout, const QList<int
     }
 }
 
-void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
-                     const LayerTable& table) {
+void paintTable(PageFlow& flow, const Fonts& fonts, const QString& heading, const Table& table) {
     const TableLayout layout = tableLayout(flow, fonts, table);
-    const double headingSpace = headingHeight(flow, fonts, heading);
+    const double headingSpace = heading.isEmpty() ? 0 : headingHeight(flow, fonts, heading);
     double height = headingSpace;
     for (double rowHeight : layout.rowHeights)
         height += rowHeight;
@@ -319,7 +319,8 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
         table.note.isEmpty() ? 0
                              : flow.textHeight(fonts.body, flow.width(), table.note) + flow.mm(1);
     flow.place(height + noteHeight, [&](QPainter& painter, double top) {
-        paintHeading(painter, flow, fonts, top, heading);
+        if (!heading.isEmpty())
+            paintHeading(painter, flow, fonts, top, heading);
         top += headingSpace;
         // The header's shading, inside the cells' borders.
         painter.fillRect(
@@ -343,9 +344,8 @@ void paintLayerTable(PageFlow& flow, const Fonts& fonts, const QString& heading,
 }
 
 // Paints a drawing laid out for the screen, scaled to the page, framed.
-template <class Picture, class PaintPicture>
-void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts, const Picture& picture,
-                  double dpi, PaintPicture&& paintPicture) {
+void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts, double dpi,
+                  const PaintDrawing& paintPicture) {
     const double k = dpi / drawingDpi;
     painter.save();
     painter.translate(area.topLeft());
@@ -353,95 +353,77 @@ void paintDrawing(QPainter& painter, const QRectF& area, const Fonts& fonts, con
     QFont font = fonts.body;
     font.setPixelSize(12); // 9 pt at 96 px an inch
     painter.setFont(font);
-    paintPicture(painter, QRectF(0, 0, area.width() / k, area.height() / k), picture);
+    paintPicture(painter, QRectF(0, 0, area.width() / k, area.height() / k));
     painter.restore();
     painter.setPen(QPen(ruleColor, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
 }
 
-void paintTemperatures(PageFlow& flow, const Fonts& fonts, const Content& content,
-                       const std::optional<SectionDrawing::Picture>& drawing, double dpi) {
-    const double headingSpace = headingHeight(flow, fonts, content.drawingHeading);
-    if (drawing) {
-        const double height = flow.mm(drawingHeightMm);
-        flow.place(headingSpace + height + flow.mm(3), [&](QPainter& painter, double top) {
-            paintHeading(painter, flow, fonts, top, content.drawingHeading);
-            paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts,
-                         *drawing, dpi,
-                         [](QPainter& p, const QRectF& a, const SectionDrawing::Picture& d) {
-                             SectionDrawing::paint(p, a, d);
-                         });
-        });
-        paintSection(flow, fonts, content.surface);
-        return;
-    }
-    const double reasonHeight = flow.textHeight(fonts.body, flow.width(), content.noDrawingReason);
-    flow.place(headingSpace + reasonHeight, [&](QPainter& painter, double top) {
-        paintHeading(painter, flow, fonts, top, content.drawingHeading);
-        text(painter, QRectF(0, top + headingSpace, flow.width(), reasonHeight), fonts.body,
-             captionColor, content.noDrawingReason);
-    });
+void paintFigure(PageFlow& flow, const Fonts& fonts, const QString& heading, const Figure& figure,
+                 const PaintDrawing& drawing, double dpi) {
+    const double headingSpace = heading.isEmpty() ? 0 : headingHeight(flow, fonts, heading);
+    const double height = flow.mm(figure.heightMm);
+    flow.place(headingSpace + height + flow.mm(figure.spaceBelowMm),
+               [&](QPainter& painter, double top) {
+                   if (!heading.isEmpty())
+                       paintHeading(painter, flow, fonts, top, heading);
+                   paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts,
+                                dpi, drawing);
+               });
 }
 
-void paintMoisture(PageFlow& flow, const Fonts& fonts,
-                   const ReportDocument::MoistureSection& section,
-                   const std::optional<MoistureDiagram::Picture>& diagram, double dpi) {
-    // The heading goes with the table, which never leaves it alone at a page's foot.
-    paintLayerTable(flow, fonts, section.heading, section.layers);
-    paintSection(flow, fonts, section.conditions);
-    if (!section.noResultReason.isEmpty()) {
-        const double height = flow.textHeight(fonts.body, flow.width(), section.noResultReason);
-        flow.place(height, [&](QPainter& painter, double top) {
-            text(painter, QRectF(0, top, flow.width(), height), fonts.body, captionColor,
-                 section.noResultReason);
-        });
-        return;
-    }
-    paintLayerTable(flow, fonts, section.monthsHeading, section.months);
-    paintSection(flow, fonts, section.verdicts);
-    if (!diagram)
-        return;
-    const double headingSpace = headingHeight(flow, fonts, section.diagramHeading);
-    const double height = flow.mm(moistureDiagramHeightMm);
+void paintParagraph(PageFlow& flow, const Fonts& fonts, const QString& heading,
+                    const Paragraph& paragraph) {
+    const double headingSpace = heading.isEmpty() ? 0 : headingHeight(flow, fonts, heading);
+    const double height = flow.textHeight(fonts.body, flow.width(), paragraph.text);
     flow.place(headingSpace + height, [&](QPainter& painter, double top) {
-        paintHeading(painter, flow, fonts, top, section.diagramHeading);
-        paintDrawing(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts, *diagram,
-                     dpi, MoistureDiagram::paint);
+        if (!heading.isEmpty())
+            paintHeading(painter, flow, fonts, top, heading);
+        text(painter, QRectF(0, top + headingSpace, flow.width(), height), fonts.body, captionColor,
+             paragraph.text);
     });
 }
 
+// The blocks in their order, each heading on the page of the block after it.
 void layOut(PageFlow& flow, const Fonts& fonts, const Content& content, const Drawings& drawings,
             double dpi) {
-    const auto& drawing = drawings.section;
     paintHeader(flow, fonts, content);
-    paintSection(flow, fonts, content.details);
-    paintSection(flow, fonts, content.requirement);
-    paintSection(flow, fonts, content.coefficients);
-    paintLayerTable(flow, fonts, content.layersHeading, content.layers);
-    paintSection(flow, fonts, content.resistance);
-    if (content.insulation)
-        paintSection(flow, fonts, *content.insulation);
-    paintTemperatures(flow, fonts, content, drawing, dpi);
-    if (content.moisture)
-        paintMoisture(flow, fonts, *content.moisture, drawings.moisture, dpi);
+    QString heading;
+    for (const ReportDocument::Block& block : ReportDocument::numbered(content.blocks)) {
+        if (const auto* next = std::get_if<ReportDocument::Heading>(&block)) {
+            heading = next->text;
+            continue;
+        }
+        if (const auto* section = std::get_if<Section>(&block))
+            paintSection(flow, fonts, heading, *section);
+        else if (const auto* table = std::get_if<Table>(&block))
+            paintTable(flow, fonts, heading, *table);
+        else if (const auto* paragraph = std::get_if<Paragraph>(&block))
+            paintParagraph(flow, fonts, heading, *paragraph);
+        else if (const auto* figure = std::get_if<Figure>(&block))
+            if (const auto drawing = drawings.constFind(figure->drawing);
+                drawing != drawings.constEnd())
+                paintFigure(flow, fonts, heading, *figure, *drawing, dpi);
+        heading.clear();
+    }
     flow.finish();
 }
 
 } // namespace
 
-void paint(QPagedPaintDevice& device, const Content& content, const Drawings& drawing) {
+void paint(QPagedPaintDevice& device, const Content& content, const Drawings& drawings) {
     const double dpi = device.logicalDpiX();
     const Fonts fonts;
     PageFlow counting(device, nullptr, 0, fonts.footer);
-    layOut(counting, fonts, content, drawing, dpi);
+    layOut(counting, fonts, content, drawings, dpi);
 
     QPainter painter;
     if (!painter.begin(&device))
         throw AppError(
             QCoreApplication::translate("ReportPages", "Не удалось начать печать отчета."));
     PageFlow flow(device, &painter, counting.page(), fonts.footer);
-    layOut(flow, fonts, content, drawing, dpi);
+    layOut(flow, fonts, content, drawings, dpi);
     if (!painter.end())
         throw AppError(
             QCoreApplication::translate("ReportPages", "Не удалось закончить печать отчета."));
@@ -452,7 +434,7 @@ QPageLayout a4() {
                        QPageLayout::Millimeter);
 }
 
-QByteArray pdf(const Content& content, const Drawings& drawing, const QPageLayout& layout) {
+QByteArray pdf(const Content& content, const Drawings& drawings, const QPageLayout& layout) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -461,7 +443,7 @@ QByteArray pdf(const Content& content, const Drawings& drawing, const QPageLayou
         writer.setResolution(300);
         writer.setTitle(content.title);
         writer.setCreator(content.programName);
-        paint(writer, content, drawing);
+        paint(writer, content, drawings);
     }
     return buffer.data();
 }

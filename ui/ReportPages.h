@@ -2,27 +2,27 @@
 // The report to hand in laid out on A4 pages: onto a PDF writer or a printer.
 
 #include "formats/ReportDocument.h"
-#include "ui/MoistureDiagram.h"
-#include "ui/SectionDrawing.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QPageLayout>
+#include <QRectF>
 
-#include <optional>
+#include <functional>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace ReportPages {
 
-// The section's temperatures and, when the report has a vapour balance, its diagram.
-struct Drawings {
-    std::optional<SectionDrawing::Picture> section;
-    std::optional<MoistureDiagram::Picture> moisture;
-};
+// Paints one drawing of the report into the area the page gives it.
+using PaintDrawing = std::function<void(QPainter&, const QRectF&)>;
 
-// Paints the report onto the device from its first page on, the section drawing
-// after the resistance, the vapour balance last; page numbers when it runs over a page.
-// Throws AppError when the device can't be painted on.
+// The drawings of a report by what they show; a figure whose drawing is missing is left out.
+using Drawings = QMap<ReportDocument::Drawing, PaintDrawing>;
+
+// Paints the report's blocks onto the device in their order from its first page on; page
+// numbers when it runs over a page. Throws AppError when the device can't be painted on.
 void paint(QPagedPaintDevice& device, const ReportDocument::Content& content,
            const Drawings& drawings);
 

@@ -3,11 +3,11 @@
 #include "core/NumberText.h"
 #include "core/TemperatureCheck.h"
 #include "ui/LabelPlacement.h"
+#include "ui/LayerBands.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -27,27 +27,6 @@ const QBrush coldZoneBrush(QColor(0, 90, 200), Qt::HorPattern);
 const QColor gridColor(215, 215, 215);
 const QColor roomAirColor(255, 244, 228);
 const QColor outdoorAirColor(232, 242, 255);
-
-struct KindStyle {
-    QColor fill;
-    QColor hatch;
-};
-
-KindStyle styleOf(Kind kind) {
-    switch (kind) {
-    case Kind::Masonry:
-        return {QColor(222, 158, 128), QColor(150, 70, 45)};
-    case Kind::ConcreteAndMortar:
-        return {QColor(205, 205, 205), QColor(100, 100, 100)};
-    case Kind::Insulation:
-        return {QColor(255, 238, 160), QColor(190, 140, 20)};
-    case Kind::AirGap:
-        return {QColor(235, 247, 255), QColor(150, 190, 230)};
-    case Kind::Other:
-        break;
-    }
-    return {QColor(228, 218, 198), QColor(140, 120, 90)};
-}
 
 // Where everything goes inside the area; the painting and the hover share it.
 struct Geometry {
@@ -167,7 +146,7 @@ QString celsius(double t, QChar separator) {
 
 QString layerCaption(const SectionLayers::Layer& layer, QChar separator) {
     return QStringLiteral("%1, %2 мм")
-        .arg(layer.name.trimmed(), NumberText::general(layer.thickness, separator));
+        .arg(layer.material.name.trimmed(), NumberText::general(layer.thickness, separator));
 }
 
 QString roomCaption() {
@@ -512,8 +491,8 @@ std::optional<Arranged> arrange(const QRectF& area, const QFont& font, const Pic
 
 bool samePicture(const Picture& a, const Picture& b) {
     const auto sameLayer = [](const SectionLayers::Layer& x, const SectionLayers::Layer& y) {
-        return x.number == y.number && x.name == y.name && x.thickness == y.thickness &&
-               x.kind == y.kind;
+        return x.number == y.number && x.material.name == y.material.name &&
+               x.thickness == y.thickness && x.kind == y.kind;
     };
     const auto samePlane = [](const Plane& x, const Plane& y) {
         return x.depth == y.depth && x.temperature == y.temperature;
@@ -575,43 +554,6 @@ void paintLabels(QPainter& painter, const QList<Label>& labels) {
     }
 }
 
-void hatch(QPainter& painter, const QRectF& r, Kind kind, const QColor& color) {
-    painter.save();
-    painter.setClipRect(r, Qt::IntersectClip);
-    painter.setPen(QPen(color, 1));
-    constexpr double gap = 9;
-    switch (kind) {
-    case Kind::Masonry: // diagonal lines
-        for (double d = -r.height(); d < r.width(); d += gap)
-            painter.drawLine(QPointF(r.left() + d, r.bottom()),
-                             QPointF(r.left() + d + r.height(), r.top()));
-        break;
-    case Kind::ConcreteAndMortar: // sparser diagonals the other way
-        for (double d = -r.height(); d < r.width(); d += 2 * gap)
-            painter.drawLine(QPointF(r.left() + d, r.top()),
-                             QPointF(r.left() + d + r.height(), r.bottom()));
-        break;
-    case Kind::Insulation: { // the zigzag of insulation
-        QPainterPath path;
-        const double step = std::clamp(r.width() * 0.5, 4.0, 14.0);
-        bool right = false;
-        path.moveTo(r.center().x(), r.top());
-        for (double y = r.top(); y <= r.bottom() + step; y += step, right = !right)
-            path.lineTo(right ? r.right() - 2 : r.left() + 2, y);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-        break;
-    }
-    case Kind::AirGap:
-        break;
-    case Kind::Other: // horizontal lines
-        for (double y = r.top() + gap / 2; y < r.bottom(); y += gap)
-            painter.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-        break;
-    }
-    painter.restore();
-}
-
 void paintBands(QPainter& painter, const Geometry& g, const Picture& picture) {
     const QRectF room(g.plot.left(), g.plot.top(), g.sectionLeft - g.plot.left(), g.plot.height());
     const QRectF outdoor(g.sectionRight, g.plot.top(), g.plot.right() - g.sectionRight,
@@ -626,12 +568,7 @@ void paintBands(QPainter& painter, const Geometry& g, const Picture& picture) {
         // is seen, so that it ends however wide the band.
         if (!std::isfinite(r.left()) || !std::isfinite(r.right()))
             continue;
-        const KindStyle style = styleOf(layer.kind);
-        painter.fillRect(r, style.fill);
-        hatch(painter, r.normalized().intersected(g.plot), layer.kind, style.hatch);
-        painter.setPen(QPen(QColor(60, 60, 60), 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r);
+        LayerBands::paint(painter, r, r.normalized().intersected(g.plot), layer.kind);
     }
 }
 
@@ -725,7 +662,7 @@ QList<Kind> legendKinds(const Picture& picture) {
 }
 
 // One line of swatches above the plot, wrapped to a second when the area is narrow.
-void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const Picture& picture) {
+void paintLegend(QPainter& painter, const QRectF& area, const Picture& picture) {
     const QFontMetricsF metrics(painter.font());
     const double swatch = metrics.height() * 1.4;
     double x = area.left() + 6;
@@ -751,11 +688,7 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         const QString& label = labels[k];
         const QPointF at = place(swatch + 5 + metrics.horizontalAdvance(label));
         const QRectF box(at.x(), at.y() + 1, swatch, metrics.height() - 2);
-        const KindStyle style = styleOf(kind);
-        painter.fillRect(box, style.fill);
-        hatch(painter, box, kind, style.hatch);
-        painter.setPen(QColor(60, 60, 60));
-        painter.drawRect(box);
+        LayerBands::paintSwatch(painter, box, kind);
         text(at, label);
     }
     auto lineItem = [&](const QString& label, const QPen& pen) {
@@ -778,7 +711,6 @@ void paintLegend(QPainter& painter, const QRectF& area, const Geometry& g, const
         painter.drawRect(box);
         text(at, label);
     }
-    Q_UNUSED(g);
 }
 
 std::optional<Reading> readingIn(const Geometry& g, const Picture& picture, double x);
@@ -843,7 +775,7 @@ void paint(QPainter& painter, const QRectF& area, const Picture& picture,
         paintAxes(painter, g, picture);
         paintDewPoint(painter, g, picture);
         paintTemperatureLine(painter, arranged->layout.line);
-        paintLegend(painter, area, g, picture);
+        paintLegend(painter, area, picture);
         paintLabels(painter, arranged->layout.labels);
         if (hoverX)
             if (const auto reading = readingIn(g, picture, *hoverX))

@@ -110,7 +110,7 @@ class LayerWindowSteps : public LayerStack::Steps {
     void showResistances(const LayerStack::PerLayer<QString>& r, const QString& rk,
                          const QString& totalThickness) override {
         for (int i = 0; i < layerCount; ++i)
-            window_.rFields[i]->setText(r[i]);
+            window_.rows_[i].r->setText(r[i]);
         window_.Edit37->setText(rk);
         window_.Edit38->setText(totalThickness);
     }
@@ -122,7 +122,7 @@ class LayerWindowSteps : public LayerStack::Steps {
 
     void showInertia(const LayerStack::PerLayer<QString>& d, const QString& inertia) override {
         for (int i = 0; i < layerCount; ++i)
-            window_.dFields[i]->setText(d[i]);
+            window_.rows_[i].d->setText(d[i]);
         window_.Edit51->setText(inertia);
     }
 
@@ -172,7 +172,8 @@ void TForm2::build() {
     connect(Edit38, &QLineEdit::textChanged, this,
             [this](const QString& text) { forms_.mainForm->writeTotalThickness(text); });
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::openUserList);
-    connect(selectors[layerCount - 1], &QComboBox::activated, this, &TForm2::chooseUserListEntry);
+    connect(rows_[layerCount - 1].selector, &QComboBox::activated, this,
+            &TForm2::chooseUserListEntry);
     connect(SpeedButton2, &QPushButton::clicked, this, &TForm2::editUserList);
     retranslateUi();
 }
@@ -207,7 +208,7 @@ void TForm2::retranslateUi() {
 // still showing the caption the program gave it shows that caption in the new language.
 void TForm2::retranslateLists() {
     for (int i = 0; i < layerCount; ++i) {
-        QComboBox* list = selectors[i];
+        QComboBox* list = rows_[i].selector;
         const bool showsCaption = showsProgramCaption(i);
         if (i < layerCount - 1)
             translateItems(list, MaterialCatalogue::context);
@@ -231,18 +232,18 @@ void TForm2::renameLayer12Board() {
         run->layers[layerCount - 1].material.text = layer12BoardShown_;
     if (forms_.mainForm->layerName(layerCount) == before)
         forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
-    selectors[layerCount - 1]->setEditText(layer12BoardShown_);
-    selectors[layerCount - 1]->lineEdit()->setCursorPosition(0);
+    rows_[layerCount - 1].selector->setEditText(layer12BoardShown_);
+    rows_[layerCount - 1].selector->lineEdit()->setCursorPosition(0);
 }
 
 bool TForm2::layer12ShowsBoard() const {
     return !layer12Board_.isEmpty() &&
-           selectors[layerCount - 1]->currentText() == layer12BoardShown_;
+           rows_[layerCount - 1].selector->currentText() == layer12BoardShown_;
 }
 
 void TForm2::adoptLayerNames() {
     for (int i = 0; i < layerCount - 1; ++i) // layer 12 holds the user's own names
-        handedNames_[i].adopt(selectors[i], MaterialCatalogue::context,
+        handedNames_[i].adopt(rows_[i].selector, MaterialCatalogue::context,
                               forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
 }
 
@@ -259,7 +260,7 @@ void TForm2::changeEvent(QEvent* event) {
 // A list left showing a caption, in either language, shows it in the current one; the
 // user list's caption may be either of its two.
 void TForm2::restoreCaption(int i) {
-    QComboBox* list = selectors[i];
+    QComboBox* list = rows_[i].selector;
     if (list->currentIndex() >= 0)
         return;
     if (i == layerCount - 1)
@@ -282,13 +283,14 @@ QString TForm2::captionShown(int i) const {
 }
 
 bool TForm2::showsProgramCaption(int i) const {
-    return selectors[i]->currentIndex() < 0 && selectors[i]->currentText() == shownCaptions_[i];
+    return rows_[i].selector->currentIndex() < 0 &&
+           rows_[i].selector->currentText() == shownCaptions_[i];
 }
 
 void TForm2::showCaption(int i) {
     shownCaptions_[i] = captionShown(i);
-    selectors[i]->setEditText(shownCaptions_[i]);
-    selectors[i]->lineEdit()->setCursorPosition(0);
+    rows_[i].selector->setEditText(shownCaptions_[i]);
+    rows_[i].selector->lineEdit()->setCursorPosition(0);
 }
 
 void TForm2::buildLayerTable(QGridLayout* grid) {
@@ -333,15 +335,15 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
         selector->setCurrentIndex(-1);
         selector->setEnabled(!hiddenLayer(layer));
     }
-    selectors[i] = selector;
+    rows_[i].selector = selector;
     showCaption(i);
 
-    ldFields[i] = numberField(indexed("Edit", layer), false);
-    installDecimalKeyFilter(ldFields[i], forms_.separator());
-    sFields[i] = numberField(indexed("Edit", 38 + layer), false);
-    dtFields[i] = numberField(indexed("Edit", 12 + layer), false);
-    rFields[i] = numberField(indexed("Edit", 24 + layer), true);
-    dFields[i] = numberField(indexed("Edit", 51 + layer), true);
+    rows_[i].ld = numberField(indexed("Edit", layer), false);
+    installDecimalKeyFilter(rows_[i].ld, forms_.separator());
+    rows_[i].s = numberField(indexed("Edit", 38 + layer), false);
+    rows_[i].dt = numberField(indexed("Edit", 12 + layer), false);
+    rows_[i].r = numberField(indexed("Edit", 24 + layer), true);
+    rows_[i].d = numberField(indexed("Edit", 51 + layer), true);
 
     const int row = layer;
     if (layer == layerCount) {
@@ -354,7 +356,7 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
     grid->addWidget(selector, row, 1);
 
     const char* prefixes[] = {"Ld", "S", "Dt", "R", "D"};
-    QLineEdit* fields[] = {ldFields[i], sFields[i], dtFields[i], rFields[i], dFields[i]};
+    QLineEdit* fields[] = {rows_[i].ld, rows_[i].s, rows_[i].dt, rows_[i].r, rows_[i].d};
     for (int column = 0; column < 5; ++column) {
         QLabel* caption = plainLabel(indexed(prefixes[column], layer));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -367,7 +369,7 @@ void TForm2::addLayerRow(QGridLayout* grid, int layer) {
         }
     }
     if (hiddenLayer(layer))
-        dtFields[i]->setEnabled(false);
+        rows_[i].dt->setEnabled(false);
 }
 
 QWidget* TForm2::buildUserListControls() {
@@ -475,7 +477,7 @@ QWidget* TForm2::buildVerdictAndButtons() {
 void TForm2::connectLayerRow(int layer) {
     const int i = layer - 1;
     if (layer < layerCount) {
-        QComboBox* selector = selectors[i];
+        QComboBox* selector = rows_[i].selector;
         connect(selector, &QComboBox::activated, this, [this, layer](int index) {
             guarded(forms_.platform, [&] { chooseMaterial(layer, index); });
         });
@@ -484,14 +486,14 @@ void TForm2::connectLayerRow(int layer) {
                 [this, layer] { guarded(forms_.platform, [&] { chooseMaterial(layer, -1); }); });
     }
     // Every change of the layer's inputs may leave the results out of date.
-    for (QLineEdit* field : {ldFields[i], sFields[i], dtFields[i], selectors[i]->lineEdit()})
+    for (QLineEdit* field : {rows_[i].ld, rows_[i].s, rows_[i].dt, rows_[i].selector->lineEdit()})
         connect(field, &QLineEdit::textChanged, this,
                 [this] { forms_.mainForm->refreshResultState(); });
     // Enter in any of the layer's number fields runs the calculation, as "Расчет" does.
-    for (QLineEdit* field : {ldFields[i], sFields[i], dtFields[i]})
+    for (QLineEdit* field : {rows_[i].ld, rows_[i].s, rows_[i].dt})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { guarded(forms_.platform, [this] { pressCalculate(); }); });
-    connect(dtFields[i], &QLineEdit::textChanged, this, [this, layer](const QString& text) {
+    connect(rows_[i].dt, &QLineEdit::textChanged, this, [this, layer](const QString& text) {
         forms_.mainForm->writeLayerThickness(layer, text);
         switchOn(*Timer1);
     });
@@ -502,16 +504,16 @@ void TForm2::chooseMaterial(int layer, int index) {
     const auto entry = MaterialCatalogue::lookup(layer, index);
     const bool airGap = entry && entry->kind == MaterialCatalogue::EntryKind::AirGap;
     if (entry && !airGap) {
-        stored_.ld[i] = entry->ld;
-        stored_.s[i] = entry->s;
+        stack_.layers[i].ld = entry->ld;
+        stack_.layers[i].s = entry->s;
     }
     if (layer == airGapLayer)
         layer11AirGap_ = false; // a new choice replaces an accepted gap
-    ldFields[i]->setText(NumberText::general(stored_.ld[i], forms_.separator()));
-    sFields[i]->setText(NumberText::general(stored_.s[i], forms_.separator()));
-    handedNames_[i].hand(selectors[i], MaterialCatalogue::context, layerNameWriter(layer));
+    rows_[i].ld->setText(NumberText::general(stack_.layers[i].ld, forms_.separator()));
+    rows_[i].s->setText(NumberText::general(stack_.layers[i].s, forms_.separator()));
+    handedNames_[i].hand(rows_[i].selector, MaterialCatalogue::context, layerNameWriter(layer));
     if (entry)
-        selectors[i]->lineEdit()->setCursorPosition(0); // a long name shows its beginning
+        rows_[i].selector->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {
         forms_.calculation.airGapTarget = airGapLayer;
         if (!restoringInputs_)
@@ -520,37 +522,39 @@ void TForm2::chooseMaterial(int layer, int index) {
 }
 
 void TForm2::pressCalculate() {
-    LayerStack::FieldTexts texts;
-    for (int i = 0; i < layerCount; ++i) {
-        texts.ld[i] = ldFields[i]->text();
-        texts.dt[i] = dtFields[i]->text();
-        texts.s[i] = sFields[i]->text();
-    }
+    readRows();
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(texts, forms_.calculation.tableNumber, forms_.separator(), stored_,
-                          steps);
+    LayerStack::calculate(stack_, forms_.calculation.tableNumber, forms_.separator(), steps);
     forms_.calculation.layerRun = inputs();
     forms_.mainForm->refreshResultState();
 }
 
-void TForm2::announceLayers() {
-    LayerStack::PerLayer<SectionLayers::RowMaterial> materials;
+// Each row's material and field texts as the calculation takes them.
+void TForm2::readRows() {
     for (int i = 0; i < layerCount; ++i) {
-        materials[i].name = selectors[i]->currentText();
-        materials[i].nameSource = i < layerCount - 1    ? pickedSource(selectors[i])
+        const LayerControls& controls = rows_[i];
+        LayerStack::Layer& row = stack_.layers[i];
+        const bool userList = i == layerCount - 1; // its entries are none of the catalogue's
+        row.material.entry = userList ? -1 : pickedIndex(controls.selector);
+        row.material.name = controls.selector->currentText();
+        row.material.nameSource = !userList             ? pickedSource(controls.selector)
                                   : layer12ShowsBoard() ? layer12Board_
                                                         : QString();
-        if (const auto entry = MaterialCatalogue::lookup(i + 1, pickedIndex(selectors[i])))
-            materials[i].catalogueKind = entry->material;
+        row.ldText = controls.ld->text();
+        row.dtText = controls.dt->text();
+        row.sText = controls.s->text();
     }
-    emit layersCalculated(SectionLayers::calculated(stored_, materials, layer11AirGap_));
+}
+
+void TForm2::announceLayers() {
+    emit layersCalculated(SectionLayers::calculated(stack_, layer11AirGap_));
 }
 
 void TForm2::pressLayer12Thickness() {
     const double thickness =
-        LayerStack::layer12Thickness(stored_, forms_.mainForm->rkRequired(), forms_.separator());
+        LayerStack::layer12Thickness(stack_, forms_.mainForm->rkRequired(), forms_.separator());
     Edit64->setText(NumberText::fixed(thickness, 8, 0, forms_.separator()));
-    dtFields[layerCount - 1]->setText(Edit64->text());
+    rows_[layerCount - 1].dt->setText(Edit64->text());
     pressCalculate();
 }
 
@@ -581,7 +585,7 @@ void TForm2::openUserList() {
             return;
         const QStringList names =
             UserConstructionFiles::readLines(UserConstructionFiles::namesPath(*path));
-        QComboBox* list = selectors[layerCount - 1];
+        QComboBox* list = rows_[layerCount - 1].selector;
         list->clear();
         addSourceItems(list, names);
         list->setCurrentIndex(-1);
@@ -599,9 +603,9 @@ void TForm2::chooseUserListEntry(int index) {
         const QStringList ld = readLines(ldPath(path));
         const QStringList s = readLines(sPath(path));
         const int i = layerCount - 1;
-        ldFields[i]->setText(UserConstructionList::lineAt(ld, index));
-        sFields[i]->setText(UserConstructionList::lineAt(s, index));
-        forms_.mainForm->writeLayerName(layerCount, selectors[i]->currentText());
+        rows_[i].ld->setText(UserConstructionList::lineAt(ld, index));
+        rows_[i].s->setText(UserConstructionList::lineAt(s, index));
+        forms_.mainForm->writeLayerName(layerCount, rows_[i].selector->currentText());
     });
 }
 
@@ -611,9 +615,9 @@ void TForm2::editUserList() {
 
 void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QString& s) {
     const int i = airGapLayer - 1;
-    dtFields[i]->setText(thickness);
-    ldFields[i]->setText(ld);
-    sFields[i]->setText(s);
+    rows_[i].dt->setText(thickness);
+    rows_[i].ld->setText(ld);
+    rows_[i].s->setText(s);
     layer11AirGap_ = true;
     forms_.mainForm->refreshResultState();
 }
@@ -635,8 +639,8 @@ QRect TForm2::layerRowsOnScreen() const {
     QRect rows;
     for (int i = 0; i < layerCount; ++i)
         for (const QWidget* control :
-             {static_cast<const QWidget*>(selectors[i]), static_cast<const QWidget*>(ldFields[i]),
-              static_cast<const QWidget*>(dFields[i])})
+             {static_cast<const QWidget*>(rows_[i].selector),
+              static_cast<const QWidget*>(rows_[i].ld), static_cast<const QWidget*>(rows_[i].d)})
             if (!control->isHidden()) // rows 9 and 10 have their lists only
                 rows |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
     return rows;
@@ -655,16 +659,16 @@ void TForm2::writeLayer12Board(const QString& source) {
     layer12Board_ = source;
     layer12BoardShown_ =
         QCoreApplication::translate(MaterialCatalogue::context, source.toUtf8().constData());
-    selectors[layerCount - 1]->setEditText(layer12BoardShown_);
+    rows_[layerCount - 1].selector->setEditText(layer12BoardShown_);
 }
 void TForm2::writeLd(int layer, const QString& text) {
-    ldFields.at(layer - 1)->setText(text);
+    rows_.at(layer - 1).ld->setText(text);
 }
 void TForm2::writeS(int layer, const QString& text) {
-    sFields.at(layer - 1)->setText(text);
+    rows_.at(layer - 1).s->setText(text);
 }
 void TForm2::writeThickness(int layer, const QString& text) {
-    dtFields.at(layer - 1)->setText(text);
+    rows_.at(layer - 1).dt->setText(text);
 }
 void TForm2::writeSelectedLayer12Thickness(const QString& text) {
     Edit64->setText(text);
@@ -674,31 +678,31 @@ QString TForm2::selectedLayer12Thickness() const {
     return Edit64->text();
 }
 QString TForm2::thickness(int layer) const {
-    return dtFields.at(layer - 1)->text();
+    return rows_.at(layer - 1).dt->text();
 }
 Rgb TForm2::verdictColor() const {
     return textColor(Label79);
 }
 QString TForm2::ldText(int layer) const {
-    return ldFields.at(layer - 1)->text();
+    return rows_.at(layer - 1).ld->text();
 }
 QString TForm2::resistanceText(int layer) const {
-    return rFields.at(layer - 1)->text();
+    return rows_.at(layer - 1).r->text();
 }
 double TForm2::calculatedThickness(int layer) const {
-    return stored_.dt.at(layer - 1);
+    return stack_.layers.at(layer - 1).dt;
 }
-const LayerStack::StoredNumbers& TForm2::lastCalculation() const {
-    return stored_;
+const LayerStack::Stack& TForm2::lastCalculation() const {
+    return stack_;
 }
 bool TForm2::layer11HoldsAirGap() const {
     return layer11AirGap_;
 }
 QString TForm2::sText(int layer) const {
-    return sFields.at(layer - 1)->text();
+    return rows_.at(layer - 1).s->text();
 }
 QString TForm2::inertiaText(int layer) const {
-    return dFields.at(layer - 1)->text();
+    return rows_.at(layer - 1).d->text();
 }
 QString TForm2::inertiaTotalText() const {
     return Edit51->text();
@@ -709,12 +713,12 @@ Project::LayerStackInputs TForm2::inputs() const {
         return freshInputs();
     Project::LayerStackInputs in;
     for (int i = 0; i < layerCount; ++i)
-        in.layers[i] = {shownChoice(selectors[i], pickedIndex(selectors[i])), ldFields[i]->text(),
-                        sFields[i]->text(), dtFields[i]->text()};
+        in.layers[i] = {shownChoice(rows_[i].selector, pickedIndex(rows_[i].selector)),
+                        rows_[i].ld->text(), rows_[i].s->text(), rows_[i].dt->text()};
     // The user list shows the user's own names, never translated, from a set that may be
     // gone when the project opens again: its text is kept as if typed.
     Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
-    userChoice.text = selectors[layerCount - 1]->currentText();
+    userChoice.text = rows_[layerCount - 1].selector->currentText();
     userChoice.typed = true;
     // A caption the program shows is kept as its source text, alike in either language.
     for (int i = 0; i < layerCount; ++i)
@@ -739,7 +743,7 @@ Project::LayerStackInputs TForm2::freshInputs() const {
 void TForm2::setInputs(const Project::LayerStackInputs& in) {
     // The user list offers the names of its set again; its Ld and S come from the project.
     userListDialog_.lastPath = in.userListPath;
-    QComboBox* userList = selectors[layerCount - 1];
+    QComboBox* userList = rows_[layerCount - 1].selector;
     userList->clear();
     if (!in.userListPath.isEmpty())
         guarded(forms_.platform, [&] {
@@ -748,7 +752,7 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
         });
     restoringInputs_ = true;
     for (int layer = 1; layer < layerCount; ++layer) {
-        QComboBox* selector = selectors[layer - 1];
+        QComboBox* selector = rows_[layer - 1].selector;
         restoreChoice(selector, in.layers[layer - 1].material, [this, layer, selector] {
             guarded(forms_.platform, [&] { chooseMaterial(layer, pickedIndex(selector)); });
         });
@@ -758,9 +762,9 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
     for (int i = 0; i < layerCount; ++i)
         restoreCaption(i);
     for (int i = 0; i < layerCount; ++i) {
-        ldFields[i]->setText(in.layers[i].ld);
-        sFields[i]->setText(in.layers[i].s);
-        dtFields[i]->setText(in.layers[i].thickness);
+        rows_[i].ld->setText(in.layers[i].ld);
+        rows_[i].s->setText(in.layers[i].s);
+        rows_[i].dt->setText(in.layers[i].thickness);
     }
     layer11AirGap_ = in.layer11HoldsAirGap;
     layer12Board_.clear(); // until the selection knows its board there again

@@ -48,8 +48,8 @@ class TForm2 : public LazyWindow {
     QString ldText(int layer) const;
     QString resistanceText(int layer) const;
     double calculatedThickness(int layer) const; // stored Dt of the last calculation
-    // The numbers the last calculation stored, for the needed thickness of a document.
-    const LayerStack::StoredNumbers& lastCalculation() const;
+    // The layers of the last calculation, for the needed thickness of a document.
+    const LayerStack::Stack& lastCalculation() const;
     bool layer11HoldsAirGap() const;
     // What the printed report reads besides.
     QString sText(int layer) const;
@@ -115,6 +115,7 @@ class TForm2 : public LazyWindow {
     QWidget* buildTotals();
     QWidget* buildVerdictAndButtons();
     void connectLayerRow(int layer);
+    void readRows();
     void announceLayers();
 
     void chooseMaterial(int layer, int index); // ComboBox1 .. ComboBox11 changed
@@ -123,17 +124,20 @@ class TForm2 : public LazyWindow {
     void SpeedButton3Click();
 
     Forms& forms_;
-    LayerStack::StoredNumbers stored_;
+    LayerStack::Stack stack_; // the rows as the last choice and calculation left them
     bool layer11AirGap_ = false;
     bool restoringInputs_ = false; // a choice replayed from a project opens no window
 
-    template <class T> using Row = std::array<T*, layerCount>;
-    Row<QComboBox> selectors{}; // ComboBox1 .. ComboBox12
-    Row<QLineEdit> ldFields{};  // Edit1 .. Edit12
-    Row<QLineEdit> sFields{};   // Edit39 .. Edit50
-    Row<QLineEdit> dtFields{};  // Edit13 .. Edit24
-    Row<QLineEdit> rFields{};   // Edit25 .. Edit36
-    Row<QLineEdit> dFields{};   // Edit52 .. Edit63
+    // The controls of one layer's row.
+    struct LayerControls {
+        QComboBox* selector = nullptr; // ComboBox1 .. ComboBox12
+        QLineEdit* ld = nullptr;       // Edit1 .. Edit12
+        QLineEdit* s = nullptr;        // Edit39 .. Edit50
+        QLineEdit* dt = nullptr;       // Edit13 .. Edit24
+        QLineEdit* r = nullptr;        // Edit25 .. Edit36
+        QLineEdit* d = nullptr;        // Edit52 .. Edit63
+    };
+    std::array<LayerControls, layerCount> rows_{};
 
     QLineEdit* Edit37 = nullptr;         // Rk
     QLineEdit* Edit38 = nullptr;         // total thickness

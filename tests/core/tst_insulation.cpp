@@ -120,9 +120,9 @@ void InsulationTest::neededThickness() {
     QFETCH(double, ld);
     QFETCH(QString, rqmin);
     QFETCH(double, needed);
-    LayerStack::StoredNumbers layers;
-    layers.r[2] = brick / (0.81 * 1000);
-    layers.r[3] = 20 / (0.81 * 1000);
+    LayerStack::Stack layers;
+    layers.layers[2].r = brick / (0.81 * 1000);
+    layers.layers[3].r = 20 / (0.81 * 1000);
     const auto found = InsulationSelection::neededThickness(
         layers, ld, {QStringLiteral("23"), QStringLiteral("8,7"), rqmin}, QLatin1Char(','));
     QCOMPARE(found.value_or(-1), needed);

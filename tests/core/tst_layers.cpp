@@ -48,19 +48,18 @@ struct RecordedSteps : LayerStack::Steps {
 };
 
 // Every field "0", as the window starts.
-LayerStack::FieldTexts freshFields() {
-    LayerStack::FieldTexts fields;
-    fields.ld.fill(QStringLiteral("0"));
-    fields.dt.fill(QStringLiteral("0"));
-    fields.s.fill(QStringLiteral("0"));
+LayerStack::Stack freshFields() {
+    LayerStack::Stack fields;
+    for (LayerStack::Layer& layer : fields.layers)
+        layer.ldText = layer.dtText = layer.sText = QStringLiteral("0");
     return fields;
 }
 
-void setLayer(LayerStack::FieldTexts& fields, int layer, const char* ld, const char* dt,
-              const char* s) {
-    fields.ld[layer - 1] = QString::fromUtf8(ld);
-    fields.dt[layer - 1] = QString::fromUtf8(dt);
-    fields.s[layer - 1] = QString::fromUtf8(s);
+void setLayer(LayerStack::Stack& fields, int layer, const char* ld, const char* dt, const char* s) {
+    LayerStack::Layer& row = fields.layers[layer - 1];
+    row.ldText = QString::fromUtf8(ld);
+    row.dtText = QString::fromUtf8(dt);
+    row.sText = QString::fromUtf8(s);
 }
 
 } // namespace
@@ -205,15 +204,15 @@ void LayersTest::airGapEntry() {
 }
 
 void LayersTest::freshStack() {
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack stored = freshFields();
     RecordedSteps steps;
-    LayerStack::calculate(freshFields(), QStringLiteral("1"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
     QCOMPARE(steps.warnings, QStringList{QStringLiteral("Вы не выбрали конструкцию      \r\n")});
     QCOMPARE(steps.events, (QStringList{"warn", "resistances", "rk", "inertia", "finish"}));
     for (int i = 0; i < layerCount; ++i) {
         QCOMPARE(steps.r[i], QStringLiteral("0,000"));
         QCOMPARE(steps.d[i], QStringLiteral("0,000"));
-        QCOMPARE(stored.ld[i], 1000.0); // the field keeps "0"; only the number is replaced
+        QCOMPARE(stored.layers[i].ld, 1000.0); // the field keeps "0"; only the number is replaced
     }
     QCOMPARE(steps.rk, QStringLiteral("0,000"));
     QCOMPARE(steps.handedRk, QStringLiteral("0,000"));
@@ -224,14 +223,14 @@ void LayersTest::freshStack() {
 void LayersTest::singleSteelLayer() {
     auto fields = freshFields();
     setLayer(fields, 1, "58", "10", "126,5");
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(fields, QStringLiteral("1"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
     QVERIFY(steps.warnings.isEmpty());
     QCOMPARE(steps.r[0], QStringLiteral("0,000"));
-    QCOMPARE(stored.r[0], 10.0 / 58000);
-    QCOMPARE(stored.d[0], 10.0 / 58000 * 126.5);
-    QCOMPARE(stored.inertia, stored.d[0]);
+    QCOMPARE(stored.layers[0].r, 10.0 / 58000);
+    QCOMPARE(stored.layers[0].d, 10.0 / 58000 * 126.5);
+    QCOMPARE(stored.inertia, stored.layers[0].d);
     QCOMPARE(steps.d[0], QStringLiteral("0,022"));
     QCOMPARE(steps.inertia, QStringLiteral("0,022"));
     QCOMPARE(steps.total, QStringLiteral("10"));
@@ -242,9 +241,9 @@ void LayersTest::inertiaIsTheSum() {
     setLayer(fields, 1, "0,1", "100", "1"); // R 1, D 1
     setLayer(fields, 2, "0,1", "100", "3"); // R 1, D 3
     setLayer(fields, 5, "0,5", "150", "0"); // R 0,3, D 0
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(fields, QStringLiteral("1"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
     QCOMPARE(steps.d[0], QStringLiteral("1,000"));
     QCOMPARE(steps.d[1], QStringLiteral("3,000"));
     QCOMPARE(steps.inertia, QStringLiteral("4,000"));
@@ -255,12 +254,12 @@ void LayersTest::inertiaIsTheSum() {
 void LayersTest::emptyMaterialTakesNoWarning() {
     auto fields = freshFields();
     setLayer(fields, 4, "0", "100", "0");
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(fields, QStringLiteral("1"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
     // No thickness warning; the stack as a whole still has no material.
     QCOMPARE(steps.warnings, QStringList{LayerStack::noConstructionWarning()});
-    QCOMPARE(stored.r[3], 0.0001);
+    QCOMPARE(stored.layers[3].r, 0.0001);
     QCOMPARE(steps.r[3], QStringLiteral("0,000"));
 }
 
@@ -279,9 +278,9 @@ void LayersTest::missingThicknessWarning() {
     QFETCH(QStringList, warnings);
     auto fields = freshFields();
     setLayer(fields, layer, "0,5", "0", "6");
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(fields, QStringLiteral("1"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
     QCOMPARE(steps.warnings, warnings);
     QCOMPARE(steps.events.last(), QStringLiteral("finish"));
 }
@@ -290,9 +289,9 @@ void LayersTest::inertiaForProductionTable() {
     auto fields = freshFields();
     setLayer(fields, 3, "0,81", "380", "10,12");
     setLayer(fields, 7, "0,5", "0", "6");
-    LayerStack::StoredNumbers stored;
+    LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(fields, QStringLiteral("2"), comma, stored, steps);
+    LayerStack::calculate(stored, QStringLiteral("2"), comma, steps);
     QCOMPARE(steps.warnings, QStringList{LayerStack::missingThicknessWarning(7)});
     QCOMPARE(steps.events,
              (QStringList{"warn", "resistances", "rk", "inertia", "handInertia", "finish"}));
@@ -300,7 +299,7 @@ void LayersTest::inertiaForProductionTable() {
     QCOMPARE(steps.inertia, QStringLiteral("4,748")); // 0,38/0,81 * 10,12
     for (const char* table : {"1", "3"}) {
         RecordedSteps other;
-        LayerStack::calculate(fields, QString::fromUtf8(table), comma, stored, other);
+        LayerStack::calculate(stored, QString::fromUtf8(table), comma, other);
         QVERIFY(!other.events.contains(QStringLiteral("handInertia")));
         QCOMPARE(other.events.last(), QStringLiteral("finish"));
     }
@@ -332,18 +331,17 @@ void LayersTest::stopsAtFieldThatIsNoNumber() {
     for (int layer = 1; layer <= 12; ++layer)
         setLayer(fields, layer, "0,5", "100", "6");
     if (item == QLatin1String("ld"))
-        fields.ld[2] = text;
+        fields.layers[2].ldText = text;
     else if (item == QLatin1String("dt"))
-        fields.dt[2] = text;
+        fields.layers[2].dtText = text;
     else
-        fields.s[2] = text;
-    LayerStack::StoredNumbers stored;
-    stored.ld.fill(-1);
-    stored.dt.fill(-1);
-    stored.d.fill(-1);
+        fields.layers[2].sText = text;
+    LayerStack::Stack& stored = fields;
+    for (LayerStack::Layer& layer : stored.layers)
+        layer.ld = layer.dt = layer.d = -1;
     RecordedSteps steps;
     try {
-        LayerStack::calculate(fields, QStringLiteral("2"), comma, stored, steps);
+        LayerStack::calculate(stored, QStringLiteral("2"), comma, steps);
         QFAIL("the calculation went through a field that is not a number");
     } catch (const ConversionError& error) {
         QCOMPARE(error.message(),
@@ -351,9 +349,9 @@ void LayersTest::stopsAtFieldThatIsNoNumber() {
     }
     QCOMPARE(steps.events, events);
     for (int i = 0; i < 12; ++i) {
-        QCOMPARE(stored.ld[i], i < ldRead ? 0.5 : -1.0);
-        QCOMPARE(stored.dt[i], i < dtRead ? 100.0 : -1.0);
-        QCOMPARE(stored.d[i], -1.0); // D is never reached
+        QCOMPARE(stored.layers[i].ld, i < ldRead ? 0.5 : -1.0);
+        QCOMPARE(stored.layers[i].dt, i < dtRead ? 100.0 : -1.0);
+        QCOMPARE(stored.layers[i].d, -1.0); // D is never reached
     }
     if (!events.isEmpty()) {
         QCOMPARE(steps.rk, QStringLiteral("2,400"));
@@ -385,17 +383,17 @@ void LayersTest::layer12Thickness() {
     QFETCH(QString, rkRequired);
     QFETCH(double, r1);
     QFETCH(double, expected);
-    LayerStack::StoredNumbers stored;
-    stored.ld[11] = ld12;
-    stored.r[0] = r1;
-    stored.r[11] = 5; // layer 12's own resistance does not count
+    LayerStack::Stack stored;
+    stored.layers[11].ld = ld12;
+    stored.layers[0].r = r1;
+    stored.layers[11].r = 5; // layer 12's own resistance does not count
     const double t = LayerStack::layer12Thickness(stored, rkRequired, comma);
     QCOMPARE(t, expected);
     QVERIFY(!std::signbit(t));
 }
 
 void LayersTest::layer12ThicknessNeedsRequiredNumber() {
-    LayerStack::StoredNumbers stored;
+    const LayerStack::Stack stored;
     QVERIFY_THROWS_EXCEPTION(ConversionError,
                              LayerStack::layer12Thickness(stored, QStringLiteral(""), comma));
     QVERIFY_THROWS_EXCEPTION(ConversionError,
@@ -444,12 +442,12 @@ void LayersTest::airGapLayerGivesBackItsResistance() {
                                                QString::fromLatin1(resistance), comma);
             QCOMPARE(gap.heatAbsorption, QStringLiteral("0"));
             auto fields = freshFields();
-            fields.ld[10] = gap.conductivity;
-            fields.dt[10] = gap.thickness;
-            fields.s[10] = gap.heatAbsorption;
-            LayerStack::StoredNumbers stored;
+            fields.layers[10].ldText = gap.conductivity;
+            fields.layers[10].dtText = gap.thickness;
+            fields.layers[10].sText = gap.heatAbsorption;
+            LayerStack::Stack& stored = fields;
             RecordedSteps steps;
-            LayerStack::calculate(fields, QStringLiteral("1"), comma, stored, steps);
+            LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
             QCOMPARE(steps.r[10], QString::fromLatin1(resistance) + QLatin1Char('0'));
             QCOMPARE(steps.d[10], QStringLiteral("0,000"));
             QVERIFY(steps.warnings.isEmpty());

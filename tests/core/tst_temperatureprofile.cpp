@@ -19,8 +19,7 @@ const QChar comma(',');
 // The typical wall: brick 380 mm and mortar 20 mm (λ 0,81), a board of 90 mm (λ 0,055)
 // as layer 12, as the layer window stores them after "Расчет".
 QList<SectionLayers::Layer> typicalWall(double mortar = 20) {
-    LayerStack::StoredNumbers stored;
-    LayerStack::PerLayer<SectionLayers::RowMaterial> names;
+    LayerStack::Stack stack;
     const struct {
         int number;
         double dt, ld;
@@ -30,11 +29,11 @@ QList<SectionLayers::Layer> typicalWall(double mortar = 20) {
                   {12, 90, 0.055, "Плиты пенополистирольные (15 кг/м3)"}};
     for (const auto& layer : layers) {
         const int i = layer.number - 1;
-        stored.dt[i] = layer.dt;
-        stored.r[i] = layer.dt / (layer.ld * 1000);
-        names[i].name = QString::fromUtf8(layer.name);
+        stack.layers[i].dt = layer.dt;
+        stack.layers[i].r = layer.dt / (layer.ld * 1000);
+        stack.layers[i].material.name = QString::fromUtf8(layer.name);
     }
-    return SectionLayers::calculated(stored, names, false);
+    return SectionLayers::calculated(stack, false);
 }
 
 TemperatureCheck::Evaluation typical(const ProfileInputs& inputs = {}) {
@@ -325,14 +324,13 @@ void TemperatureProfileTest::layerKinds() {
 
 namespace {
 
-// The legend's name of the layer that a catalogue entry makes of row `category`, under
-// a name whose words say nothing of its kind (as a translation would show it).
-QString legendOf(int category, const MaterialCatalogue::MaterialEntry& entry) {
-    LayerStack::StoredNumbers stored;
-    stored.dt[category - 1] = 100;
-    LayerStack::PerLayer<SectionLayers::RowMaterial> rows;
-    rows[category - 1] = {"перевод", entry.material, QString()};
-    const QList<SectionLayers::Layer> layers = SectionLayers::calculated(stored, rows, false);
+// The legend's name of the layer that catalogue entry `index` makes of row `category`,
+// under a name whose words say nothing of its kind (as a translation would show it).
+QString legendOf(int category, int index) {
+    LayerStack::Stack stack;
+    stack.layers[category - 1].dt = 100;
+    stack.layers[category - 1].material = {index, "перевод", QString()};
+    const QList<SectionLayers::Layer> layers = SectionLayers::calculated(stack, false);
     return layers.size() == 1 ? SectionLayers::kindName(layers[0].kind) : QString();
 }
 
@@ -354,10 +352,9 @@ void TemperatureProfileTest::catalogueKindsInTheLegend() {
     };
     for (const auto& material : materials) {
         const QString name = QString::fromUtf8(material.name);
-        const auto entry = MaterialCatalogue::lookup(
-            material.category, int(MaterialCatalogue::names(material.category).indexOf(name)));
-        QVERIFY2(entry, material.name);
-        QCOMPARE(legendOf(material.category, *entry), QString::fromUtf8(material.legend));
+        const int index = int(MaterialCatalogue::names(material.category).indexOf(name));
+        QVERIFY2(MaterialCatalogue::lookup(material.category, index), material.name);
+        QCOMPARE(legendOf(material.category, index), QString::fromUtf8(material.legend));
     }
 }
 

@@ -43,14 +43,37 @@ Input wall() {
 // Every row of every section as "caption: value".
 QStringList rowTexts(const Content& content) {
     QStringList texts;
-    QList<ReportDocument::Section> sections{content.requirement, content.coefficients,
-                                            content.resistance, content.surface};
-    if (content.insulation)
-        sections << *content.insulation;
-    for (const auto& section : sections)
-        for (const auto& row : section.rows)
-            texts << row.caption + QStringLiteral(": ") + row.value;
+    for (const auto& block : content.blocks)
+        if (const auto* section = std::get_if<ReportDocument::Section>(&block))
+            for (const auto& row : section->rows)
+                texts << row.caption + QStringLiteral(": ") + row.value;
     return texts;
+}
+
+// The first block of a kind after the heading that begins with `heading`, as laid out.
+template <class Kind> Kind blockAfter(const Content& content, const QString& heading) {
+    const QList<ReportDocument::Block> blocks = ReportDocument::numbered(content.blocks);
+    bool found = false;
+    for (const auto& block : blocks) {
+        if (const auto* h = std::get_if<ReportDocument::Heading>(&block))
+            found = h->text.contains(heading);
+        else if (const auto* kind = std::get_if<Kind>(&block); kind && found)
+            return *kind;
+    }
+    return Kind{};
+}
+
+QString numberedHeading(const Content& content, const QString& text) {
+    for (const auto& block : ReportDocument::numbered(content.blocks))
+        if (const auto* h = std::get_if<ReportDocument::Heading>(&block);
+            h && h->text.contains(text))
+            return h->text;
+    return QString();
+}
+
+// The layer table of the report.
+ReportDocument::Table layers(const Content& content) {
+    return blockAfter<ReportDocument::Table>(content, QStringLiteral("Слои конструкции"));
 }
 
 } // namespace
@@ -167,23 +190,36 @@ class TestReportDocument : public QObject {
     void layerTableListsCalculatedLayers() {
         Input in = wall();
         in.report.layer11HoldsAirGap = true;
-        Content content = ReportDocument::compose(in);
-        QCOMPARE(content.layers.rows.size(), 2);
-        QCOMPARE(content.layers.rows[0].mid(0, 2), (QStringList{"1", "1"}));
-        QCOMPARE(content.layers.rows[1].mid(0, 2), (QStringList{"2", "5"}));
-        QVERIFY(content.layers.note.isEmpty());
+        ReportDocument::Table table = layers(ReportDocument::compose(in));
+        QCOMPARE(table.rows.size(), 2);
+        QCOMPARE(table.rows[0].mid(0, 2), (QStringList{"1", "1"}));
+        QCOMPARE(table.rows[1].mid(0, 2), (QStringList{"2", "5"}));
+        QVERIFY(table.note.isEmpty());
 
         in.report.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),
                                 QStringLiteral("0,294117647058824"), QStringLiteral("0,17"), 50};
         in.profileInputs.insideIsLayer1 = false;
-        content = ReportDocument::compose(in);
-        QCOMPARE(content.layers.rows.size(), 3);
-        QCOMPARE(content.layers.rows[0].mid(0, 2), (QStringList{"1", "11"}));
-        QCOMPARE(content.layers.rows[0][4], QStringLiteral("0,294"));
-        QCOMPARE(content.layers.rows[2].mid(0, 2), (QStringList{"3", "1"}));
-        QCOMPARE(content.layers.note, QStringLiteral("Слой 11 — воздушная прослойка: "
-                                                     "вертикальная, при температуре "
-                                                     "положительной."));
+        table = layers(ReportDocument::compose(in));
+        QCOMPARE(table.rows.size(), 3);
+        QCOMPARE(table.rows[0].mid(0, 2), (QStringList{"1", "11"}));
+        QCOMPARE(table.rows[0][4], QStringLiteral("0,294"));
+        QCOMPARE(table.rows[2].mid(0, 2), (QStringList{"3", "1"}));
+        QCOMPARE(table.note, QStringLiteral("Слой 11 — воздушная прослойка: "
+                                            "вертикальная, при температуре "
+                                            "положительной."));
+    }
+
+    // Sections are numbered in their order; a heading within a section takes no number.
+    void headingsAreNumberedInOrder() {
+        using ReportDocument::Heading;
+        QStringList texts;
+        for (const auto& block : ReportDocument::numbered(
+                 {Heading{QStringLiteral("Слои"), true}, ReportDocument::Section{},
+                  Heading{QStringLiteral("По месяцам"), false},
+                  Heading{QStringLiteral("Утеплитель"), true}}))
+            if (const auto* heading = std::get_if<Heading>(&block))
+                texts << heading->text;
+        QCOMPARE(texts, (QStringList{"1. Слои", "По месяцам", "2. Утеплитель"}));
     }
 
     // Without a profile the reason the profile window gives stands in place of the drawing.
@@ -192,11 +228,14 @@ class TestReportDocument : public QObject {
         in.temperatures.blocker = QStringLiteral("Сначала рассчитайте слои.");
         in.temperatures.problems << TemperatureCheck::FieldProblem{
             TemperatureCheck::Field::IndoorHumidity, QStringLiteral("Влажность от 0 до 100 %.")};
-        Content content = ReportDocument::compose(in);
-        QCOMPARE(content.drawingHeading, QStringLiteral("6. Температуры в разрезе"));
-        QCOMPARE(content.noDrawingReason, QStringLiteral("Разрез не построен. Влажность от 0 до "
-                                                         "100 %. Сначала рассчитайте слои."));
-        QVERIFY(content.surface.rows.isEmpty());
+        const Content content = ReportDocument::compose(in);
+        const QString drawingHeading =
+            numberedHeading(content, QStringLiteral("Температуры в разрезе"));
+        QCOMPARE(drawingHeading, QStringLiteral("6. Температуры в разрезе"));
+        QCOMPARE(blockAfter<ReportDocument::Paragraph>(content, drawingHeading).text,
+                 QStringLiteral("Разрез не построен. Влажность от 0 до "
+                                "100 %. Сначала рассчитайте слои."));
+        QVERIFY(blockAfter<ReportDocument::Section>(content, drawingHeading).rows.isEmpty());
     }
 };
 

@@ -280,7 +280,7 @@ void HostileInputTest::sectionOfExtremeThicknessesIsDrawn() {
     int number = 0;
     for (double thickness : thicknesses) {
         picture.layers.append(
-            {++number, "Кладка", thickness, 1, SectionLayers::Kind(number % 4), QString()});
+            {++number, {-1, "Кладка", {}}, thickness, 1, SectionLayers::Kind(number % 4)});
         depth += thickness;
         picture.profile.planes.append(
             {TemperatureProfile::PlaneKind::Interface, depth, 0, 19.0 - 10 * number});

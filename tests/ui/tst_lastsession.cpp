@@ -34,14 +34,11 @@ class LastSessionTest : public QObject {
     // Every row of the report to hand in, as "caption: value".
     static QStringList reportRows(const Forms& forms) {
         const auto content = ReportDocument::compose(reportDocumentInput(forms));
-        QList<ReportDocument::Section> sections{content.requirement, content.coefficients,
-                                                content.resistance, content.surface};
-        if (content.insulation)
-            sections << *content.insulation;
         QStringList rows;
-        for (const auto& section : sections)
-            for (const auto& row : section.rows)
-                rows << row.caption + QStringLiteral(": ") + row.value;
+        for (const auto& block : content.blocks)
+            if (const auto* section = std::get_if<ReportDocument::Section>(&block))
+                for (const auto& row : section->rows)
+                    rows << row.caption + QStringLiteral(": ") + row.value;
         return rows;
     }
     static QAction* restoreItem(Program& program) {

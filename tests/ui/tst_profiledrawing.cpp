@@ -19,21 +19,28 @@ struct Wall {
 
 SectionLayers::Layer fromCatalogue(int row, double thickness) {
     const MaterialCatalogue::MaterialEntry entry = *MaterialCatalogue::lookup(row, 0);
-    return {row, entry.name, thickness, thickness / (1000 * entry.ld), entry.material, entry.name};
+    return {
+        row, {0, entry.name, entry.name}, thickness, thickness / (1000 * entry.ld), entry.material};
 }
 
 SectionLayers::Layer board(double thickness) { // of the selection window's list
     const QString name = "Плиты пенополистирольные (15 кг/м3)";
     const double resistance = thickness / (1000 * 0.055);
-    return {12, name, thickness, resistance, SectionLayers::kindOf(12, name, false), name};
+    return {12, {-1, name, name}, thickness, resistance, SectionLayers::kindOf(12, name, false)};
 }
 
 // Brick, mortar and a board of 90 mm, as the typical calculation has them.
 Wall typicalWall() {
-    return {{{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380, 380 / 810.0,
-              SectionLayers::Kind::Masonry, QString()},
-             {4, "Раствор цементно-песчаный (1600 кг/м3)", 20, 20 / 810.0,
-              SectionLayers::Kind::ConcreteAndMortar, QString()},
+    return {{{3,
+              {-1, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", {}},
+              380,
+              380 / 810.0,
+              SectionLayers::Kind::Masonry},
+             {4,
+              {-1, "Раствор цементно-песчаный (1600 кг/м3)", {}},
+              20,
+              20 / 810.0,
+              SectionLayers::Kind::ConcreteAndMortar},
              board(90)}};
 }
 
@@ -84,7 +91,7 @@ QString faultOf(const SectionDrawing::Layout& layout, const SectionDrawing::Pict
         if (!atTheBand)
             return "layer " + number + " is not named at its band";
         const QString caption =
-            layer.name.trimmed() + ", " + QString::number(layer.thickness) + " мм";
+            layer.material.name.trimmed() + ", " + QString::number(layer.thickness) + " мм";
         if (!has(labels, Label::Role::LayerCaption, int(i), caption))
             return "layer " + number + " has no whole caption";
     }

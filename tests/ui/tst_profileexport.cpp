@@ -26,12 +26,21 @@ namespace {
 
 // The typical wall from the room side: brick, mortar, a board of 90 mm.
 QList<SectionLayers::Layer> typicalLayers() {
-    return {{3, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", 380, 380 / 810.0,
-             SectionLayers::Kind::Masonry, QString()},
-            {4, "Раствор цементно-песчаный (1600 кг/м3)", 20, 20 / 810.0,
-             SectionLayers::Kind::ConcreteAndMortar, QString()},
-            {12, "Плиты пенополистирольные (15 кг/м3)", 90, 90 / 55.0,
-             SectionLayers::Kind::Insulation, QString()}};
+    return {{3,
+             {-1, "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)", {}},
+             380,
+             380 / 810.0,
+             SectionLayers::Kind::Masonry},
+            {4,
+             {-1, "Раствор цементно-песчаный (1600 кг/м3)", {}},
+             20,
+             20 / 810.0,
+             SectionLayers::Kind::ConcreteAndMortar},
+            {12,
+             {-1, "Плиты пенополистирольные (15 кг/м3)", {}},
+             90,
+             90 / 55.0,
+             SectionLayers::Kind::Insulation}};
 }
 
 SectionDrawing::Picture typicalWall() {
