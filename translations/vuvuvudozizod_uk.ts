@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>ErrorHandler</name>
+    <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>«%1» не є допустимим дійсним числом</translation>
@@ -398,25 +398,6 @@
     <message>
         <source>Floating point overflow</source>
         <translation>Переповнення в обчисленнях з рухомою комою</translation>
-    </message>
-</context>
-<context>
-    <name>Errors</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>«%1» не є допустимим числом</translation>
-    </message>
-    <message>
-        <source>Floating point division by zero</source>
-        <translation>Ділення на нуль</translation>
-    </message>
-    <message>
-        <source>Invalid floating point operation</source>
-        <translation>Недопустима арифметична операція</translation>
-    </message>
-    <message>
-        <source>Floating point overflow</source>
-        <translation>Переповнення: число поза допустимими межами</translation>
     </message>
 </context>
 <context>

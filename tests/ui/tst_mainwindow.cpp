@@ -2,12 +2,13 @@
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
+#include "support/Controls.h"
 #include "support/LanguageSwitch.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -199,17 +200,6 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults_data() {
                                                                       << "2,5" << 0 << true << true;
 }
 
-namespace {
-
-// A list's item picked as the user picks it.
-void pick(QWidget* window, const char* name, int index) {
-    auto* list = window->findChild<QComboBox*>(name);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
-
 // The window's texts follow the language and return to the exact Russian ones; what the
 // user typed and chose and the results shown stay as they were.
 void MainWindowTest::languageSwitchKeepsInputsAndResults() {
@@ -224,11 +214,11 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     auto* kinds = main->findChild<QComboBox*>("ComboBox1");
     const Forms& forms = program.forms();
     if (handedOver) {
-        pick(forms.form3, "ComboBox1", 0);
+        choose(forms.form3, "ComboBox1", 0);
         QTRY_VERIFY(!forms.form3->findChild<QTimer*>("Timer1")->isActive());
-        pick(forms.form4, "ComboBox1", 0);
+        choose(forms.form4, "ComboBox1", 0);
         forms.form4->findChild<QPushButton*>("Button1")->click();
-        pick(forms.form2, "ComboBox1", 1);
+        choose(forms.form2, "ComboBox1", 1);
     }
     // What the other windows wrote, and where they show it now.
     const auto handed = [&] {
