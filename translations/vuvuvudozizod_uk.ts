@@ -463,35 +463,8 @@
         <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
     <message>
-        <source>Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2</source>
-        <translation>Утеплювач ПСБ-15, товщина 100мм, площа утеплення 60м^2</translation>
-    </message>
-    <message>
         <source>Расход утеплителя -</source>
         <translation>Витрата утеплювача -</translation>
-    </message>
-</context>
-<context>
-    <name>InsulationSelection</name>
-    <message>
-        <source>Плиты пенополистирольные (15 кг/м3)</source>
-        <translation>Плити пінополістирольні (15 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные (25 кг/м3)</source>
-        <translation>Плити пінополістирольні (25 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные (35 кг/м3)</source>
-        <translation>Плити пінополістирольні (35 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные   </source>
-        <translation>Плити пінополістирольні   </translation>
-    </message>
-    <message>
-        <source>Характеристики</source>
-        <translation>Характеристики</translation>
     </message>
 </context>
 <context>
@@ -3011,10 +2984,6 @@ Dt, мм</translation>
     <message>
         <source>Выйти из программы</source>
         <translation>Вийти з програми</translation>
-    </message>
-    <message>
-        <source>Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2</source>
-        <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
     <message>
         <source>Расход утеплителя</source>

@@ -116,7 +116,8 @@ void InsulationTest::estimate() {
 
 void InsulationTest::estimateOfAnUnusableValueIsAnError() {
     const double huge = std::numeric_limits<double>::max();
-    QVERIFY_THROWS_EXCEPTION(Overflow, firstThickness(huge, -huge, 0.055));
+    // Rk_req as a text can be no larger than its 15 digits allow: 1E308.
+    QVERIFY_THROWS_EXCEPTION(Overflow, firstThickness(1e308, -huge, 0.055));
 }
 
 // Brick and mortar under the board, as the layer calculation stores their resistances.
