@@ -37,6 +37,8 @@ class MainWindowTest : public QObject {
     void hiddenWindowsAreBuiltOnceWhenFirstReached();
     void writingRkRunsTheCheckBeforeTheWriteReturns();
     void sameRkTextRunsNothing();
+    void errorBoxSpeaksTheInterfaceLanguage_data();
+    void errorBoxSpeaksTheInterfaceLanguage();
     void recordsTheSnapshotOfEachCompletedCheck();
     void mapsTheDecimalKeyOnlyWhereAsked_data();
     void mapsTheDecimalKeyOnlyWhereAsked();
@@ -92,6 +94,33 @@ void MainWindowTest::sameRkTextRunsNothing() {
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text, QStringLiteral("Floating point division by zero."));
     QCOMPARE(field(program, "Edit4")->text(), QStringLiteral("0"));
+}
+
+void MainWindowTest::errorBoxSpeaksTheInterfaceLanguage_data() {
+    QTest::addColumn<InterfaceLanguage>("language");
+    QTest::addColumn<QString>("rk");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("ru, division") << InterfaceLanguage::Russian << "1"
+                                  << "Floating point division by zero.";
+    QTest::newRow("uk, division") << InterfaceLanguage::Ukrainian << "1"
+                                  << "Ділення на нуль в обчисленнях з рухомою комою.";
+    QTest::newRow("ru, no number") << InterfaceLanguage::Russian << "x"
+                                   << "'x' is not a valid floating point value.";
+    QTest::newRow("uk, no number") << InterfaceLanguage::Ukrainian << "x"
+                                   << "«x» не є допустимим дійсним числом.";
+}
+
+void MainWindowTest::errorBoxSpeaksTheInterfaceLanguage() {
+    QFETCH(InterfaceLanguage, language);
+    QFETCH(QString, rk);
+    QFETCH(QString, message);
+    const auto russianAgain = qScopeGuard([] { switchLanguage(InterfaceLanguage::Russian); });
+    QVERIFY(switchLanguage(language));
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.forms().mainForm->writeRk(rk);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().text, message);
 }
 
 void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
