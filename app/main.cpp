@@ -3,7 +3,6 @@
 #include "ui/Main.h"
 #include "ui/BatchReport.h"
 #include "ui/CommandLine.h"
-#include "ui/GeometryProbe.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LastSession.h"
@@ -46,9 +45,6 @@ int main(int argc, char** argv) {
     application.setPlatform(&platform);
     Program program(platform);
     const LastSession::Watch lastSession(program.forms());
-    // The end-to-end desktop test asks where the controls are.
-    if (const QString probe = qEnvironmentVariable("VUV_GEOMETRY_PROBE"); !probe.isEmpty())
-        startGeometryProbe(probe);
     if (!request.project.isEmpty())
         program.forms().mainForm->openProject(request.project);
     return GuardedApplication::exec();

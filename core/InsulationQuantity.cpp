@@ -25,6 +25,12 @@ const QStringList& lengthItems() {
     return items;
 }
 
+QString summary(const QString& grade, const QString& thickness, const QString& area) {
+    return QCoreApplication::translate("InsulationQuantity",
+                                       "Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
+        .arg(grade, thickness, area);
+}
+
 Quantity compute(const QString& height, const QString& length, const QString& thickness, int grade,
                  QChar separator) {
     const double h = NumberText::parse(height, separator);
@@ -36,10 +42,7 @@ Quantity compute(const QString& height, const QString& length, const QString& th
     Quantity quantity{area, volume, {}, {}};
     quantity.volumeText = NumberText::whole(volume, separator) + QStringLiteral("м^3");
     quantity.summary =
-        QCoreApplication::translate("InsulationQuantity",
-                                    "Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
-            .arg(NumberText::whole(grade, separator), thickness,
-                 NumberText::whole(area, separator));
+        summary(NumberText::whole(grade, separator), thickness, NumberText::whole(area, separator));
     return quantity;
 }
 

@@ -14,10 +14,8 @@ const QStringList& lengthItems();
 inline const QString initialHeight = QStringLiteral("3");
 inline const QString initialLength = QStringLiteral("20");
 
-// The summary and volume shown before the first recalculation, and the volume's
-// caption; the texts in Russian, marked for the window to show them translated.
-inline const QString initialSummary = QStringLiteral(QT_TRANSLATE_NOOP(
-    "InsulationQuantity", "Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2"));
+// The volume shown before the first recalculation, and the volume's caption; the
+// caption in Russian, marked for the window to show it translated.
 inline const QString initialVolume = QStringLiteral("6 м^3.");
 inline const QString volumeCaption =
     QStringLiteral(QT_TRANSLATE_NOOP("InsulationQuantity", "Расход утеплителя -"));
@@ -28,6 +26,10 @@ struct Quantity {
     QString summary; // "Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2"
     QString volumeText; // "6м^3"
 };
+
+// The summary line in the language of the moment, "Утеплитель ПСБ-15, толщина 100мм,
+// площадь утепления 60м^2", of the grade, the thickness and the area as texts.
+QString summary(const QString& grade, const QString& thickness, const QString& area);
 
 // Reads height, length and thickness (mm) in this order; a text that is not a
 // number throws ConversionError. The thickness text goes into the summary as it

@@ -22,22 +22,8 @@ struct InsulationProduct {
 // The three boards, in the order the product box offers them.
 const std::array<InsulationProduct, 3>& products();
 
-// What the window shows before any board is chosen or any thickness confirmed; the
-// texts in Russian, marked for the window to show them translated.
-inline const QString noProductText =
-    QStringLiteral(QT_TRANSLATE_NOOP("InsulationSelection", "Плиты пенополистирольные   "));
-inline const QString noProductCaption =
-    QStringLiteral(QT_TRANSLATE_NOOP("InsulationSelection", "Характеристики"));
+// What the window shows before any thickness is confirmed.
 inline const QString unknownThickness = QStringLiteral("ХХХ");
-
-// A raw thickness t in mm rounded to the 10 mm grid: 10 * round((t + 5) / 10),
-// an exact half going to the even integer (41 -> 50, 45 -> 50, 40 -> 40, 50 -> 60).
-// Never negative: layers that already suffice need no board.
-double roundedThickness(double t);
-
-// The first thickness to try, in mm: the board must supply what the other
-// layers lack, rkRequired - otherLayers, at conductivity ld.
-double estimate(double rkRequired, double otherLayers, double ld);
 
 // The next thickness the search tries.
 inline double nextThickness(double thickness) {

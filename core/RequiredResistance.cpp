@@ -147,13 +147,13 @@ QStringList cityItems() {
     return items;
 }
 
-std::optional<double> ResidentialRqmin(int row, int zone) {
+std::optional<double> residentialRqmin(int row, int zone) {
     if (row < 0 || row >= int(residentialTable.size()) || !validZone(zone))
         return std::nullopt;
     return residentialTable[row].values[zone];
 }
 
-std::optional<double> ProductionRqmin(int kind, int regime, int zone, double d) {
+std::optional<double> productionRqmin(int kind, int regime, int zone, double d) {
     if (!validZone(zone))
         return std::nullopt;
     for (const ProductionRow& row : productionTable)
@@ -162,13 +162,13 @@ std::optional<double> ProductionRqmin(int kind, int regime, int zone, double d) 
     return std::nullopt;
 }
 
-std::optional<int> CityZone(int city) {
+std::optional<int> cityZone(int city) {
     if (city < 0 || city >= int(cities.size()))
         return std::nullopt;
     return cities[city].zone;
 }
 
-QString InertiaClassLabel(double d) {
+QString inertiaClassLabel(double d) {
     return d > 1.5 ? QStringLiteral("D > 1,5") : QStringLiteral("D =< 1,5");
 }
 

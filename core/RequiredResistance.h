@@ -20,21 +20,21 @@ QStringList residentialItems();
 // The production lists: kind of envelope and humidity regime.
 QStringList productionKindItems();
 QStringList regimeItems();
-// The cities, in the order of CityZone's indices.
+// The cities, in the order of cityZone's indices.
 QStringList cityItems();
 
 // Rqmin for residential row 0 to 5 and zone 0 to 3; nothing otherwise.
-std::optional<double> ResidentialRqmin(int row, int zone);
+std::optional<double> residentialRqmin(int row, int zone);
 
 // Rqmin for production kind 0 to 2, regime 0 to 2 (any regime for kind 2), zone
 // 0 to 3 and the thermal inertia D (the D > 1,5 rows only when D exceeds 1.5).
-std::optional<double> ProductionRqmin(int kind, int regime, int zone, double d);
+std::optional<double> productionRqmin(int kind, int regime, int zone, double d);
 
 // The zone index of city 0 to 24; nothing for any other index.
-std::optional<int> CityZone(int city);
+std::optional<int> cityZone(int city);
 
 // "D > 1,5" when D exceeds 1.5, otherwise "D =< 1,5".
-QString InertiaClassLabel(double d);
+QString inertiaClassLabel(double d);
 
 // Which edition of the code the tables are from, which editions followed, and what the
 // one in force asks of external walls; another Rqmin may be typed into the main window.

@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>ErrorHandler</name>
+    <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>«%1» не є допустимим дійсним числом</translation>
@@ -398,25 +398,6 @@
     <message>
         <source>Floating point overflow</source>
         <translation>Переповнення в обчисленнях з рухомою комою</translation>
-    </message>
-</context>
-<context>
-    <name>Errors</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>«%1» не є допустимим числом</translation>
-    </message>
-    <message>
-        <source>Floating point division by zero</source>
-        <translation>Ділення на нуль</translation>
-    </message>
-    <message>
-        <source>Invalid floating point operation</source>
-        <translation>Недопустима арифметична операція</translation>
-    </message>
-    <message>
-        <source>Floating point overflow</source>
-        <translation>Переповнення: число поза допустимими межами</translation>
     </message>
 </context>
 <context>
@@ -482,35 +463,8 @@
         <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
     <message>
-        <source>Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2</source>
-        <translation>Утеплювач ПСБ-15, товщина 100мм, площа утеплення 60м^2</translation>
-    </message>
-    <message>
         <source>Расход утеплителя -</source>
         <translation>Витрата утеплювача -</translation>
-    </message>
-</context>
-<context>
-    <name>InsulationSelection</name>
-    <message>
-        <source>Плиты пенополистирольные (15 кг/м3)</source>
-        <translation>Плити пінополістирольні (15 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные (25 кг/м3)</source>
-        <translation>Плити пінополістирольні (25 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные (35 кг/м3)</source>
-        <translation>Плити пінополістирольні (35 кг/м3)</translation>
-    </message>
-    <message>
-        <source>Плиты пенополистирольные   </source>
-        <translation>Плити пінополістирольні   </translation>
-    </message>
-    <message>
-        <source>Характеристики</source>
-        <translation>Характеристики</translation>
     </message>
 </context>
 <context>
@@ -3030,10 +2984,6 @@ Dt, мм</translation>
     <message>
         <source>Выйти из программы</source>
         <translation>Вийти з програми</translation>
-    </message>
-    <message>
-        <source>Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2</source>
-        <translation>Утеплювач ПСБ-%1, товщина %2мм, площа утеплення %3м^2</translation>
     </message>
     <message>
         <source>Расход утеплителя</source>

@@ -1,28 +1,8 @@
 #include "ui/ErrorHandler.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 HeldErrors* holding = nullptr; // the innermost living collection, on the UI thread
-
-// The message of an arithmetic or number error in the language of the moment; the
-// errors carry their given English words, which the Russian interface shows as they are.
-QString shownMessage(const AppError& error) {
-    auto text = [](const char* source) {
-        return QCoreApplication::translate("ErrorHandler", source);
-    };
-    if (const auto* conversion = dynamic_cast<const ConversionError*>(&error))
-        return text(QT_TRANSLATE_NOOP("ErrorHandler", "'%1' is not a valid floating point value"))
-            .arg(conversion->text());
-    if (dynamic_cast<const DivisionByZero*>(&error))
-        return text(QT_TRANSLATE_NOOP("ErrorHandler", "Floating point division by zero"));
-    if (dynamic_cast<const InvalidOperation*>(&error))
-        return text(QT_TRANSLATE_NOOP("ErrorHandler", "Invalid floating point operation"));
-    if (dynamic_cast<const Overflow*>(&error))
-        return text(QT_TRANSLATE_NOOP("ErrorHandler", "Floating point overflow"));
-    return error.message();
-}
 
 } // namespace
 
@@ -36,7 +16,7 @@ void reportError(Platform& platform, const AppError& error) {
     if (holding)
         holding->hold(error);
     else
-        reportError(platform, shownMessage(error));
+        reportError(platform, error.message());
 }
 
 HeldErrors::HeldErrors() : outer_(holding) {

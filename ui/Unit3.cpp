@@ -340,14 +340,14 @@ void TForm3::zoneChanged() {
 }
 
 void TForm3::cityChanged() {
-    if (const auto zone = RequiredResistance::CityZone(pickedIndex(ComboBox4)))
+    if (const auto zone = RequiredResistance::cityZone(pickedIndex(ComboBox4)))
         ComboBox13->setCurrentIndex(*zone);
     zoneChanged();
 }
 
 void TForm3::inertiaChanged() {
     inertia_ = NumberText::parse(Edit2->text(), forms_.separator());
-    Label2->setText(RequiredResistance::InertiaClassLabel(inertia_));
+    Label2->setText(RequiredResistance::inertiaClassLabel(inertia_));
     switchOn(*Timer2);
 }
 
@@ -356,7 +356,7 @@ void TForm3::residentialLookup() {
     // The factor applies to a value just taken from the table, so that lookups
     // without a table row do not shrink the kept value again and again.
     if (const auto value =
-            RequiredResistance::ResidentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13)))
+            RequiredResistance::residentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13)))
         rqmin_ =
             CheckBox1->isChecked() ? *value * RequiredResistance::reconstructionFactor : *value;
     showLookupResult(ComboBox1);
@@ -367,7 +367,7 @@ void TForm3::productionLookup() {
     const int zone = pickedIndex(ComboBox13);
     inertia_ = NumberText::parse(Edit2->text(), forms_.separator());
     if (const auto value =
-            RequiredResistance::ProductionRqmin(productionKind_, regime_, zone, inertia_))
+            RequiredResistance::productionRqmin(productionKind_, regime_, zone, inertia_))
         rqmin_ = *value;
     showLookupResult(ComboBox2);
 }
@@ -450,15 +450,15 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
     if (source.tableNumber == QStringLiteral("2")) {
         source.envelope = ComboBox2->currentText().trimmed();
         source.regime = ComboBox3->currentText().trimmed();
-        source.inertiaClass = RequiredResistance::InertiaClassLabel(inertia_);
+        source.inertiaClass = RequiredResistance::inertiaClassLabel(inertia_);
         source.inertiaAbove = inertia_ > RequirementSource::inertiaBound;
-        table = RequiredResistance::ProductionRqmin(productionKind_, regime_,
+        table = RequiredResistance::productionRqmin(productionKind_, regime_,
                                                     pickedIndex(ComboBox13), inertia_);
     } else {
         source.envelope = ComboBox1->currentText().trimmed();
         source.reconstruction = CheckBox1->isChecked();
         table =
-            RequiredResistance::ResidentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13));
+            RequiredResistance::residentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13));
     }
     const double factor = source.reconstruction ? RequiredResistance::reconstructionFactor : 1.0;
     if (table && NumberText::general(*table * factor, separator) == Edit1->text())
@@ -484,7 +484,7 @@ bool TForm3::reconstructionTicked() const {
     return CheckBox1->isChecked();
 }
 QString TForm3::cityText() const {
-    const auto zone = RequiredResistance::CityZone(pickedIndex(ComboBox4));
+    const auto zone = RequiredResistance::cityZone(pickedIndex(ComboBox4));
     return zone && *zone == pickedIndex(ComboBox13) ? ComboBox4->currentText() : QString();
 }
 

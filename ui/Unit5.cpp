@@ -45,8 +45,7 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
     return label;
 }
 
-// What the list and the panel show with no board chosen: InsulationSelection::noProductText
-// and noProductCaption, here to be translated.
+// What the list and the panel show with no board chosen.
 const char* const noProductText = QT_TRANSLATE_NOOP("TForm5", "Плиты пенополистирольные   ");
 const char* const noProductCaption = QT_TRANSLATE_NOOP("TForm5", "Характеристики");
 

@@ -61,9 +61,8 @@ void TForm9::retranslateUi() {
     Panel1->setText(summaryText());
     // Wide enough for the longest summary of the language, so that the window keeps its
     // width whatever the summary says.
-    const QString widest =
-        tr("Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
-            .arg(QStringLiteral("35"), QStringLiteral("1000"), QStringLiteral("10000"));
+    const QString widest = InsulationQuantity::summary(QStringLiteral("35"), QStringLiteral("1000"),
+                                                       QStringLiteral("10000"));
     Panel1->setMinimumWidth(Panel1->fontMetrics().horizontalAdvance(widest) +
                             2 * (Panel1->margin() + Panel1->frameWidth()) + 8);
     Button1->setText(tr("Сохранить текст для заказа"));
@@ -80,10 +79,8 @@ void TForm9::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// In Russian, exactly the summary that InsulationQuantity::compute writes.
 QString TForm9::summaryText() const {
-    return tr("Утеплитель ПСБ-%1, толщина %2мм, площадь утепления %3м^2")
-        .arg(summary_.grade, summary_.thickness, summary_.area);
+    return InsulationQuantity::summary(summary_.grade, summary_.thickness, summary_.area);
 }
 
 QComboBox* TForm9::numberBox(const QString& name, const QStringList& items, const QString& text) {

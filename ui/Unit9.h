@@ -38,7 +38,7 @@ class TForm9 : public LazyWindow {
     // What inputs() gives once the window is built, found without building it.
     Project::QuantityInputs freshInputs() const;
     // What the summary line says, kept so that it can be said again in another language.
-    // At start, the parts of InsulationQuantity::initialSummary.
+    // At start, those of the summary shown before the first count.
     struct SummaryParts {
         QString grade = QStringLiteral("15");
         QString thickness = QStringLiteral("100"); // mm, as layer 12 showed it

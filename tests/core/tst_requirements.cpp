@@ -54,15 +54,15 @@ void RequirementsTest::residential() {
     QFETCH(int, row);
     QFETCH(ByZone, expected);
     for (int zone = 0; zone < 4; ++zone)
-        QCOMPARE(RequiredResistance::ResidentialRqmin(row, zone), std::optional(expected[zone]));
+        QCOMPARE(RequiredResistance::residentialRqmin(row, zone), std::optional(expected[zone]));
 }
 
 void RequirementsTest::residentialOutsideTheTable() {
-    using RequiredResistance::ResidentialRqmin;
-    QCOMPARE(ResidentialRqmin(-1, 0), std::nullopt);
-    QCOMPARE(ResidentialRqmin(6, 0), std::nullopt);
-    QCOMPARE(ResidentialRqmin(0, -1), std::nullopt);
-    QCOMPARE(ResidentialRqmin(0, 4), std::nullopt);
+    using RequiredResistance::residentialRqmin;
+    QCOMPARE(residentialRqmin(-1, 0), std::nullopt);
+    QCOMPARE(residentialRqmin(6, 0), std::nullopt);
+    QCOMPARE(residentialRqmin(0, -1), std::nullopt);
+    QCOMPARE(residentialRqmin(0, 4), std::nullopt);
 }
 
 void RequirementsTest::listTexts() {
@@ -120,7 +120,7 @@ void RequirementsTest::production() {
     QFETCH(double, d);
     QFETCH(ByZone, expected);
     for (int zone = 0; zone < 4; ++zone)
-        QCOMPARE(RequiredResistance::ProductionRqmin(kind, regime, zone, d),
+        QCOMPARE(RequiredResistance::productionRqmin(kind, regime, zone, d),
                  std::optional(expected[zone]));
 }
 
@@ -142,8 +142,8 @@ void RequirementsTest::productionOutsideTheTable() {
     QFETCH(int, kind);
     QFETCH(int, regime);
     QFETCH(int, zone);
-    QCOMPARE(RequiredResistance::ProductionRqmin(kind, regime, zone, 1.0), std::nullopt);
-    QCOMPARE(RequiredResistance::ProductionRqmin(kind, regime, zone, 2.0), std::nullopt);
+    QCOMPARE(RequiredResistance::productionRqmin(kind, regime, zone, 1.0), std::nullopt);
+    QCOMPARE(RequiredResistance::productionRqmin(kind, regime, zone, 2.0), std::nullopt);
 }
 
 void RequirementsTest::inertiaClassLabel_data() {
@@ -159,7 +159,7 @@ void RequirementsTest::inertiaClassLabel_data() {
 void RequirementsTest::inertiaClassLabel() {
     QFETCH(double, d);
     QFETCH(QString, label);
-    QCOMPARE(RequiredResistance::InertiaClassLabel(d), label);
+    QCOMPARE(RequiredResistance::inertiaClassLabel(d), label);
 }
 
 void RequirementsTest::cityZones() {
@@ -195,10 +195,10 @@ void RequirementsTest::cityZones() {
     QCOMPARE(cities.size(), 25);
     for (int i = 0; i < 25; ++i) {
         QCOMPARE(cities[i], QString::fromUtf8(expected[i].first));
-        QCOMPARE(RequiredResistance::CityZone(i), std::optional(expected[i].second));
+        QCOMPARE(RequiredResistance::cityZone(i), std::optional(expected[i].second));
     }
-    QCOMPARE(RequiredResistance::CityZone(-1), std::nullopt);
-    QCOMPARE(RequiredResistance::CityZone(25), std::nullopt);
+    QCOMPARE(RequiredResistance::cityZone(-1), std::nullopt);
+    QCOMPARE(RequiredResistance::cityZone(25), std::nullopt);
 }
 
 void RequirementsTest::surfaceCoefficients_data() {

@@ -1,10 +1,11 @@
 #include "Monkey.h"
 
 #include "formats/FileFaults.h"
+#include "support/Controls.h"
 #include "support/Typing.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/LastSession.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -313,11 +314,7 @@ QString Monkey::choose(QWidget* window) {
     if (list->count() == 0)
         return QStringLiteral("empty list %1").arg(what);
     const int index = int(random_() % list->count());
-    list->setCurrentIndex(index);
-    if (list->isEditable() && list->lineEdit()->text() != list->itemText(index))
-        list->lineEdit()->setText(list->itemText(index));
-    emit list->activated(index);
-    emit list->textActivated(list->itemText(index));
+    ::choose(list, index);
     return QStringLiteral("choose %1 item %2").arg(what).arg(index);
 }
 

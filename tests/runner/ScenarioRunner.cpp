@@ -3,12 +3,13 @@
 #include "FocusFallback.h"
 
 #include "core/Rgb.h"
+#include "support/Controls.h"
 #include "support/Typing.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -510,12 +511,7 @@ void ScenarioRunner::choose(const Command& c) {
                                   .arg(combo->count()));
     }
     combo->setFocus(Qt::OtherFocusReason);
-    combo->setCurrentIndex(index);
-    // Picking the current item again puts its text back over anything typed.
-    if (combo->isEditable() && combo->lineEdit()->text() != combo->itemText(index))
-        combo->lineEdit()->setText(combo->itemText(index));
-    emit combo->activated(index);
-    emit combo->textActivated(combo->itemText(index));
+    ::choose(combo, index);
 }
 
 // As the user switches it: by the main window's language menu.

@@ -2,12 +2,12 @@
 // folder, the recovery project's place, and the files that nothing but a project replaces.
 
 #include "support/Files.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/LastSession.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ProjectReplay.h"
 #include "ui/ReportInput.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 
 #include <QAbstractButton>

@@ -3,11 +3,12 @@
 #include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/ResistanceCheck.h"
+#include "support/Controls.h"
 #include "support/LanguageSwitch.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/SectionDrawing.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -27,22 +28,8 @@
 
 namespace {
 
-template <class T = QLineEdit> T* control(QWidget* window, const QString& name) {
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s in %s", qPrintable(name), window->metaObject()->className());
-    return found;
-}
-
 QString edit(int number) {
     return QStringLiteral("Edit%1").arg(number);
-}
-
-// The user picks item `index` of a drop-down list.
-void choose(QWidget* window, const QString& name, int index) {
-    auto* box = control<QComboBox>(window, name);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
 }
 
 void typeInto(QWidget* field, const QString& text) {
@@ -109,8 +96,8 @@ void LayerWindowTest::startsEmpty() {
     QVERIFY(!w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("Сопротивление слоев конструкции"));
     for (int number : {1, 12, 13, 24, 25, 36, 37, 39, 50, 51, 52, 63})
-        QCOMPARE(control(w, edit(number))->text(), QStringLiteral("0"));
-    QCOMPARE(control(w, "Edit38")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, edit(number))->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(w, "Edit38")->text(), QStringLiteral("0"));
     QCOMPARE(control<QComboBox>(w, "ComboBox1")->currentText(),
              QStringLiteral("Рубероид, линолеум, стяжка "));
     QCOMPARE(control<QComboBox>(w, "ComboBox11")->count(), 6);
@@ -130,10 +117,10 @@ void LayerWindowTest::startsEmpty() {
                  !hidden);
         QVERIFY(control<QComboBox>(w, QStringLiteral("ComboBox%1").arg(layer))->isVisible());
         for (int first : {1, 13, 25, 39, 52})
-            QCOMPARE(control(w, edit(first + layer - 1))->isVisible(), !hidden);
-        QCOMPARE(control(w, edit(12 + layer))->isEnabled(), !hidden);
+            QCOMPARE(control<QLineEdit>(w, edit(first + layer - 1))->isVisible(), !hidden);
+        QCOMPARE(control<QLineEdit>(w, edit(12 + layer))->isEnabled(), !hidden);
     }
-    QVERIFY(!control(w, "Edit64")->isVisible());
+    QVERIFY(!control<QLineEdit>(w, "Edit64")->isVisible());
     QVERIFY(!control<QPushButton>(w, "Button12")->isVisible());
     QVERIFY(control<QLabel>(w, "Label79")->isVisible());
 }
@@ -166,8 +153,8 @@ void LayerWindowTest::choosingMaterialFillsTheLayer() {
     QFETCH(QString, name);
     Fixture f;
     choose(f.layers(), QStringLiteral("ComboBox%1").arg(layer), index);
-    QCOMPARE(control(f.layers(), edit(layer))->text(), ld);
-    QCOMPARE(control(f.layers(), edit(38 + layer))->text(), s);
+    QCOMPARE(control<QLineEdit>(f.layers(), edit(layer))->text(), ld);
+    QCOMPARE(control<QLineEdit>(f.layers(), edit(38 + layer))->text(), s);
     QCOMPARE(f.main()->layerName(layer), name);
     QVERIFY(f.platform.messages.isEmpty());
 }
@@ -182,8 +169,8 @@ void LayerWindowTest::typedNameKeepsTheStoredValues() {
     typeInto(selector->lineEdit(), "Камень");
     QCOMPARE(f.main()->layerName(2), QStringLiteral("Камень"));
     // The stored value comes back: the hand-typed one was never calculated.
-    QCOMPARE(control(w, "Edit2")->text(), QStringLiteral("2,94"));
-    QCOMPARE(control(w, "Edit40")->text(), QStringLiteral("22,86"));
+    QCOMPARE(control<QLineEdit>(w, "Edit2")->text(), QStringLiteral("2,94"));
+    QCOMPARE(control<QLineEdit>(w, "Edit40")->text(), QStringLiteral("22,86"));
 }
 
 void LayerWindowTest::airGapEntryOpensTheAirGapWindow() {
@@ -191,8 +178,8 @@ void LayerWindowTest::airGapEntryOpensTheAirGapWindow() {
     TForm2* w = f.layers();
     choose(w, "ComboBox11", 2); // Сталь
     choose(w, "ComboBox11", 5);
-    QCOMPARE(control(w, "Edit11")->text(), QStringLiteral("58"));
-    QCOMPARE(control(w, "Edit49")->text(), QStringLiteral("126,5"));
+    QCOMPARE(control<QLineEdit>(w, "Edit11")->text(), QStringLiteral("58"));
+    QCOMPARE(control<QLineEdit>(w, "Edit49")->text(), QStringLiteral("126,5"));
     QCOMPARE(f.main()->layerName(11), QStringLiteral("ВОЗДУШНАЯ  ПРОСЛОЙКА"));
     QCOMPARE(f.program.calculation().airGapTarget, 11);
     QVERIFY(f.airGaps()->isVisible());
@@ -221,7 +208,7 @@ void LayerWindowTest::ldFieldsTakeTheLocaleSeparator() {
     QFETCH(QString, shown);
     ScriptedPlatform platform(separator);
     Program program(platform);
-    QLineEdit* target = control(program.forms().form2, edit(field));
+    QLineEdit* target = control<QLineEdit>(program.forms().form2, edit(field));
     target->clear();
     typeInto(target, typed);
     QCOMPARE(target->text(), shown);
@@ -231,7 +218,7 @@ void LayerWindowTest::thicknessGoesToTheMainWindowAndStartsTheBlinking() {
     Fixture f;
     TForm2* w = f.layers();
     auto* button = control<QPushButton>(w, "SpeedButton3");
-    QLineEdit* dt4 = control(w, "Edit16");
+    QLineEdit* dt4 = control<QLineEdit>(w, "Edit16");
     dt4->selectAll();
     typeInto(dt4, "120");
     QCOMPARE(f.main()->layerThickness(4), QStringLiteral("120"));
@@ -257,16 +244,16 @@ void LayerWindowTest::freshCalculation() {
     QCOMPARE(f.platform.messages[1].text, QStringLiteral("Floating point division by zero."));
     for (int layer = 1; layer <= 12; ++layer) {
         QCOMPARE(w->resistanceText(layer), QStringLiteral("0,000"));
-        QCOMPARE(control(w, edit(51 + layer))->text(), QStringLiteral("0,000"));
+        QCOMPARE(control<QLineEdit>(w, edit(51 + layer))->text(), QStringLiteral("0,000"));
         QCOMPARE(w->ldText(layer), QStringLiteral("0")); // only the stored number becomes 1000
     }
-    QCOMPARE(control(w, "Edit37")->text(), QStringLiteral("0,000"));
-    QCOMPARE(control(w, "Edit51")->text(), QStringLiteral("0,000"));
+    QCOMPARE(control<QLineEdit>(w, "Edit37")->text(), QStringLiteral("0,000"));
+    QCOMPARE(control<QLineEdit>(w, "Edit51")->text(), QStringLiteral("0,000"));
     QCOMPARE(f.main()->rkText(), QStringLiteral("0,000"));
-    QCOMPARE(control(w, "Edit38")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(w, "Edit38")->text(), QStringLiteral("0"));
     QCOMPARE(f.main()->totalThickness(), QStringLiteral("---")); // the total did not change
     QVERIFY(control<QPushButton>(f.program.forms().form3, "Button2")->isEnabled());
-    QCOMPARE(control(f.program.forms().form3, "Edit2")->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLineEdit>(f.program.forms().form3, "Edit2")->text(), QStringLiteral("1"));
 }
 
 void LayerWindowTest::wallGoesThroughTheCheck() {
@@ -282,7 +269,7 @@ void LayerWindowTest::wallGoesThroughTheCheck() {
     w->writeThickness(12, "100");
     w->pressCalculate();
     QVERIFY(f.platform.messages.isEmpty());
-    QCOMPARE(control(w, "Edit37")->text(), QStringLiteral("2,994")); // 0,4938 + 2,5
+    QCOMPARE(control<QLineEdit>(w, "Edit37")->text(), QStringLiteral("2,994")); // 0,4938 + 2,5
     QCOMPARE(f.main()->rkText(), QStringLiteral("2,994"));
     QCOMPARE(f.main()->totalThickness(), QStringLiteral("500"));
     QTRY_COMPARE(control<QLabel>(w, "Label79")->text(), QStringLiteral("Условие выполняется."));
@@ -304,11 +291,11 @@ void LayerWindowTest::sFieldThatIsNoNumberStopsBeforeInertia() {
     QCOMPARE(f.platform.messages[0].text,
              QStringLiteral("'abc' is not a valid floating point value."));
     QCOMPARE(w->resistanceText(1), QStringLiteral("0,000"));
-    QCOMPARE(control(w, "Edit38")->text(), QStringLiteral("10"));
+    QCOMPARE(control<QLineEdit>(w, "Edit38")->text(), QStringLiteral("10"));
     QCOMPARE(f.main()->rkText(), QStringLiteral("0,000"));
     QCOMPARE(f.main()->totalThickness(), QStringLiteral("10"));
-    QCOMPARE(control(w, "Edit52")->text(), QStringLiteral("0"));
-    QCOMPARE(control(w, "Edit51")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(w, "Edit52")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(w, "Edit51")->text(), QStringLiteral("0"));
     QVERIFY(!control<QPushButton>(f.program.forms().form3, "Button2")->isEnabled());
     // Pressed from code, the error ends the presser's action too.
     QVERIFY_THROWS_EXCEPTION(ConversionError, w->pressCalculate());
@@ -322,8 +309,8 @@ void LayerWindowTest::productionTableReceivesInertia() {
     w->writeThickness(2, "100");
     w->writeS(2, "1,7");
     w->pressCalculate();
-    QCOMPARE(control(w, "Edit51")->text(), QStringLiteral("1,700"));
-    QCOMPARE(control(f.program.forms().form3, "Edit2")->text(), QStringLiteral("1,700"));
+    QCOMPARE(control<QLineEdit>(w, "Edit51")->text(), QStringLiteral("1,700"));
+    QCOMPARE(control<QLineEdit>(f.program.forms().form3, "Edit2")->text(), QStringLiteral("1,700"));
 }
 
 void LayerWindowTest::layer12ThicknessSelection() {
@@ -349,7 +336,7 @@ void LayerWindowTest::layer12ThicknessSelection() {
 void LayerWindowTest::airGapLookupOnThicknessChangeOnly() {
     Fixture f;
     TForm7* w = f.airGaps();
-    QLineEdit* result = control(w, "Edit1");
+    QLineEdit* result = control<QLineEdit>(w, "Edit1");
     choose(w, "ComboBox1", 6); // placement and temperature still show their prompts
     QCOMPARE(result->text(), QStringLiteral("0"));
     choose(w, "ComboBox2", 1);
@@ -383,17 +370,17 @@ void LayerWindowTest::acceptedAirGapBecomesLayer11() {
     TForm7* gaps = f.airGaps();
     choose(layers, "ComboBox11", 5);
     choose(gaps, "ComboBox1", 3); // 50 mm
-    control(gaps, "Edit1")->setText("0,17");
+    control<QLineEdit>(gaps, "Edit1")->setText("0,17");
     control<QPushButton>(gaps, "Button1")->click();
     QVERIFY(!gaps->isVisible());
     QVERIFY(layers->isVisible());
     QVERIFY(layers->layer11HoldsAirGap());
     QCOMPARE(layers->thickness(11), QStringLiteral("50"));
     QCOMPARE(f.main()->layerThickness(11), QStringLiteral("50"));
-    QCOMPARE(control(layers, "Edit49")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(layers, "Edit49")->text(), QStringLiteral("0"));
     control<QPushButton>(layers, "Button1")->click();
     QCOMPARE(layers->resistanceText(11), QStringLiteral("0,170"));
-    QCOMPARE(control(layers, "Edit62")->text(), QStringLiteral("0,000"));
+    QCOMPARE(control<QLineEdit>(layers, "Edit62")->text(), QStringLiteral("0,000"));
     QVERIFY(f.platform.messages.isEmpty());
     // Choosing another material for layer 11 ends the gap.
     choose(layers, "ComboBox11", 0);
@@ -405,7 +392,7 @@ void LayerWindowTest::airGapNeedsAThickness() {
     TForm2* layers = f.layers();
     TForm7* gaps = f.airGaps();
     choose(layers, "ComboBox11", 5);
-    control(gaps, "Edit1")->setText("0,17");
+    control<QLineEdit>(gaps, "Edit1")->setText("0,17");
     control<QPushButton>(gaps, "Button1")->click();
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].kind, ScriptedPlatform::Kind::Warning);
@@ -413,7 +400,7 @@ void LayerWindowTest::airGapNeedsAThickness() {
     QCOMPARE(layers->thickness(11), QStringLiteral("0"));
 
     choose(gaps, "ComboBox1", 2);
-    control(gaps, "Edit1")->setText("0.17");
+    control<QLineEdit>(gaps, "Edit1")->setText("0.17");
     control<QPushButton>(gaps, "Button1")->click();
     QCOMPARE(f.platform.messages.size(), 2);
     QCOMPARE(f.platform.messages[1].text,
@@ -485,7 +472,7 @@ void LayerWindowTest::languageSwitchKeepsTheLayers() {
         w->writeLd(layer, "0,5");
         w->writeS(layer, "7");
     }
-    typeInto(control(w, edit(12 + layer)), "120");
+    typeInto(control<QLineEdit>(w, edit(12 + layer)), "120");
     QSignalSpy announced(w, &TForm2::layersCalculated);
     control<QPushButton>(w, "Button1")->click();
     QCOMPARE(announced.size(), 1);

@@ -2,12 +2,13 @@
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
+#include "support/Controls.h"
 #include "support/LanguageSwitch.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -36,6 +37,8 @@ class MainWindowTest : public QObject {
     void hiddenWindowsAreBuiltOnceWhenFirstReached();
     void writingRkRunsTheCheckBeforeTheWriteReturns();
     void sameRkTextRunsNothing();
+    void errorBoxSpeaksTheInterfaceLanguage_data();
+    void errorBoxSpeaksTheInterfaceLanguage();
     void recordsTheSnapshotOfEachCompletedCheck();
     void mapsTheDecimalKeyOnlyWhereAsked_data();
     void mapsTheDecimalKeyOnlyWhereAsked();
@@ -91,6 +94,33 @@ void MainWindowTest::sameRkTextRunsNothing() {
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text, QStringLiteral("Floating point division by zero."));
     QCOMPARE(field(program, "Edit4")->text(), QStringLiteral("0"));
+}
+
+void MainWindowTest::errorBoxSpeaksTheInterfaceLanguage_data() {
+    QTest::addColumn<InterfaceLanguage>("language");
+    QTest::addColumn<QString>("rk");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("ru, division") << InterfaceLanguage::Russian << "1"
+                                  << "Floating point division by zero.";
+    QTest::newRow("uk, division") << InterfaceLanguage::Ukrainian << "1"
+                                  << "Ділення на нуль в обчисленнях з рухомою комою.";
+    QTest::newRow("ru, no number") << InterfaceLanguage::Russian << "x"
+                                   << "'x' is not a valid floating point value.";
+    QTest::newRow("uk, no number") << InterfaceLanguage::Ukrainian << "x"
+                                   << "«x» не є допустимим дійсним числом.";
+}
+
+void MainWindowTest::errorBoxSpeaksTheInterfaceLanguage() {
+    QFETCH(InterfaceLanguage, language);
+    QFETCH(QString, rk);
+    QFETCH(QString, message);
+    const auto russianAgain = qScopeGuard([] { switchLanguage(InterfaceLanguage::Russian); });
+    QVERIFY(switchLanguage(language));
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.forms().mainForm->writeRk(rk);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().text, message);
 }
 
 void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
@@ -199,17 +229,6 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults_data() {
                                                                       << "2,5" << 0 << true << true;
 }
 
-namespace {
-
-// A list's item picked as the user picks it.
-void pick(QWidget* window, const char* name, int index) {
-    auto* list = window->findChild<QComboBox*>(name);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
-
 // The window's texts follow the language and return to the exact Russian ones; what the
 // user typed and chose and the results shown stay as they were.
 void MainWindowTest::languageSwitchKeepsInputsAndResults() {
@@ -224,11 +243,11 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
     auto* kinds = main->findChild<QComboBox*>("ComboBox1");
     const Forms& forms = program.forms();
     if (handedOver) {
-        pick(forms.form3, "ComboBox1", 0);
+        choose(forms.form3, "ComboBox1", 0);
         QTRY_VERIFY(!forms.form3->findChild<QTimer*>("Timer1")->isActive());
-        pick(forms.form4, "ComboBox1", 0);
+        choose(forms.form4, "ComboBox1", 0);
         forms.form4->findChild<QPushButton*>("Button1")->click();
-        pick(forms.form2, "ComboBox1", 1);
+        choose(forms.form2, "ComboBox1", 1);
     }
     // What the other windows wrote, and where they show it now.
     const auto handed = [&] {

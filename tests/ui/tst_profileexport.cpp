@@ -5,10 +5,10 @@
 #include "core/TemperatureCheck.h"
 #include "support/Files.h"
 #include "support/LanguageSwitch.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/DrawingExport.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 
 #include <QComboBox>

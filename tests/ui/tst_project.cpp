@@ -6,13 +6,14 @@
 #include "formats/ProjectFile.h"
 #include "formats/TextFile.h"
 #include "formats/UserConstructionFiles.h"
+#include "support/Controls.h"
 #include "support/Files.h"
 #include "support/LanguageSwitch.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
 #include "ui/ProjectReplay.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -55,10 +56,7 @@ struct Session {
 
     QWidget* window(const char* name) const { return program.window(QLatin1String(name)); }
     template <class T> T* control(const char* window, const QString& name) const {
-        T* found = this->window(window)->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s in %s", qPrintable(name), window);
-        return found;
+        return ::control<T>(this->window(window), name);
     }
     // The user picks the item with this text.
     void choose(const char* window, const QString& list, const QString& item) const {
@@ -66,8 +64,7 @@ struct Session {
         const int index = box->findText(item);
         if (index < 0)
             qFatal("no item %s in %s", qPrintable(item), qPrintable(list));
-        box->setCurrentIndex(index);
-        emit box->activated(index);
+        ::choose(box, index);
     }
     void choose(const char* window, const QString& list, int index) const {
         choose(window, list, control<QComboBox>(window, list)->itemText(index));
@@ -82,7 +79,7 @@ struct Session {
         control<QLineEdit>(window, field)->setText(text);
     }
     void click(const char* window, const QString& button) const {
-        control<QAbstractButton>(window, button)->click();
+        ::click(this->window(window), button);
     }
     void menu(const QString& item) const { control<QAction>("TMainForm", item)->trigger(); }
     QByteArray report(const QString& path) {

@@ -3,20 +3,20 @@
 
 #include "core/Calculation.h"
 #include "formats/ProjectFile.h"
+#include "support/Controls.h"
 #include "support/LanguageSwitch.h"
+#include "support/Typing.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit6.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,51 +26,17 @@
 
 namespace {
 
-template <class Control = QWidget> Control* find(QWidget* window, const char* name) {
-    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s in %s", name, window->metaObject()->className());
-    return control;
-}
-
-QString text(QWidget* window, const char* name) {
-    QWidget* control = find(window, name);
-    if (auto* field = qobject_cast<QLineEdit*>(control))
-        return field->text();
-    if (auto* list = qobject_cast<QComboBox*>(control))
-        return list->currentText();
-    return qobject_cast<QLabel*>(control)->text();
-}
-
-// The user picks an item from a drop-down list.
-void choose(QWidget* window, const char* name, int index) {
-    auto* list = find<QComboBox>(window, name);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-    emit list->textActivated(list->itemText(index));
-}
-
 // The user types over the whole text of a field or editable list, key by key.
 void replaceText(QWidget* window, const char* name, const QString& text) {
-    QWidget* control = find(window, name);
-    auto* list = qobject_cast<QComboBox*>(control);
-    QLineEdit* field = list ? list->lineEdit() : qobject_cast<QLineEdit*>(control);
+    QWidget* typedInto = control(window, name);
+    auto* list = qobject_cast<QComboBox*>(typedInto);
+    QLineEdit* field = list ? list->lineEdit() : qobject_cast<QLineEdit*>(typedInto);
     field->selectAll();
-    for (QChar character : text) {
-        const int key = character.toUpper().unicode();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(field, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(field, &release);
-    }
-}
-
-void click(QWidget* window, const char* name) {
-    find<QAbstractButton>(window, name)->click();
+    Typing::typeText(field, text);
 }
 
 QTimer* timer(QWidget* window, const char* name) {
-    return find<QTimer>(window, name);
+    return control<QTimer>(window, name);
 }
 
 // Every field's text and every list's chosen item, by objectName; with the lists' texts.
@@ -159,36 +125,36 @@ void RequirementWindowsTest::requiredResistanceStartsResidential() {
     form3->show();
     for (const char* shown : {"ComboBox13", "ComboBox4", "RadioButton1", "RadioButton2",
                               "RadioButton3", "ComboBox1", "CheckBox1", "Edit1", "Button1"})
-        QVERIFY2(find(form3, shown)->isVisible(), shown);
+        QVERIFY2(control(form3, shown)->isVisible(), shown);
     for (const char* hidden : {"ComboBox2", "ComboBox3", "Label5", "Label4", "Label12", "Button2",
                                "Edit2", "Label2", "Button3"})
-        QVERIFY2(!find(form3, hidden)->isVisible(), hidden);
-    QVERIFY(find<QRadioButton>(form3, "RadioButton1")->isChecked());
-    QCOMPARE(text(form3, "ComboBox13"), QStringLiteral("  I"));
-    QCOMPARE(text(form3, "ComboBox4"), QStringLiteral(" Выбрать город ..."));
-    QCOMPARE(text(form3, "ComboBox1"), QStringLiteral("Вид ограждающей конструкции "));
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("0"));
-    QCOMPARE(text(form3, "Edit2"), QStringLiteral("1"));
-    QCOMPARE(text(form3, "Label2"), QStringLiteral("D < 1,5"));
-    QVERIFY(!find(form3, "Button1")->isEnabled());
-    QVERIFY(!find(form3, "Button2")->isEnabled());
-    QCOMPARE(find<QComboBox>(form3, "ComboBox4")->count(), 25);
+        QVERIFY2(!control(form3, hidden)->isVisible(), hidden);
+    QVERIFY(control<QRadioButton>(form3, "RadioButton1")->isChecked());
+    QCOMPARE(shownText(form3, "ComboBox13"), QStringLiteral("  I"));
+    QCOMPARE(shownText(form3, "ComboBox4"), QStringLiteral(" Выбрать город ..."));
+    QCOMPARE(shownText(form3, "ComboBox1"), QStringLiteral("Вид ограждающей конструкции "));
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("0"));
+    QCOMPARE(shownText(form3, "Edit2"), QStringLiteral("1"));
+    QCOMPARE(shownText(form3, "Label2"), QStringLiteral("D < 1,5"));
+    QVERIFY(!control(form3, "Button1")->isEnabled());
+    QVERIFY(!control(form3, "Button2")->isEnabled());
+    QCOMPARE(control<QComboBox>(form3, "ComboBox4")->count(), 25);
 }
 
 void RequirementWindowsTest::residentialLookupRunsAfterTheDelay() {
     form3->show();
     choose(form3, "ComboBox1", 0);
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("0")); // not before the delay
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("0")); // not before the delay
     QVERIFY(timer(form3, "Timer1")->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,8"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,8"), 1000);
     QVERIFY(!timer(form3, "Timer1")->isActive());
-    QVERIFY(find(form3, "Button1")->isEnabled());
+    QVERIFY(control(form3, "Button1")->isEnabled());
     QCOMPARE(main->envelopeCaption(), QStringLiteral("1.    Наружные стены"));
 
     // The separator line is a row of its own, and its hyphens become the caption.
     choose(form3, "ComboBox1", 2);
     choose(form3, "ComboBox13", 3);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,2"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,2"), 1000);
     QCOMPARE(main->envelopeCaption(), QString(86, QLatin1Char('-')));
     QVERIFY(platform->messages.isEmpty());
 }
@@ -213,7 +179,7 @@ void RequirementWindowsTest::lookupTimersDoNotRestart() {
     choose(form3, "ComboBox13", 1); // a second trigger within the delay
     QVERIFY(lookup->isActive());
     QVERIFY2(lookup->remainingTime() < 150, "the second trigger restarted the delay");
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"),
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"),
                               production ? QStringLiteral("1,8") : QStringLiteral("2,5"), 1000);
     QVERIFY(!lookup->isActive());
 }
@@ -222,16 +188,16 @@ void RequirementWindowsTest::citySelectsItsZone() {
     form3->show();
     choose(form3, "ComboBox1", 0);
     choose(form3, "ComboBox4", 12);
-    QCOMPARE(text(form3, "ComboBox4"), QStringLiteral("Одесса"));
-    QCOMPARE(text(form3, "ComboBox13"), QStringLiteral("  III"));
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,2"), 1000);
+    QCOMPARE(shownText(form3, "ComboBox4"), QStringLiteral("Одесса"));
+    QCOMPARE(shownText(form3, "ComboBox13"), QStringLiteral("  III"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,2"), 1000);
     choose(form3, "ComboBox4", 24);
-    QCOMPARE(text(form3, "ComboBox13"), QStringLiteral("  IV"));
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2"), 1000);
+    QCOMPARE(shownText(form3, "ComboBox13"), QStringLiteral("  IV"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2"), 1000);
 
     // A typed city matches none: the zone stays, the lookup still runs.
     replaceText(form3, "ComboBox4", QStringLiteral("Ялта"));
-    QCOMPARE(text(form3, "ComboBox13"), QStringLiteral("  IV"));
+    QCOMPARE(shownText(form3, "ComboBox13"), QStringLiteral("  IV"));
     QVERIFY(timer(form3, "Timer1")->isActive());
 }
 
@@ -243,20 +209,20 @@ void RequirementWindowsTest::wallsBetweenFlatsChoiceHandsOver() {
     QCOMPARE(program->calculation().tableNumber, QStringLiteral("3"));
     QVERIFY(!form3->isVisible());
     QVERIFY(form6->isVisible());
-    QVERIFY(!find<QCheckBox>(form3, "CheckBox1")->isChecked());
+    QVERIFY(!control<QCheckBox>(form3, "CheckBox1")->isChecked());
     QVERIFY(timer(form3, "Timer1")->isActive()); // the untick counts as a click
     QTRY_VERIFY_WITH_TIMEOUT(!timer(form3, "Timer1")->isActive(), 1000);
 
     // With table 3 a city moves the zone but starts no lookup.
     form3->show();
     choose(form3, "ComboBox4", 1);
-    QCOMPARE(text(form3, "ComboBox13"), QStringLiteral("  II"));
+    QCOMPARE(shownText(form3, "ComboBox13"), QStringLiteral("  II"));
     QVERIFY(!timer(form3, "Timer1")->isActive());
     QVERIFY(!timer(form3, "Timer2")->isActive());
 
     click(form3, "RadioButton1");
     QCOMPARE(program->calculation().tableNumber, QStringLiteral("1"));
-    QVERIFY(find(form3, "CheckBox1")->isVisible());
+    QVERIFY(control(form3, "CheckBox1")->isVisible());
     QVERIFY(!timer(form3, "Timer1")->isActive());
 }
 
@@ -283,8 +249,8 @@ void RequirementWindowsTest::productionInertiaClass() {
     choose(form3, "ComboBox3", 0);
     choose(form3, "ComboBox13", 1);
     replaceText(form3, "Edit2", d);
-    QCOMPARE(text(form3, "Label2"), label);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), rqmin, 1000);
+    QCOMPARE(shownText(form3, "Label2"), label);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), rqmin, 1000);
     QCOMPARE(main->envelopeCaption(), QStringLiteral("Внешние непрозрачные стены зданий"));
     QVERIFY(platform->messages.isEmpty());
 }
@@ -292,34 +258,34 @@ void RequirementWindowsTest::productionInertiaClass() {
 void RequirementWindowsTest::switchingLayoutsKeepsTheLastValue() {
     form3->show();
     choose(form3, "ComboBox1", 0);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,8"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,8"), 1000);
     click(form3, "RadioButton2");
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("2,8"));
-    QVERIFY(find(form3, "Button1")->isEnabled());
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("2,8"));
+    QVERIFY(control(form3, "Button1")->isEnabled());
     QVERIFY(!timer(form3, "Timer1")->isActive());
     QVERIFY(!timer(form3, "Timer2")->isActive());
-    QVERIFY(find(form3, "Button3")->isVisible());
-    QVERIFY(!find(form3, "CheckBox1")->isVisible());
+    QVERIFY(control(form3, "Button3")->isVisible());
+    QVERIFY(!control(form3, "CheckBox1")->isVisible());
 
     // A new production window: kind 0, regime 0 and D 1 apply from the start.
     choose(form3, "ComboBox13", 1);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("1,8"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("1,8"), 1000);
     click(form3, "RadioButton1");
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("1,8"));
-    QVERIFY(!find(form3, "Button3")->isVisible());
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("1,8"));
+    QVERIFY(!control(form3, "Button3")->isVisible());
 }
 
 void RequirementWindowsTest::reconstructionFactor() {
     form3->show();
     choose(form3, "ComboBox1", 0);
     click(form3, "CheckBox1");
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,24"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,24"), 1000);
     QVERIFY(program->forms().form3->reconstructionTicked());
 
     // A lookup without a table row keeps the value instead of shrinking it again.
     replaceText(form3, "ComboBox1", QStringLiteral("стены"));
     QTRY_VERIFY_WITH_TIMEOUT(!timer(form3, "Timer1")->isActive(), 1000);
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("2,24"));
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("2,24"));
     QCOMPARE(main->envelopeCaption(), QStringLiteral("стены"));
 
     click(form3, "Button1");
@@ -331,20 +297,20 @@ void RequirementWindowsTest::badInertiaKeepsThePreviousD() {
     form3->show();
     click(form3, "RadioButton2");
     replaceText(form3, "Edit2", QStringLiteral("2"));
-    QCOMPARE(text(form3, "Label2"), QStringLiteral("D > 1,5"));
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("1,5"), 1000);
+    QCOMPARE(shownText(form3, "Label2"), QStringLiteral("D > 1,5"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("1,5"), 1000);
 
-    find<QLineEdit>(form3, "Edit2")->clear();
+    control<QLineEdit>(form3, "Edit2")->clear();
     QCOMPARE(errors(*platform),
              QStringList{QStringLiteral("'' is not a valid floating point value.")});
-    QCOMPARE(text(form3, "Label2"), QStringLiteral("D > 1,5"));
+    QCOMPARE(shownText(form3, "Label2"), QStringLiteral("D > 1,5"));
     QVERIFY(!timer(form3, "Timer2")->isActive());
 
     // The production lookup itself stops at the bad text and changes nothing.
     click(form3, "Button3");
     QTRY_VERIFY_WITH_TIMEOUT(!timer(form3, "Timer2")->isActive(), 1000);
     QCOMPARE(errors(*platform).size(), 2);
-    QCOMPARE(text(form3, "Edit1"), QStringLiteral("1,5"));
+    QCOMPARE(shownText(form3, "Edit1"), QStringLiteral("1,5"));
 }
 
 void RequirementWindowsTest::layerWindowWritesInertia() {
@@ -352,13 +318,13 @@ void RequirementWindowsTest::layerWindowWritesInertia() {
     window->show();
     click(form3, "RadioButton2");
     window->enableCalculateButton();
-    QVERIFY(find(form3, "Button2")->isEnabled());
+    QVERIFY(control(form3, "Button2")->isEnabled());
     window->writeInertia(QStringLiteral("1,500"));
-    QCOMPARE(text(form3, "Label2"), QStringLiteral("D =< 1,5"));
+    QCOMPARE(shownText(form3, "Label2"), QStringLiteral("D =< 1,5"));
     QVERIFY(timer(form3, "Timer2")->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2"), 1000);
     choose(form3, "ComboBox3", 1);
-    QTRY_COMPARE_WITH_TIMEOUT(text(form3, "Edit1"), QStringLiteral("2,2"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownText(form3, "Edit1"), QStringLiteral("2,2"), 1000);
     QCOMPARE(window->regimeText(), QStringLiteral("С влажным и мокрым режимом"));
     QCOMPARE(window->zoneText(), QStringLiteral("  I"));
 
@@ -372,7 +338,7 @@ void RequirementWindowsTest::layerWindowWritesInertia() {
 void RequirementWindowsTest::acceptTakesTheTypedValue() {
     form3->show();
     choose(form3, "ComboBox1", 0);
-    QTRY_VERIFY_WITH_TIMEOUT(find(form3, "Button1")->isEnabled(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(control(form3, "Button1")->isEnabled(), 1000);
     replaceText(form3, "Edit1", QStringLiteral("2,x"));
     click(form3, "Button1");
     QCOMPARE(errors(*platform),
@@ -389,32 +355,32 @@ void RequirementWindowsTest::acceptTakesTheTypedValue() {
 void RequirementWindowsTest::coefficientsAcceptTheLookedUpPair() {
     form4->show();
     choose(form4, "ComboBox1", 2);
-    QCOMPARE(text(form4, "Edit1"), QStringLiteral("12"));
-    QCOMPARE(text(form4, "Edit2"), QStringLiteral("8,7"));
+    QCOMPARE(shownText(form4, "Edit1"), QStringLiteral("12"));
+    QCOMPARE(shownText(form4, "Edit2"), QStringLiteral("8,7"));
     replaceText(form4, "Edit1", QStringLiteral("99"));
     click(form4, "Button1");
     QCOMPARE(main->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("12"));
     QCOMPARE(main->findChild<QLineEdit*>("Edit3")->text(), QStringLiteral("8,7"));
     QCOMPARE(main->findChild<QLabel*>("Label18")->text(),
              QStringLiteral("Перекрытия чердаков и холодных подвалов"));
-    QCOMPARE(text(form6, "Edit4"), QStringLiteral("8,700"));
+    QCOMPARE(shownText(form6, "Edit4"), QStringLiteral("8,700"));
     QVERIFY(!form4->isVisible());
 
     form4->show();
     choose(form4, "ComboBox1", 1);
-    QCOMPARE(text(form4, "Edit1"), QStringLiteral("23"));
-    QCOMPARE(text(form4, "Edit2"), QStringLiteral("7,6"));
+    QCOMPARE(shownText(form4, "Edit1"), QStringLiteral("23"));
+    QCOMPARE(shownText(form4, "Edit2"), QStringLiteral("7,6"));
     // Typed text selects nothing and keeps the pair.
     replaceText(form4, "ComboBox1", QStringLiteral("Свой тип"));
-    QCOMPARE(text(form4, "Edit2"), QStringLiteral("7,6"));
+    QCOMPARE(shownText(form4, "Edit2"), QStringLiteral("7,6"));
     click(form4, "Button1");
     QCOMPARE(main->findChild<QLabel*>("Label18")->text(), QStringLiteral("Свой тип"));
-    QCOMPARE(text(form6, "Edit4"), QStringLiteral("7,600"));
+    QCOMPARE(shownText(form6, "Edit4"), QStringLiteral("7,600"));
 
     // Picking the item that was typed over shows it again.
     form4->show();
     choose(form4, "ComboBox1", 1);
-    QCOMPARE(text(form4, "ComboBox1"), QString(56, QLatin1Char('-')));
+    QCOMPARE(shownText(form4, "ComboBox1"), QString(56, QLatin1Char('-')));
 }
 
 void RequirementWindowsTest::coefficientsWithoutChoice() {
@@ -424,13 +390,13 @@ void RequirementWindowsTest::coefficientsWithoutChoice() {
     QCOMPARE(main->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("0"));
     QCOMPARE(main->findChild<QLineEdit*>("Edit3")->text(), QStringLiteral("0"));
     QCOMPARE(main->findChild<QLabel*>("Label18")->text(), QStringLiteral("Тип конструкции ..."));
-    QCOMPARE(text(form6, "Edit4"), QStringLiteral("0,000"));
+    QCOMPARE(shownText(form6, "Edit4"), QStringLiteral("0,000"));
     QVERIFY(platform->messages.isEmpty());
 }
 
 void RequirementWindowsTest::coefficientDisplaysAreSkippedByTab() {
     for (const char* name : {"Edit1", "Edit2"}) {
-        auto* field = find<QLineEdit>(form4, name);
+        auto* field = control<QLineEdit>(form4, name);
         QVERIFY(!(field->focusPolicy() & Qt::TabFocus));
         QVERIFY(field->font().bold());
     }
@@ -438,18 +404,18 @@ void RequirementWindowsTest::coefficientDisplaysAreSkippedByTab() {
 
 void RequirementWindowsTest::wallsBetweenFlatsExample() {
     form6->show();
-    QVERIFY(!find(form6, "Label11")->isVisible());
+    QVERIFY(!control(form6, "Label11")->isVisible());
     choose(form6, "ComboBox1", 3);
     choose(form6, "ComboBox2", 0);
-    QCOMPARE(text(form6, "Edit1"), QStringLiteral("22"));
-    QCOMPARE(text(form6, "Edit2"), QStringLiteral("20"));
+    QCOMPARE(shownText(form6, "Edit1"), QStringLiteral("22"));
+    QCOMPARE(shownText(form6, "Edit2"), QStringLiteral("20"));
     choose(form6, "ComboBox3", 0);
     choose(form6, "ComboBox4", 0);
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("4"));
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("4"));
     QCOMPARE(main->envelopeCaption(), QStringLiteral("Стены (наружные, внутренние)"));
     replaceText(form6, "Edit4", QStringLiteral("8,7"));
     click(form6, "Button4");
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,06"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0,06"));
     click(form6, "Button2");
     QCOMPARE(main->rqmin(), QStringLiteral("0,06"));
     QVERIFY(!form6->isVisible());
@@ -459,7 +425,7 @@ void RequirementWindowsTest::wallsBetweenFlatsExample() {
     choose(form6, "ComboBox1", 0);
     choose(form6, "ComboBox2", 3);
     click(form6, "Button4");
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("-0,06"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("-0,06"));
     click(form6, "Button2");
     QCOMPARE(main->rqmin(), QStringLiteral("-0,06"));
     QCOMPARE(program->forms().form6->purposeText(),
@@ -491,11 +457,11 @@ void RequirementWindowsTest::markedCellsNeedTypedDeltaTcr() {
     program->forms().form6->writeAlphaInt(QStringLiteral("8,700"));
     choose(form6, "ComboBox3", 3);
     choose(form6, "ComboBox4", kind);
-    QCOMPARE(text(form6, "Label11"), hint);
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("0"));
+    QCOMPARE(shownText(form6, "Label11"), hint);
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("0"));
     click(form6, "Button4");
     QCOMPARE(errors(*platform), QStringList{error});
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0"));
 
     replaceText(form6, "Edit3", QStringLiteral("5"));
     click(form6, "Button4");
@@ -503,25 +469,25 @@ void RequirementWindowsTest::markedCellsNeedTypedDeltaTcr() {
 
     // An ordinary cell hides the hint again.
     choose(form6, "ComboBox4", 2);
-    QVERIFY(!find(form6, "Label11")->isVisible());
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("2,5"));
+    QVERIFY(!control(form6, "Label11")->isVisible());
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("2,5"));
 }
 
 void RequirementWindowsTest::deltaTcrFollowsOnlyTheKind() {
     form6->show();
     choose(form6, "ComboBox3", 0);
     choose(form6, "ComboBox4", 1);
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("3"));
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("3"));
     choose(form6, "ComboBox3", 4);
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("3"));
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("3"));
     choose(form6, "ComboBox4", 1);
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("12"));
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("12"));
     // A typed kind matches no cell: DtTcr stays, the caption takes the text.
     replaceText(form6, "ComboBox4", QStringLiteral("Пол"));
-    QCOMPARE(text(form6, "Edit3"), QStringLiteral("12"));
+    QCOMPARE(shownText(form6, "Edit3"), QStringLiteral("12"));
     QCOMPARE(main->envelopeCaption(), QStringLiteral("Пол"));
     choose(form6, "ComboBox1", 4);
-    QCOMPARE(text(form6, "Edit1"), QStringLiteral("0"));
+    QCOMPARE(shownText(form6, "Edit1"), QStringLiteral("0"));
 }
 
 void RequirementWindowsTest::computationStopsAtABadField() {
@@ -533,13 +499,13 @@ void RequirementWindowsTest::computationStopsAtABadField() {
     replaceText(form6, "Edit3", QStringLiteral("4"));
     replaceText(form6, "Edit4", QStringLiteral("8,7"));
     click(form6, "Button4");
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,06"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0,06"));
 
     replaceText(form6, "Edit3", QStringLiteral("vier"));
     click(form6, "Button4");
     QCOMPARE(errors(*platform).last(),
              QStringLiteral("'vier' is not a valid floating point value."));
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,06"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0,06"));
     click(form6, "Button2");
     QCOMPARE(main->rqmin(), QStringLiteral("0,06"));
 }
@@ -562,7 +528,7 @@ void RequirementWindowsTest::helpAndCoefficientButtons() {
     QVERIFY(form4->isVisible());
     choose(form4, "ComboBox1", 0);
     click(form4, "Button1");
-    QCOMPARE(text(form6, "Edit4"), QStringLiteral("8,700"));
+    QCOMPARE(shownText(form6, "Edit4"), QStringLiteral("8,700"));
     QCOMPARE(main->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("23"));
 }
 
@@ -610,7 +576,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     QFETCH(QString, ukrainian);
     choose(form3, "ComboBox4", 1);
     choose(form3, "ComboBox1", 0);
-    QTRY_COMPARE(text(form3, "Edit1"), QStringLiteral("2,5"));
+    QTRY_COMPARE(shownText(form3, "Edit1"), QStringLiteral("2,5"));
     choose(form4, "ComboBox1", 2);
     choose(form6, "ComboBox1", 3);
     replaceText(form6, "ComboBox2", QStringLiteral("Склад"));
@@ -619,12 +585,12 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     choose(form6, "ComboBox4", 0);
     replaceText(form6, "Edit4", QStringLiteral("8,7"));
     click(form6, "Button4");
-    QCOMPARE(text(form6, "Edit5"), QStringLiteral("0,29"));
+    QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0,29"));
     click(form6, "Button2");
     const auto& accepted = program->calculation().requirement;
 
     QWidget* shown = program->window(window);
-    auto* box = find<QComboBox>(shown, list.toLatin1().constData());
+    auto* box = control<QComboBox>(shown, list.toLatin1().constData());
     QCOMPARE(box->currentText(), russian);
     const QList<QWidget*> windows{form3, form4, form6};
     QList<QStringList> before, beforeItems;
@@ -659,7 +625,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     reopened.forms().form3->setInputs(opened.requirement);
     reopened.forms().form4->setInputs(opened.coefficients);
     reopened.forms().form6->setInputs(opened.partition);
-    auto* reopenedBox = find<QComboBox>(reopened.window(window), list.toLatin1().constData());
+    auto* reopenedBox = control<QComboBox>(reopened.window(window), list.toLatin1().constData());
     QCOMPARE(reopenedBox->currentText(), russian);
     QCOMPARE(reopenedBox->currentIndex(), box->currentIndex());
 }

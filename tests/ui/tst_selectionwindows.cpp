@@ -2,11 +2,11 @@
 // their widgets with the layer and main windows of the real program.
 
 #include "core/Calculation.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/About.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
 #include "ui/Unit5.h"
@@ -14,10 +14,11 @@
 #include "ui/Widgets.h"
 
 #include "monkey/VirtualClock.h"
+#include "support/Controls.h"
+#include "support/Files.h"
 #include "support/LanguageSwitch.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,27 +72,6 @@ void setUpWall(Program& program, const QString& rqmin, const QList<Layer>& layer
     form2->pressCalculate();
 }
 
-template <class T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void choose(QComboBox* box, int index) {
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-QString text(QWidget* window, const char* name) {
-    return child<QLabel>(window, name)->text();
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QList<Layer> brickWall{{"0,7", "9,2", "380"}};
 
 } // namespace
@@ -133,15 +113,15 @@ void SelectionWindowsTest::selectionWindowAtStart() {
     QCOMPARE(form5->windowTitle(), QStringLiteral("Подобрать утеплитель в ЧП \"ВЕРАСК\""));
     // Kept above the program's own windows by the program, never above other programs.
     QVERIFY(!(form5->windowFlags() & Qt::WindowStaysOnTopHint));
-    auto* box = child<QComboBox>(form5, "ComboBox1");
+    auto* box = control<QComboBox>(form5, "ComboBox1");
     QCOMPARE(box->count(), 3);
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QStringLiteral("Плиты пенополистирольные   "));
-    QCOMPARE(text(form5, "Label2"), QStringLiteral("0"));
-    QCOMPARE(text(form5, "Label4"), QStringLiteral("0"));
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
-    QCOMPARE(child<QGroupBox>(form5, "GroupBox1")->title(), QStringLiteral("Характеристики"));
-    QCOMPARE(child<QTimer>(form5, "Timer1")->interval(), 1000);
+    QCOMPARE(shownText(form5, "Label2"), QStringLiteral("0"));
+    QCOMPARE(shownText(form5, "Label4"), QStringLiteral("0"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("ХХХ"));
+    QCOMPARE(control<QGroupBox>(form5, "GroupBox1")->title(), QStringLiteral("Характеристики"));
+    QCOMPARE(control<QTimer>(form5, "Timer1")->interval(), 1000);
     QVERIFY(!form5->searching());
 }
 
@@ -156,20 +136,20 @@ void SelectionWindowsTest::searchStopsAtTheEstimateWhenItMeetsTheCondition() {
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
-    choose(child<QComboBox>(form5, "ComboBox1"), 0);
-    QCOMPARE(text(form5, "Label2"), QStringLiteral("0,055"));
-    QCOMPARE(text(form5, "Label4"), QStringLiteral("0,33"));
+    choose(control<QComboBox>(form5, "ComboBox1"), 0);
+    QCOMPARE(shownText(form5, "Label2"), QStringLiteral("0,055"));
+    QCOMPARE(shownText(form5, "Label4"), QStringLiteral("0,33"));
     const QString name = QStringLiteral("Плиты пенополистирольные (15 кг/м3)");
-    QCOMPARE(child<QGroupBox>(form5, "GroupBox1")->title(), name);
+    QCOMPARE(control<QGroupBox>(form5, "GroupBox1")->title(), name);
     QCOMPARE(form2->ldText(12), QStringLiteral("0,055"));
     // dR = 2,042 - 380/700 = 1,499; t = 82,5; the estimate is 90 mm.
     QCOMPARE(form2->selectedLayer12Thickness(), QStringLiteral("90"));
     QCOMPARE(form2->thickness(12), QStringLiteral("90"));
     QVERIFY(form5->searching());
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ")); // shown at the first step
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("ХХХ")); // shown at the first step
 
     TRY_VERIFY(clock, !form5->searching(), 3000);
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("90 мм"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("90 мм"));
     QCOMPARE(main->layerName(12), name);
     QCOMPARE(main->layerThickness(12), QStringLiteral("90"));
     QCOMPARE(form2->verdictColor(), (Rgb{0, 128, 0}));
@@ -186,17 +166,17 @@ void SelectionWindowsTest::searchStepsOnePerSecondUntilMet() {
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
-    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    choose(control<QComboBox>(form5, "ComboBox1"), 0);
     const qint64 chosen = clock.now();
     // The user thins the brick while the search runs: 90 mm no longer suffices.
     form2->writeThickness(1, "200");
-    TRY_COMPARE(clock, text(form5, "Label5"), QStringLiteral("90 мм"), 1500);
+    TRY_COMPARE(clock, shownText(form5, "Label5"), QStringLiteral("90 мм"), 1500);
     const qint64 firstStep = clock.now() - chosen;
     QVERIFY(form5->searching());
     QCOMPARE(form2->thickness(12), QStringLiteral("100"));
     TRY_VERIFY(clock, !form5->searching(), 2500);
     const qint64 lastStep = clock.now() - chosen;
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("100 мм"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("100 мм"));
     QVERIFY(form2->verdictColor() != red);
     qInfo("steps at %lld ms and %lld ms after the choice", firstStep, lastStep);
     QVERIFY(firstStep >= 950 && firstStep < 1400);
@@ -213,13 +193,13 @@ void SelectionWindowsTest::searchGoesOnFromTheSelectedThickness() {
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
     form2->writeThickness(1, "200"); // the estimate of 90 mm will not suffice
-    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    choose(control<QComboBox>(form5, "ComboBox1"), 0);
     TRY_COMPARE(clock, form2->selectedLayer12Thickness(), QStringLiteral("100"), 1500);
     // A thickness typed into layer 12 meanwhile is replaced by the next one tried.
     form2->writeThickness(12, "30");
     TRY_VERIFY(clock, !form5->searching(), 2500);
     QCOMPARE(form2->thickness(12), QStringLiteral("100"));
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("100 мм"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("100 мм"));
 }
 
 void SelectionWindowsTest::estimateLandsOnTheFinalThicknessOrOneStepBelow_data() {
@@ -249,11 +229,11 @@ void SelectionWindowsTest::estimateLandsOnTheFinalThicknessOrOneStepBelow() {
     TForm5* form5 = program.forms().form5;
     TForm2* form2 = program.forms().form2;
 
-    choose(child<QComboBox>(form5, "ComboBox1"), product);
+    choose(control<QComboBox>(form5, "ComboBox1"), product);
     const int estimate = form2->selectedLayer12Thickness().toInt();
     TRY_VERIFY(clock, !form5->searching(), 5000);
     const int found = form2->thickness(12).toInt();
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("%1 мм").arg(found));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("%1 мм").arg(found));
     QVERIFY2(found == estimate || found == estimate + 10,
              qPrintable(QStringLiteral("estimate %1, found %2").arg(estimate).arg(found)));
     QVERIFY(form2->verdictColor() != red);
@@ -271,9 +251,9 @@ void SelectionWindowsTest::layersThatSufficeNeedNoBoard() {
     setUpWall(program, "1,0", {{"0,7", "9,2", "1000"}});
     TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("0,842"), 5000);
     TForm5* form5 = program.forms().form5;
-    choose(child<QComboBox>(form5, "ComboBox1"), 1);
+    choose(control<QComboBox>(form5, "ComboBox1"), 1);
     TRY_VERIFY(clock, !form5->searching(), 2000);
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("0 мм"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("0 мм"));
     QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("0"));
     QVERIFY(platform.messages.isEmpty());
 }
@@ -288,10 +268,10 @@ void SelectionWindowsTest::searchThatCannotProgressEnds() {
     setUpWall(program, "2,200", brickWall);
     TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
-    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    choose(control<QComboBox>(form5, "ComboBox1"), 0);
     program.forms().form2->writeLd(12, "0");
     TRY_VERIFY(clock, !form5->searching(), 1500);
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("ХХХ"));
     QCOMPARE(program.forms().form2->verdictColor(), red);
     clock.advance(1100);
     QCOMPARE(program.forms().form2->thickness(12), QStringLiteral("100"));
@@ -307,12 +287,12 @@ void SelectionWindowsTest::checkThatCannotRunStopsTheSearchWithItsErrorOnce() {
     platform.messages.clear(); // the layer calculation's own report of the same error
     TForm5* form5 = program.forms().form5;
     program.forms().form2->writeThickness(1, "400"); // a new Rk makes the check run again
-    choose(child<QComboBox>(form5, "ComboBox1"), 0);
+    choose(control<QComboBox>(form5, "ComboBox1"), 0);
     QVERIFY(!form5->searching());
     clock.advance(2200);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text, QStringLiteral("Floating point division by zero."));
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ"));
+    QCOMPARE(shownText(form5, "Label5"), QStringLiteral("ХХХ"));
 }
 
 void SelectionWindowsTest::failingStepStopsTheSearchWithItsErrorOnce() {
@@ -323,13 +303,14 @@ void SelectionWindowsTest::failingStepStopsTheSearchWithItsErrorOnce() {
     setUpWall(program, "2,200", brickWall);
     TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
     TForm5* form5 = program.forms().form5;
-    choose(child<QComboBox>(form5, "ComboBox1"), 2);
+    choose(control<QComboBox>(form5, "ComboBox1"), 2);
     program.forms().form2->writeThickness(1, "38o");
     TRY_COMPARE(clock, platform.messages.size(), 1, 1500);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("'38o' is not a valid floating point value."));
     QVERIFY(!form5->searching());
-    QCOMPARE(text(form5, "Label5"), QStringLiteral("ХХХ")); // the failed step confirmed nothing
+    QCOMPARE(shownText(form5, "Label5"),
+             QStringLiteral("ХХХ")); // the failed step confirmed nothing
     clock.advance(1200);
     QCOMPARE(platform.messages.size(), 1);
 }
@@ -341,9 +322,9 @@ void SelectionWindowsTest::selectionButtonsOpenTheirWindows() {
     clock.followOnly(program.windows());
     TForm5* form5 = program.forms().form5;
     openWindow(form5);
-    child<QPushButton>(form5, "Button3")->click();
+    control<QPushButton>(form5, "Button3")->click();
     QVERIFY(program.forms().form10->isVisible());
-    child<QPushButton>(form5, "Button2")->click();
+    control<QPushButton>(form5, "Button2")->click();
     QVERIFY(!form5->isVisible());
     QVERIFY(program.forms().form2->isVisible());
 }
@@ -355,39 +336,39 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
     clock.followOnly(program.windows());
     TForm5* form5 = program.forms().form5;
     TForm9* form9 = program.forms().form9;
-    auto* quantityButton = child<QPushButton>(form5, "Button4");
+    auto* quantityButton = control<QPushButton>(form5, "Button4");
     quantityButton->click();
     QCOMPARE(program.calculation().orderingGrade, 0);
     QVERIFY(form9->isVisible());
-    QVERIFY(child<QTimer>(form9, "Timer1")->isActive());
-    TRY_COMPARE(clock, text(form9, "Panel1"),
+    QVERIFY(control<QTimer>(form9, "Timer1")->isActive());
+    TRY_COMPARE(clock, shownText(form9, "Panel1"),
                 QStringLiteral("Утеплитель ПСБ-0, толщина 0мм, площадь утепления "
                                "60м^2"),
                 1500);
-    QCOMPARE(text(form9, "Label5"), QStringLiteral("0м^3"));
+    QCOMPARE(shownText(form9, "Label5"), QStringLiteral("0м^3"));
 
     setUpWall(program, "2,200", brickWall);
     TRY_COMPARE(clock, program.forms().mainForm->rkRequired(), QStringLiteral("2,042"), 5000);
-    choose(child<QComboBox>(form5, "ComboBox1"), 1);
+    choose(control<QComboBox>(form5, "ComboBox1"), 1);
     TRY_VERIFY(clock, !form5->searching(), 3000);
     quantityButton->click();
     QCOMPARE(program.calculation().orderingGrade, 25);
-    TRY_COMPARE(clock, text(form9, "Panel1"),
+    TRY_COMPARE(clock, shownText(form9, "Panel1"),
                 QStringLiteral("Утеплитель ПСБ-25, толщина 80мм, площадь утепления "
                                "60м^2"),
                 1500);
-    QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
+    QCOMPARE(shownText(form9, "Label5"), QStringLiteral("5м^3"));
 
     // Said again in the other language from what was counted: no count, no timer.
-    const QString russian = text(form9, "Panel1");
+    const QString russian = shownText(form9, "Panel1");
     const auto backInRussian = qScopeGuard([&] { switchLanguage(InterfaceLanguage::Russian); });
     QVERIFY(switchLanguage(InterfaceLanguage::Ukrainian));
-    QCOMPARE(text(form9, "Panel1"),
+    QCOMPARE(shownText(form9, "Panel1"),
              QStringLiteral("Утеплювач ПСБ-25, товщина 80мм, площа утеплення 60м^2"));
-    QCOMPARE(text(form9, "Label5"), QStringLiteral("5м^3"));
-    QVERIFY(!child<QTimer>(form9, "Timer1")->isActive());
+    QCOMPARE(shownText(form9, "Label5"), QStringLiteral("5м^3"));
+    QVERIFY(!control<QTimer>(form9, "Timer1")->isActive());
     QVERIFY(switchLanguage(InterfaceLanguage::Russian));
-    QCOMPARE(text(form9, "Panel1"), russian);
+    QCOMPARE(shownText(form9, "Panel1"), russian);
 }
 
 void SelectionWindowsTest::quantityWindowAtStart() {
@@ -399,21 +380,22 @@ void SelectionWindowsTest::quantityWindowAtStart() {
     QCOMPARE(form9->windowTitle(), QStringLiteral("Подсчет расхода утеплителя"));
     // Kept above the program's own windows by the program, never above other programs.
     QVERIFY(!(form9->windowFlags() & Qt::WindowStaysOnTopHint));
-    auto* height = child<QComboBox>(form9, "ComboBox1");
-    auto* length = child<QComboBox>(form9, "ComboBox2");
+    auto* height = control<QComboBox>(form9, "ComboBox1");
+    auto* length = control<QComboBox>(form9, "ComboBox2");
     QCOMPARE(height->currentText(), QStringLiteral("3"));
     QCOMPARE(length->currentText(), QStringLiteral("20"));
     QCOMPARE(height->count(), 12);
     QCOMPARE(length->count(), 17);
-    QCOMPARE(text(form9, "Panel1"),
+    QCOMPARE(shownText(form9, "Panel1"),
              QStringLiteral("Утеплитель ПСБ-15, толщина 100мм, площадь утепления 60м^2"));
-    QCOMPARE(text(form9, "Label4"), QStringLiteral("Расход утеплителя -"));
-    QCOMPARE(text(form9, "Label5"), QStringLiteral("6 м^3."));
-    QVERIFY(!child<QTimer>(form9, "Timer1")->isActive());
-    QCOMPARE(child<QPushButton>(form9, "Button1")->toolTip(),
+    QCOMPARE(shownText(form9, "Label4"), QStringLiteral("Расход утеплителя -"));
+    QCOMPARE(shownText(form9, "Label5"), QStringLiteral("6 м^3."));
+    QVERIFY(!control<QTimer>(form9, "Timer1")->isActive());
+    QCOMPARE(control<QPushButton>(form9, "Button1")->toolTip(),
              QStringLiteral("Сохранить текстовый файл"));
-    QCOMPARE(child<QPushButton>(form9, "Button2")->text(), QStringLiteral("З а к а з а т ь"));
-    QCOMPARE(child<QPushButton>(form9, "Button3")->toolTip(), QStringLiteral("Выйти из программы"));
+    QCOMPARE(control<QPushButton>(form9, "Button2")->text(), QStringLiteral("З а к а з а т ь"));
+    QCOMPARE(control<QPushButton>(form9, "Button3")->toolTip(),
+             QStringLiteral("Выйти из программы"));
 }
 
 void SelectionWindowsTest::recalculationComesOneSecondAfterTheFirstChange() {
@@ -424,8 +406,8 @@ void SelectionWindowsTest::recalculationComesOneSecondAfterTheFirstChange() {
     TForm9* form9 = program.forms().form9;
     openWindow(form9);
     program.forms().form2->writeThickness(12, "100");
-    auto* height = child<QComboBox>(form9, "ComboBox1");
-    auto* length = child<QComboBox>(form9, "ComboBox2");
+    auto* height = control<QComboBox>(form9, "ComboBox1");
+    auto* length = control<QComboBox>(form9, "ComboBox2");
     height->lineEdit()->selectAll();
     const qint64 start = clock.now();
     QTest::keyClicks(height, "2.5"); // keys reach the list first; its filter makes it 2,5
@@ -433,14 +415,14 @@ void SelectionWindowsTest::recalculationComesOneSecondAfterTheFirstChange() {
     clock.advance(500);
     length->lineEdit()->selectAll();
     QTest::keyClicks(length->lineEdit(), "3"); // does not postpone the recalculation
-    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("1м^3"), 1500);
+    TRY_COMPARE(clock, shownText(form9, "Label5"), QStringLiteral("1м^3"), 1500);
     const qint64 elapsed = clock.now() - start;
     QVERIFY2(elapsed >= 950 && elapsed < 1400, qPrintable(QString::number(elapsed)));
-    QCOMPARE(text(form9, "Panel1"),
+    QCOMPARE(shownText(form9, "Panel1"),
              QStringLiteral("Утеплитель ПСБ-0, толщина 100мм, площадь утепления 8м^2"));
 
     choose(height, 9); // "10" from the list
-    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("3м^3"), 1500);
+    TRY_COMPARE(clock, shownText(form9, "Label5"), QStringLiteral("3м^3"), 1500);
 }
 
 void SelectionWindowsTest::recalculationErrorKeepsTheShownTexts() {
@@ -450,14 +432,14 @@ void SelectionWindowsTest::recalculationErrorKeepsTheShownTexts() {
     clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
     openWindow(form9);
-    auto* height = child<QComboBox>(form9, "ComboBox1");
+    auto* height = control<QComboBox>(form9, "ComboBox1");
     height->lineEdit()->selectAll();
     QTest::keyClicks(height->lineEdit(), "3 m");
     TRY_COMPARE(clock, platform.messages.size(), 1, 1500);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("'3 m' is not a valid floating point value."));
-    QCOMPARE(text(form9, "Label5"), QStringLiteral("6 м^3."));
-    QVERIFY(!child<QTimer>(form9, "Timer1")->isActive());
+    QCOMPARE(shownText(form9, "Label5"), QStringLiteral("6 м^3."));
+    QVERIFY(!control<QTimer>(form9, "Timer1")->isActive());
 }
 
 void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
@@ -470,12 +452,12 @@ void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
     program.calculation().orderingGrade = 25;
     program.forms().form2->writeThickness(12, "120");
     form9->startRecalculation();
-    TRY_COMPARE(clock, text(form9, "Label5"), QStringLiteral("7м^3"), 1500);
+    TRY_COMPARE(clock, shownText(form9, "Label5"), QStringLiteral("7м^3"), 1500);
     QStringEncoder windows1251("windows-1251");
     const QByteArray expected = windows1251.encode(
         QStringLiteral("Утеплитель ПСБ-25, толщина 120мм, площадь утепления 60м^2\r\n"
                        "Расход утеплителя -  7м^3.\r\n"));
-    auto* save = child<QPushButton>(form9, "Button1");
+    auto* save = control<QPushButton>(form9, "Button1");
     const QString path = folder.filePath(QStringLiteral("Расход утеплителя.txt"));
 
     platform.answerCancel();
@@ -485,7 +467,7 @@ void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
     platform.answer(path);
     save->click();
 
-    QCOMPARE(contents(path), expected); // the second save wrote the same two lines
+    QCOMPARE(bytesOf(path), expected); // the second save wrote the same two lines
     QCOMPARE(platform.opened, (QList<QString>{path, path}));
     QCOMPARE(platform.dialogsShown.size(), 3);
     const FileDialog& dialog = platform.dialogsShown.first();
@@ -504,7 +486,7 @@ void SelectionWindowsTest::failedSaveIsReportedAndOpensNothing() {
     clock.followOnly(program.windows());
     const QString path = folder.filePath(QStringLiteral("no such folder/order.txt"));
     platform.answer(path);
-    child<QPushButton>(program.forms().form9, "Button1")->click();
+    control<QPushButton>(program.forms().form9, "Button1")->click();
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("Cannot create file \"%1\". Invalid filename (папки \"%2\" нет).")
@@ -518,7 +500,7 @@ void SelectionWindowsTest::exitEndsTheProgram() {
     Program program(platform);
     clock.followOnly(program.windows());
     openWindow(program.forms().form9);
-    child<QPushButton>(program.forms().form9, "Button3")->click();
+    control<QPushButton>(program.forms().form9, "Button3")->click();
     QVERIFY(platform.ended);
     QVERIFY(!program.forms().mainForm->isVisible());
     QVERIFY(platform.messages.isEmpty());
@@ -531,11 +513,11 @@ void SelectionWindowsTest::contactLinksOpenTheOfficePageAndHide() {
     clock.followOnly(program.windows());
     TForm10* form10 = program.forms().form10;
     QCOMPARE(form10->windowTitle(), QStringLiteral("Контакты и гиперссылки на сайт"));
-    QCOMPARE(text(form10, "Link1"), QStringLiteral("Главный офис "));
+    QCOMPARE(shownText(form10, "Link1"), QStringLiteral("Главный офис "));
     QStringList pages;
     for (int i = 1; i <= 5; ++i) {
         openWindow(form10);
-        auto* link = child<ClickableLabel>(form10, qPrintable(QStringLiteral("Link%1").arg(i)));
+        auto* link = control<ClickableLabel>(form10, qPrintable(QStringLiteral("Link%1").arg(i)));
         QCOMPARE(link->toolTip(), QStringLiteral("Перейти на сайт"));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(link, Qt::LeftButton);
@@ -546,7 +528,8 @@ void SelectionWindowsTest::contactLinksOpenTheOfficePageAndHide() {
     }
     pages.removeDuplicates();
     QCOMPARE(pages.size(), 5);
-    QVERIFY(text(form10, "Office4").contains(QStringLiteral(" Также еще один завод по адресу: ")));
+    QVERIFY(
+        shownText(form10, "Office4").contains(QStringLiteral(" Также еще один завод по адресу: ")));
 }
 
 void SelectionWindowsTest::contactLinksBlinkInTurn() {
@@ -555,13 +538,13 @@ void SelectionWindowsTest::contactLinksBlinkInTurn() {
     Program program(platform);
     clock.followOnly(program.windows());
     TForm10* form10 = program.forms().form10;
-    auto* timerA = child<QTimer>(form10, "Timer1");
-    auto* timerB = child<QTimer>(form10, "Timer2");
+    auto* timerA = control<QTimer>(form10, "Timer1");
+    auto* timerB = control<QTimer>(form10, "Timer2");
     QVERIFY(timerA->isActive());
     QVERIFY(!timerB->isActive());
-    auto* link1 = child<QLabel>(form10, "Link1");
-    auto* link2 = child<QLabel>(form10, "Link2");
-    auto* link5 = child<QLabel>(form10, "Link5");
+    auto* link1 = control<QLabel>(form10, "Link1");
+    auto* link2 = control<QLabel>(form10, "Link2");
+    auto* link5 = control<QLabel>(form10, "Link5");
     TRY_VERIFY(clock, timerB->isActive(), 1500); // timer A ticked
     QVERIFY(!timerA->isActive());
     QCOMPARE(textColor(link1), teal);
@@ -580,8 +563,8 @@ void SelectionWindowsTest::aboutLinksAndClose() {
     TAboutBox* about = program.forms().aboutBox;
     openWindow(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("О программе"));
-    auto* email = child<ClickableLabel>(about, "EmailLink");
-    auto* site = child<ClickableLabel>(about, "SiteLink");
+    auto* email = control<ClickableLabel>(about, "EmailLink");
+    auto* site = control<ClickableLabel>(about, "SiteLink");
     QCOMPARE(email->toolTip(), QStringLiteral("ОТПРАВИТЬ ПИСЬМО"));
     QCOMPARE(site->toolTip(), QStringLiteral("Открыть"));
     QTest::mouseClick(email, Qt::LeftButton);
@@ -591,7 +574,7 @@ void SelectionWindowsTest::aboutLinksAndClose() {
     QVERIFY(platform.opened[0].endsWith(QStringLiteral("@example.com")));
     QCOMPARE(platform.opened[1], site->text());
     QVERIFY(about->isVisible());
-    auto* close = child<QPushButton>(about, "OKButton");
+    auto* close = control<QPushButton>(about, "OKButton");
     QCOMPARE(close->text(), QStringLiteral("З а к р ы т ь"));
     QCOMPARE(close->toolTip(), QStringLiteral("Закрыть окно"));
     QTest::keyClick(about, Qt::Key_Return);
@@ -604,16 +587,16 @@ void SelectionWindowsTest::aboutBlinksAndKeepsTheHoverBackground() {
     Program program(platform);
     clock.followOnly(program.windows());
     TAboutBox* about = program.forms().aboutBox;
-    auto* thanks = child<QLabel>(about, "ThankYouLine");
-    auto* email = child<QLabel>(about, "EmailLink");
-    auto* timerB = child<QTimer>(about, "Timer2");
+    auto* thanks = control<QLabel>(about, "ThankYouLine");
+    auto* email = control<QLabel>(about, "EmailLink");
+    auto* timerB = control<QTimer>(about, "Timer2");
     QCOMPARE(thanks->text(), QStringLiteral("С п а с и б о    з а    В а ш е    в р е м я"));
     TRY_VERIFY(clock, timerB->isActive(), 1500);
     QCOMPARE(textColor(thanks), purple);
     QCOMPARE(textColor(email), teal);
 
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(child<QPushButton>(about, "OKButton"), &enter);
+    QApplication::sendEvent(control<QPushButton>(about, "OKButton"), &enter);
     QCOMPARE(textColor(thanks), (Rgb{128, 128, 128}));
     QCOMPARE(thanks->palette().color(QPalette::Window), QColor(212, 212, 212));
     QVERIFY(thanks->autoFillBackground());

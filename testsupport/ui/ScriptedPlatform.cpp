@@ -1,4 +1,4 @@
-#include "ui/ScriptedPlatform.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,7 @@
-#include "ui/GeometryProbe.h"
+// For the end-to-end test on a real desktop: tells where every control of every visible
+// window is on the screen and what it shows, so that a driver can click and type there as
+// a user would. Linked only into the test build of the program, which starts it with the
+// application when VUV_GEOMETRY_PROBE names a folder; the product has nothing of it.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -94,8 +97,8 @@ void answer(const QString& folder, qint64& answered) {
     out.commit();
 }
 
-} // namespace
-
+// Watches FOLDER for a file "request" holding a number; for each new number writes
+// "geometry.json" there, whole, with that number in it.
 void startGeometryProbe(const QString& folder) {
     auto* watcher = new QFileSystemWatcher(QStringList{folder}, qApp);
     auto* answered = new qint64(0);
@@ -103,3 +106,15 @@ void startGeometryProbe(const QString& folder) {
                      [folder, answered] { answer(folder, *answered); });
     QObject::connect(watcher, &QObject::destroyed, [answered] { delete answered; });
 }
+
+// Called as each application object is made; only the one with windows is probed (help
+// and version get a core application).
+void startWithTheWindowedApplication() {
+    const QString folder = qEnvironmentVariable("VUV_GEOMETRY_PROBE");
+    if (!folder.isEmpty() && qobject_cast<QApplication*>(QCoreApplication::instance()))
+        startGeometryProbe(folder);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startWithTheWindowedApplication)
