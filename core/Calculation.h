@@ -1,22 +1,26 @@
 #pragma once
 // The state of the one calculation in progress that lives outside the windows' fields.
 
+#include "core/Caption.h"
 #include "core/ProjectRecord.h"
+#include "core/ResistanceCheck.h"
 
 #include <QString>
 
 #include <optional>
 
-// The texts recorded by the last completed resistance check, for the report.
+// What the last completed resistance check read and found, for the report: the number
+// texts as the fields held them, the caption and the verdict as identities, shown in the
+// language of the moment they are read.
 struct CheckSnapshot {
     QString rk;
     QString alphaExt;
     QString alphaInt;
     QString r0;
     QString rqmin;
-    QString constructionType;
-    QString verdict;
-    QString relationSign; // " > ", " = " or " < "
+    Caption constructionType;
+    bool met = false;
+    ResistanceCheck::Relation relation = ResistanceCheck::Relation::Less;
 };
 
 // Where the Rqmin last accepted into the main window came from: the texts of the

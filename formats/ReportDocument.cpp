@@ -94,7 +94,7 @@ Section coefficients(const ReportDocument::Input& input) {
     return {QCoreApplication::translate("ReportDocument",
                                         "2. Коэффициенты теплоотдачи поверхностей (приложение Е)"),
             {{QCoreApplication::translate("ReportDocument", "Тип конструкции"),
-              s.constructionType.trimmed(),
+              s.constructionType.shown().trimmed(),
               {}},
              {second, s.alphaExt + coefficientUnit, {}},
              {QCoreApplication::translate("ReportDocument", "Внутренней поверхности Alfa в"),
@@ -164,9 +164,7 @@ bool requirementToRetake(const ReportDocument::Input& input) {
 }
 
 bool verdictMet(const ReportDocument::Input& input) {
-    return !requirementToRetake(input) &&
-           ResistanceCheck::translatedVerdict(input.report.snapshot.verdict) ==
-               ResistanceCheck::verdictText(true);
+    return !requirementToRetake(input) && input.report.snapshot.met;
 }
 
 Section resistance(const ReportDocument::Input& input) {
@@ -185,7 +183,8 @@ Section resistance(const ReportDocument::Input& input) {
         {{QStringLiteral("R0"), formula, {}},
          {QStringLiteral("U = 1/R0"), u, {}},
          {QCoreApplication::translate("ReportDocument", "Сравнение"),
-          s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
+          s.r0 + QLatin1Char(' ') + ResistanceCheck::relationSign(s.relation).trimmed() +
+              QLatin1Char(' ') + s.rqmin +
               QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
           {}},
          requirementToRetake(input)
@@ -194,7 +193,7 @@ Section resistance(const ReportDocument::Input& input) {
                        "ReportDocument", "не сделан: Rqmin нужно выбрать заново для D конструкции"),
                    ResistanceCheck::initialColor()}
              : Row{QCoreApplication::translate("ReportDocument", "Вывод"),
-                   ResistanceCheck::translatedVerdict(s.verdict), input.verdictColor}}};
+                   ResistanceCheck::verdictText(s.met), input.verdictColor}}};
 }
 
 // The thickness in layer 12, and the needed one beside it when they differ.

@@ -247,7 +247,9 @@ void TForm2::adoptLayerNames() {
 }
 
 HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
-    return [this, layer](const QString& text) { forms_.mainForm->writeLayerName(layer, text); };
+    return [this, layer](const Caption& name) {
+        forms_.mainForm->writeLayerName(layer, name.shown());
+    };
 }
 
 void TForm2::changeEvent(QEvent* event) {

@@ -386,7 +386,7 @@ void TForm3::adoptEnvelopeCaption() {
 }
 
 HandedCaption::Writer TForm3::writeEnvelope() const {
-    return [this](const QString& text) { forms_.mainForm->writeEnvelopeCaption(text); };
+    return [this](const Caption& caption) { forms_.mainForm->writeEnvelopeCaption(caption.shown()); };
 }
 
 void TForm3::accept() {

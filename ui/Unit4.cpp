@@ -92,10 +92,7 @@ void TForm4::retranslateUi() {
     innerUnit_->setText(tr("Alfa в, Вт/(м2*К)"));
     acceptButton_->setText(tr("Принять"));
     translateItems(ComboBox1, "SurfaceCoefficients");
-    typeListPrompt().retranslate();
-    acceptedType_.retranslate(forms_.mainForm->constructionType(), [this](const QString& text) {
-        forms_.mainForm->renameConstructionType(text);
-    });
+    typeListPrompt().retranslate(); // the main window shows the accepted type anew itself
 }
 
 void TForm4::changeEvent(QEvent* event) {
@@ -120,7 +117,7 @@ void TForm4::adoptConstructionType() {
 }
 
 HandedCaption::Writer TForm4::writeType() const {
-    return [this](const QString& text) { forms_.mainForm->writeConstructionType(text); };
+    return [this](const Caption& type) { forms_.mainForm->writeConstructionType(type); };
 }
 
 // Writes the looked-up pair, not whatever was typed into the display fields.

@@ -256,9 +256,7 @@ bool TForm5::boardIsLayer12() const {
 
 bool TForm5::verdictMet() const {
     const Calculation& calculation = forms_.calculation;
-    return calculation.hasSnapshot &&
-           ResistanceCheck::translatedVerdict(calculation.snapshot.verdict) ==
-               ResistanceCheck::verdictText(true);
+    return calculation.hasSnapshot && calculation.snapshot.met;
 }
 
 // No check confirms the thickness: claim none and end the search.

@@ -110,7 +110,7 @@ class TestReportDocument : public QObject {
                                                                 << "Площадь утепления";
         QTest::newRow("board as needed, order of a construction that passes")
             << Change([](Input& in) {
-                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.report.snapshot.met = true; // "Условие выполняется."
                    in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};
                    in.quantity = ReportDocument::Quantity{60, 5.4, true};
                })
@@ -119,7 +119,7 @@ class TestReportDocument : public QObject {
             << "не приводится";
         QTest::newRow("board thicker than needed, order counted for another")
             << Change([](Input& in) {
-                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.report.snapshot.met = true; // "Условие выполняется."
                    in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 100.0};
                    in.quantity = ReportDocument::Quantity{60, 7.2, false};
                })
@@ -127,13 +127,13 @@ class TestReportDocument : public QObject {
                "утеплителя: не приводится: плита или ее толщина"
             << "Объем";
         QTest::newRow("no order for a construction that fails") << Change([](Input& in) {
-            in.report.snapshot.verdict = QStringLiteral("Условие не выполняется!");
+            in.report.snapshot.met = false; // "Условие не выполняется!"
             in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 130.0};
             in.quantity = ReportDocument::Quantity{60, 7.2, true};
         }) << "Расход утеплителя: не приводится: конструкция не проходит проверку"
                                                                 << "Объем";
         QTest::newRow("no verdict while Rqmin is to be taken again") << Change([](Input& in) {
-            in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+            in.report.snapshot.met = true; // "Условие выполняется."
             in.requirement->inertiaClass = QStringLiteral("D > 1,5");
             in.inertiaNow = QStringLiteral("1,249");
             in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};

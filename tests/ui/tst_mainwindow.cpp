@@ -109,9 +109,9 @@ void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
     QCOMPARE(snapshot.alphaInt, QStringLiteral("8,7"));
     QCOMPARE(snapshot.r0, QStringLiteral("3,512"));
     QCOMPARE(snapshot.rqmin, QStringLiteral("3,300"));
-    QCOMPARE(snapshot.constructionType, QStringLiteral("Тип 1"));
-    QCOMPARE(snapshot.verdict, QStringLiteral("Условие выполняется."));
-    QCOMPARE(snapshot.relationSign, QStringLiteral(" > "));
+    QCOMPARE(snapshot.constructionType.shown(), QStringLiteral("Тип 1"));
+    QCOMPARE(ResistanceCheck::verdictText(snapshot.met), QStringLiteral("Условие выполняется."));
+    QCOMPARE(ResistanceCheck::relationSign(snapshot.relation), QStringLiteral(" > "));
 
     // A failing check keeps the last snapshot.
     main->writeRqmin("x");
@@ -292,7 +292,7 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
                           main->findChild<QLabel*>("Label7")->text()}),
              results);
     if (!rk.isEmpty())
-        QCOMPARE(ResistanceCheck::translatedVerdict(program.calculation().snapshot.verdict),
+        QCOMPARE(ResistanceCheck::verdictText(program.calculation().snapshot.met),
                  results.first());
 }
 
