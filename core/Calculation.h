@@ -28,7 +28,7 @@ struct CheckSnapshot {
 struct RequirementSource {
     // The production table's D classes part at D = 1,5.
     static constexpr double inertiaBound = 1.5;
-    QString tableNumber; // "1", "2" or "3", as Calculation::tableNumber
+    Project::BuildingKind building = Project::BuildingKind::Residential; // as Calculation
     QString zone;
     QString city; // empty when none was chosen for the zone
     QString envelope;
@@ -52,9 +52,8 @@ struct RequirementSource {
 };
 
 struct Calculation {
-    // The code table behind the current Rqmin: "1" residential and civil
-    // buildings, "2" production buildings, "3" walls between flats.
-    QString tableNumber = QStringLiteral("1");
+    // The kind of building, and so the code table, behind the current Rqmin.
+    Project::BuildingKind building = Project::BuildingKind::Residential;
     CheckSnapshot snapshot;
     bool hasSnapshot = false;
     // Density grade of the chosen insulation board, for the order text.

@@ -30,7 +30,7 @@ Section requirement(const ReportDocument::Input& input) {
             QCoreApplication::translate("ReportDocument", "введено вручную в главном окне"),
             {}};
     } else {
-        if (source->tableNumber != QLatin1String("3")) {
+        if (source->building != Project::BuildingKind::WallsBetweenFlats) {
             section.rows << Row{QCoreApplication::translate("ReportDocument", "Температурная зона"),
                                 source->zone,
                                 {}};
@@ -43,7 +43,7 @@ Section requirement(const ReportDocument::Input& input) {
             envelope += QCoreApplication::translate("ReportDocument", ", режим: ") + source->regime;
         section.rows << Row{
             QCoreApplication::translate("ReportDocument", "Вид конструкции (таблица ") +
-                source->tableNumber + QLatin1Char(')'),
+                Project::tableNumber(source->building) + QLatin1Char(')'),
             envelope,
             {}};
         if (!source->inertiaClass.isEmpty())
@@ -81,7 +81,7 @@ Section requirement(const ReportDocument::Input& input) {
 }
 
 bool betweenFlats(const ReportDocument::Input& input) {
-    return input.requirement && input.requirement->tableNumber == QLatin1String("3");
+    return input.requirement && input.requirement->building == Project::BuildingKind::WallsBetweenFlats;
 }
 
 Section coefficients(const ReportDocument::Input& input) {

@@ -49,7 +49,7 @@ Project::Record capture(const Forms& forms) {
     record.details = forms.detailsWindow->inputs();
     if (const auto& source = forms.calculation.requirement) {
         record.accepted.rqmin = source->acceptedText;
-        record.accepted.betweenFlats = source->tableNumber == QLatin1String("3");
+        record.accepted.betweenFlats = source->building == Project::BuildingKind::WallsBetweenFlats;
         if (record.accepted.betweenFlats)
             record.accepted.partition =
                 forms.form6.created()->acceptedInputs().value_or(record.partition);

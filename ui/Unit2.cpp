@@ -218,17 +218,14 @@ void TForm2::retranslateLists() {
     renameLayer12Board();
 }
 
-// The board is the same in either language: its new name changes no input, so the last
-// layer calculation is recorded under the new name too and its results stay current.
+// The board is the same in either language: the inputs name it by its catalogue name, so
+// its new shown name changes no input and the results stay current.
 void TForm2::renameLayer12Board() {
     if (!layer12ShowsBoard())
         return;
     const QString before = layer12BoardShown_;
     layer12BoardShown_ =
         QCoreApplication::translate(MaterialCatalogue::context, layer12Board_.toUtf8().constData());
-    auto& run = forms_.calculation.layerRun;
-    if (run && run->layers[layerCount - 1].material.text == before)
-        run->layers[layerCount - 1].material.text = layer12BoardShown_;
     if (forms_.mainForm->layerName(layerCount) == before)
         forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
     selectors[layerCount - 1]->setEditText(layer12BoardShown_);
@@ -529,7 +526,7 @@ void TForm2::pressCalculate() {
         texts.s[i] = sFields[i]->text();
     }
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(texts, forms_.calculation.tableNumber, forms_.separator(), stored_,
+    LayerStack::calculate(texts, Project::tableNumber(forms_.calculation.building), forms_.separator(), stored_,
                           steps);
     forms_.calculation.layerRun = inputs();
     forms_.mainForm->refreshResultState();
@@ -716,7 +713,8 @@ Project::LayerStackInputs TForm2::inputs() const {
     // The user list shows the user's own names, never translated, from a set that may be
     // gone when the project opens again: its text is kept as if typed.
     Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
-    userChoice.text = selectors[layerCount - 1]->currentText();
+    // A board the selection put there is kept by its catalogue name, alike in either language.
+    userChoice.text = layer12ShowsBoard() ? layer12Board_ : selectors[layerCount - 1]->currentText();
     userChoice.typed = true;
     // A caption the program shows is kept as its source text, alike in either language.
     for (int i = 0; i < layerCount; ++i)

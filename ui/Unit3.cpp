@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using Project::BuildingKind;
+
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
@@ -40,7 +42,7 @@ constexpr char listContext[] = "RequiredResistance";
 
 TForm3::TForm3(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
-    forms_.calculation.tableNumber = QStringLiteral("1");
+    forms_.calculation.building = BuildingKind::Residential;
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
@@ -120,7 +122,7 @@ void TForm3::retranslateUi() {
         prompt.retranslate();
     envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
     const auto& requirement = forms_.calculation.requirement;
-    if (acceptanceShown && requirement && requirement->tableNumber != QStringLiteral("3"))
+    if (acceptanceShown && requirement && requirement->building != BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
     else
         renameAcceptedItems(accepted);
@@ -128,9 +130,9 @@ void TForm3::retranslateUi() {
 
 TForm3::AcceptedItems TForm3::acceptedItems() const {
     const auto& source = forms_.calculation.requirement;
-    if (!source || source->tableNumber == QStringLiteral("3"))
+    if (!source || source->building == BuildingKind::WallsBetweenFlats)
         return {};
-    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
+    const QComboBox* envelopes = source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     return {ComboBox13->findText(source->report.zone, Qt::MatchExactly),
             envelopes->findText(source->report.envelopeCaption, Qt::MatchExactly),
             ComboBox3->findText(source->report.regime, Qt::MatchExactly)};
@@ -138,9 +140,9 @@ TForm3::AcceptedItems TForm3::acceptedItems() const {
 
 void TForm3::renameAcceptedItems(const AcceptedItems& items) {
     auto& source = forms_.calculation.requirement;
-    if (!source || source->tableNumber == QStringLiteral("3"))
+    if (!source || source->building == BuildingKind::WallsBetweenFlats)
         return;
-    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
+    const QComboBox* envelopes = source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     // The report prints the item as shown, the document trimmed (and only what it names).
     const auto rename = [](const QComboBox* list, int index, QString& shown, QString& trimmed) {
         if (index < 0)
@@ -288,7 +290,7 @@ void TForm3::showResidentialLayout() {
     for (QWidget* control : productionControls())
         control->hide();
     CheckBox1->show();
-    forms_.calculation.tableNumber = QStringLiteral("1");
+    forms_.calculation.building = BuildingKind::Residential;
 }
 
 void TForm3::showProductionLayout() {
@@ -300,7 +302,7 @@ void TForm3::showProductionLayout() {
     if (QLayout* rows = layout())
         rows->activate();
     resize(size().expandedTo(sizeHint()));
-    forms_.calculation.tableNumber = QStringLiteral("2");
+    forms_.calculation.building = BuildingKind::Production;
     untickReconstruction();
 }
 
@@ -310,7 +312,7 @@ void TForm3::chooseWallsBetweenFlats() {
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, true);
     forms_.form6->show();
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    forms_.calculation.tableNumber = QStringLiteral("3");
+    forms_.calculation.building = BuildingKind::WallsBetweenFlats;
     untickReconstruction();
 }
 
@@ -332,10 +334,10 @@ void TForm3::productionListChanged(QComboBox* box, int& value) {
 }
 
 void TForm3::zoneChanged() {
-    const QString& table = forms_.calculation.tableNumber;
-    if (table == QStringLiteral("1"))
+    const BuildingKind building = forms_.calculation.building;
+    if (building == BuildingKind::Residential)
         switchOn(*Timer1);
-    else if (table == QStringLiteral("2"))
+    else if (building == BuildingKind::Production)
         switchOn(*Timer2);
 }
 
@@ -399,11 +401,11 @@ void TForm3::accept() {
 }
 
 void TForm3::announceEnvelope() {
-    const QString& table = forms_.calculation.tableNumber;
-    if (table == QStringLiteral("1")) {
+    const BuildingKind building = forms_.calculation.building;
+    if (building == BuildingKind::Residential) {
         if (const auto envelope = EnvelopeKind::residential(pickedIndex(ComboBox1)))
             emit envelopeAccepted(*envelope, std::nullopt);
-    } else if (table == QStringLiteral("2") && ComboBox2->currentIndex() >= 0) {
+    } else if (building == BuildingKind::Production && ComboBox2->currentIndex() >= 0) {
         const auto purpose = ComboBox3->currentIndex() >= 0
                                  ? EnvelopeKind::productionPurpose(regime_)
                                  : std::nullopt;
@@ -413,7 +415,7 @@ void TForm3::announceEnvelope() {
 }
 
 void TForm3::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.tableNumber == QStringLiteral("3"))
+    if (forms_.calculation.building == BuildingKind::WallsBetweenFlats)
         return;
     const auto shown = NumberText::tryParse(Edit1->text(), forms_.separator());
     if (shown && NumberText::result(*shown, forms_.separator()) == mainRqmin)
@@ -439,7 +441,7 @@ void TForm3::recordAcceptance(const QString& accepted) {
 RequirementSource TForm3::sourceOf(const QString& accepted) const {
     const QChar separator = forms_.separator();
     RequirementSource source;
-    source.tableNumber = forms_.calculation.tableNumber;
+    source.building = forms_.calculation.building;
     source.zone = ComboBox13->currentText().trimmed();
     source.city = cityText();
     source.acceptedText = accepted;
@@ -447,7 +449,7 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
                      ComboBox3->currentText(),     forms_.form6->purposeText(),
                      forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
     std::optional<double> table;
-    if (source.tableNumber == QStringLiteral("2")) {
+    if (source.building == BuildingKind::Production) {
         source.envelope = ComboBox2->currentText().trimmed();
         source.regime = ComboBox3->currentText().trimmed();
         source.inertiaClass = RequiredResistance::InertiaClassLabel(inertia_);
@@ -491,7 +493,6 @@ QString TForm3::cityText() const {
 Project::RequirementInputs TForm3::inputs() const {
     if (!isBuilt())
         return freshInputs();
-    using Project::BuildingKind;
     Project::RequirementInputs in;
     in.zone = shownChoice(ComboBox13, pickedIndex(ComboBox13));
     in.city = shownChoice(ComboBox4, pickedIndex(ComboBox4));
@@ -526,7 +527,6 @@ Project::RequirementInputs TForm3::freshInputs() const {
 }
 
 void TForm3::setInputs(const Project::RequirementInputs& in) {
-    using Project::BuildingKind;
     const auto [city, envelope, productionKind, regime] = prompts();
     restoreChoice(ComboBox13, in.zone);
     restoreChoice(ComboBox4, city.restored(in.city));
@@ -551,7 +551,7 @@ void TForm3::setInputs(const Project::RequirementInputs& in) {
     case BuildingKind::WallsBetweenFlats:
         RadioButton3->setChecked(true);
         untickReconstruction();
-        forms_.calculation.tableNumber = QStringLiteral("3");
+        forms_.calculation.building = BuildingKind::WallsBetweenFlats;
         break;
     }
     // The lookups just made stand for those the restoration started.

@@ -96,7 +96,7 @@ void TForm6::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     const auto& requirement = forms_.calculation.requirement;
-    if (acceptanceShown && requirement && requirement->tableNumber == QStringLiteral("3"))
+    if (acceptanceShown && requirement && requirement->building == Project::BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
 }
 
@@ -233,7 +233,7 @@ void TForm6::accept() {
 }
 
 void TForm6::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.tableNumber == QStringLiteral("3") && Edit5->text() == mainRqmin)
+    if (forms_.calculation.building == Project::BuildingKind::WallsBetweenFlats && Edit5->text() == mainRqmin)
         recordAcceptance(mainRqmin);
 }
 
@@ -253,7 +253,7 @@ void TForm6::recordAcceptance(const QString& accepted) {
 
 RequirementSource TForm6::sourceOf(const QString& accepted) const {
     RequirementSource source;
-    source.tableNumber = QStringLiteral("3");
+    source.building = Project::BuildingKind::WallsBetweenFlats;
     source.envelope =
         tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
             .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());

@@ -22,7 +22,7 @@ Input wall() {
     in.report.deltaTcr = QStringLiteral("4");
     in.report.snapshot.rqmin = QStringLiteral("2,200");
     RequirementSource source;
-    source.tableNumber = QStringLiteral("1");
+    source.building = Project::BuildingKind::Residential;
     source.zone = QStringLiteral("III");
     source.envelope = QStringLiteral("1.    Наружные стены");
     source.tableValue = QStringLiteral("2,75");
@@ -69,7 +69,7 @@ class TestReportDocument : public QObject {
             << "Город: ";
         QTest::newRow("production regime")
             << Change([](Input& in) {
-                   in.requirement->tableNumber = QStringLiteral("2");
+                   in.requirement->building = Project::BuildingKind::Production;
                    in.requirement->regime = QStringLiteral("сухой");
                    in.requirement->inertiaClass = QStringLiteral("D > 1,5");
                })
@@ -82,7 +82,7 @@ class TestReportDocument : public QObject {
         }) << "Внимание: Rqmin принято для D > 1,5, а D конструкции теперь 0,879"
                                           << "";
         QTest::newRow("walls between flats") << Change([](Input& in) {
-            in.requirement->tableNumber = QStringLiteral("3");
+            in.requirement->building = Project::BuildingKind::WallsBetweenFlats;
             in.requirement->envelope = QStringLiteral("стены между квартирами для домов: Жилые");
         }) << "Вид конструкции (таблица 3): стены между квартирами для домов: Жилые"
                                              << "Температурная зона";
@@ -145,7 +145,7 @@ class TestReportDocument : public QObject {
             << "U = 1/R0: 0,437 Вт/(м²·К)"
             << "";
         QTest::newRow("wall between flats has no outer surface")
-            << Change([](Input& in) { in.requirement->tableNumber = QStringLiteral("3"); })
+            << Change([](Input& in) { in.requirement->building = Project::BuildingKind::WallsBetweenFlats; })
             << "Поверхности со стороны соседей Alfa н"
             << "Наружной поверхности";
     }

@@ -62,7 +62,7 @@ void MainWindowTest::createsTheTwelveWindowsInOrder() {
     for (QWidget* window : program.windows())
         QCOMPARE(window->isVisible(), window == program.forms().mainForm);
     QCOMPARE(program.forms().mainForm->size(), QSize(727, 709));
-    QCOMPARE(program.calculation().tableNumber, QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program.calculation().building), QStringLiteral("1"));
     QCOMPARE(program.calculation().orderingGrade, 0);
     QCOMPARE(program.calculation().airGapTarget, 0);
     QVERIFY(!program.calculation().hasSnapshot);
