@@ -38,6 +38,13 @@ struct RequirementSource {
     QString inertiaClass;             // production buildings: "D > 1,5" or "D =< 1,5"
     std::optional<bool> inertiaAbove; // production buildings: D > 1,5 when accepted
     QString acceptedText;             // the text written into the main window's Rqmin
+    // The lists' items the texts below name (-1: a text no item of the list shows), so that
+    // they are named again in another language by what they are.
+    struct Items {
+        int zone = -1;
+        int envelope = -1;
+        int regime = -1;
+    } items;
     // What the plain-text report prints of that moment, as the windows showed it: the zone
     // list, the main window's envelope caption, the regime list, the walls-between-flats
     // purpose and deltaTcr, and the reconstruction box.

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -281,13 +282,11 @@ QString TForm2::captionShown(int i) const {
 }
 
 bool TForm2::showsProgramCaption(int i) const {
-    return selectors[i]->currentIndex() < 0 && selectors[i]->currentText() == shownCaptions_[i];
+    return showsPrompt(selectors[i]);
 }
 
 void TForm2::showCaption(int i) {
-    shownCaptions_[i] = captionShown(i);
-    selectors[i]->setEditText(shownCaptions_[i]);
-    selectors[i]->lineEdit()->setCursorPosition(0);
+    showAsPrompt(selectors[i], captionShown(i));
 }
 
 void TForm2::buildLayerTable(QGridLayout* grid) {

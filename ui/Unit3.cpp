@@ -83,7 +83,7 @@ void TForm3::build() {
     layout->addWidget(editionNote_);
 
     for (const ListPrompt& prompt : prompts())
-        prompt.list->setEditText(prompt.text());
+        prompt.show();
     retranslateUi();
     connectLists();
     showResidentialLayout();
@@ -103,7 +103,6 @@ void TForm3::retranslateUi() {
     if (!isBuilt())
         return; // the rest is translated as it is built
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
-    const AcceptedItems accepted = acceptedItems();
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
     RadioButton1->setText(tr("Жилищно-гражданские здания"));
@@ -125,20 +124,10 @@ void TForm3::retranslateUi() {
     if (acceptanceShown && requirement && requirement->building != BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
     else
-        renameAcceptedItems(accepted);
+        renameAcceptedItems();
 }
 
-TForm3::AcceptedItems TForm3::acceptedItems() const {
-    const auto& source = forms_.calculation.requirement;
-    if (!source || source->building == BuildingKind::WallsBetweenFlats)
-        return {};
-    const QComboBox* envelopes = source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
-    return {ComboBox13->findText(source->report.zone, Qt::MatchExactly),
-            envelopes->findText(source->report.envelopeCaption, Qt::MatchExactly),
-            ComboBox3->findText(source->report.regime, Qt::MatchExactly)};
-}
-
-void TForm3::renameAcceptedItems(const AcceptedItems& items) {
+void TForm3::renameAcceptedItems() {
     auto& source = forms_.calculation.requirement;
     if (!source || source->building == BuildingKind::WallsBetweenFlats)
         return;
@@ -151,6 +140,7 @@ void TForm3::renameAcceptedItems(const AcceptedItems& items) {
         if (!trimmed.isEmpty())
             trimmed = shown.trimmed();
     };
+    const RequirementSource::Items& items = source->items;
     rename(ComboBox13, items.zone, source->report.zone, source->zone);
     rename(envelopes, items.envelope, source->report.envelopeCaption, source->envelope);
     rename(ComboBox3, items.regime, source->report.regime, source->regime);
@@ -448,6 +438,10 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
     source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
                      ComboBox3->currentText(),     forms_.form6->purposeText(),
                      forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
+    const QComboBox* envelopes = source.building == BuildingKind::Production ? ComboBox2 : ComboBox1;
+    source.items = {ComboBox13->findText(source.report.zone, Qt::MatchExactly),
+                    envelopes->findText(source.report.envelopeCaption, Qt::MatchExactly),
+                    ComboBox3->findText(source.report.regime, Qt::MatchExactly)};
     std::optional<double> table;
     if (source.building == BuildingKind::Production) {
         source.envelope = ComboBox2->currentText().trimmed();
@@ -529,12 +523,11 @@ Project::RequirementInputs TForm3::freshInputs() const {
 void TForm3::setInputs(const Project::RequirementInputs& in) {
     const auto [city, envelope, productionKind, regime] = prompts();
     restoreChoice(ComboBox13, in.zone);
-    restoreChoice(ComboBox4, city.restored(in.city));
-    restoreChoice(ComboBox1, envelope.restored(in.envelope));
-    restoreChoice(ComboBox2, productionKind.restored(in.productionKind),
-                  [this] { productionListChanged(ComboBox2, productionKind_); });
-    restoreChoice(ComboBox3, regime.restored(in.regime),
-                  [this] { productionListChanged(ComboBox3, regime_); });
+    city.restore(in.city);
+    envelope.restore(in.envelope);
+    productionKind.restore(in.productionKind,
+                           [this] { productionListChanged(ComboBox2, productionKind_); });
+    regime.restore(in.regime, [this] { productionListChanged(ComboBox3, regime_); });
     Edit2->setText(in.inertia);
     switch (in.building) {
     case BuildingKind::Residential:

@@ -48,6 +48,7 @@ void TForm4::build() {
     ComboBox1 = editableList(QStringLiteral("ComboBox1"), SurfaceCoefficients::typeItems(),
                              typeListPrompt().text());
     ComboBox1->setMinimumContentsLength(64);
+    typeListPrompt().show();
 
     Edit1 = displayField(QStringLiteral("Edit1"));
     Edit2 = displayField(QStringLiteral("Edit2"));
@@ -142,8 +143,7 @@ Project::CoefficientInputs TForm4::freshInputs() const {
 }
 
 void TForm4::setInputs(const Project::CoefficientInputs& in) {
-    restoreChoice(ComboBox1, typeListPrompt().restored(in.constructionType),
-                  [this] { typeChanged(); });
+    typeListPrompt().restore(in.constructionType, [this] { typeChanged(); });
     Edit1->setText(in.alphaExt);
     Edit2->setText(in.alphaInt);
 }

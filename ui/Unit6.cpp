@@ -64,7 +64,7 @@ void TForm6::build() {
     layout->addStretch(1);
 
     for (const ListPrompt& prompt : prompts())
-        prompt.list->setEditText(prompt.text());
+        prompt.show();
     retranslateUi();
 }
 
@@ -312,12 +312,10 @@ Project::PartitionInputs TForm6::freshInputs() const {
 
 void TForm6::setInputs(const Project::PartitionInputs& in) {
     const auto [warmer, cooler, difference, kind] = prompts();
-    restoreChoice(ComboBox1, warmer.restored(in.warmerPurpose),
-                  [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
-    restoreChoice(ComboBox2, cooler.restored(in.coolerPurpose),
-                  [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
-    restoreChoice(ComboBox3, difference.restored(in.differencePurpose));
-    restoreChoice(ComboBox4, kind.restored(in.constructionKind), [this] { kindChanged(); });
+    warmer.restore(in.warmerPurpose, [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
+    cooler.restore(in.coolerPurpose, [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
+    difference.restore(in.differencePurpose);
+    kind.restore(in.constructionKind, [this] { kindChanged(); });
     Edit1->setText(in.warmerTemperature);
     Edit2->setText(in.coolerTemperature);
     Edit3->setText(in.temperatureDifference);
