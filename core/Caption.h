@@ -14,8 +14,7 @@ struct Caption {
     static Caption plain(const QString& text) { return {nullptr, text}; }
     // In the language installed now.
     QString shown() const {
-        return context ? QCoreApplication::translate(context, source.toUtf8().constData())
-                       : source;
+        return context ? QCoreApplication::translate(context, source.toUtf8().constData()) : source;
     }
     bool operator==(const Caption& other) const {
         const bool sameContext = context && other.context ? std::strcmp(context, other.context) == 0

@@ -81,7 +81,8 @@ Section requirement(const ReportDocument::Input& input) {
 }
 
 bool betweenFlats(const ReportDocument::Input& input) {
-    return input.requirement && input.requirement->building == Project::BuildingKind::WallsBetweenFlats;
+    return input.requirement &&
+           input.requirement->building == Project::BuildingKind::WallsBetweenFlats;
 }
 
 Section coefficients(const ReportDocument::Input& input) {
@@ -184,8 +185,8 @@ Section resistance(const ReportDocument::Input& input) {
          {QStringLiteral("U = 1/R0"), u, {}},
          {QCoreApplication::translate("ReportDocument", "Сравнение"),
           s.r0 + QLatin1Char(' ') + ResistanceCheck::relationSign(s.relation).trimmed() +
-              QLatin1Char(' ') + s.rqmin +
-              QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
+              QLatin1Char(' ') + s.rqmin + QStringLiteral("   (") +
+              input.report.relationCaption.trimmed() + QLatin1Char(')'),
           {}},
          requirementToRetake(input)
              ? Row{QCoreApplication::translate("ReportDocument", "Вывод"),

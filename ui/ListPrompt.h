@@ -32,6 +32,5 @@ struct ListPrompt {
     // Restores a saved choice as `restoreChoice` does; one that is the prompt, which a project
     // keeps as shown in either language, shows the prompt in the current one. Returns
     // whether the list ends showing the choice's item itself.
-    bool restore(const Project::ListChoice& choice,
-                 const std::function<void()>& picked = {}) const;
+    bool restore(const Project::ListChoice& choice, const std::function<void()>& picked = {}) const;
 };

@@ -116,9 +116,10 @@ class TMainForm : public QWidget {
     ShownTexts texts_{"TMainForm"};
     // What the last check found, kept to show it again in another language.
     std::optional<std::pair<bool, ResistanceCheck::Relation>> shownVerdict_;
-    bool envelopeCaptionGiven_ = false;   // Label17 holds a caption handed over
+    bool envelopeCaptionGiven_ = false; // Label17 holds a caption handed over
     // Label18's caption: what the coefficients window handed, or what comes there until then.
-    Caption constructionType_{"TMainForm", QStringLiteral(QT_TRANSLATE_NOOP("TMainForm", "Тип конструкции"))};
+    Caption constructionType_{"TMainForm",
+                              QStringLiteral(QT_TRANSLATE_NOOP("TMainForm", "Тип конструкции"))};
     bool constructionKindChosen_ = false; // the user picked ComboBox1's item
 
     QLineEdit* Edit1 = nullptr;                         // Rk

@@ -525,8 +525,8 @@ void TForm2::pressCalculate() {
         texts.s[i] = sFields[i]->text();
     }
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(texts, Project::tableNumber(forms_.calculation.building), forms_.separator(), stored_,
-                          steps);
+    LayerStack::calculate(texts, Project::tableNumber(forms_.calculation.building),
+                          forms_.separator(), stored_, steps);
     forms_.calculation.layerRun = inputs();
     forms_.mainForm->refreshResultState();
 }
@@ -713,7 +713,8 @@ Project::LayerStackInputs TForm2::inputs() const {
     // gone when the project opens again: its text is kept as if typed.
     Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
     // A board the selection put there is kept by its catalogue name, alike in either language.
-    userChoice.text = layer12ShowsBoard() ? layer12Board_ : selectors[layerCount - 1]->currentText();
+    userChoice.text =
+        layer12ShowsBoard() ? layer12Board_ : selectors[layerCount - 1]->currentText();
     userChoice.typed = true;
     // A caption the program shows is kept as its source text, alike in either language.
     for (int i = 0; i < layerCount; ++i)

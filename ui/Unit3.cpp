@@ -131,7 +131,8 @@ void TForm3::renameAcceptedItems() {
     auto& source = forms_.calculation.requirement;
     if (!source || source->building == BuildingKind::WallsBetweenFlats)
         return;
-    const QComboBox* envelopes = source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
+    const QComboBox* envelopes =
+        source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     // The report prints the item as shown, the document trimmed (and only what it names).
     const auto rename = [](const QComboBox* list, int index, QString& shown, QString& trimmed) {
         if (index < 0)
@@ -378,7 +379,8 @@ void TForm3::adoptEnvelopeCaption() {
 }
 
 HandedCaption::Writer TForm3::writeEnvelope() const {
-    return [this](const Caption& caption) { forms_.mainForm->writeEnvelopeCaption(caption.shown()); };
+    return
+        [this](const Caption& caption) { forms_.mainForm->writeEnvelopeCaption(caption.shown()); };
 }
 
 void TForm3::accept() {
@@ -438,7 +440,8 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
     source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
                      ComboBox3->currentText(),     forms_.form6->purposeText(),
                      forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
-    const QComboBox* envelopes = source.building == BuildingKind::Production ? ComboBox2 : ComboBox1;
+    const QComboBox* envelopes =
+        source.building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     source.items = {ComboBox13->findText(source.report.zone, Qt::MatchExactly),
                     envelopes->findText(source.report.envelopeCaption, Qt::MatchExactly),
                     ComboBox3->findText(source.report.regime, Qt::MatchExactly)};

@@ -96,7 +96,8 @@ void TForm6::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     const auto& requirement = forms_.calculation.requirement;
-    if (acceptanceShown && requirement && requirement->building == Project::BuildingKind::WallsBetweenFlats)
+    if (acceptanceShown && requirement &&
+        requirement->building == Project::BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
 }
 
@@ -233,7 +234,8 @@ void TForm6::accept() {
 }
 
 void TForm6::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.building == Project::BuildingKind::WallsBetweenFlats && Edit5->text() == mainRqmin)
+    if (forms_.calculation.building == Project::BuildingKind::WallsBetweenFlats &&
+        Edit5->text() == mainRqmin)
         recordAcceptance(mainRqmin);
 }
 

@@ -144,10 +144,10 @@ class TestReportDocument : public QObject {
             << Change([](Input& in) { in.report.snapshot.r0 = QStringLiteral("2,288"); })
             << "U = 1/R0: 0,437 Вт/(м²·К)"
             << "";
-        QTest::newRow("wall between flats has no outer surface")
-            << Change([](Input& in) { in.requirement->building = Project::BuildingKind::WallsBetweenFlats; })
-            << "Поверхности со стороны соседей Alfa н"
-            << "Наружной поверхности";
+        QTest::newRow("wall between flats has no outer surface") << Change([](Input& in) {
+            in.requirement->building = Project::BuildingKind::WallsBetweenFlats;
+        }) << "Поверхности со стороны соседей Alfa н"
+                                                                 << "Наружной поверхности";
     }
     void rowsFollowTheCalculation() {
         QFETCH(std::function<void(Input&)>, change);

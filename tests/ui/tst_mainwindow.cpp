@@ -292,8 +292,7 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
                           main->findChild<QLabel*>("Label7")->text()}),
              results);
     if (!rk.isEmpty())
-        QCOMPARE(ResistanceCheck::verdictText(program.calculation().snapshot.met),
-                 results.first());
+        QCOMPARE(ResistanceCheck::verdictText(program.calculation().snapshot.met), results.first());
 }
 
 void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached_data() {
