@@ -1,22 +1,26 @@
 #pragma once
 // The state of the one calculation in progress that lives outside the windows' fields.
 
+#include "core/Caption.h"
 #include "core/ProjectRecord.h"
+#include "core/ResistanceCheck.h"
 
 #include <QString>
 
 #include <optional>
 
-// The texts recorded by the last completed resistance check, for the report.
+// What the last completed resistance check read and found, for the report: the number
+// texts as the fields held them, the caption and the verdict as identities, shown in the
+// language of the moment they are read.
 struct CheckSnapshot {
     QString rk;
     QString alphaExt;
     QString alphaInt;
     QString r0;
     QString rqmin;
-    QString constructionType;
-    QString verdict;
-    QString relationSign; // " > ", " = " or " < "
+    Caption constructionType;
+    bool met = false;
+    ResistanceCheck::Relation relation = ResistanceCheck::Relation::Less;
 };
 
 // Where the Rqmin last accepted into the main window came from: the texts of the
@@ -24,7 +28,7 @@ struct CheckSnapshot {
 struct RequirementSource {
     // The production table's D classes part at D = 1,5.
     static constexpr double inertiaBound = 1.5;
-    QString tableNumber; // "1", "2" or "3", as Calculation::tableNumber
+    Project::BuildingKind building = Project::BuildingKind::Residential; // as Calculation
     QString zone;
     QString city; // empty when none was chosen for the zone
     QString envelope;
@@ -34,6 +38,13 @@ struct RequirementSource {
     QString inertiaClass;             // production buildings: "D > 1,5" or "D =< 1,5"
     std::optional<bool> inertiaAbove; // production buildings: D > 1,5 when accepted
     QString acceptedText;             // the text written into the main window's Rqmin
+    // The lists' items the texts below name (-1: a text no item of the list shows), so that
+    // they are named again in another language by what they are.
+    struct Items {
+        int zone = -1;
+        int envelope = -1;
+        int regime = -1;
+    } items;
     // What the plain-text report prints of that moment, as the windows showed it: the zone
     // list, the main window's envelope caption, the regime list, the walls-between-flats
     // purpose and deltaTcr, and the reconstruction box.
@@ -48,9 +59,8 @@ struct RequirementSource {
 };
 
 struct Calculation {
-    // The code table behind the current Rqmin: "1" residential and civil
-    // buildings, "2" production buildings, "3" walls between flats.
-    QString tableNumber = QStringLiteral("1");
+    // The kind of building, and so the code table, behind the current Rqmin.
+    Project::BuildingKind building = Project::BuildingKind::Residential;
     CheckSnapshot snapshot;
     bool hasSnapshot = false;
     // Density grade of the chosen insulation board, for the order text.

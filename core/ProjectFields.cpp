@@ -1,5 +1,8 @@
 #include "core/ProjectFields.h"
 
+#include "core/MaterialCatalogue.h"
+#include "core/RequiredResistance.h"
+
 #include <QCoreApplication>
 
 namespace Project {
@@ -36,7 +39,7 @@ void mainFields(MainInputs& m, FieldVisitor& v) {
 
 void requirementFields(RequirementInputs& r, FieldVisitor& v) {
     v.choice({"zone"}, r.zone);
-    v.choice({"city"}, r.city);
+    v.keyedChoice({"city"}, r.city, RequiredResistance::cityItems());
     v.building({"building"}, r.building);
     v.choice({"envelope"}, r.envelope);
     v.choice({"productionKind"}, r.productionKind);
@@ -69,7 +72,11 @@ void partitionFields(PartitionInputs& p, FieldVisitor& v) {
 
 void layerFields(LayerStackInputs& l, FieldVisitor& v) {
     v.rows({"rows"}, layerCount, [&](int i) {
-        v.choice({"material"}, l.layers[i].material);
+        // The last row chooses from the user's own list, which has no stable keys.
+        if (i < layerCount - 1)
+            v.keyedChoice({"material"}, l.layers[i].material, MaterialCatalogue::names(i + 1));
+        else
+            v.choice({"material"}, l.layers[i].material);
         v.number({"ld"}, l.layers[i].ld, label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: Ld")));
         v.number({"s"}, l.layers[i].s, label(QT_TRANSLATE_NOOP("ProjectFields", "слой %1: S")));
         v.number({"thickness"}, l.layers[i].thickness,

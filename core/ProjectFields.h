@@ -26,6 +26,12 @@ class FieldVisitor {
     // the user, with %1 for the row of a list of rows.
     virtual void number(Key key, QString& value, const QString& label) = 0;
     virtual void choice(Key key, ListChoice& value) = 0;
+    // A choice from a list whose items have stable keys (a catalogue's entries, the cities):
+    // `keys` holds them in the list's order. Only the file needs them.
+    virtual void keyedChoice(Key key, ListChoice& value, const QStringList& keys) {
+        Q_UNUSED(keys);
+        choice(key, value);
+    }
     virtual void flag(Key key, bool& value) = 0;
     virtual void count(Key key, int& value, int lowest) = 0;
     virtual void building(Key key, BuildingKind& value) = 0;
@@ -35,6 +41,9 @@ class FieldVisitor {
 };
 
 void visitFields(Record& record, FieldVisitor& visit);
+
+// The first file version whose keyed choices hold their item's stable key.
+inline constexpr int keyedChoicesSince = 5;
 
 // "residential", "production", "wallsBetweenFlats": a building kind in the file.
 const char* buildingName(BuildingKind kind);

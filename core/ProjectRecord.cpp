@@ -8,6 +8,18 @@
 
 namespace Project {
 
+QString tableNumber(BuildingKind kind) {
+    switch (kind) {
+    case BuildingKind::Production:
+        return QStringLiteral("2");
+    case BuildingKind::WallsBetweenFlats:
+        return QStringLiteral("3");
+    case BuildingKind::Residential:
+        break;
+    }
+    return QStringLiteral("1");
+}
+
 namespace {
 
 // A number text written with `from` becomes the same text with `to`.

@@ -29,6 +29,9 @@ struct ListChoice {
 
 enum class BuildingKind { Residential, Production, WallsBetweenFlats };
 
+// The number of the code's table for the kind: "1", "2" or "3", as the report prints it.
+QString tableNumber(BuildingKind kind);
+
 // The required-resistance window.
 struct RequirementInputs {
     ListChoice zone;

@@ -43,17 +43,9 @@ double computeRkRequired(const QString& alphaExt, const QString& alphaInt, const
     return checked((required - divide(1.0, outer)) - divide(1.0, inner));
 }
 
-QString verdictSource(bool met) {
-    return met ? QStringLiteral(QT_TRANSLATE_NOOP("ResistanceCheck", "Условие выполняется."))
-               : QStringLiteral(QT_TRANSLATE_NOOP("ResistanceCheck", "Условие не выполняется!"));
-}
-
 QString verdictText(bool met) {
-    return translatedVerdict(verdictSource(met));
-}
-
-QString translatedVerdict(const QString& recorded) {
-    return QCoreApplication::translate("ResistanceCheck", recorded.toUtf8().constData());
+    return met ? QCoreApplication::translate("ResistanceCheck", "Условие выполняется.")
+               : QCoreApplication::translate("ResistanceCheck", "Условие не выполняется!");
 }
 
 QString relationCaption(Relation relation) {

@@ -32,11 +32,6 @@ double computeRkRequired(const QString& alphaExt, const QString& alphaInt, const
 
 // The verdict in the interface's language.
 QString verdictText(bool met);
-// The same untranslated, to be recorded where the language may change before it is read.
-QString verdictSource(bool met);
-// A recorded verdict in the interface's language now: a source text is translated, a
-// text already translated stays as it is.
-QString translatedVerdict(const QString& recorded);
 QString relationCaption(Relation relation); // "Ro > Rqmin", ...
 QString relationSign(Relation relation);    // " > ", ...
 Rgb verdictColor(bool met);

@@ -92,7 +92,7 @@ QStringList requirementLines(const CalculationReport::Input& in) {
     lines << blank
           << QCoreApplication::translate("CalculationReport",
                                          "Для типа конструкции (Приложение Е) :") +
-                 in.snapshot.constructionType + QStringLiteral(" --")
+                 in.snapshot.constructionType.shown() + QStringLiteral(" --")
           << QCoreApplication::translate("CalculationReport",
                                          "коэффициент теплопередачи наружной поверхности равен:")
           << QCoreApplication::translate("CalculationReport", "   Alfa н = ") +
@@ -167,9 +167,9 @@ QStringList conclusionLines(const CalculationReport::Input& in) {
             blank,
             QCoreApplication::translate("CalculationReport", "          В Ы В О Д"),
             blank,
-            s.r0 + blank + s.relationSign + blank + s.rqmin,
+            s.r0 + blank + ResistanceCheck::relationSign(s.relation) + blank + s.rqmin,
             in.relationCaption,
-            ResistanceCheck::translatedVerdict(s.verdict)};
+            ResistanceCheck::verdictText(s.met)};
 }
 
 } // namespace

@@ -45,6 +45,14 @@ class Writer : public FieldVisitor {
     void text(Key key, QString& value) override { put(key, value); }
     void number(Key key, QString& value, const QString&) override { put(key, value); }
     void choice(Key key, ListChoice& value) override { put(key, choiceObject(value)); }
+    // The item's stable key stands beside its index, so that a list reordered later still
+    // finds the entry.
+    void keyedChoice(Key key, ListChoice& value, const QStringList& keys) override {
+        QJsonObject object = choiceObject(value);
+        if (value.item >= 0 && value.item < keys.size())
+            object.insert(QStringLiteral("key"), keys[value.item]);
+        put(key, object);
+    }
     void flag(Key key, bool& value) override { put(key, value); }
     void count(Key key, int& value, int) override { put(key, value); }
     void building(Key key, BuildingKind& value) override {
@@ -155,6 +163,24 @@ class Fields {
         return {item, in.text("text"), true};
     }
 
+    // The item a keyed choice names: its index while the key beside it agrees, otherwise
+    // the entry that has the key; a key that no entry has is refused by name.
+    int keyedItem(const char* key, int item, const QStringList& keys) const {
+        const Fields in = object(key);
+        if (!in.has("key"))
+            return item;
+        const QString stable = in.text("key");
+        if (item >= 0 && item < keys.size() && keys[item] == stable)
+            return item;
+        const int found = int(keys.indexOf(stable));
+        if (found < 0)
+            throw FileError(QCoreApplication::translate(
+                                "ProjectFile", "Проект \"%1\" называет в поле \"%2\" элемент "
+                                               "\"%3\", которого нет в списке этой программы")
+                                .arg(shownPath(file_), name(key), stable));
+        return found;
+    }
+
     [[noreturn]] static void damaged(const QString& file, const QString& what) {
         throw FileError(QCoreApplication::translate("ProjectFile", "Проект \"%1\" поврежден: %2")
                             .arg(shownPath(file), what));
@@ -199,6 +225,11 @@ class Reader : public FieldVisitor {
     void choice(Key key, ListChoice& value) override {
         if (holds(key))
             value = current_.choice(key.name, version_ >= typedChoicesSince);
+    }
+    void keyedChoice(Key key, ListChoice& value, const QStringList& keys) override {
+        choice(key, value);
+        if (holds(key) && version_ >= keyedChoicesSince)
+            value.item = current_.keyedItem(key.name, value.item, keys);
     }
     void flag(Key key, bool& value) override {
         if (holds(key))

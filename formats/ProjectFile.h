@@ -11,8 +11,9 @@
 namespace ProjectFile {
 
 inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
-// 2: the calculation's details; 3: a list's choice holds its text only when typed.
-inline constexpr int version = 4;
+// 2: the calculation's details; 3: a list's choice holds its text only when typed;
+// 4: the moisture check; 5: a catalogue entry's or a city's stable key beside its index.
+inline constexpr int version = 5;
 inline const QString extension = QStringLiteral("vvz");
 // The file dialogs' type, a source of the translation context "ProjectFile".
 inline const char* const fileType =

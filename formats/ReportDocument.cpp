@@ -46,7 +46,7 @@ Headed requirement(const ReportDocument::Input& input) {
             QCoreApplication::translate("ReportDocument", "введено вручную в главном окне"),
             {}};
     } else {
-        if (source->tableNumber != QLatin1String("3")) {
+        if (source->building != Project::BuildingKind::WallsBetweenFlats) {
             section.rows << Row{QCoreApplication::translate("ReportDocument", "Температурная зона"),
                                 source->zone,
                                 {}};
@@ -59,7 +59,7 @@ Headed requirement(const ReportDocument::Input& input) {
             envelope += QCoreApplication::translate("ReportDocument", ", режим: ") + source->regime;
         section.rows << Row{
             QCoreApplication::translate("ReportDocument", "Вид конструкции (таблица ") +
-                source->tableNumber + QLatin1Char(')'),
+                Project::tableNumber(source->building) + QLatin1Char(')'),
             envelope,
             {}};
         if (!source->inertiaClass.isEmpty())
@@ -98,7 +98,8 @@ Headed requirement(const ReportDocument::Input& input) {
 }
 
 bool betweenFlats(const ReportDocument::Input& input) {
-    return input.requirement && input.requirement->tableNumber == QLatin1String("3");
+    return input.requirement &&
+           input.requirement->building == Project::BuildingKind::WallsBetweenFlats;
 }
 
 Headed coefficients(const ReportDocument::Input& input) {
@@ -111,7 +112,7 @@ Headed coefficients(const ReportDocument::Input& input) {
     return {QCoreApplication::translate("ReportDocument",
                                         "Коэффициенты теплоотдачи поверхностей (приложение Е)"),
             {{QCoreApplication::translate("ReportDocument", "Тип конструкции"),
-              s.constructionType.trimmed(),
+              s.constructionType.shown().trimmed(),
               {}},
              {second, s.alphaExt + coefficientUnit, {}},
              {QCoreApplication::translate("ReportDocument", "Внутренней поверхности Alfa в"),
@@ -181,9 +182,7 @@ bool requirementToRetake(const ReportDocument::Input& input) {
 }
 
 bool verdictMet(const ReportDocument::Input& input) {
-    return !requirementToRetake(input) &&
-           ResistanceCheck::translatedVerdict(input.report.snapshot.verdict) ==
-               ResistanceCheck::verdictText(true);
+    return !requirementToRetake(input) && input.report.snapshot.met;
 }
 
 Headed resistance(const ReportDocument::Input& input) {
@@ -202,8 +201,9 @@ Headed resistance(const ReportDocument::Input& input) {
         {{QStringLiteral("R0"), formula, {}},
          {QStringLiteral("U = 1/R0"), u, {}},
          {QCoreApplication::translate("ReportDocument", "Сравнение"),
-          s.r0 + QLatin1Char(' ') + s.relationSign.trimmed() + QLatin1Char(' ') + s.rqmin +
-              QStringLiteral("   (") + input.report.relationCaption.trimmed() + QLatin1Char(')'),
+          s.r0 + QLatin1Char(' ') + ResistanceCheck::relationSign(s.relation).trimmed() +
+              QLatin1Char(' ') + s.rqmin + QStringLiteral("   (") +
+              input.report.relationCaption.trimmed() + QLatin1Char(')'),
           {}},
          requirementToRetake(input)
              ? Row{QCoreApplication::translate("ReportDocument", "Вывод"),
@@ -211,7 +211,7 @@ Headed resistance(const ReportDocument::Input& input) {
                        "ReportDocument", "не сделан: Rqmin нужно выбрать заново для D конструкции"),
                    ResistanceCheck::initialColor()}
              : Row{QCoreApplication::translate("ReportDocument", "Вывод"),
-                   ResistanceCheck::translatedVerdict(s.verdict), input.verdictColor}}};
+                   ResistanceCheck::verdictText(s.met), input.verdictColor}}};
 }
 
 // The thickness in layer 12, and the needed one beside it when they differ.

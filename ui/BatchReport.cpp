@@ -33,8 +33,8 @@ class BatchPlatform : public Platform {
         say(text);
     }
     // A batch report is made from the opened project's own calculation: nothing is stale.
-    QString ask(const QString&, const QString&, const QStringList& buttons) override {
-        return buttons.last();
+    int ask(const QString&, const QString&, const QStringList& buttons) override {
+        return int(buttons.size()) - 1;
     }
     std::optional<QString> askOpenFile(FileDialog&) override { return std::nullopt; }
     std::optional<QString> askSaveFile(FileDialog&) override {

@@ -18,7 +18,10 @@ void reportError(Platform& platform, const AppError& error);
 // shown, so that a composite action (opening a project) can report them as one.
 class HeldErrors {
   public:
+    // What failed, so that the holder words it by its kind, never by its message.
+    enum class Kind { NotANumber, DivisionByZero, InvalidOperation, Overflow, Other };
     struct Held {
+        Kind kind = Kind::Other;
         QString message;
         std::optional<QString> notANumber; // the text, for a text that is not a number
     };

@@ -65,10 +65,10 @@ bool upToDateAtUsersWord(Forms& forms) {
     const ResultState::Changes change = forms.mainForm->resultChange();
     if (!change.any())
         return true;
-    const QString recalculate = QCoreApplication::translate("HandInReport", "Пересчитать");
+    constexpr int recalculate = 0;
     if (forms.platform.ask(applicationTitle, ResultState::question(change),
-                           {recalculate, QCoreApplication::translate("HandInReport", "Отмена")}) !=
-        recalculate)
+                           {QCoreApplication::translate("HandInReport", "Пересчитать"),
+                            QCoreApplication::translate("HandInReport", "Отмена")}) != recalculate)
         return false;
     if (const std::optional<QString> failure = ProjectReplay::recalculate(forms, change.layers)) {
         reportError(

@@ -36,18 +36,23 @@ QString pickedSource(const QComboBox* list) {
     return picked ? source.toString() : QString();
 }
 
+Caption shownCaption(const QComboBox* list, const char* context) {
+    const QString source = pickedSource(list);
+    return source.isEmpty() ? Caption::plain(list->currentText()) : Caption{context, source};
+}
+
 void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
     context_ = context;
     source_ = pickedSource(list).toUtf8();
     handed_ = list->currentText();
-    write(handed_);
+    write(shownCaption(list, context));
 }
 
 void HandedCaption::retranslate(const QString& shown, const Writer& write) {
     if (source_.isEmpty() || shown != handed_)
         return;
     handed_ = QCoreApplication::translate(context_, source_.constData());
-    write(handed_);
+    write({context_, QString::fromUtf8(source_)});
 }
 
 bool HandedCaption::adopt(const QComboBox* list, const char* context, const QString& shown,
@@ -62,7 +67,7 @@ bool HandedCaption::adopt(const QComboBox* list, const char* context, const QStr
     context_ = context;
     source_ = utf8;
     handed_ = QCoreApplication::translate(context, utf8.constData());
-    write(handed_);
+    write({context, source.toString()});
     return true;
 }
 

@@ -2,6 +2,7 @@
 // A drop-down list's choice as a project keeps it, and its restoration along the
 // path a user's choice takes: the item is picked first, then any typed text.
 
+#include "core/Caption.h"
 #include "core/ProjectRecord.h"
 
 #include <QStringList>
@@ -22,12 +23,16 @@ void translateItems(QComboBox* list, const char* context);
 // the item has no source.
 QString pickedSource(const QComboBox* list);
 
+// The caption of the list's picked item, translated in `context`; what the list shows, as
+// it is, when its text was typed over or the item has no source.
+Caption shownCaption(const QComboBox* list, const char* context);
+
 // A caption one window writes into another from its list's picked item. After a language
 // change it is written again in the new language while the other window still shows it
 // as written; a typed text, or an item without a source, is left as it was.
 class HandedCaption {
   public:
-    using Writer = std::function<void(const QString&)>;
+    using Writer = std::function<void(const Caption&)>;
     // Writes what the list shows, remembering the source of the item picked.
     void hand(const QComboBox* list, const char* context, const Writer& write);
     // After the translators changed: `shown` is what the other window shows now.

@@ -1,11 +1,20 @@
 #pragma once
-// A drop-down list's prompt, shown as its text while no item is chosen, kept in the
-// current language across a switch and when a project saved in the other one is opened.
+// A drop-down list's prompt, shown as its text while no item is chosen and kept in the
+// current language. Whether the list shows it is a flag the list carries: set when the
+// prompt is shown, cleared as soon as anything else takes the list's text.
 
 #include "core/ProjectRecord.h"
 
+#include <functional>
+
 class QComboBox;
 class QString;
+
+// Shows `text` as the list's prompt and marks the list as showing it, for a list whose
+// prompt is not one fixed source (the layer window's captions); signals what setEditText does.
+void showAsPrompt(QComboBox* list, const QString& text);
+// Whether the list shows the prompt last shown, nothing having taken its text since.
+bool showsPrompt(const QComboBox* list);
 
 struct ListPrompt {
     QComboBox* list = nullptr;
@@ -14,11 +23,14 @@ struct ListPrompt {
 
     // The prompt in the current language.
     QString text() const;
-    // Whether `shown` is the prompt in Russian or in Ukrainian.
-    bool isPrompt(const QString& shown) const;
-    // Shows the prompt in the current language when the list shows it in either, with
-    // no item chosen; signals nothing.
+    // Shows the prompt in the current language; signals nothing.
+    void show() const;
+    // Whether the list shows its prompt.
+    bool shown() const;
+    // Shows the prompt in the current language when the list shows it.
     void retranslate() const;
-    // A saved choice that is the prompt in either language, as the prompt in the current one.
-    Project::ListChoice restored(Project::ListChoice choice) const;
+    // Restores a saved choice as `restoreChoice` does; one that is the prompt, which a project
+    // keeps as shown in either language, shows the prompt in the current one. Returns
+    // whether the list ends showing the choice's item itself.
+    bool restore(const Project::ListChoice& choice, const std::function<void()>& picked = {}) const;
 };

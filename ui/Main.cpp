@@ -171,8 +171,7 @@ void TMainForm::retranslateUi() {
     // The other windows hand these captions over; until then they name what comes there.
     if (!envelopeCaptionGiven_)
         Label17->setText(tr("Вид ограждающей конструкции "));
-    if (!constructionTypeGiven_)
-        Label18->setText(tr("Тип конструкции"));
+    Label18->setText(constructionType_.shown());
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
     pdfDialog_.filters = pdfReportDialog().filters; // the folder last used stays
@@ -554,10 +553,9 @@ void TMainForm::runCheck() {
     snapshot.alphaInt = Edit3->text();
     snapshot.r0 = Edit4->text();
     snapshot.rqmin = Edit5->text();
-    snapshot.constructionType = Label18->text();
-    // Untranslated: the report and the selection read it in the language of their time.
-    snapshot.verdict = ResistanceCheck::verdictSource(verdict.met);
-    snapshot.relationSign = ResistanceCheck::relationSign(verdict.relation);
+    snapshot.constructionType = constructionType_;
+    snapshot.met = verdict.met;
+    snapshot.relation = verdict.relation;
     forms_.calculation.hasSnapshot = true;
     refreshResultState();
 
@@ -599,14 +597,11 @@ void TMainForm::writeAlphaInt(const QString& text) {
     Edit3->setText(text);
 }
 void TMainForm::writeConstructionType(const QString& text) {
-    constructionTypeGiven_ = true;
-    Label18->setText(text);
+    writeConstructionType(Caption::plain(text));
 }
-void TMainForm::renameConstructionType(const QString& text) {
-    QString& checked = forms_.calculation.snapshot.constructionType;
-    if (forms_.calculation.hasSnapshot && checked == Label18->text())
-        checked = text;
-    writeConstructionType(text);
+void TMainForm::writeConstructionType(const Caption& caption) {
+    constructionType_ = caption;
+    Label18->setText(caption.shown());
 }
 void TMainForm::writeRk(const QString& text) {
     Edit1->setText(text);

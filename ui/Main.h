@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the hub of the calculation, its inputs, results, layer list and the check.
 
+#include "core/Caption.h"
 #include "core/EnvelopeKind.h"
 #include "core/ProjectRecord.h"
 #include "core/ResistanceCheck.h"
@@ -42,7 +43,8 @@ class TMainForm : public QWidget {
     void followEnvelope(const EnvelopeKind::Envelope& envelope);
     // The same construction type named in the language installed now; the last check
     // recorded it under its old name, which follows when it was this one.
-    void renameConstructionType(const QString& text);
+    // A caption that follows the interface's language.
+    void writeConstructionType(const Caption& caption);
 
     // Hand-overs from the layer window; writing Rk runs the R0 computation, nested.
     void writeRk(const QString& text);
@@ -114,8 +116,10 @@ class TMainForm : public QWidget {
     ShownTexts texts_{"TMainForm"};
     // What the last check found, kept to show it again in another language.
     std::optional<std::pair<bool, ResistanceCheck::Relation>> shownVerdict_;
-    bool envelopeCaptionGiven_ = false;   // Label17 holds a caption handed over
-    bool constructionTypeGiven_ = false;  // Label18 likewise
+    bool envelopeCaptionGiven_ = false; // Label17 holds a caption handed over
+    // Label18's caption: what the coefficients window handed, or what comes there until then.
+    Caption constructionType_{"TMainForm",
+                              QStringLiteral(QT_TRANSLATE_NOOP("TMainForm", "Тип конструкции"))};
     bool constructionKindChosen_ = false; // the user picked ComboBox1's item
 
     QLineEdit* Edit1 = nullptr;                         // Rk

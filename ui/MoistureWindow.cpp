@@ -556,10 +556,10 @@ void MoistureWindow::savePlace() {
         if (places[i].name == name)
             existing = i;
     if (existing >= 0) {
-        const QString replace = tr("Заменить");
+        constexpr int replace = 0;
         if (forms_.platform.ask(
                 windowTitle(), tr("Место \"%1\" уже есть в списке. Заменить его климат?").arg(name),
-                {replace, tr("Отмена")}) != replace)
+                {tr("Заменить"), tr("Отмена")}) != replace)
             return;
         places[existing] = place;
     } else {

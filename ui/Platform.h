@@ -42,8 +42,8 @@ class Platform {
     virtual void error(const QString& text) = 0;
 
     // A question box titled `title` with these buttons, the first the default and the
-    // last the one Escape presses; the text of the button pressed.
-    virtual QString ask(const QString& title, const QString& text, const QStringList& buttons) = 0;
+    // last the one Escape presses; the index of the button pressed.
+    virtual int ask(const QString& title, const QString& text, const QStringList& buttons) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> askOpenFile(FileDialog& dialog) = 0;

@@ -49,7 +49,7 @@ Project::Record capture(const Forms& forms) {
     record.details = forms.detailsWindow->inputs();
     if (const auto& source = forms.calculation.requirement) {
         record.accepted.rqmin = source->acceptedText;
-        record.accepted.betweenFlats = source->tableNumber == QLatin1String("3");
+        record.accepted.betweenFlats = source->building == Project::BuildingKind::WallsBetweenFlats;
         if (record.accepted.betweenFlats)
             record.accepted.partition =
                 forms.form6.created()->acceptedInputs().value_or(record.partition);
@@ -70,15 +70,20 @@ QString text(const char* source) {
     return QCoreApplication::translate("ProjectReplay", source);
 }
 
-// The given English message of an arithmetic failure, in the words of our own messages.
-QString causeInOurWords(const QString& message) {
-    if (message == DivisionByZero().message())
+// An arithmetic failure in the words of our own messages; any other its own message.
+QString causeInOurWords(const HeldErrors::Held& failure) {
+    switch (failure.kind) {
+    case HeldErrors::Kind::DivisionByZero:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "деление на ноль"));
-    if (message == InvalidOperation().message())
+    case HeldErrors::Kind::InvalidOperation:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "недопустимая операция с числами"));
-    if (message == Overflow().message())
+    case HeldErrors::Kind::Overflow:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "результат вне диапазона чисел"));
-    return message;
+    case HeldErrors::Kind::NotANumber:
+    case HeldErrors::Kind::Other:
+        break;
+    }
+    return failure.message;
 }
 
 // A step of the calculation, and the section of the project whose fields it reads first.
@@ -92,7 +97,7 @@ struct Step {
 QString failureCause(const Project::Record& record, const Step& step,
                      const HeldErrors::Held& failure) {
     if (!failure.notANumber)
-        return causeInOurWords(failure.message);
+        return causeInOurWords(failure);
     const QString& wrong = *failure.notANumber;
     std::optional<QString> field = Project::fieldHolding(record, wrong, step.section);
     if (!field)

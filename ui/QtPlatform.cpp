@@ -121,7 +121,7 @@ void QtPlatform::error(const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), applicationTitle, text);
 }
 
-QString QtPlatform::ask(const QString& title, const QString& text, const QStringList& buttons) {
+int QtPlatform::ask(const QString& title, const QString& text, const QStringList& buttons) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QList<QPushButton*> shown;
@@ -131,8 +131,8 @@ QString QtPlatform::ask(const QString& title, const QString& text, const QString
     box.setDefaultButton(shown.first());
     box.setEscapeButton(shown.last());
     box.exec();
-    const auto* pressed = qobject_cast<QPushButton*>(box.clickedButton());
-    return pressed ? pressed->text() : buttons.last();
+    const int pressed = int(shown.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+    return pressed >= 0 ? pressed : int(shown.size()) - 1;
 }
 
 std::optional<QString> QtPlatform::askOpenFile(FileDialog& dialog) {

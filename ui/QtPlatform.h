@@ -9,7 +9,7 @@ class QtPlatform : public Platform {
     void information(const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     void error(const QString& text) override;
-    QString ask(const QString& title, const QString& text, const QStringList& buttons) override;
+    int ask(const QString& title, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askOpenFile(FileDialog& dialog) override;
     std::optional<QString> askSaveFile(FileDialog& dialog) override;
     bool askPrint(QPrinter& printer) override;

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -219,17 +220,14 @@ void TForm2::retranslateLists() {
     renameLayer12Board();
 }
 
-// The board is the same in either language: its new name changes no input, so the last
-// layer calculation is recorded under the new name too and its results stay current.
+// The board is the same in either language: the inputs name it by its catalogue name, so
+// its new shown name changes no input and the results stay current.
 void TForm2::renameLayer12Board() {
     if (!layer12ShowsBoard())
         return;
     const QString before = layer12BoardShown_;
     layer12BoardShown_ =
         QCoreApplication::translate(MaterialCatalogue::context, layer12Board_.toUtf8().constData());
-    auto& run = forms_.calculation.layerRun;
-    if (run && run->layers[layerCount - 1].material.text == before)
-        run->layers[layerCount - 1].material.text = layer12BoardShown_;
     if (forms_.mainForm->layerName(layerCount) == before)
         forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
     rows_[layerCount - 1].selector->setEditText(layer12BoardShown_);
@@ -248,7 +246,9 @@ void TForm2::adoptLayerNames() {
 }
 
 HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
-    return [this, layer](const QString& text) { forms_.mainForm->writeLayerName(layer, text); };
+    return [this, layer](const Caption& name) {
+        forms_.mainForm->writeLayerName(layer, name.shown());
+    };
 }
 
 void TForm2::changeEvent(QEvent* event) {
@@ -283,14 +283,11 @@ QString TForm2::captionShown(int i) const {
 }
 
 bool TForm2::showsProgramCaption(int i) const {
-    return rows_[i].selector->currentIndex() < 0 &&
-           rows_[i].selector->currentText() == shownCaptions_[i];
+    return showsPrompt(rows_[i].selector);
 }
 
 void TForm2::showCaption(int i) {
-    shownCaptions_[i] = captionShown(i);
-    rows_[i].selector->setEditText(shownCaptions_[i]);
-    rows_[i].selector->lineEdit()->setCursorPosition(0);
+    showAsPrompt(rows_[i].selector, captionShown(i));
 }
 
 void TForm2::buildLayerTable(QGridLayout* grid) {
@@ -524,7 +521,8 @@ void TForm2::chooseMaterial(int layer, int index) {
 void TForm2::pressCalculate() {
     readRows();
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(stack_, forms_.calculation.tableNumber, forms_.separator(), steps);
+    LayerStack::calculate(stack_, Project::tableNumber(forms_.calculation.building),
+                          forms_.separator(), steps);
     forms_.calculation.layerRun = inputs();
     forms_.mainForm->refreshResultState();
 }
@@ -718,7 +716,9 @@ Project::LayerStackInputs TForm2::inputs() const {
     // The user list shows the user's own names, never translated, from a set that may be
     // gone when the project opens again: its text is kept as if typed.
     Project::ListChoice& userChoice = in.layers[layerCount - 1].material;
-    userChoice.text = rows_[layerCount - 1].selector->currentText();
+    // A board the selection put there is kept by its catalogue name, alike in either language.
+    userChoice.text =
+        layer12ShowsBoard() ? layer12Board_ : rows_[layerCount - 1].selector->currentText();
     userChoice.typed = true;
     // A caption the program shows is kept as its source text, alike in either language.
     for (int i = 0; i < layerCount; ++i)

@@ -164,7 +164,6 @@ class TForm2 : public LazyWindow {
     std::array<QLabel*, 3> totalCaptions_{};
     QLabel* resultsHeading_ = nullptr;
     const char* layer12Caption_ = nullptr;              // source text, context TForm2
-    std::array<QString, layerCount> shownCaptions_;     // as the program last set them
     std::array<HandedCaption, layerCount> handedNames_; // the main window's layer names
     QString layer12Board_;      // the board's catalogue name that layer 12 was given
     QString layer12BoardShown_; // that name as layer 12 was given it

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using Project::BuildingKind;
+
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
@@ -40,7 +42,7 @@ constexpr char listContext[] = "RequiredResistance";
 
 TForm3::TForm3(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
-    forms_.calculation.tableNumber = QStringLiteral("1");
+    forms_.calculation.building = BuildingKind::Residential;
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
@@ -81,7 +83,7 @@ void TForm3::build() {
     layout->addWidget(editionNote_);
 
     for (const ListPrompt& prompt : prompts())
-        prompt.list->setEditText(prompt.text());
+        prompt.show();
     retranslateUi();
     connectLists();
     showResidentialLayout();
@@ -101,7 +103,6 @@ void TForm3::retranslateUi() {
     if (!isBuilt())
         return; // the rest is translated as it is built
     const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
-    const AcceptedItems accepted = acceptedItems();
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
     RadioButton1->setText(tr("Жилищно-гражданские здания"));
@@ -120,27 +121,18 @@ void TForm3::retranslateUi() {
         prompt.retranslate();
     envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
     const auto& requirement = forms_.calculation.requirement;
-    if (acceptanceShown && requirement && requirement->tableNumber != QStringLiteral("3"))
+    if (acceptanceShown && requirement && requirement->building != BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
     else
-        renameAcceptedItems(accepted);
+        renameAcceptedItems();
 }
 
-TForm3::AcceptedItems TForm3::acceptedItems() const {
-    const auto& source = forms_.calculation.requirement;
-    if (!source || source->tableNumber == QStringLiteral("3"))
-        return {};
-    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
-    return {ComboBox13->findText(source->report.zone, Qt::MatchExactly),
-            envelopes->findText(source->report.envelopeCaption, Qt::MatchExactly),
-            ComboBox3->findText(source->report.regime, Qt::MatchExactly)};
-}
-
-void TForm3::renameAcceptedItems(const AcceptedItems& items) {
+void TForm3::renameAcceptedItems() {
     auto& source = forms_.calculation.requirement;
-    if (!source || source->tableNumber == QStringLiteral("3"))
+    if (!source || source->building == BuildingKind::WallsBetweenFlats)
         return;
-    const QComboBox* envelopes = source->tableNumber == QStringLiteral("2") ? ComboBox2 : ComboBox1;
+    const QComboBox* envelopes =
+        source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     // The report prints the item as shown, the document trimmed (and only what it names).
     const auto rename = [](const QComboBox* list, int index, QString& shown, QString& trimmed) {
         if (index < 0)
@@ -149,6 +141,7 @@ void TForm3::renameAcceptedItems(const AcceptedItems& items) {
         if (!trimmed.isEmpty())
             trimmed = shown.trimmed();
     };
+    const RequirementSource::Items& items = source->items;
     rename(ComboBox13, items.zone, source->report.zone, source->zone);
     rename(envelopes, items.envelope, source->report.envelopeCaption, source->envelope);
     rename(ComboBox3, items.regime, source->report.regime, source->regime);
@@ -288,7 +281,7 @@ void TForm3::showResidentialLayout() {
     for (QWidget* control : productionControls())
         control->hide();
     CheckBox1->show();
-    forms_.calculation.tableNumber = QStringLiteral("1");
+    forms_.calculation.building = BuildingKind::Residential;
 }
 
 void TForm3::showProductionLayout() {
@@ -300,7 +293,7 @@ void TForm3::showProductionLayout() {
     if (QLayout* rows = layout())
         rows->activate();
     resize(size().expandedTo(sizeHint()));
-    forms_.calculation.tableNumber = QStringLiteral("2");
+    forms_.calculation.building = BuildingKind::Production;
     untickReconstruction();
 }
 
@@ -310,7 +303,7 @@ void TForm3::chooseWallsBetweenFlats() {
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, true);
     forms_.form6->show();
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    forms_.calculation.tableNumber = QStringLiteral("3");
+    forms_.calculation.building = BuildingKind::WallsBetweenFlats;
     untickReconstruction();
 }
 
@@ -332,10 +325,10 @@ void TForm3::productionListChanged(QComboBox* box, int& value) {
 }
 
 void TForm3::zoneChanged() {
-    const QString& table = forms_.calculation.tableNumber;
-    if (table == QStringLiteral("1"))
+    const BuildingKind building = forms_.calculation.building;
+    if (building == BuildingKind::Residential)
         switchOn(*Timer1);
-    else if (table == QStringLiteral("2"))
+    else if (building == BuildingKind::Production)
         switchOn(*Timer2);
 }
 
@@ -386,7 +379,8 @@ void TForm3::adoptEnvelopeCaption() {
 }
 
 HandedCaption::Writer TForm3::writeEnvelope() const {
-    return [this](const QString& text) { forms_.mainForm->writeEnvelopeCaption(text); };
+    return
+        [this](const Caption& caption) { forms_.mainForm->writeEnvelopeCaption(caption.shown()); };
 }
 
 void TForm3::accept() {
@@ -399,11 +393,11 @@ void TForm3::accept() {
 }
 
 void TForm3::announceEnvelope() {
-    const QString& table = forms_.calculation.tableNumber;
-    if (table == QStringLiteral("1")) {
+    const BuildingKind building = forms_.calculation.building;
+    if (building == BuildingKind::Residential) {
         if (const auto envelope = EnvelopeKind::residential(pickedIndex(ComboBox1)))
             emit envelopeAccepted(*envelope, std::nullopt);
-    } else if (table == QStringLiteral("2") && ComboBox2->currentIndex() >= 0) {
+    } else if (building == BuildingKind::Production && ComboBox2->currentIndex() >= 0) {
         const auto purpose = ComboBox3->currentIndex() >= 0
                                  ? EnvelopeKind::productionPurpose(regime_)
                                  : std::nullopt;
@@ -413,7 +407,7 @@ void TForm3::announceEnvelope() {
 }
 
 void TForm3::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.tableNumber == QStringLiteral("3"))
+    if (forms_.calculation.building == BuildingKind::WallsBetweenFlats)
         return;
     const auto shown = NumberText::tryParse(Edit1->text(), forms_.separator());
     if (shown && NumberText::result(*shown, forms_.separator()) == mainRqmin)
@@ -439,15 +433,20 @@ void TForm3::recordAcceptance(const QString& accepted) {
 RequirementSource TForm3::sourceOf(const QString& accepted) const {
     const QChar separator = forms_.separator();
     RequirementSource source;
-    source.tableNumber = forms_.calculation.tableNumber;
+    source.building = forms_.calculation.building;
     source.zone = ComboBox13->currentText().trimmed();
     source.city = cityText();
     source.acceptedText = accepted;
     source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
                      ComboBox3->currentText(),     forms_.form6->purposeText(),
                      forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
+    const QComboBox* envelopes =
+        source.building == BuildingKind::Production ? ComboBox2 : ComboBox1;
+    source.items = {ComboBox13->findText(source.report.zone, Qt::MatchExactly),
+                    envelopes->findText(source.report.envelopeCaption, Qt::MatchExactly),
+                    ComboBox3->findText(source.report.regime, Qt::MatchExactly)};
     std::optional<double> table;
-    if (source.tableNumber == QStringLiteral("2")) {
+    if (source.building == BuildingKind::Production) {
         source.envelope = ComboBox2->currentText().trimmed();
         source.regime = ComboBox3->currentText().trimmed();
         source.inertiaClass = RequiredResistance::inertiaClassLabel(inertia_);
@@ -491,7 +490,6 @@ QString TForm3::cityText() const {
 Project::RequirementInputs TForm3::inputs() const {
     if (!isBuilt())
         return freshInputs();
-    using Project::BuildingKind;
     Project::RequirementInputs in;
     in.zone = shownChoice(ComboBox13, pickedIndex(ComboBox13));
     in.city = shownChoice(ComboBox4, pickedIndex(ComboBox4));
@@ -526,15 +524,13 @@ Project::RequirementInputs TForm3::freshInputs() const {
 }
 
 void TForm3::setInputs(const Project::RequirementInputs& in) {
-    using Project::BuildingKind;
     const auto [city, envelope, productionKind, regime] = prompts();
     restoreChoice(ComboBox13, in.zone);
-    restoreChoice(ComboBox4, city.restored(in.city));
-    restoreChoice(ComboBox1, envelope.restored(in.envelope));
-    restoreChoice(ComboBox2, productionKind.restored(in.productionKind),
-                  [this] { productionListChanged(ComboBox2, productionKind_); });
-    restoreChoice(ComboBox3, regime.restored(in.regime),
-                  [this] { productionListChanged(ComboBox3, regime_); });
+    city.restore(in.city);
+    envelope.restore(in.envelope);
+    productionKind.restore(in.productionKind,
+                           [this] { productionListChanged(ComboBox2, productionKind_); });
+    regime.restore(in.regime, [this] { productionListChanged(ComboBox3, regime_); });
     Edit2->setText(in.inertia);
     switch (in.building) {
     case BuildingKind::Residential:
@@ -551,7 +547,7 @@ void TForm3::setInputs(const Project::RequirementInputs& in) {
     case BuildingKind::WallsBetweenFlats:
         RadioButton3->setChecked(true);
         untickReconstruction();
-        forms_.calculation.tableNumber = QStringLiteral("3");
+        forms_.calculation.building = BuildingKind::WallsBetweenFlats;
         break;
     }
     // The lookups just made stand for those the restoration started.

@@ -69,13 +69,7 @@ class TForm3 : public LazyWindow {
     void retranslateUi();
     // The list items that the accepted requirement names, found before a change of
     // language and named again after it (-1 for a text that is no item).
-    struct AcceptedItems {
-        int zone = -1;
-        int envelope = -1;
-        int regime = -1;
-    };
-    AcceptedItems acceptedItems() const;
-    void renameAcceptedItems(const AcceptedItems& items);
+    void renameAcceptedItems();
     // City, residential envelope, production envelope, regime.
     std::array<ListPrompt, 4> prompts() const;
     QWidget* buildZoneRow();

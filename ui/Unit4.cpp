@@ -48,6 +48,7 @@ void TForm4::build() {
     ComboBox1 = editableList(QStringLiteral("ComboBox1"), SurfaceCoefficients::typeItems(),
                              typeListPrompt().text());
     ComboBox1->setMinimumContentsLength(64);
+    typeListPrompt().show();
 
     Edit1 = displayField(QStringLiteral("Edit1"));
     Edit2 = displayField(QStringLiteral("Edit2"));
@@ -92,10 +93,7 @@ void TForm4::retranslateUi() {
     innerUnit_->setText(tr("Alfa в, Вт/(м2*К)"));
     acceptButton_->setText(tr("Принять"));
     translateItems(ComboBox1, "SurfaceCoefficients");
-    typeListPrompt().retranslate();
-    acceptedType_.retranslate(forms_.mainForm->constructionType(), [this](const QString& text) {
-        forms_.mainForm->renameConstructionType(text);
-    });
+    typeListPrompt().retranslate(); // the main window shows the accepted type anew itself
 }
 
 void TForm4::changeEvent(QEvent* event) {
@@ -120,7 +118,7 @@ void TForm4::adoptConstructionType() {
 }
 
 HandedCaption::Writer TForm4::writeType() const {
-    return [this](const QString& text) { forms_.mainForm->writeConstructionType(text); };
+    return [this](const Caption& type) { forms_.mainForm->writeConstructionType(type); };
 }
 
 // Writes the looked-up pair, not whatever was typed into the display fields.
@@ -145,8 +143,7 @@ Project::CoefficientInputs TForm4::freshInputs() const {
 }
 
 void TForm4::setInputs(const Project::CoefficientInputs& in) {
-    restoreChoice(ComboBox1, typeListPrompt().restored(in.constructionType),
-                  [this] { typeChanged(); });
+    typeListPrompt().restore(in.constructionType, [this] { typeChanged(); });
     Edit1->setText(in.alphaExt);
     Edit2->setText(in.alphaInt);
 }

@@ -255,9 +255,7 @@ bool TForm5::boardIsLayer12() const {
 
 bool TForm5::verdictMet() const {
     const Calculation& calculation = forms_.calculation;
-    return calculation.hasSnapshot &&
-           ResistanceCheck::translatedVerdict(calculation.snapshot.verdict) ==
-               ResistanceCheck::verdictText(true);
+    return calculation.hasSnapshot && calculation.snapshot.met;
 }
 
 // No check confirms the thickness: claim none and end the search.
@@ -334,7 +332,9 @@ void TForm5::adoptRestoredBoardName() {
     const bool boardsName =
         restored == source ||
         restored == Language::ukrainian(MaterialCatalogue::context, source.toUtf8().constData());
-    if (!boardsName || forms_.form2->inputs().layers[boardLayer - 1].material.text != restored)
+    // The layer window keeps the board by its catalogue name; older projects by the shown one.
+    const QString layer12 = forms_.form2->inputs().layers[boardLayer - 1].material.text;
+    if (!boardsName || (layer12 != restored && layer12 != source))
         return;
     forms_.form2->writeLayer12Board(source);
     forms_.mainForm->writeLayerName(boardLayer, boardTitle(index));

@@ -64,7 +64,7 @@ void TForm6::build() {
     layout->addStretch(1);
 
     for (const ListPrompt& prompt : prompts())
-        prompt.list->setEditText(prompt.text());
+        prompt.show();
     retranslateUi();
 }
 
@@ -96,7 +96,8 @@ void TForm6::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     const auto& requirement = forms_.calculation.requirement;
-    if (acceptanceShown && requirement && requirement->tableNumber == QStringLiteral("3"))
+    if (acceptanceShown && requirement &&
+        requirement->building == Project::BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
 }
 
@@ -233,7 +234,8 @@ void TForm6::accept() {
 }
 
 void TForm6::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.tableNumber == QStringLiteral("3") && Edit5->text() == mainRqmin)
+    if (forms_.calculation.building == Project::BuildingKind::WallsBetweenFlats &&
+        Edit5->text() == mainRqmin)
         recordAcceptance(mainRqmin);
 }
 
@@ -253,7 +255,7 @@ void TForm6::recordAcceptance(const QString& accepted) {
 
 RequirementSource TForm6::sourceOf(const QString& accepted) const {
     RequirementSource source;
-    source.tableNumber = QStringLiteral("3");
+    source.building = Project::BuildingKind::WallsBetweenFlats;
     source.envelope =
         tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
             .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
@@ -312,12 +314,10 @@ Project::PartitionInputs TForm6::freshInputs() const {
 
 void TForm6::setInputs(const Project::PartitionInputs& in) {
     const auto [warmer, cooler, difference, kind] = prompts();
-    restoreChoice(ComboBox1, warmer.restored(in.warmerPurpose),
-                  [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
-    restoreChoice(ComboBox2, cooler.restored(in.coolerPurpose),
-                  [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
-    restoreChoice(ComboBox3, difference.restored(in.differencePurpose));
-    restoreChoice(ComboBox4, kind.restored(in.constructionKind), [this] { kindChanged(); });
+    warmer.restore(in.warmerPurpose, [this] { temperatureChosen(ComboBox1, tv1_, Edit1); });
+    cooler.restore(in.coolerPurpose, [this] { temperatureChosen(ComboBox2, tv2_, Edit2); });
+    difference.restore(in.differencePurpose);
+    kind.restore(in.constructionKind, [this] { kindChanged(); });
     Edit1->setText(in.warmerTemperature);
     Edit2->setText(in.coolerTemperature);
     Edit3->setText(in.temperatureDifference);

@@ -6,7 +6,6 @@
 #include "core/NumberText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
-#include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
@@ -46,9 +45,11 @@ void TForm7::build() {
                          AirGaps::temperatures(), temperatureIndex_);
     ComboBox1 = selector(QStringLiteral("ComboBox1"), AirGaps::thicknessPrompt(),
                          AirGaps::thicknesses(), thicknessIndex_);
-    selectors_ = {Selector{ComboBox2, AirGaps::placementPrompt(), ComboBox2->currentText()},
-                  Selector{ComboBox3, AirGaps::temperaturePrompt(), ComboBox3->currentText()},
-                  Selector{ComboBox1, AirGaps::thicknessPrompt(), ComboBox1->currentText()}};
+    selectors_ = {Selector{ComboBox2, AirGaps::placementPrompt().toUtf8()},
+                  Selector{ComboBox3, AirGaps::temperaturePrompt().toUtf8()},
+                  Selector{ComboBox1, AirGaps::thicknessPrompt().toUtf8()}};
+    for (const Selector& each : selectors_)
+        each.prompt().show();
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { guarded(forms_.platform, [this] { ComboBox1Change(); }); });
 
@@ -96,11 +97,9 @@ void TForm7::retranslateUi() {
     Button1->setText(tr("Принять"));
     temperatureUnit_->setText(tr("град.С"));
     resultCaption_->setText(tr("Ld ="));
-    for (Selector& selector : selectors_) {
-        const bool prompt = showsPrompt(selector);
+    for (const Selector& selector : selectors_) {
         translateItems(selector.list, AirGaps::context);
-        if (prompt)
-            showPrompt(selector);
+        selector.prompt().retranslate();
     }
 }
 
@@ -110,31 +109,11 @@ void TForm7::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-bool TForm7::showsPrompt(const Selector& selector) {
-    return selector.list->currentIndex() < 0 &&
-           selector.list->currentText() == selector.promptShown;
-}
-
-void TForm7::showPrompt(Selector& selector) {
-    selector.promptShown =
-        QCoreApplication::translate(AirGaps::context, selector.promptSource.toUtf8());
-    selector.list->setEditText(selector.promptShown);
-    selector.list->lineEdit()->setCursorPosition(0);
-}
-
-void TForm7::restorePrompt(Selector& selector) {
-    const QString text = selector.list->currentText();
-    if (selector.list->currentIndex() < 0 &&
-        (text == selector.promptSource || text == selector.promptShown ||
-         text == Language::ukrainian(AirGaps::context, selector.promptSource.toUtf8().constData())))
-        showPrompt(selector);
-}
-
 // A prompt is kept as its source text, so that a project reads alike in either language.
 Project::ListChoice TForm7::choiceOf(const Selector& selector, int item) {
     Project::ListChoice choice = shownChoice(selector.list, item);
-    if (showsPrompt(selector))
-        choice.text = selector.promptSource;
+    if (selector.prompt().shown())
+        choice.text = QString::fromUtf8(selector.promptSource);
     return choice;
 }
 
@@ -202,11 +181,9 @@ Project::AirGapInputs TForm7::freshInputs() const {
 }
 
 void TForm7::setInputs(const Project::AirGapInputs& in) {
-    placementIndex_ = restoreChoice(ComboBox2, in.placement) ? in.placement.item : -1;
-    temperatureIndex_ = restoreChoice(ComboBox3, in.temperature) ? in.temperature.item : -1;
-    thicknessIndex_ = restoreChoice(ComboBox1, in.thickness) ? in.thickness.item : -1;
-    for (Selector& selector : selectors_)
-        restorePrompt(selector);
+    placementIndex_ = selectors_[0].prompt().restore(in.placement) ? in.placement.item : -1;
+    temperatureIndex_ = selectors_[1].prompt().restore(in.temperature) ? in.temperature.item : -1;
+    thicknessIndex_ = selectors_[2].prompt().restore(in.thickness) ? in.thickness.item : -1;
     ComboBox1Change();
     Edit1->setText(in.resistance);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The air-gap window: the resistance of a closed air gap for layer 11.
 
+#include "core/AirGaps.h"
 #include "core/ProjectRecord.h"
 #include "ui/LazyWindow.h"
+#include "ui/ListPrompt.h"
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <array>
@@ -39,16 +42,12 @@ class TForm7 : public LazyWindow {
     // chosen and nothing is typed.
     struct Selector {
         QComboBox* list = nullptr;
-        QString promptSource;
-        QString promptShown; // as the window last set it
+        QByteArray promptSource;
+        ListPrompt prompt() const { return {list, AirGaps::context, promptSource.constData()}; }
     };
     QComboBox* selector(const QString& name, const QString& prompt, const QStringList& items,
                         int& chosen);
     void retranslateUi();
-    static bool showsPrompt(const Selector& selector);
-    static void showPrompt(Selector& selector);
-    // A prompt restored from a project, in either language, comes back in the current one.
-    static void restorePrompt(Selector& selector);
     static Project::ListChoice choiceOf(const Selector& selector, int item);
     void ComboBox1Change(); // thickness
     void Button1Click();    // "Принять"

@@ -2,7 +2,9 @@
 // with a message that names it and what is wrong.
 
 #include "core/Errors.h"
+#include "core/MaterialCatalogue.h"
 #include "core/ProjectFields.h"
+#include "core/RequiredResistance.h"
 #include "formats/ProjectFile.h"
 #include "support/Files.h"
 
@@ -62,6 +64,26 @@ QByteArray validFile() {
     return ProjectFile::encode(unusualRecord());
 }
 
+// The valid file with its city's choice, or with layer 2's material, replaced.
+QByteArray withKeyedChoice(bool city, const QJsonObject& choice, int version = 5) {
+    QJsonObject root = QJsonDocument::fromJson(validFile()).object();
+    root["version"] = version;
+    if (city) {
+        QJsonObject requirement = root["requirement"].toObject();
+        requirement["city"] = choice;
+        root["requirement"] = requirement;
+    } else {
+        QJsonObject layers = root["layers"].toObject();
+        QJsonArray rows = layers["rows"].toArray();
+        QJsonObject row = rows[1].toObject();
+        row["material"] = choice;
+        rows[1] = row;
+        layers["rows"] = rows;
+        root["layers"] = layers;
+    }
+    return QJsonDocument(root).toJson();
+}
+
 // The valid file with one field of one section replaced.
 QByteArray withField(const QString& section, const QString& key, const QJsonValue& value) {
     QJsonObject root = QJsonDocument::fromJson(validFile()).object();
@@ -91,6 +113,8 @@ class ProjectFileTest : public QObject {
     void unreadableFilesAreNamed();
     void olderVersionsStillOpen_data();
     void olderVersionsStillOpen();
+    void stableKeysFindTheirEntries_data();
+    void stableKeysFindTheirEntries();
 };
 
 // What an older version wrote: the shown text of every choice, typed or not.
@@ -182,13 +206,14 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QByteArray bytes = validFile();
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
-    QCOMPARE(root["version"].toInt(), 4);
+    QCOMPARE(root["version"].toInt(), 5);
     // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
-    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 4,\n"
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 5,\n"
                              "    \"decimalSeparator\": \".\",\n"));
     // A choice is its item; a text stands beside it only when the user typed it.
     const QJsonObject requirement = root["requirement"].toObject();
-    QCOMPARE(requirement["city"].toObject(), QJsonObject({{"item", 17}}));
+    QCOMPARE(requirement["city"].toObject(),
+             QJsonObject({{"item", 17}, {"key", RequiredResistance::cityItems()[17]}}));
     QCOMPARE(requirement["zone"].toObject(), QJsonObject({{"item", 2}, {"text", "  III"}}));
     QVERIFY(bytes.contains("набрано")); // texts are UTF-8, not escaped
     QVERIFY(bytes.contains("\"8.7\"") && bytes.contains("\"8,7\""));
@@ -246,6 +271,10 @@ void ProjectFileTest::badFilesAreRefused_data() {
     QTest::addRow("unknown building")
         << withField("requirement", "building", "school")
         << damaged + "неизвестный вид здания \"school\" в поле \"requirement.building\"";
+    QTest::addRow("key of no entry")
+        << withKeyedChoice(true, {{"item", 3}, {"key", "Атлантида"}})
+        << QStringLiteral("Проект \"p.vvz\" называет в поле \"requirement.city\" элемент "
+                          "\"Атлантида\", которого нет в списке этой программы");
     QJsonObject root = QJsonDocument::fromJson(validFile()).object();
     QJsonObject layers = root["layers"].toObject();
     QJsonArray rows = layers["rows"].toArray();
@@ -286,6 +315,37 @@ void ProjectFileTest::unreadableFilesAreNamed() {
     QCOMPARE(messageOf(folder.path()),
              QStringLiteral("Не удалось открыть проект \"%1\": это папка, а не файл")
                  .arg(folder.path()));
+}
+
+// A list index with its entry's stable key: the key decides when the two disagree (an entry
+// inserted or moved since), and files older than the keys keep their index as before.
+void ProjectFileTest::stableKeysFindTheirEntries_data() {
+    QTest::addColumn<bool>("city"); // else layer 2's material
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("item");
+    const QStringList cities = RequiredResistance::cityItems();
+    const QStringList materials = MaterialCatalogue::names(2);
+    QTest::newRow("city where its key says")
+        << true << withKeyedChoice(true, {{"item", 5}, {"key", cities[5]}}) << 5;
+    QTest::newRow("city moved") << true << withKeyedChoice(true, {{"item", 5}, {"key", cities[9]}})
+                                << 9;
+    QTest::newRow("city beyond the list, found by its key")
+        << true << withKeyedChoice(true, {{"item", 999}, {"key", cities[2]}}) << 2;
+    QTest::newRow("city without a key") << true << withKeyedChoice(true, {{"item", 5}}) << 5;
+    QTest::newRow("version 4 reads no key")
+        << true << withKeyedChoice(true, {{"item", 5}, {"key", "Атлантида"}, {"text", "x"}}, 4)
+        << 5;
+    QTest::newRow("material moved")
+        << false << withKeyedChoice(false, {{"item", 0}, {"key", materials.last()}})
+        << int(materials.size()) - 1;
+}
+
+void ProjectFileTest::stableKeysFindTheirEntries() {
+    QFETCH(bool, city);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, item);
+    const Record record = ProjectFile::decode(bytes, "p.vvz");
+    QCOMPARE(city ? record.requirement.city.item : record.layers.layers[1].material.item, item);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileTest)

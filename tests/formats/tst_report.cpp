@@ -28,9 +28,9 @@ Input wallWithThreeLayers() {
                    QStringLiteral("8,7"),
                    QStringLiteral("3,058"),
                    QStringLiteral("2,200"),
-                   QStringLiteral("Наружные стены, покрытия"),
-                   QStringLiteral("Условие выполняется."),
-                   QStringLiteral(" > ")};
+                   Caption::plain(QStringLiteral("Наружные стены, покрытия")),
+                   true, // "Условие выполняется."
+                   ResistanceCheck::Relation::Greater};
     in.layers[0] = {QStringLiteral("Кирпич"), QStringLiteral("380"), QStringLiteral("0,81"),
                     QStringLiteral("0,469"), 380};
     in.layers[1] = {QStringLiteral("Пенопласт"), QStringLiteral("100"), QStringLiteral("0,041"),
@@ -56,9 +56,9 @@ Input wallWithAirGap() {
                    QStringLiteral("8,7"),
                    QStringLiteral("3,237"),
                    QStringLiteral("2,200"),
-                   QStringLiteral("Наружные стены, покрытия"),
-                   QStringLiteral("Условие выполняется."),
-                   QStringLiteral(" > ")};
+                   Caption::plain(QStringLiteral("Наружные стены, покрытия")),
+                   true, // "Условие выполняется."
+                   ResistanceCheck::Relation::Greater};
     in.layers[0] = {QStringLiteral("Кирпич глиняный обыкновенный"), QStringLiteral("380"),
                     QStringLiteral("0,81"), QStringLiteral("0,469"), 380};
     in.layers[10] = {QStringLiteral("Воздушная прослойка"), QStringLiteral("50"),

@@ -22,7 +22,7 @@ Input wall() {
     in.report.deltaTcr = QStringLiteral("4");
     in.report.snapshot.rqmin = QStringLiteral("2,200");
     RequirementSource source;
-    source.tableNumber = QStringLiteral("1");
+    source.building = Project::BuildingKind::Residential;
     source.zone = QStringLiteral("III");
     source.envelope = QStringLiteral("1.    Наружные стены");
     source.tableValue = QStringLiteral("2,75");
@@ -92,7 +92,7 @@ class TestReportDocument : public QObject {
             << "Город: ";
         QTest::newRow("production regime")
             << Change([](Input& in) {
-                   in.requirement->tableNumber = QStringLiteral("2");
+                   in.requirement->building = Project::BuildingKind::Production;
                    in.requirement->regime = QStringLiteral("сухой");
                    in.requirement->inertiaClass = QStringLiteral("D > 1,5");
                })
@@ -105,7 +105,7 @@ class TestReportDocument : public QObject {
         }) << "Внимание: Rqmin принято для D > 1,5, а D конструкции теперь 0,879"
                                           << "";
         QTest::newRow("walls between flats") << Change([](Input& in) {
-            in.requirement->tableNumber = QStringLiteral("3");
+            in.requirement->building = Project::BuildingKind::WallsBetweenFlats;
             in.requirement->envelope = QStringLiteral("стены между квартирами для домов: Жилые");
         }) << "Вид конструкции (таблица 3): стены между квартирами для домов: Жилые"
                                              << "Температурная зона";
@@ -133,7 +133,7 @@ class TestReportDocument : public QObject {
                                                                 << "Площадь утепления";
         QTest::newRow("board as needed, order of a construction that passes")
             << Change([](Input& in) {
-                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.report.snapshot.met = true; // "Условие выполняется."
                    in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};
                    in.quantity = ReportDocument::Quantity{60, 5.4, true};
                })
@@ -142,7 +142,7 @@ class TestReportDocument : public QObject {
             << "не приводится";
         QTest::newRow("board thicker than needed, order counted for another")
             << Change([](Input& in) {
-                   in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+                   in.report.snapshot.met = true; // "Условие выполняется."
                    in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 100.0};
                    in.quantity = ReportDocument::Quantity{60, 7.2, false};
                })
@@ -150,13 +150,13 @@ class TestReportDocument : public QObject {
                "утеплителя: не приводится: плита или ее толщина"
             << "Объем";
         QTest::newRow("no order for a construction that fails") << Change([](Input& in) {
-            in.report.snapshot.verdict = QStringLiteral("Условие не выполняется!");
+            in.report.snapshot.met = false; // "Условие не выполняется!"
             in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("120"), 130.0};
             in.quantity = ReportDocument::Quantity{60, 7.2, true};
         }) << "Расход утеплителя: не приводится: конструкция не проходит проверку"
                                                                 << "Объем";
         QTest::newRow("no verdict while Rqmin is to be taken again") << Change([](Input& in) {
-            in.report.snapshot.verdict = QStringLiteral("Условие выполняется.");
+            in.report.snapshot.met = true; // "Условие выполняется."
             in.requirement->inertiaClass = QStringLiteral("D > 1,5");
             in.inertiaNow = QStringLiteral("1,249");
             in.insulation = {QStringLiteral("ПСБ"), QStringLiteral("90"), 90.0};
@@ -167,10 +167,10 @@ class TestReportDocument : public QObject {
             << Change([](Input& in) { in.report.snapshot.r0 = QStringLiteral("2,288"); })
             << "U = 1/R0: 0,437 Вт/(м²·К)"
             << "";
-        QTest::newRow("wall between flats has no outer surface")
-            << Change([](Input& in) { in.requirement->tableNumber = QStringLiteral("3"); })
-            << "Поверхности со стороны соседей Alfa н"
-            << "Наружной поверхности";
+        QTest::newRow("wall between flats has no outer surface") << Change([](Input& in) {
+            in.requirement->building = Project::BuildingKind::WallsBetweenFlats;
+        }) << "Поверхности со стороны соседей Alfa н"
+                                                                 << "Наружной поверхности";
     }
     void rowsFollowTheCalculation() {
         QFETCH(std::function<void(Input&)>, change);

@@ -304,7 +304,7 @@ void LayerWindowTest::sFieldThatIsNoNumberStopsBeforeInertia() {
 void LayerWindowTest::productionTableReceivesInertia() {
     Fixture f;
     TForm2* w = f.layers();
-    f.program.calculation().tableNumber = QStringLiteral("2");
+    f.program.calculation().building = Project::BuildingKind::Production;
     w->writeLd(2, "0,1");
     w->writeThickness(2, "100");
     w->writeS(2, "1,7");

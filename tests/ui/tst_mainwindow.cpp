@@ -65,7 +65,7 @@ void MainWindowTest::createsTheTwelveWindowsInOrder() {
     for (QWidget* window : program.windows())
         QCOMPARE(window->isVisible(), window == program.forms().mainForm);
     QCOMPARE(program.forms().mainForm->size(), QSize(727, 709));
-    QCOMPARE(program.calculation().tableNumber, QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program.calculation().building), QStringLiteral("1"));
     QCOMPARE(program.calculation().orderingGrade, 0);
     QCOMPARE(program.calculation().airGapTarget, 0);
     QVERIFY(!program.calculation().hasSnapshot);
@@ -139,9 +139,9 @@ void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
     QCOMPARE(snapshot.alphaInt, QStringLiteral("8,7"));
     QCOMPARE(snapshot.r0, QStringLiteral("3,512"));
     QCOMPARE(snapshot.rqmin, QStringLiteral("3,300"));
-    QCOMPARE(snapshot.constructionType, QStringLiteral("Тип 1"));
-    QCOMPARE(snapshot.verdict, QStringLiteral("Условие выполняется."));
-    QCOMPARE(snapshot.relationSign, QStringLiteral(" > "));
+    QCOMPARE(snapshot.constructionType.shown(), QStringLiteral("Тип 1"));
+    QCOMPARE(ResistanceCheck::verdictText(snapshot.met), QStringLiteral("Условие выполняется."));
+    QCOMPARE(ResistanceCheck::relationSign(snapshot.relation), QStringLiteral(" > "));
 
     // A failing check keeps the last snapshot.
     main->writeRqmin("x");
@@ -311,8 +311,7 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
                           main->findChild<QLabel*>("Label7")->text()}),
              results);
     if (!rk.isEmpty())
-        QCOMPARE(ResistanceCheck::translatedVerdict(program.calculation().snapshot.verdict),
-                 results.first());
+        QCOMPARE(ResistanceCheck::verdictText(program.calculation().snapshot.met), results.first());
 }
 
 void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached_data() {

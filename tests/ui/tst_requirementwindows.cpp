@@ -121,7 +121,7 @@ void RequirementWindowsTest::cleanup() {
 }
 
 void RequirementWindowsTest::requiredResistanceStartsResidential() {
-    QCOMPARE(program->calculation().tableNumber, QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("1"));
     form3->show();
     for (const char* shown : {"ComboBox13", "ComboBox4", "RadioButton1", "RadioButton2",
                               "RadioButton3", "ComboBox1", "CheckBox1", "Edit1", "Button1"})
@@ -206,7 +206,7 @@ void RequirementWindowsTest::wallsBetweenFlatsChoiceHandsOver() {
     click(form3, "CheckBox1");
     QTRY_VERIFY_WITH_TIMEOUT(!timer(form3, "Timer1")->isActive(), 1000);
     click(form3, "RadioButton3");
-    QCOMPARE(program->calculation().tableNumber, QStringLiteral("3"));
+    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("3"));
     QVERIFY(!form3->isVisible());
     QVERIFY(form6->isVisible());
     QVERIFY(!control<QCheckBox>(form3, "CheckBox1")->isChecked());
@@ -221,7 +221,7 @@ void RequirementWindowsTest::wallsBetweenFlatsChoiceHandsOver() {
     QVERIFY(!timer(form3, "Timer2")->isActive());
 
     click(form3, "RadioButton1");
-    QCOMPARE(program->calculation().tableNumber, QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("1"));
     QVERIFY(control(form3, "CheckBox1")->isVisible());
     QVERIFY(!timer(form3, "Timer1")->isActive());
 }
@@ -244,7 +244,7 @@ void RequirementWindowsTest::productionInertiaClass() {
     QFETCH(QString, rqmin);
     form3->show();
     click(form3, "RadioButton2");
-    QCOMPARE(program->calculation().tableNumber, QStringLiteral("2"));
+    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("2"));
     choose(form3, "ComboBox2", 0);
     choose(form3, "ComboBox3", 0);
     choose(form3, "ComboBox13", 1);

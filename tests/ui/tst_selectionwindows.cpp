@@ -367,6 +367,8 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
              QStringLiteral("Утеплювач ПСБ-25, товщина 80мм, площа утеплення 60м^2"));
     QCOMPARE(shownText(form9, "Label5"), QStringLiteral("5м^3"));
     QVERIFY(!control<QTimer>(form9, "Timer1")->isActive());
+    // The board's name in the other language is still the board the quantity was counted for.
+    QVERIFY(form9->workedOutQuantity() && form9->workedOutQuantity()->followsLayer12);
     QVERIFY(switchLanguage(InterfaceLanguage::Russian));
     QCOMPARE(shownText(form9, "Panel1"), russian);
 }

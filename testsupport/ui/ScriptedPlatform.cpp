@@ -24,14 +24,15 @@ std::optional<QString> ScriptedPlatform::askSaveFile(FileDialog& dialog) {
     return runDialog(dialog);
 }
 
-QString ScriptedPlatform::ask(const QString& title, const QString& text,
-                              const QStringList& buttons) {
+int ScriptedPlatform::ask(const QString& title, const QString& text, const QStringList& buttons) {
     questions.append({Kind::Info, title, text});
     if (buttonAnswers.isEmpty()) {
         ++unansweredDialogs;
-        return buttons.last();
+        return int(buttons.size()) - 1;
     }
-    return buttonAnswers.dequeue();
+    // A caption that no button has answers as Escape would.
+    const int pressed = int(buttons.indexOf(buttonAnswers.dequeue()));
+    return pressed >= 0 ? pressed : int(buttons.size()) - 1;
 }
 
 bool ScriptedPlatform::askPrint(QPrinter& printer) {

@@ -21,7 +21,7 @@ class ScriptedPlatform : public Platform {
     void warning(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     // The next queued button; with none queued, the last button and an unanswered dialog.
-    QString ask(const QString& title, const QString& text, const QStringList& buttons) override;
+    int ask(const QString& title, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askOpenFile(FileDialog& dialog) override;
     std::optional<QString> askSaveFile(FileDialog& dialog) override;
     // The print dialog takes the next answer too: a path prints into that PDF file.
