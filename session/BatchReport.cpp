@@ -1,13 +1,12 @@
-#include "ui/BatchReport.h"
+#include "session/BatchReport.h"
 
 #include "core/ProjectCalculation.h"
 #include "formats/ProjectFile.h"
+#include "session/Program.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/GuardedApplication.h"
-#include "ui/HandInReport.h"
-#include "ui/Main.h"
-#include "ui/Program.h"
+#include "ui/SessionCommands.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -82,7 +81,7 @@ int writeProjectReport(GuardedApplication& application, const QString& project,
     {
         Program program(platform);
         Forms& forms = program.forms();
-        forms.mainForm->openProject(project);
+        forms.session->openProject(project);
         // A report is made once a check has found R0 > 0, as the menu item is enabled then.
         bool ready = false;
         guarded(platform, [&] {
@@ -90,8 +89,7 @@ int writeProjectReport(GuardedApplication& application, const QString& project,
                         .reportReady;
         });
         if (ready && !platform.failed()) {
-            FileDialog dialog = pdfReportDialog();
-            guarded(platform, [&] { exportReportPdf(forms, dialog); });
+            guarded(platform, [&] { forms.session->exportPdf(); });
             status = platform.saved() && !platform.failed() ? 0 : 1;
         } else if (!platform.failed()) {
             platform.say(

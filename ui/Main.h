@@ -99,7 +99,6 @@ class TMainForm : public QWidget {
     void addProjectItems(QMenu* file);
     void addRestoreItem(QMenu* file);
     void addHandInItems(QMenu* file);
-    void saveProject();
     QLineEdit* numberField(const QString& name, bool decimalKeys);
     void connectCheck();
 
@@ -147,7 +146,4 @@ class TMainForm : public QWidget {
 
     FileDialog openDialog_;
     FileDialog saveDialog_;
-    FileDialog openProjectDialog_;
-    FileDialog saveProjectDialog_;
-    FileDialog pdfDialog_;
 };

@@ -1,9 +1,9 @@
 #include "Monkey.h"
 
 #include "formats/FileFaults.h"
+#include "session/LastSession.h"
+#include "session/Program.h"
 #include "support/Typing.h"
-#include "ui/LastSession.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 

@@ -3,11 +3,11 @@
 #include "FocusFallback.h"
 
 #include "core/Rgb.h"
+#include "session/Program.h"
 #include "support/Typing.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 

@@ -3,10 +3,10 @@
 
 #include "core/ProjectCalculation.h"
 #include "formats/ProjectFile.h"
+#include "session/Program.h"
+#include "session/ProjectReplay.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
-#include "ui/ProjectReplay.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"

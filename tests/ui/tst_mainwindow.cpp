@@ -2,11 +2,11 @@
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
+#include "session/Program.h"
 #include "support/LanguageSwitch.h"
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"

@@ -3,11 +3,11 @@
 
 #include "core/Errors.h"
 #include "core/TemperatureCheck.h"
+#include "session/Program.h"
 #include "support/Files.h"
 #include "support/LanguageSwitch.h"
 #include "ui/DrawingExport.h"
 #include "ui/InterfaceLanguage.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 

@@ -3,10 +3,10 @@
 
 #include "core/Calculation.h"
 #include "formats/ProjectFile.h"
+#include "session/Program.h"
 #include "support/LanguageSwitch.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"

@@ -2,8 +2,8 @@
 // and larger as given; on a smaller screen within its available area, the main window
 // scrolling its content.
 
+#include "session/Program.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScreenFit.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"

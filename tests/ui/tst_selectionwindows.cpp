@@ -2,10 +2,10 @@
 // their widgets with the layer and main windows of the real program.
 
 #include "core/Calculation.h"
+#include "session/Program.h"
 #include "ui/About.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"

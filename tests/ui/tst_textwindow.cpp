@@ -1,7 +1,7 @@
 // The text window and the report writer, driven through the real widgets.
 
+#include "session/Program.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/Unit1.h"
 
