@@ -1,12 +1,12 @@
 // Vuvuvudozizod: insulation of multilayer building envelopes.
 
-#include "ui/Main.h"
-#include "ui/BatchReport.h"
+#include "session/BatchReport.h"
+#include "session/LastSession.h"
+#include "session/Program.h"
 #include "ui/CommandLine.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
-#include "ui/LastSession.h"
-#include "ui/Program.h"
+#include "ui/Main.h"
 #include "ui/QtPlatform.h"
 #include "ui/Widgets.h"
 

@@ -2,9 +2,9 @@
 // window shown, then until the first key is answered, and the memory it took.
 // vuv-open-bench [folder]: writes its files there (a temporary folder by default).
 
+#include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>

@@ -6,9 +6,9 @@
 //   --open-layers  then opens the layer window for the first time and prints the
 //                  milliseconds until it has been painted
 
+#include "session/Program.h"
 #include "ui/GuardedApplication.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"

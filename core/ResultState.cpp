@@ -1,5 +1,8 @@
 #include "core/ResultState.h"
 
+#include "core/Errors.h"
+#include "core/NumberText.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -27,6 +30,17 @@ QStringList names(const Changes& c) {
     return list;
 }
 
+// Two texts of one number; texts that are no number are the same only when equal.
+bool sameNumber(const QString& a, const QString& b, QChar separator) {
+    if (a == b)
+        return true;
+    try {
+        return NumberText::parse(a, separator) == NumberText::parse(b, separator);
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
 int count(const Changes& c) {
     return int(names(c).size());
 }
@@ -51,6 +65,17 @@ Changes changes(const Calculation& state, const Now& now) {
                          source->acceptedText == now.rqmin &&
                          *source->inertiaAbove != (*now.inertia > RequirementSource::inertiaBound);
     return c;
+}
+
+bool checkJudges(const Calculation& state, const QString& rk, const QString& r0,
+                 const QString& rqmin, QChar separator) {
+    const CheckSnapshot& s = state.snapshot;
+    return state.hasSnapshot && s.r0 == r0 && s.rqmin == rqmin && sameNumber(s.rk, rk, separator);
+}
+
+bool quantityFollows(const Project::LayerInputs& countedFor, const Project::LayerInputs& layer12,
+                     const Changes& changes) {
+    return countedFor == layer12 && !changes.layers;
 }
 
 QString note(const Changes& c) {

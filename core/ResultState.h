@@ -6,6 +6,8 @@
 #include "core/Calculation.h"
 #include "core/ProjectRecord.h"
 
+#include <QChar>
+
 #include <optional>
 
 namespace ResultState {
@@ -33,6 +35,17 @@ bool sameLayers(const Project::LayerStackInputs& a, const Project::LayerStackInp
 
 // Nothing before the first check; the layers only once they have been calculated.
 Changes changes(const Calculation& state, const Now& now);
+
+// The last completed check still judges the layers while R0 and Rqmin read as it left them
+// and Rk is the same number ("0" and "0,000" alike): a rewrite that changes no text of R0
+// runs no new check, and needs none.
+bool checkJudges(const Calculation& state, const QString& rk, const QString& r0,
+                 const QString& rqmin, QChar separator);
+
+// A quantity counted for `countedFor` follows layer 12 while layer 12 is as it was counted
+// for and the layers have not changed since their calculation.
+bool quantityFollows(const Project::LayerInputs& countedFor, const Project::LayerInputs& layer12,
+                     const Changes& changes);
 
 // The short note that says what changed and what to press.
 QString note(const Changes& changes);

@@ -6,6 +6,7 @@
 #include <QChar>
 
 class Platform;
+class SessionCommands;
 struct Calculation;
 class TMainForm;
 class TAboutBox;
@@ -26,6 +27,7 @@ class MoistureWindow;
 struct Forms {
     Platform& platform;
     Calculation& calculation;
+    SessionCommands* session = nullptr; // what the main window's File menu asks for
 
     TMainForm* mainForm = nullptr; // shown at start, built with it
     // Hidden at start: built when first shown or first reached through here.

@@ -9,12 +9,8 @@
 #include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
-#include "ui/HandInReport.h"
 #include "ui/LanguageMenu.h"
-#include "ui/LastSession.h"
-#include "ui/OwnFiles.h"
-#include "ui/ProjectReplay.h"
-#include "ui/ReportWriter.h"
+#include "ui/SessionCommands.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
@@ -174,9 +170,6 @@ void TMainForm::retranslateUi() {
     Label18->setText(constructionType_.shown());
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
-    pdfDialog_.filters = pdfReportDialog().filters; // the folder last used stays
-    openProjectDialog_.filters = saveProjectDialog_.filters =
-        ProjectReplay::projectDialog().filters;
     refreshResultState();
     if (forms_.form2) // the layer window shows the note in the new language from now on
         forms_.form2->showOutOfDate(staleNote->text());
@@ -447,9 +440,8 @@ QWidget* TMainForm::buildLowerPanel() {
                                    QT_TR_NOOP("Сохранить расчет "));
     texts_.hint(saveReportButton, QT_TR_NOOP("Сохранить расчет"));
     saveReportButton->setEnabled(false);
-    connect(saveReportButton, &QPushButton::clicked, this, [this] {
-        guarded(platform_, [this] { writeCalculationReport(forms_, saveDialog_); });
-    });
+    connect(saveReportButton, &QPushButton::clicked, this,
+            [this] { guarded(platform_, [this] { forms_.session->saveReport(saveDialog_); }); });
     required->addWidget(selectInsulationButton);
     required->addWidget(saveReportButton);
     column->addLayout(required);
@@ -665,7 +657,7 @@ void TMainForm::enableViewButton() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    LastSession::keep(forms_);
+    forms_.session->keepOnClosing();
     event->accept();
     platform_.quit();
 }
@@ -680,24 +672,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 // The project items come first in "&File", with their own keys and dialogs.
 void TMainForm::addProjectItems(QMenu* file) {
-    openProjectDialog_ = ProjectReplay::projectDialog();
-    saveProjectDialog_ = ProjectReplay::projectDialog();
-    saveProjectDialog_.proposedName = QStringLiteral("Vuvuvudozizod");
-    saveProjectDialog_.overwritePrompt = true;
     QAction* open = texts_.action(file->addAction(QString()), QT_TR_NOOP("Открыть проект..."),
                                   QT_TR_NOOP("Открыть сохраненный проект расчета"));
     open->setObjectName(QStringLiteral("OpenProject"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, [this] {
-        if (const std::optional<QString> path = platform_.askOpenFile(openProjectDialog_))
-            openProject(*path);
-    });
+    connect(open, &QAction::triggered, this, [this] { forms_.session->openProjectFromDialog(); });
     QAction* save = texts_.action(file->addAction(QString()), QT_TR_NOOP("Сохранить проект..."),
                                   QT_TR_NOOP("Сохранить исходные данные расчета в файл проекта"));
     save->setObjectName(QStringLiteral("SaveProject"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this,
-            [this] { guarded(platform_, [this] { saveProject(); }); });
+            [this] { guarded(platform_, [this] { forms_.session->saveProject(); }); });
     addRestoreItem(file);
     file->addSeparator();
     addHandInItems(file);
@@ -709,14 +694,12 @@ void TMainForm::addRestoreItem(QMenu* file) {
         texts_.action(file->addAction(QString()), QT_TR_NOOP("Восстановить последний расчет"),
                       QT_TR_NOOP("Открыть расчет, который был открыт при закрытии программы"));
     restore->setObjectName(QStringLiteral("RestoreLastSession"));
-    // Without a place for it, the item stays enabled to say why there is nothing.
-    const auto available = [] { return LastSession::exists() || LastSession::path().isEmpty(); };
+    const auto available = [this] { return forms_.session->lastSessionOffered(); };
     restore->setEnabled(available());
     connect(file, &QMenu::aboutToShow, restore,
             [restore, available] { restore->setEnabled(available()); });
-    // Opened as a project is, but the project dialogs keep proposing the user's own files.
     connect(restore, &QAction::triggered, this,
-            [this] { guarded(platform_, [this] { LastSession::restore(forms_); }); });
+            [this] { guarded(platform_, [this] { forms_.session->restoreLastSession(); }); });
 }
 
 // Enabled with "Сохранить расчет ", by the first check that finds R0 > 0.
@@ -726,40 +709,24 @@ void TMainForm::addHandInItems(QMenu* file) {
                       QT_TR_NOOP("Объект, заказчик и исполнитель для заголовка отчета"));
     details->setObjectName(QStringLiteral("CalculationDetails"));
     connect(details, &QAction::triggered, this, [this] { openWindow(forms_.detailsWindow); });
-    pdfDialog_ = pdfReportDialog();
     exportPdf_ = texts_.action(file->addAction(QString()), QT_TR_NOOP("Отчет PDF..."),
                                QT_TR_NOOP("Сохранить отчет с таблицей слоев и разрезом в PDF"));
     exportPdf_->setObjectName(QStringLiteral("ExportPdf"));
     exportPdf_->setEnabled(false);
     connect(exportPdf_, &QAction::triggered, this,
-            [this] { guarded(platform_, [this] { exportReportPdf(forms_, pdfDialog_); }); });
+            [this] { guarded(platform_, [this] { forms_.session->exportPdf(); }); });
     printReport_ = texts_.action(file->addAction(QString()), QT_TR_NOOP("Печать..."),
                                  QT_TR_NOOP("Напечатать отчет с таблицей слоев и разрезом"));
     printReport_->setObjectName(QStringLiteral("PrintReport"));
     printReport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     printReport_->setEnabled(false);
     connect(printReport_, &QAction::triggered, this,
-            [this] { guarded(platform_, [this] { printReport(forms_); }); });
+            [this] { guarded(platform_, [this] { forms_.session->printReport(); }); });
     file->addSeparator();
 }
 
-void TMainForm::saveProject() {
-    const std::optional<QString> path = platform_.askSaveFile(saveProjectDialog_);
-    if (!path)
-        return;
-    OwnFiles::checkProject(*path);
-    ProjectReplay::save(forms_, *path);
-    openProjectDialog_.lastPath = *path;
-    forms_.calculation.projectFile = *path;
-}
-
 void TMainForm::openProject(const QString& path) {
-    guarded(platform_, [&] {
-        ProjectReplay::open(forms_, path);
-        forms_.calculation.projectFile = path;
-        openProjectDialog_.lastPath = path;
-        saveProjectDialog_.lastPath = path;
-    });
+    forms_.session->openProject(path);
 }
 
 Project::MainInputs TMainForm::inputs() const {

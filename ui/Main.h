@@ -101,7 +101,6 @@ class TMainForm : public QWidget {
     void addProjectItems(QMenu* file);
     void addRestoreItem(QMenu* file);
     void addHandInItems(QMenu* file);
-    void saveProject();
     QLineEdit* numberField(const QString& name, bool decimalKeys);
     void connectCheck();
 
@@ -151,7 +150,4 @@ class TMainForm : public QWidget {
 
     FileDialog openDialog_;
     FileDialog saveDialog_;
-    FileDialog openProjectDialog_;
-    FileDialog saveProjectDialog_;
-    FileDialog pdfDialog_;
 };

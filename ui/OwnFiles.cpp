@@ -2,9 +2,9 @@
 
 #include "core/Calculation.h"
 #include "core/Errors.h"
+#include "formats/RecoveryPlace.h"
 #include "formats/SameFile.h"
 #include "ui/Forms.h"
-#include "ui/LastSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +21,7 @@ void checkDocument(const Forms& forms, const QString& path) {
 }
 
 void checkProject(const QString& path) {
-    if (isSameFile(path, LastSession::path()))
+    if (isSameFile(path, RecoveryPlace::path()))
         throw FileError(QCoreApplication::translate(
                             "OwnFiles", "Файл \"%1\" хранит последний расчет для восстановления, "
                                         "он не будет заменен. Выберите другое имя файла.")

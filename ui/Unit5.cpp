@@ -9,6 +9,7 @@
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
+#include "core/ResultState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
@@ -48,17 +49,6 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
 // What the list and the panel show with no board chosen.
 const char* const noProductText = QT_TRANSLATE_NOOP("TForm5", "Плиты пенополистирольные   ");
 const char* const noProductCaption = QT_TRANSLATE_NOOP("TForm5", "Характеристики");
-
-// Two texts of one number; texts that are no number are the same only when equal.
-bool sameNumber(const QString& a, const QString& b, QChar separator) {
-    if (a == b)
-        return true;
-    try {
-        return NumberText::parse(a, separator) == NumberText::parse(b, separator);
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
 
 } // namespace
 
@@ -237,15 +227,10 @@ void TForm5::Timer1Timer() {
     switchOn(*Timer1);
 }
 
-// The last completed check still judges the layers while R0 and Rqmin read as it
-// left them and Rk is the same number ("0" and "0,000" alike): a rewrite that
-// changes no text of R0 runs no new check, and needs none.
 bool TForm5::checkIsCurrent() const {
-    const Calculation& calculation = forms_.calculation;
     const TMainForm& main = *forms_.mainForm;
-    return calculation.hasSnapshot && calculation.snapshot.r0 == main.r0Text() &&
-           calculation.snapshot.rqmin == main.rqmin() &&
-           sameNumber(calculation.snapshot.rk, main.rkText(), forms_.separator());
+    return ResultState::checkJudges(forms_.calculation, main.rkText(), main.r0Text(), main.rqmin(),
+                                    forms_.separator());
 }
 
 bool TForm5::boardIsLayer12() const {

@@ -4,6 +4,7 @@
 #include "core/InsulationQuantity.h"
 #include "core/LayerCount.h"
 #include "core/NumberText.h"
+#include "core/ResultState.h"
 #include "formats/OrderText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
@@ -214,8 +215,8 @@ Project::QuantityInputs TForm9::freshInputs() const {
 }
 
 bool TForm9::followsLayer12() const {
-    return countedLayer12_ && *countedLayer12_ == layer12Now() &&
-           !forms_.mainForm->resultChange().layers;
+    return countedLayer12_ && ResultState::quantityFollows(*countedLayer12_, layer12Now(),
+                                                           forms_.mainForm->resultChange());
 }
 
 std::optional<ReportDocument::Quantity> TForm9::workedOutQuantity() const {

@@ -1,11 +1,11 @@
 #include "Monkey.h"
 
 #include "formats/FileFaults.h"
+#include "session/LastSession.h"
+#include "session/Program.h"
 #include "support/Controls.h"
 #include "support/Typing.h"
 #include "testsupport/ui/ScriptedPlatform.h"
-#include "ui/LastSession.h"
-#include "ui/Program.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>

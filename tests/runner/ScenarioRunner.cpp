@@ -3,13 +3,15 @@
 #include "FocusFallback.h"
 
 #include "core/Rgb.h"
+#include "session/Program.h"
 #include "support/Controls.h"
 #include "support/Typing.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
+#include "session/Program.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>

@@ -2,10 +2,10 @@
 // files that can't be shown, saves whose sync or rename fails.
 
 #include "formats/FileFaults.h"
+#include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/SectionDrawing.h"
 #include "ui/Unit1.h"

@@ -1,13 +1,17 @@
 // The calculation that survives the program's end: two runs of the program with one home
 // folder, the recovery project's place, and the files that nothing but a project replaces.
 
+#include "session/LastSession.h"
+#include "session/Program.h"
+#include "session/ProjectReplay.h"
+#include "session/ReportInput.h"
 #include "support/Files.h"
+#include "session/LastSession.h"
+#include "session/Program.h"
+#include "session/ProjectReplay.h"
+#include "session/ReportInput.h"
 #include "testsupport/ui/ScriptedPlatform.h"
-#include "ui/LastSession.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
-#include "ui/ProjectReplay.h"
-#include "ui/ReportInput.h"
 #include "ui/Unit2.h"
 
 #include <QAbstractButton>

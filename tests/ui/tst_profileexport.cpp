@@ -3,12 +3,14 @@
 
 #include "core/Errors.h"
 #include "core/TemperatureCheck.h"
+#include "session/Program.h"
 #include "support/Files.h"
 #include "support/LanguageSwitch.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/DrawingExport.h"
 #include "ui/InterfaceLanguage.h"
-#include "ui/Program.h"
+#include "session/Program.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 
 #include <QComboBox>

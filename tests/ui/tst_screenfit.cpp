@@ -2,9 +2,9 @@
 // and larger as given; on a smaller screen within its available area, the main window
 // scrolling its content.
 
+#include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/ScreenFit.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Widgets.h"

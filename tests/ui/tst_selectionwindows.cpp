@@ -2,11 +2,11 @@
 // their widgets with the layer and main windows of the real program.
 
 #include "core/Calculation.h"
+#include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/About.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
 #include "ui/Unit5.h"

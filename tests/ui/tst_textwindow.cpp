@@ -1,8 +1,8 @@
 // The text window and the report writer, driven through the real widgets.
 
+#include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
 #include "ui/Unit1.h"
 
 #include "support/Files.h"

@@ -1,10 +1,12 @@
 // How the windows behave together: first placement, Escape, Enter, Qt's own texts.
 
+#include "session/Program.h"
 #include "support/LanguageSwitch.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "ui/Program.h"
+#include "session/Program.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit5.h"

@@ -1,8 +1,8 @@
-#include "ui/Program.h"
+#include "session/Program.h"
 
+#include "session/LastSession.h"
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
-#include "ui/LastSession.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -27,6 +27,7 @@ template <class Window> Window* Program::create() {
 }
 
 Program::Program(Platform& platform) : forms_{platform, calculation_} {
+    forms_.session = &session_;
     QCoreApplication::setApplicationName(QStringLiteral("Vuvuvudozizod"));
     forms_.mainForm = create<TMainForm>();
     forms_.aboutBox = create<TAboutBox>();

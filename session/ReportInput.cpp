@@ -1,4 +1,4 @@
-#include "ui/ReportInput.h"
+#include "session/ReportInput.h"
 
 #include "core/Calculation.h"
 #include "core/ResistanceCheck.h"

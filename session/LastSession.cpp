@@ -1,8 +1,9 @@
-#include "ui/LastSession.h"
+#include "session/LastSession.h"
 
 #include "formats/ProjectFile.h"
+#include "formats/RecoveryPlace.h"
+#include "session/ProjectReplay.h"
 #include "ui/Forms.h"
-#include "ui/ProjectReplay.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,18 +29,6 @@ namespace {
 
 QString text(const char* source) {
     return QCoreApplication::translate("LastSession", source);
-}
-
-// The user's data folder as the XDG base directories define it; a relative XDG_DATA_HOME
-// is ignored, and a home folder that is not there is no place for one.
-QString dataFolder() {
-    const QString given = qEnvironmentVariable("XDG_DATA_HOME");
-    if (QDir::isAbsolutePath(given))
-        return given;
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home) && QFileInfo(home).isDir())
-        return QDir(home).filePath(QStringLiteral(".local/share"));
-    return {};
 }
 
 // One thread writes the recovery project, so that neither typing nor closing waits for the
@@ -176,10 +165,7 @@ void onSignal(int signal) {
 } // namespace
 
 QString path() {
-    const QString folder = dataFolder();
-    return folder.isEmpty()
-               ? QString()
-               : QDir(folder).filePath(QStringLiteral("Vuvuvudozizod/last-calculation.vvz"));
+    return RecoveryPlace::path();
 }
 
 QString whyNotKept() {

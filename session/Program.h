@@ -3,6 +3,7 @@
 // the program itself, the tests and the scenario runner alike.
 
 #include "core/Calculation.h"
+#include "session/CalculationSession.h"
 #include "ui/Forms.h"
 
 #include <QWidget>
@@ -30,6 +31,7 @@ class Program {
 
     Calculation calculation_;
     Forms forms_;
+    CalculationSession session_{forms_}; // what the main window's File menu asks for
     std::vector<QWidget*> windows_;
     std::vector<QWidget*> laterWindows_; // beyond the twelve
 };

@@ -1,11 +1,13 @@
-#include "ui/BatchReport.h"
+#include "session/BatchReport.h"
 
+#include "core/ProjectCalculation.h"
+#include "formats/ProjectFile.h"
+#include "session/Program.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/GuardedApplication.h"
-#include "ui/Main.h"
-#include "ui/Program.h"
+#include "ui/SessionCommands.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
@@ -78,12 +80,16 @@ int writeProjectReport(GuardedApplication& application, const QString& project,
     int status = 1;
     {
         Program program(platform);
-        TMainForm* main = program.forms().mainForm;
-        main->openProject(project);
-        // The menu item is enabled by the first check that finds R0 > 0.
-        auto* exportPdf = main->findChild<QAction*>(QStringLiteral("ExportPdf"));
-        if (exportPdf && exportPdf->isEnabled() && !platform.failed()) {
-            exportPdf->trigger();
+        Forms& forms = program.forms();
+        forms.session->openProject(project);
+        // A report is made once a check has found R0 > 0, as the menu item is enabled then.
+        bool ready = false;
+        guarded(platform, [&] {
+            ready = ProjectCalculation::calculate(ProjectFile::load(project), forms.separator())
+                        .reportReady;
+        });
+        if (ready && !platform.failed()) {
+            guarded(platform, [&] { forms.session->exportPdf(); });
             status = platform.saved() && !platform.failed() ? 0 : 1;
         } else if (!platform.failed()) {
             platform.say(

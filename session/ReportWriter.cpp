@@ -1,9 +1,9 @@
-#include "ui/ReportWriter.h"
+#include "session/ReportWriter.h"
 
 #include "formats/TextFile.h"
+#include "session/ReportInput.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
-#include "ui/ReportInput.h"
 #include "ui/Unit1.h"
 
 void writeCalculationReport(Forms& forms, FileDialog& dialog) {

@@ -1,13 +1,13 @@
-#include "ui/HandInReport.h"
+#include "session/HandInReport.h"
 
 #include "formats/TextFile.h"
+#include "session/ProjectReplay.h"
+#include "session/ReportInput.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/MoistureDiagram.h"
 #include "ui/OwnFiles.h"
-#include "ui/ProjectReplay.h"
-#include "ui/ReportInput.h"
 #include "ui/ReportPages.h"
 #include "ui/SectionDrawing.h"
 

@@ -11,8 +11,7 @@ struct Forms;
 
 namespace LastSession {
 
-// The recovery project in the user's data folder (an absolute XDG_DATA_HOME, else
-// ~/.local/share with an existing home folder); empty without one.
+// The recovery project's place (RecoveryPlace::path()); empty without one.
 QString path();
 
 // Why there is no place for it, in the user's words; empty when there is one.

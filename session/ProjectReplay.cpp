@@ -1,4 +1,4 @@
-#include "ui/ProjectReplay.h"
+#include "session/ProjectReplay.h"
 
 #include "core/Errors.h"
 #include "formats/ProjectFile.h"
