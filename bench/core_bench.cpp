@@ -48,8 +48,10 @@ CalculationReport::Input fullReportInput() {
     input.envelopeCaption = QStringLiteral("1.    Наружные стены");
     input.regime = QStringLiteral("Сухой");
     input.reconstruction = true;
-    input.snapshot = {
-        "2,130", "23", "8,7", "2,288", "2,200", "Внешние стены ", "Условие выполняется.", " > "};
+    input.snapshot = {"2,130", "23",
+                      "8,7",   "2,288",
+                      "2,200", Caption::plain(QStringLiteral("Внешние стены ")),
+                      true,    ResistanceCheck::Relation::Greater};
     for (int i = 0; i < 12; ++i)
         input.layers[i] = {QStringLiteral("Слой %1").arg(i + 1), QString::number(10 * (i + 1)),
                            QStringLiteral("0,81"), QStringLiteral("0,012"), 10.0 * (i + 1)};

@@ -60,9 +60,9 @@ ReportDocument::Input twelveLayerReport() {
                        QStringLiteral("8,7"),
                        QStringLiteral("2,288"),
                        QStringLiteral("2,200"),
-                       QStringLiteral("Внешние стены"),
-                       QStringLiteral("Условие выполняется."),
-                       QStringLiteral(" > ")};
+                       Caption::plain(QStringLiteral("Внешние стены")),
+                       true,
+                       ResistanceCheck::Relation::Greater};
     for (int i = 0; i < 12; ++i) {
         report.layers[i] = {QStringLiteral("Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)"),
                             QStringLiteral("380"),
