@@ -19,8 +19,10 @@
 #include <optional>
 #include <thread>
 
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace LastSession {
 
@@ -36,6 +38,11 @@ QString dataFolder() {
     const QString given = qEnvironmentVariable("XDG_DATA_HOME");
     if (QDir::isAbsolutePath(given))
         return given;
+#ifdef Q_OS_WIN
+    // The user's application data folder (the tests give their own above).
+    if (const QString appData = qEnvironmentVariable("APPDATA"); QDir::isAbsolutePath(appData))
+        return appData;
+#endif
     const QString home = qEnvironmentVariable("HOME");
     if (QDir::isAbsolutePath(home) && QFileInfo(home).isDir())
         return QDir(home).filePath(QStringLiteral(".local/share"));
@@ -164,14 +171,17 @@ Writer& writer() {
     return instance;
 }
 
+#ifndef Q_OS_WIN
 // The signals that end the program reach it through this pipe, to be answered between
-// events: a signal handler may do nothing but write here.
+// events: a signal handler may do nothing but write here. (Windows ends a program by
+// closing the session, which the commit of the session data answers.)
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int signal) {
     const char number = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &number, 1);
 }
+#endif
 
 } // namespace
 
@@ -241,6 +251,7 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
             keep(forms_);
             finishWriting();
         });
+#ifndef Q_OS_WIN
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -259,14 +270,17 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
         if (sigaction(each, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
             sigaction(each, &action, nullptr);
     }
+#endif
 }
 
 Watch::~Watch() {
+#ifndef Q_OS_WIN
     for (const int each : {SIGTERM, SIGHUP}) {
         struct sigaction now {};
         if (sigaction(each, nullptr, &now) == 0 && now.sa_handler == onSignal)
             std::signal(each, SIG_DFL);
     }
+#endif
 }
 
 bool Watch::eventFilter(QObject* watched, QEvent* event) {

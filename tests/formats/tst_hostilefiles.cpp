@@ -3,13 +3,13 @@
 
 #include "core/Errors.h"
 #include "formats/DocumentLimits.h"
-#include "formats/FileFaults.h"
 #include "formats/ProjectFile.h"
 #include "formats/RtfReader.h"
 #include "formats/TextFile.h"
 #include "formats/UserConstructionFiles.h"
 
 #include "support/Files.h"
+#include "testsupport/FileFaults.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,29 +19,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using FileFaults::Fault;
 using FileFaults::Step;
 
 namespace {
-
-// Makes `step` fail with `error` on every target whose name ends with `suffix`
-// while it lives.
-class Fault {
-  public:
-    Fault(Step step, int error, const QString& suffix = QString()) {
-        previous_ = FileFaults::install([=](Step at, const QString& target) {
-            return at == step && target.endsWith(suffix) ? error : 0;
-        });
-    }
-    explicit Fault(FileFaults::Injector injector) {
-        previous_ = FileFaults::install(std::move(injector));
-    }
-    ~Fault() { FileFaults::install(previous_); }
-    Fault(const Fault&) = delete;
-    Fault& operator=(const Fault&) = delete;
-
-  private:
-    FileFaults::Injector previous_;
-};
 
 QString messageOf(const std::function<void()>& action) {
     try {

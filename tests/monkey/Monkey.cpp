@@ -1,6 +1,6 @@
 #include "Monkey.h"
 
-#include "formats/FileFaults.h"
+#include "testsupport/FileFaults.h"
 #include "support/Typing.h"
 #include "ui/LastSession.h"
 #include "ui/Program.h"

@@ -1,7 +1,7 @@
 // The windows under hostile input: endless texts in the main window's captions,
 // files that can't be shown, saves whose sync or rename fails.
 
-#include "formats/FileFaults.h"
+#include "testsupport/FileFaults.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Main.h"
 #include "ui/Program.h"
@@ -33,6 +33,7 @@
 
 #include <sys/stat.h>
 
+using FileFaults::Fault;
 using FileFaults::Step;
 
 namespace {
@@ -54,14 +55,6 @@ struct Session {
     QString lastMessage() const {
         return platform.messages.isEmpty() ? QString() : platform.messages.last().text;
     }
-};
-
-// Fails one step of every file replacement while it lives.
-struct Fault {
-    explicit Fault(Step step, int error = EIO) {
-        FileFaults::install([=](Step at, const QString&) { return at == step ? error : 0; });
-    }
-    ~Fault() { FileFaults::install({}); }
 };
 
 } // namespace
