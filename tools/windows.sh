@@ -121,6 +121,113 @@ ensure_qt() {
     echo "$hash" >"$QT.recipe"
 }
 
+VERSION="$(sed -n 's/^project(vuvuvudozizod VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+BUILD="$PWD/build-windows"
+STAGE="$BUILD/stage"
+SETUP="$BUILD/Vuvuvudozizod-$VERSION-setup.exe"
+RUNTIME="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+WINE=/usr/lib/wine/wine64
+# wine64 finds the program's DLLs beside it; the tests find Qt's and the runtime's here.
+WINEPATH="Z:$QT/bin;Z:$RUNTIME;Z:/usr/x86_64-w64-mingw32/lib"
+export WINEPATH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Runs a Windows program under wine, in the prefix that WINEPREFIX names.
+wine_run() {
+    "$WINE" "$@"
+}
+
+fresh_prefix() {
+    rm -rf "$1"
+    WINEPREFIX="$1" "$WINE" wineboot --init >/dev/null 2>&1
+    WINEPREFIX="$1" /usr/lib/wine/wineserver64 -w
+}
+
+cross_build() {
+    # Paths relative to the checkout, so that a fresh clone elsewhere reuses the compiler cache.
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+    [ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$QT/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$PWD=." \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows-test.sh"
+    $NICE cmake --build "$BUILD"
+}
+
+# The executable with what it needs beside it: Qt's DLLs, plugins and translations, the
+# MinGW runtime.
+stage() {
+    rm -rf "$STAGE"
+    mkdir -p "$STAGE/translations" "$STAGE/plugins"
+    cp "$BUILD/vuvuvudozizod.exe" "$STAGE/"
+    x86_64-w64-mingw32-strip "$STAGE/vuvuvudozizod.exe"
+    local dll
+    for dll in Core Gui Widgets Svg PrintSupport; do cp "$QT/bin/Qt6$dll.dll" "$STAGE/"; done
+    for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$RUNTIME/$dll" "$STAGE/"; done
+    cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$STAGE/"
+    for dll in platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg imageformats/qico \
+        iconengines/qsvgicon; do
+        mkdir -p "$STAGE/plugins/$(dirname "$dll")"
+        cp "$QT/plugins/$dll.dll" "$STAGE/plugins/$dll.dll"
+    done
+    cp "$QT"/translations/qtbase_ru.qm "$QT"/translations/qtbase_uk.qm "$STAGE/translations/"
+    cp packaging/debian/copyright "$STAGE/copyright.txt"
+}
+
+# The uninstaller's list: every staged file, then its folders from the deepest up.
+uninstall_list() {
+    (cd "$STAGE" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+        find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|')
+}
+
+make_installer() {
+    stage
+    uninstall_list >"$BUILD/uninstall-files.nsh"
+    makensis -V2 -DVERSION="$VERSION" -DSTAGE="$STAGE" -DOUTFILE="$SETUP" \
+        -DUNINSTALL_FILES="$BUILD/uninstall-files.nsh" -DICON="$PWD/packaging/windows/vuvuvudozizod.ico" \
+        packaging/windows/installer.nsi
+    echo "Installer: $SETUP"
+}
+
+run_tests() {
+    export WINEPREFIX="$BUILD/wine-tests"
+    [ -d "$WINEPREFIX" ] || fresh_prefix "$WINEPREFIX"
+    export QT_PLUGIN_PATH="Z:$QT/plugins"
+    (cd "$BUILD" && ctest --output-on-failure --timeout 600 "$@")
+}
+
+# Installs silently into a fresh prefix, asks the version, makes a PDF report, uninstalls.
+check_installer() {
+    export WINEPREFIX="$BUILD/wine-install"
+    fresh_prefix "$WINEPREFIX"
+    unset QT_PLUGIN_PATH
+    local windir="$WINEPREFIX/drive_c/Program Files/Vuvuvudozizod"
+    WINEPATH= wine_run "$SETUP" /S
+    /usr/lib/wine/wineserver64 -w
+    [ -f "$windir/vuvuvudozizod.exe" ] || { echo "The installer put no program in place"; exit 1; }
+    local version
+    version="$(WINEPATH= wine_run "$windir/vuvuvudozizod.exe" --version | tr -d '\r')"
+    echo "Installed: $version"
+    case "$version" in *"$VERSION"*) ;; *) echo "Wrong version: $version"; exit 1 ;; esac
+    cp tests/packaging/typical-wall.vvz "$WINEPREFIX/drive_c/typical-wall.vvz"
+    WINEPATH= wine_run "$windir/vuvuvudozizod.exe" --pdf 'C:\typical-wall.pdf' 'C:\typical-wall.vvz'
+    pdftotext "$WINEPREFIX/drive_c/typical-wall.pdf" - | grep -q "Условие выполняется." ||
+        { echo "The PDF report is missing or lacks the verdict"; exit 1; }
+    echo "PDF report read back with its verdict"
+    WINEPATH= wine_run "$windir/uninstall.exe" /S
+    /usr/lib/wine/wineserver64 -w
+    sleep 2 # the uninstaller copies itself away and finishes from there
+    /usr/lib/wine/wineserver64 -w
+    if [ -e "$windir" ] || [ -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vuvuvudozizod" ]; then
+        echo "The uninstaller left files behind:"; find "$windir" 2>/dev/null; exit 1
+    fi
+    echo "Uninstalled without a trace"
+}
+
 install_packages
 ensure_qt
 [ "$MODE" = "--qt" ] && exit 0
+cross_build
+make_installer
+if [ "$MODE" = "--test" ]; then
+    run_tests
+    check_installer
+fi
