@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <optional>
 
 namespace {
 

@@ -127,14 +127,10 @@ STAGE="$BUILD/stage"
 SETUP="$BUILD/Vuvuvudozizod-$VERSION-setup.exe"
 RUNTIME="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 WINE=/usr/lib/wine/wine64
-# wine64 finds the program's DLLs beside it; the tests find Qt's and the runtime's here.
+# The tests find Qt's and the runtime's DLLs here; the installed program beside itself.
 WINEPATH="Z:$QT/bin;Z:$RUNTIME;Z:/usr/x86_64-w64-mingw32/lib"
-export WINEPATH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-
-# Runs a Windows program under wine, in the prefix that WINEPREFIX names.
-wine_run() {
-    "$WINE" "$@"
-}
+# No Mono or Gecko prompts, and no menu entries on the host for what wine installs.
+export WINEPATH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 fresh_prefix() {
     rm -rf "$1"
@@ -148,6 +144,7 @@ cross_build() {
     [ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$QT/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$PWD=." \
+        -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows-test.sh"
     $NICE cmake --build "$BUILD"
 }
@@ -200,24 +197,27 @@ check_installer() {
     fresh_prefix "$WINEPREFIX"
     unset QT_PLUGIN_PATH
     local windir="$WINEPREFIX/drive_c/Program Files/Vuvuvudozizod"
-    WINEPATH= wine_run "$SETUP" /S
+    WINEPATH= "$WINE" "$SETUP" /S
     /usr/lib/wine/wineserver64 -w
     [ -f "$windir/vuvuvudozizod.exe" ] || { echo "The installer put no program in place"; exit 1; }
     local version
-    version="$(WINEPATH= wine_run "$windir/vuvuvudozizod.exe" --version | tr -d '\r')"
+    version="$(WINEPATH= "$WINE" "$windir/vuvuvudozizod.exe" --version | tr -d '\r')"
     echo "Installed: $version"
     case "$version" in *"$VERSION"*) ;; *) echo "Wrong version: $version"; exit 1 ;; esac
     cp tests/packaging/typical-wall.vvz "$WINEPREFIX/drive_c/typical-wall.vvz"
-    WINEPATH= wine_run "$windir/vuvuvudozizod.exe" --pdf 'C:\typical-wall.pdf' 'C:\typical-wall.vvz'
+    WINEPATH= "$WINE" "$windir/vuvuvudozizod.exe" --pdf 'C:\typical-wall.pdf' 'C:\typical-wall.vvz'
     pdftotext "$WINEPREFIX/drive_c/typical-wall.pdf" - | grep -q "Условие выполняется." ||
         { echo "The PDF report is missing or lacks the verdict"; exit 1; }
     echo "PDF report read back with its verdict"
-    WINEPATH= wine_run "$windir/uninstall.exe" /S
+    WINEPATH= "$WINE" "$windir/uninstall.exe" /S
     /usr/lib/wine/wineserver64 -w
     sleep 2 # the uninstaller copies itself away and finishes from there
     /usr/lib/wine/wineserver64 -w
-    if [ -e "$windir" ] || [ -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vuvuvudozizod" ]; then
-        echo "The uninstaller left files behind:"; find "$windir" 2>/dev/null; exit 1
+    local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vuvuvudozizod"
+    if [ -e "$windir" ] || [ -e "$menu" ] || grep -q 'Vuvuvudozizod\|\.vvz' "$WINEPREFIX/system.reg"; then
+        echo "The uninstaller left files or registry keys behind:"
+        find "$windir" "$menu" 2>/dev/null
+        exit 1
     fi
     echo "Uninstalled without a trace"
 }

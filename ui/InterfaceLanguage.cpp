@@ -29,8 +29,12 @@ bool inRegistry() {
 QString settingsPath() {
     if (inRegistry())
         return QStringLiteral("HKEY_CURRENT_USER\\Software\\Vuvuvudozizod\\Vuvuvudozizod");
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("Vuvuvudozizod/Vuvuvudozizod.conf"));
+#ifdef Q_OS_WIN
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+    return QDir(folder).filePath(QStringLiteral("Vuvuvudozizod/Vuvuvudozizod.conf"));
 }
 
 QSettings::Format settingsFormat() {

@@ -1,7 +1,8 @@
 ; The Windows setup program: the executable with Qt and the MinGW runtime beside it, a
 ; Start-menu entry, the .vvz association and an uninstaller that removes only its own files.
 ; tools/windows.sh gives VERSION, STAGE (the staged files), OUTFILE, UNINSTALL_FILES, ICON.
-Unicode true
+; 64-bit, as the program: a wine without 32-bit support runs it too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 Name "Vuvuvudozizod ${VERSION}"
 OutFile "${OUTFILE}"

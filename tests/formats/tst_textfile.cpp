@@ -96,7 +96,9 @@ void TestTextFile::mapsSystemErrors_data() {
     QTest::newRow("permission") << EPERM << QStringLiteral("File access denied");
     QTest::newRow("read-only") << EROFS << QStringLiteral("File access denied");
     QTest::newRow("space") << ENOSPC << QStringLiteral("Disk full");
+#ifdef EDQUOT // no disk quotas on Windows
     QTest::newRow("quota") << EDQUOT << QStringLiteral("Disk full");
+#endif
     QTest::newRow("folder") << EISDIR << QStringLiteral("Is a directory");
     QTest::newRow("name too long") << ENAMETOOLONG << QStringLiteral("File name too long");
     QTest::newRow("device") << EIO << QStringLiteral("Input/output error");
