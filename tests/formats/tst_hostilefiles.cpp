@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 using FileFaults::Fault;
 using FileFaults::Step;
 

@@ -34,9 +34,8 @@ inline bool makeRawNamed([[maybe_unused]] const QString& folder,
 #ifdef Q_OS_WIN
     return false;
 #else
-    const int file =
-        ::open(QByteArray(QFile::encodeName(folder) + '/' + name).constData(), O_WRONLY | O_CREAT,
-               0600);
+    const int file = ::open(QByteArray(QFile::encodeName(folder) + '/' + name).constData(),
+                            O_WRONLY | O_CREAT, 0600);
     return file >= 0 && ::close(file) == 0;
 #endif
 }

@@ -32,7 +32,6 @@
 #include <QToolButton>
 #include <QToolTip>
 
-
 using FileFaults::Fault;
 using FileFaults::Step;
 
