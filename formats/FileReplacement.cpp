@@ -110,9 +110,9 @@ Pending prepare(const FileReplacement::Replacement& replacement) {
         fail(*problem, replacement.path);
     const QString folder = QFileInfo(pending.target).absolutePath();
     Handle file = NativeFile::noHandle;
-    const int created = createFresh(folder, ".tmp", pending.temporary, file);
-    if (const int error = failure(Step::CreateTemporary, pending.target, created)) {
-        if (!created) {
+    const int notCreated = createFresh(folder, ".tmp", pending.temporary, file);
+    if (const int error = failure(Step::CreateTemporary, pending.target, notCreated)) {
+        if (!notCreated) { // made, then failed by a test's check
             NativeFile::close(file);
             NativeFile::remove(pending.temporary);
         }
