@@ -1,7 +1,7 @@
 #include "formats/FileReplacement.h"
 
-#include "formats/FileFaults.h"
 #include "formats/TextFile.h"
+#include "formats/native/NativeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,17 +12,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
-using FileFaults::Step;
+using FileReplacement::Step;
+using NativeFile::Handle;
 
 namespace {
-
-QByteArray native(const QString& path) {
-    return QFile::encodeName(path);
-}
 
 QString quoted(const QString& path) {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
@@ -38,10 +33,19 @@ struct Pending {
     bool existed = false;
 };
 
+FileReplacement::StepCheck& stepCheck() {
+    static FileReplacement::StepCheck check;
+    return check;
+}
+
+// The error a check asks of `step`; 0 when none is installed.
+int injected(Step step, const QString& target) {
+    return stepCheck() ? stepCheck()(step, target) : 0;
+}
+
 // The injected fault of a step that has run, else the system's error of it.
-int failure(Step step, const QString& target, bool succeeded) {
-    const int systemError = succeeded ? 0 : errno;
-    if (const int error = FileFaults::injected(step, target))
+int failure(Step step, const QString& target, int systemError) {
+    if (const int error = injected(step, target))
         return error;
     return systemError;
 }
@@ -56,42 +60,14 @@ QString freshName(const QString& folder, const char* suffix) {
     return folder + QLatin1Char('/') + name + QLatin1String(suffix);
 }
 
-// A new file that no one else holds, or -1 with errno set.
-int createFresh(const QString& folder, const char* suffix, QString& name) {
-    for (int attempt = 0; attempt < 64; ++attempt) {
+// A new file that no one else holds, or the error that kept it from being made.
+int createFresh(const QString& folder, const char* suffix, QString& name, Handle& file) {
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 64 && error == EEXIST; ++attempt) {
         name = freshName(folder, suffix);
-        const int fd =
-            ::open(native(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        error = NativeFile::createNew(name, file);
     }
-    errno = EEXIST;
-    return -1;
-}
-
-int writeWhole(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return ENOSPC;
-        data += written;
-        left -= written;
-    }
-    return 0;
-}
-
-// The error of forcing the file's data to the disk; a file system that can't
-// sync at all (EINVAL) has nothing more to give.
-int syncError(int fd) {
-    if (::fdatasync(fd) == 0)
-        return 0;
-    return errno == EINVAL ? 0 : errno;
+    return error;
 }
 
 // The file that a replacement writes: a link's target, so that the link stays.
@@ -100,25 +76,28 @@ QString resolvedTarget(const QString& path) {
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
 }
 
-// Why the target can't be replaced, or the empty text; `existed` and `mode` say
-// what is there now.
-QString targetProblem(const QString& target, bool& existed, mode_t& mode) {
-    struct stat status {};
-    existed = ::stat(native(target).constData(), &status) == 0;
-    if (!existed)
-        return errno == ENOENT ? QString() : TextFile::errorText(errno, target);
-    if (S_ISDIR(status.st_mode))
-        return TextFile::errorText(EISDIR, target);
-    if (!S_ISREG(status.st_mode))
-        return TextFile::notRegularText();
-    if (::access(native(target).constData(), W_OK) != 0)
-        return TextFile::errorText(errno, target);
-    mode = status.st_mode & 07777;
-    return {};
+// Why the target can't be replaced, if it can't; `existed` says whether it is there.
+std::optional<FileProblem> targetProblem(const QString& target, bool& existed) {
+    NativeFile::Status status;
+    if (const int error = NativeFile::statusAt(target, status))
+        return FileProblem::system(error);
+    existed = status.type != NativeFile::Type::Missing;
+    if (status.type == NativeFile::Type::Folder)
+        return FileProblem::system(EISDIR);
+    if (status.type == NativeFile::Type::Other)
+        return FileProblem{FileProblem::Kind::NotRegular};
+    if (existed)
+        if (const int error = NativeFile::writable(target))
+            return FileProblem::system(error);
+    return std::nullopt;
 }
 
-[[noreturn]] void fail(const QString& reason, const QString& target) {
-    throw FileReplacement::WriteError(TextFile::failureMessage(reason, target), reason, target);
+[[noreturn]] void fail(const FileProblem& problem, const QString& path) {
+    throw FileFailure(TextFile::failureMessage(problem, path), problem, path);
+}
+
+[[noreturn]] void fail(int systemError, const QString& path) {
+    fail(FileProblem::system(systemError), path);
 }
 
 // Writes and syncs the new content beside the target; throws on any failure,
@@ -127,49 +106,39 @@ Pending prepare(const FileReplacement::Replacement& replacement) {
     Pending pending;
     pending.path = replacement.path;
     pending.target = resolvedTarget(replacement.path);
-    mode_t mode = 0666;
-    if (const QString problem = targetProblem(pending.target, pending.existed, mode);
-        !problem.isEmpty())
-        fail(problem, replacement.path);
+    if (const auto problem = targetProblem(pending.target, pending.existed))
+        fail(*problem, replacement.path);
     const QString folder = QFileInfo(pending.target).absolutePath();
-    const int fd = createFresh(folder, ".tmp", pending.temporary);
-    if (const int error = failure(Step::CreateTemporary, pending.target, fd >= 0)) {
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(native(pending.temporary).constData());
+    Handle file = NativeFile::noHandle;
+    const int notCreated = createFresh(folder, ".tmp", pending.temporary, file);
+    if (const int error = failure(Step::CreateTemporary, pending.target, notCreated)) {
+        if (!notCreated) { // made, then failed by a test's check
+            NativeFile::close(file);
+            NativeFile::remove(pending.temporary);
         }
-        fail(TextFile::errorText(error, pending.target), replacement.path);
+        fail(error, replacement.path);
     }
     if (pending.existed)
-        ::fchmod(fd, mode); // the replaced file's permissions stay
-    int error = failure(Step::Write, pending.target, true);
+        NativeFile::copyPermissions(pending.target, file); // the replaced file's stay
+    int error = injected(Step::Write, pending.target);
     if (!error)
-        error = writeWhole(fd, replacement.bytes);
+        error = NativeFile::writeAll(file, replacement.bytes);
     if (!error)
-        error = FileFaults::injected(Step::Sync, pending.target);
+        error = injected(Step::Sync, pending.target);
     if (!error)
-        error = syncError(fd);
-    if (::close(fd) != 0 && !error && errno != EINTR)
-        error = errno;
+        error = NativeFile::flush(file);
+    if (const int closed = NativeFile::close(file); closed && !error)
+        error = closed;
     if (error) {
-        ::unlink(native(pending.temporary).constData());
-        fail(TextFile::errorText(error, pending.target), replacement.path);
+        NativeFile::remove(pending.temporary);
+        fail(error, replacement.path);
     }
     return pending;
 }
 
 void removeFile(const QString& path) {
     if (!path.isEmpty())
-        ::unlink(native(path).constData());
-}
-
-void syncFolder(const QString& file) {
-    const int fd =
-        ::open(native(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd); // best effort: the files' own data is already synced
-        ::close(fd);
-    }
+        NativeFile::remove(path);
 }
 
 // A copy of the old file beside it, for file systems without hard links.
@@ -178,13 +147,13 @@ int copyAside(const QString& target, QString& backup) {
     if (!old.open(QIODevice::ReadOnly))
         return EIO;
     const QByteArray bytes = old.readAll();
-    const int fd = createFresh(QFileInfo(target).absolutePath(), ".bak", backup);
-    if (fd < 0)
-        return errno;
-    int error = writeWhole(fd, bytes);
+    Handle file = NativeFile::noHandle;
+    if (const int error = createFresh(QFileInfo(target).absolutePath(), ".bak", backup, file))
+        return error;
+    int error = NativeFile::writeAll(file, bytes);
     if (!error)
-        error = syncError(fd);
-    ::close(fd);
+        error = NativeFile::flush(file);
+    NativeFile::close(file);
     if (error) {
         removeFile(backup);
         backup.clear();
@@ -196,14 +165,15 @@ int copyAside(const QString& target, QString& backup) {
 int keepAside(Pending& pending) {
     if (!pending.existed)
         return 0;
-    if (const int error = FileFaults::injected(Step::Backup, pending.target))
+    if (const int error = injected(Step::Backup, pending.target))
         return error;
     const QString folder = QFileInfo(pending.target).absolutePath();
     for (int attempt = 0; attempt < 64; ++attempt) {
         pending.backup = freshName(folder, ".bak");
-        if (::link(native(pending.target).constData(), native(pending.backup).constData()) == 0)
+        const int error = NativeFile::link(pending.target, pending.backup);
+        if (error == 0)
             return 0;
-        if (errno != EEXIST)
+        if (error != EEXIST)
             break;
     }
     pending.backup.clear();
@@ -212,11 +182,11 @@ int keepAside(Pending& pending) {
 
 // Puts the old file back, or removes the new one where there was none.
 bool restore(Pending& pending) {
-    if (FileFaults::injected(Step::Restore, pending.target))
+    if (injected(Step::Restore, pending.target))
         return false;
     if (!pending.existed)
-        return ::unlink(native(pending.target).constData()) == 0;
-    if (::rename(native(pending.backup).constData(), native(pending.target).constData()) != 0)
+        return NativeFile::remove(pending.target) == 0;
+    if (NativeFile::replace(pending.backup, pending.target) != 0)
         return false;
     pending.backup.clear();
     return true;
@@ -260,13 +230,12 @@ void putInPlace(std::vector<Pending>& set) {
                 removeFile(each.backup);
                 removeFile(each.temporary);
             }
-            fail(TextFile::errorText(error, pending.target), pending.path);
+            fail(error, pending.path);
         }
     for (std::size_t i = 0; i < set.size(); ++i) {
-        int error = FileFaults::injected(Step::PutInPlace, set[i].target);
-        if (!error &&
-            ::rename(native(set[i].temporary).constData(), native(set[i].target).constData()) != 0)
-            error = errno;
+        int error = injected(Step::PutInPlace, set[i].target);
+        if (!error)
+            error = NativeFile::replace(set[i].temporary, set[i].target);
         if (!error) {
             set[i].temporary.clear();
             continue;
@@ -276,22 +245,23 @@ void putInPlace(std::vector<Pending>& set) {
             isNew[j] = !restore(set[j]);
         for (Pending& each : set)
             removeFile(each.temporary);
-        const QString reason = TextFile::errorText(error, set[i].target);
+        const FileProblem problem = FileProblem::system(error);
         const bool mixed = std::find(isNew.begin(), isNew.end(), true) != isNew.end();
         if (mixed) {
             for (std::size_t j = 0; j < set.size(); ++j)
                 if (!isNew[j])
                     removeFile(set[j].backup);
-            throw FileReplacement::WriteError(mixedSetMessage(reason, set[i].path, set, isNew),
-                                              reason, set[i].path);
+            const QString reason = TextFile::errorText(problem, set[i].target);
+            throw FileFailure(mixedSetMessage(reason, set[i].path, set, isNew), problem,
+                              set[i].path);
         }
         for (Pending& each : set)
             removeFile(each.backup);
-        fail(reason, set[i].path);
+        fail(problem, set[i].path);
     }
     for (Pending& pending : set)
         removeFile(pending.backup);
-    syncFolder(set.front().target);
+    NativeFile::syncFolder(QFileInfo(set.front().target).absolutePath());
 }
 
 } // namespace
@@ -305,12 +275,18 @@ void replaceAll(const QList<Replacement>& replacements) {
     try {
         for (const Replacement& replacement : replacements)
             set.push_back(prepare(replacement));
-    } catch (const WriteError&) {
+    } catch (const FileFailure&) {
         for (const Pending& pending : set)
             removeFile(pending.temporary);
         throw;
     }
     putInPlace(set);
+}
+
+StepCheck installStepCheck(StepCheck check) {
+    StepCheck previous = std::move(stepCheck());
+    stepCheck() = std::move(check);
+    return previous;
 }
 
 } // namespace FileReplacement

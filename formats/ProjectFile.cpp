@@ -378,8 +378,8 @@ Record load(const QString& path) {
     QByteArray bytes;
     try {
         bytes = TextFile::readExisting(path);
-    } catch (const FileError& error) {
-        throw cannotOpen(TextFile::reasonInOwnWords(error.message(), path));
+    } catch (const FileFailure& error) {
+        throw cannotOpen(TextFile::reasonInOwnWords(error.problem(), path));
     }
     if (bytes.size() > maxFileBytes) // grown while it was read
         throw tooLarge(bytes.size());

@@ -13,6 +13,11 @@ QString dataFolder() {
     const QString given = qEnvironmentVariable("XDG_DATA_HOME");
     if (QDir::isAbsolutePath(given))
         return given;
+#ifdef Q_OS_WIN
+    // The user's application data folder (the tests give their own above).
+    if (const QString appData = qEnvironmentVariable("APPDATA"); QDir::isAbsolutePath(appData))
+        return appData;
+#endif
     const QString home = qEnvironmentVariable("HOME");
     if (QDir::isAbsolutePath(home) && QFileInfo(home).isDir())
         return QDir(home).filePath(QStringLiteral(".local/share"));

@@ -1,38 +1,20 @@
 #include "formats/TextFile.h"
 
 #include "core/Errors.h"
+#include "formats/Cp1251.h"
+#include "formats/native/NativeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
-const char* const codePage = "windows-1251";
 const QByteArray utf8Mark("\xEF\xBB\xBF");
-
-// Whether a reason is the one a source text gives in the interface's language now.
-bool is(const QString& reason, const char* source) {
-    return reason == QCoreApplication::translate("TextFile", source);
-}
-
-// The text of a translated format before its first placeholder.
-QString textBefore(const QString& format) {
-    return format.left(format.indexOf(QLatin1Char('%')));
-}
-
-bool startsLike(const QString& reason, const char* format) {
-    return reason.startsWith(textBefore(QCoreApplication::translate("TextFile", format)));
-}
 
 QString tooLargeText(qint64 size) {
     return size > TextFile::maxFileBytes
@@ -44,72 +26,74 @@ QString tooLargeText(qint64 size) {
                      .arg(TextFile::maxFileBytes);
 }
 
+bool isSystem(const FileProblem& problem, int error) {
+    return problem.kind == FileProblem::Kind::System && problem.error == error;
+}
+
+// "Invalid filename": a folder of the path is missing or is no folder.
+bool isInvalidName(const FileProblem& problem, const QString& path) {
+    return isSystem(problem, ENOTDIR) ||
+           (isSystem(problem, ENOENT) && !QFileInfo(path).absoluteDir().exists());
+}
+
+// "File not found": its folder is there, the file is not.
+bool isNotFound(const FileProblem& problem, const QString& path) {
+    return isSystem(problem, ENOENT) && QFileInfo(path).absoluteDir().exists();
+}
+
+bool isDiskFull(const FileProblem& problem) {
+#ifdef EDQUOT
+    if (isSystem(problem, EDQUOT))
+        return true;
+#endif
+    return isSystem(problem, ENOSPC);
+}
+
 // Reads to the end, never more than the limit: a file's size may be 0 (/proc) or
 // grow while it is read.
-QByteArray readAtMost(int fd, qint64 expected, QString& reason) {
+std::optional<QByteArray> readAtMost(NativeFile::Handle file, qint64 expected,
+                                     FileProblem& problem) {
     QByteArray bytes;
     bytes.reserve(qsizetype(qBound<qint64>(0, expected, TextFile::maxFileBytes)));
     char chunk[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            reason = TextFile::errorText(errno, QString());
-            return {};
+        qint64 got = 0;
+        if (const int error = NativeFile::readSome(file, chunk, sizeof chunk, got)) {
+            problem = FileProblem::system(error);
+            return std::nullopt;
         }
         if (got == 0)
             return bytes;
         if (bytes.size() + got > TextFile::maxFileBytes) {
-            reason = tooLargeText(qMax<qint64>(expected, bytes.size() + got));
-            return {};
+            problem = {FileProblem::Kind::TooLarge, 0, qMax<qint64>(expected, bytes.size() + got)};
+            return std::nullopt;
         }
-        bytes.append(chunk, got);
+        bytes.append(chunk, qsizetype(got));
     }
 }
 
-// The whole regular file, or an empty array with `reason` set. Opened without
-// waiting, so that a FIFO can't hold the window; only a regular file is read.
-QByteArray readOrFail(const QString& path, QString& reason) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        reason = TextFile::errorText(errno, path);
-        return {};
+// The whole regular file, or nothing with `problem` set. Opened without waiting, so
+// that a FIFO can't hold the window; only a regular file is read.
+std::optional<QByteArray> readOrFail(const QString& path, FileProblem& problem) {
+    NativeFile::Handle file = NativeFile::noHandle;
+    if (const int error = NativeFile::openForReading(path, file)) {
+        problem = FileProblem::system(error);
+        return std::nullopt;
     }
-    QByteArray bytes;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        reason = TextFile::errorText(errno, path);
-    else if (S_ISDIR(status.st_mode))
-        reason = TextFile::errorText(EISDIR, path);
-    else if (!S_ISREG(status.st_mode))
-        reason = TextFile::notRegularText();
-    else if (status.st_size > TextFile::maxFileBytes)
-        reason = tooLargeText(status.st_size);
+    std::optional<QByteArray> bytes;
+    NativeFile::Status status;
+    if (const int error = NativeFile::statusOf(file, status))
+        problem = FileProblem::system(error);
+    else if (status.type == NativeFile::Type::Folder)
+        problem = FileProblem::system(EISDIR);
+    else if (status.type != NativeFile::Type::Regular)
+        problem = {FileProblem::Kind::NotRegular};
+    else if (status.size > TextFile::maxFileBytes)
+        problem = {FileProblem::Kind::TooLarge, 0, status.size};
     else
-        bytes = readAtMost(fd, status.st_size, reason);
-    ::close(fd);
-    return reason.isEmpty() ? bytes : QByteArray();
-}
-
-// A name the file dialog or the command line decoded with replacement characters, of a
-// file that is there under bytes which are not UTF-8: such a name can't be opened.
-bool spelledOtherwise(const QString& path) {
-    const QFileInfo file(path);
-    if (!file.fileName().contains(QChar::ReplacementCharacter))
-        return false;
-    // Read raw: Qt's own listing leaves out names it can't spell.
-    DIR* folder = ::opendir(QFile::encodeName(file.absolutePath()).constData());
-    if (!folder)
-        return false;
-    bool found = false;
-    while (const dirent* entry = ::readdir(folder))
-        if (QFile::decodeName(entry->d_name) == file.fileName()) {
-            found = true;
-            break;
-        }
-    ::closedir(folder);
-    return found;
+        bytes = readAtMost(file, status.size, problem);
+    NativeFile::close(file);
+    return bytes;
 }
 
 // Why the folders of a path don't lead to its file: the first that is missing, or one
@@ -133,9 +117,40 @@ QString pathProblem(const QString& path) {
                      .arg(QDir::toNativeSeparators(missing));
 }
 
+// The system's refusals that the program's own messages word in their own way.
+QString systemReasonInOwnWords(const FileProblem& problem, const QString& path) {
+    if (isNotFound(problem, path))
+        return QFileInfo(path).isSymLink()
+                   ? QCoreApplication::translate("TextFile", "ссылка ведет к несуществующему файлу")
+                   : QCoreApplication::translate("TextFile", "файл не найден");
+    if (isDiskFull(problem))
+        return QCoreApplication::translate("TextFile", "диск заполнен");
+    switch (problem.error) {
+    case EMFILE:
+    case ENFILE:
+        return QCoreApplication::translate("TextFile", "открыто слишком много файлов");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QCoreApplication::translate("TextFile", "нет доступа к файлу или папке");
+    case EISDIR:
+        return QCoreApplication::translate("TextFile", "это папка, а не файл");
+    case ENAMETOOLONG:
+        return QCoreApplication::translate("TextFile", "слишком длинное имя файла");
+    case EIO:
+        return QCoreApplication::translate("TextFile",
+                                           "ошибка ввода-вывода на диске или устройстве");
+    case ELOOP:
+        return QCoreApplication::translate("TextFile", "символические ссылки образуют петлю");
+    default:
+        return QCoreApplication::translate("TextFile", "системная ошибка %1").arg(problem.error);
+    }
+}
+
 // The hidden cause in parentheses after the reason, or nothing.
-QString withCause(const QString& reason, const QString& path, TextFile::Access access) {
-    const QString cause = TextFile::hiddenCause(reason, path, access);
+QString withCause(const FileProblem& problem, const QString& path, TextFile::Access access) {
+    const QString reason = TextFile::errorText(problem, path);
+    const QString cause = TextFile::hiddenCause(problem, path, access);
     return cause.isEmpty() ? reason : QStringLiteral("%1 (%2)").arg(reason, cause);
 }
 
@@ -144,12 +159,10 @@ QString withCause(const QString& reason, const QString& path, TextFile::Access a
 namespace TextFile {
 
 QByteArray encode(const QString& text) {
-    QStringEncoder encoder(codePage);
-    const QByteArray bytes = encoder.encode(text);
     // Windows-1251 bytes that happen to form valid UTF-8 would read back as
     // other letters: such a text is written as marked UTF-8 as well.
-    if (!encoder.hasError() && !isUtf8(bytes))
-        return bytes;
+    if (const auto bytes = Cp1251::encode(text); bytes && !isUtf8(*bytes))
+        return *bytes;
     return utf8Mark + text.toUtf8();
 }
 
@@ -177,8 +190,7 @@ QString decode(const QByteArray& bytes) {
     }
     if (isUtf8(bytes))
         return QString::fromUtf8(bytes);
-    QStringDecoder decoder(codePage);
-    return decoder.decode(bytes);
+    return Cp1251::decode(bytes);
 }
 
 QStringList splitLines(const QString& text) {
@@ -199,13 +211,14 @@ QStringList splitLines(const QString& text) {
 }
 
 QString errorText(int systemError, const QString& path) {
-    switch (systemError) {
-    case ENOENT:
-        return QFileInfo(path).absoluteDir().exists()
-                   ? QCoreApplication::translate("TextFile", "File not found")
-                   : QCoreApplication::translate("TextFile", "Invalid filename");
-    case ENOTDIR:
+    const FileProblem problem = FileProblem::system(systemError);
+    if (isNotFound(problem, path))
+        return QCoreApplication::translate("TextFile", "File not found");
+    if (isInvalidName(problem, path))
         return QCoreApplication::translate("TextFile", "Invalid filename");
+    if (isDiskFull(problem))
+        return QCoreApplication::translate("TextFile", "Disk full");
+    switch (systemError) {
     case EMFILE:
     case ENFILE:
         return QCoreApplication::translate("TextFile", "Too many open files");
@@ -213,9 +226,6 @@ QString errorText(int systemError, const QString& path) {
     case EPERM:
     case EROFS:
         return QCoreApplication::translate("TextFile", "File access denied");
-    case ENOSPC:
-    case EDQUOT:
-        return QCoreApplication::translate("TextFile", "Disk full");
     // The system's own explanations (as the C library words them) where a
     // number would tell the user nothing.
     case EISDIR:
@@ -229,66 +239,59 @@ QString errorText(int systemError, const QString& path) {
     }
 }
 
-QString hiddenCause(const QString& reason, const QString& path, Access access) {
-    if (is(reason, "Invalid filename"))
+QString errorText(const FileProblem& problem, const QString& path) {
+    switch (problem.kind) {
+    case FileProblem::Kind::NotRegular:
+        return QCoreApplication::translate("TextFile", "Not a regular file");
+    case FileProblem::Kind::TooLarge:
+        return tooLargeText(problem.size);
+    case FileProblem::Kind::System:
+        break;
+    }
+    return errorText(problem.error, path);
+}
+
+QString hiddenCause(const FileProblem& problem, const QString& path, Access access) {
+    if (isInvalidName(problem, path))
         return pathProblem(path);
-    if (!is(reason, "File not found"))
+    if (!isNotFound(problem, path))
         return {};
-    if (spelledOtherwise(path))
+    const QFileInfo file(path);
+    if (file.fileName().contains(QChar::ReplacementCharacter) &&
+        NativeFile::spelledOtherwise(file.absolutePath(), file.fileName()))
         return QCoreApplication::translate(
             "TextFile", "в имени файла есть байты не в кодировке UTF-8, по такому имени файл "
                         "открыть нельзя; переименуйте его");
-    if (access == Access::Writing && !QFileInfo(path).isSymLink())
+    if (access == Access::Writing && !file.isSymLink())
         return QCoreApplication::translate("TextFile", "в папке \"%1\" нельзя создавать файлы")
-            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+            .arg(QDir::toNativeSeparators(file.absolutePath()));
     return {};
 }
 
-QString reasonInOwnWords(const QString& reason, const QString& path, Access access) {
-    if (const QString cause = hiddenCause(reason, path, access); !cause.isEmpty())
+QString reasonInOwnWords(const FileProblem& problem, const QString& path, Access access) {
+    if (const QString cause = hiddenCause(problem, path, access); !cause.isEmpty())
         return cause;
-    if (is(reason, "File not found"))
-        return QFileInfo(path).isSymLink()
-                   ? QCoreApplication::translate("TextFile", "ссылка ведет к несуществующему файлу")
-                   : QCoreApplication::translate("TextFile", "файл не найден");
-    if (is(reason, "Too many open files"))
-        return QCoreApplication::translate("TextFile", "открыто слишком много файлов");
-    if (is(reason, "File access denied"))
-        return QCoreApplication::translate("TextFile", "нет доступа к файлу или папке");
-    if (is(reason, "Disk full"))
-        return QCoreApplication::translate("TextFile", "диск заполнен");
-    if (is(reason, "Is a directory"))
-        return QCoreApplication::translate("TextFile", "это папка, а не файл");
-    if (is(reason, "File name too long"))
-        return QCoreApplication::translate("TextFile", "слишком длинное имя файла");
-    if (is(reason, "Input/output error"))
-        return QCoreApplication::translate("TextFile",
-                                           "ошибка ввода-вывода на диске или устройстве");
-    if (reason == notRegularText())
+    switch (problem.kind) {
+    case FileProblem::Kind::NotRegular:
         return QCoreApplication::translate("TextFile",
                                            "это не обычный файл, а канал, устройство или сокет");
-    if (startsLike(reason, "File too large (%1 bytes; at most %2 bytes are read)") ||
-        startsLike(reason, "File too large (more than %1 bytes)"))
+    case FileProblem::Kind::TooLarge:
         return QCoreApplication::translate("TextFile",
                                            "файл слишком велик (читается не более %1 байт)")
             .arg(maxFileBytes);
-    const QString numbered = textBefore(QCoreApplication::translate("TextFile", "I/O error %1"));
-    if (reason.startsWith(numbered)) {
-        const int error = reason.mid(numbered.size()).toInt();
-        if (error == ELOOP)
-            return QCoreApplication::translate("TextFile", "символические ссылки образуют петлю");
-        return QCoreApplication::translate("TextFile", "системная ошибка %1").arg(error);
+    case FileProblem::Kind::System:
+        break;
     }
-    return reason;
+    return systemReasonInOwnWords(problem, path);
 }
 
 void replaceOwnFile(const QString& path, const QByteArray& bytes, const QString& failed) {
     try {
         replaceAll({{path, bytes}});
-    } catch (const FileReplacement::WriteError& error) {
+    } catch (const FileFailure& error) {
         throw FileError(QStringLiteral("%1 \"%2\": %3")
                             .arg(failed, QDir::toNativeSeparators(path),
-                                 reasonInOwnWords(error.reason(), error.path(), Access::Writing)));
+                                 reasonInOwnWords(error.problem(), error.path(), Access::Writing)));
     }
 }
 
@@ -296,15 +299,11 @@ QString notTextReason() {
     return QCoreApplication::translate("TextFile", "Not a text file");
 }
 
-QString notRegularText() {
-    return QCoreApplication::translate("TextFile", "Not a regular file");
-}
-
-QString failureMessage(const QString& reason, const QString& path) {
-    if (is(reason, "Disk full"))
+QString failureMessage(const FileProblem& problem, const QString& path) {
+    if (isDiskFull(problem))
         return QCoreApplication::translate("TextFile", "Disk full: \"%1\"")
             .arg(QDir::toNativeSeparators(path));
-    return reason;
+    return errorText(problem, path);
 }
 
 QString cannotOpenMessage(const QString& path, const QString& reason) {
@@ -313,19 +312,20 @@ QString cannotOpenMessage(const QString& path, const QString& reason) {
 }
 
 QByteArray readBytes(const QString& path) {
-    QString reason;
-    QByteArray bytes = readOrFail(path, reason);
-    if (!reason.isEmpty())
-        throw FileError(cannotOpenMessage(path, withCause(reason, path, Access::Reading)));
-    return bytes;
+    FileProblem problem;
+    std::optional<QByteArray> bytes = readOrFail(path, problem);
+    if (!bytes)
+        throw FileFailure(cannotOpenMessage(path, withCause(problem, path, Access::Reading)),
+                          problem, path);
+    return *bytes;
 }
 
 QByteArray readExisting(const QString& path) {
-    QString reason;
-    QByteArray bytes = readOrFail(path, reason);
-    if (!reason.isEmpty())
-        throw FileError(reason);
-    return bytes;
+    FileProblem problem;
+    std::optional<QByteArray> bytes = readOrFail(path, problem);
+    if (!bytes)
+        throw FileFailure(errorText(problem, path), problem, path);
+    return *bytes;
 }
 
 bool looksBinary(const QByteArray& bytes) {
@@ -345,10 +345,8 @@ bool looksBinary(const QByteArray& bytes) {
 QByteArray appendEncoded(const QByteArray& existing, const QString& text) {
     if (isUtf8(existing))
         return existing + text.toUtf8();
-    QStringEncoder encoder(codePage);
-    const QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && !isUtf8(existing + bytes))
-        return existing + bytes;
+    if (const auto bytes = Cp1251::encode(text); bytes && !isUtf8(existing + *bytes))
+        return existing + *bytes;
     return utf8Mark + (decode(existing) + text).toUtf8();
 }
 
@@ -369,21 +367,22 @@ void replaceAll(const QList<Replacement>& replacements) {
 void replaceNamingFile(const QString& path, const QByteArray& bytes) {
     try {
         replaceAll({{path, bytes}});
-    } catch (const FileReplacement::WriteError& error) {
+    } catch (const FileFailure& error) {
         // The message names the file itself; the reason is followed by what it hides.
         throw FileError(QCoreApplication::translate("TextFile", "Cannot create file \"%1\". %2")
                             .arg(QDir::toNativeSeparators(path),
-                                 withCause(error.reason(), error.path(), Access::Writing)));
+                                 withCause(error.problem(), error.path(), Access::Writing)));
     }
 }
 
 void write(const QString& path, const QString& text) {
     try {
         replaceAll({{path, encode(text)}});
-    } catch (const FileReplacement::WriteError& error) {
-        const QString cause = hiddenCause(error.reason(), error.path(), Access::Writing);
+    } catch (const FileFailure& error) {
+        const QString cause = hiddenCause(error.problem(), error.path(), Access::Writing);
         const QString named = QStringLiteral("%1: \"%2\"")
-                                  .arg(error.reason(), QDir::toNativeSeparators(error.path()));
+                                  .arg(errorText(error.problem(), error.path()),
+                                       QDir::toNativeSeparators(error.path()));
         throw FileError(cause.isEmpty() ? named : QStringLiteral("%1 (%2)").arg(named, cause));
     }
 }

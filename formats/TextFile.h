@@ -28,21 +28,21 @@ QStringList splitLines(const QString& text);
 // "Invalid filename" (a missing folder), "File access denied", "Disk full",
 // the system's own words for a folder, a name too long and a device error, ...
 QString errorText(int systemError, const QString& path);
+// The same for any problem: a FIFO or a device, a file too large.
+QString errorText(const FileProblem& problem, const QString& path);
 // The reason given for bytes that no text file holds.
 QString notTextReason();
-// The reason given for a FIFO, a device or a socket, which are never read or written.
-QString notRegularText();
 // A failure's message on its own: the reason, and the file where a full disk
 // would otherwise leave the user guessing which one.
-QString failureMessage(const QString& reason, const QString& path);
+QString failureMessage(const FileProblem& problem, const QString& path);
 enum class Access { Reading, Writing };
-// What a given reason leaves unsaid or says wrongly about `path`, in the interface's
+// What the problem's message leaves unsaid or says wrongly about `path`, in the interface's
 // language: the folder that is missing or is a file, a folder where no file can be made, a
-// name the system's encoding can't spell. Empty when the reason says it all.
-QString hiddenCause(const QString& reason, const QString& path, Access access);
-// The reason in the words of the program's own messages, for the features whose
+// name the system's encoding can't spell. Empty when the message says it all.
+QString hiddenCause(const FileProblem& problem, const QString& path, Access access);
+// The problem in the words of the program's own messages, for the features whose
 // messages speak the interface's language throughout: projects, drawings, the PDF report.
-QString reasonInOwnWords(const QString& reason, const QString& path,
+QString reasonInOwnWords(const FileProblem& problem, const QString& path,
                          Access access = Access::Reading);
 // "Cannot open file "path". reason".
 QString cannotOpenMessage(const QString& path, const QString& reason);
@@ -50,10 +50,10 @@ QString cannotOpenMessage(const QString& path, const QString& reason);
 // The largest file that is read: more would freeze the window and fill the memory.
 inline constexpr qsizetype maxFileBytes = 10 * 1024 * 1024;
 
-// The raw bytes of a regular file of at most maxFileBytes; throws FileError
+// The raw bytes of a regular file of at most maxFileBytes; throws FileFailure
 // "Cannot open file "path". reason", with the hidden cause after the reason.
 QByteArray readBytes(const QString& path);
-// The same, throwing FileError with the bare reason ("File not found").
+// The same, throwing FileFailure with the bare reason ("File not found").
 QByteArray readExisting(const QString& path);
 // Bytes that no text file holds: a zero byte, or many other control characters.
 bool looksBinary(const QByteArray& bytes);

@@ -20,8 +20,10 @@
 #include <optional>
 #include <thread>
 
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace LastSession {
 
@@ -153,14 +155,17 @@ Writer& writer() {
     return instance;
 }
 
+#ifndef Q_OS_WIN
 // The signals that end the program reach it through this pipe, to be answered between
-// events: a signal handler may do nothing but write here.
+// events: a signal handler may do nothing but write here. (Windows ends a program by
+// closing the session, which the commit of the session data answers.)
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int signal) {
     const char number = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &number, 1);
 }
+#endif
 
 } // namespace
 
@@ -227,6 +232,7 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
             keep(forms_);
             finishWriting();
         });
+#ifndef Q_OS_WIN
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -245,14 +251,17 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
         if (sigaction(each, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
             sigaction(each, &action, nullptr);
     }
+#endif
 }
 
 Watch::~Watch() {
+#ifndef Q_OS_WIN
     for (const int each : {SIGTERM, SIGHUP}) {
         struct sigaction now {};
         if (sigaction(each, nullptr, &now) == 0 && now.sa_handler == onSignal)
             std::signal(each, SIG_DFL);
     }
+#endif
 }
 
 bool Watch::eventFilter(QObject* watched, QEvent* event) {

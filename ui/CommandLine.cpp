@@ -10,8 +10,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #ifndef VUV_VERSION
 #error "VUV_VERSION is given by the build: the project's version"
@@ -144,6 +146,7 @@ QStringList raw(int argc, char** argv) {
 }
 
 void holdStandardStreams() {
+#ifndef Q_OS_WIN // a Windows program without a console has no streams to hold
     for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (::fcntl(stream, F_GETFD) != -1)
             continue;
@@ -153,6 +156,7 @@ void holdStandardStreams() {
         if (placeholder != stream && placeholder >= 0)
             ::close(placeholder); // not where it was wanted: that place is taken after all
     }
+#endif
 }
 
 int answer(const Request& request) {

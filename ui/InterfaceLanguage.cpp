@@ -15,17 +15,37 @@ namespace {
 
 const char* const settingKey = "interface/language";
 
+// On Windows the settings live in the user's registry, unless a configuration folder of
+// their own is given (the tests'): they never touch the user's.
+bool inRegistry() {
+#ifdef Q_OS_WIN
+    return qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+#else
+    return false;
+#endif
+}
+
 // Where the settings of the organisation "Vuvuvudozizod" and the program of that name live.
 QString settingsPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("Vuvuvudozizod/Vuvuvudozizod.conf"));
+    if (inRegistry())
+        return QStringLiteral("HKEY_CURRENT_USER\\Software\\Vuvuvudozizod\\Vuvuvudozizod");
+#ifdef Q_OS_WIN
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+    return QDir(folder).filePath(QStringLiteral("Vuvuvudozizod/Vuvuvudozizod.conf"));
+}
+
+QSettings::Format settingsFormat() {
+    return inRegistry() ? QSettings::NativeFormat : QSettings::IniFormat;
 }
 
 // Only a regular file (or none yet) is settings: reading a pipe or a device there would
 // hold up every start, so anything else is left alone and the defaults hold.
 bool settingsUsable() {
     const QFileInfo file(settingsPath());
-    return !file.exists() || file.isFile();
+    return inRegistry() || !file.exists() || file.isFile();
 }
 
 InterfaceLanguage applied = InterfaceLanguage::Russian;
@@ -84,10 +104,10 @@ bool fromCode(const QString& text, InterfaceLanguage& language) {
 
 InterfaceLanguage atStart() {
     InterfaceLanguage language = InterfaceLanguage::Russian;
-    if (settingsUsable() && fromCode(QSettings(settingsPath(), QSettings::IniFormat)
-                                         .value(QLatin1String(settingKey))
-                                         .toString(),
-                                     language))
+    if (settingsUsable() &&
+        fromCode(
+            QSettings(settingsPath(), settingsFormat()).value(QLatin1String(settingKey)).toString(),
+            language))
         return language;
     // The first of the user's languages, in the order of preference, that the program has.
     for (const QString& wanted : QLocale::system().uiLanguages()) {
@@ -136,7 +156,7 @@ InterfaceLanguage current() {
 bool remember(InterfaceLanguage language) {
     if (!settingsUsable())
         return false;
-    QSettings settings(settingsPath(), QSettings::IniFormat);
+    QSettings settings(settingsPath(), settingsFormat());
     settings.setValue(QLatin1String(settingKey), QLatin1String(code(language)));
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -3,45 +3,23 @@
 
 #include "core/Errors.h"
 #include "formats/DocumentLimits.h"
-#include "formats/FileFaults.h"
 #include "formats/ProjectFile.h"
 #include "formats/RtfReader.h"
 #include "formats/TextFile.h"
 #include "formats/UserConstructionFiles.h"
 
 #include "support/Files.h"
+#include "support/Posix.h"
+#include "testsupport/FileFaults.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+using FileFaults::Fault;
 using FileFaults::Step;
 
 namespace {
-
-// Makes `step` fail with `error` on every target whose name ends with `suffix`
-// while it lives.
-class Fault {
-  public:
-    Fault(Step step, int error, const QString& suffix = QString()) {
-        previous_ = FileFaults::install([=](Step at, const QString& target) {
-            return at == step && target.endsWith(suffix) ? error : 0;
-        });
-    }
-    explicit Fault(FileFaults::Injector injector) {
-        previous_ = FileFaults::install(std::move(injector));
-    }
-    ~Fault() { FileFaults::install(previous_); }
-    Fault(const Fault&) = delete;
-    Fault& operator=(const Fault&) = delete;
-
-  private:
-    FileFaults::Injector previous_;
-};
 
 QString messageOf(const std::function<void()>& action) {
     try {
@@ -146,6 +124,7 @@ void TestHostileFiles::failedStepKeepsTheOldFile() {
 }
 
 void TestHostileFiles::replacementKeepsLinkAndPermissions() {
+    SKIP_WITHOUT_POSIX("symbolic links and file modes");
     QTemporaryDir dir;
     const QString target = dir.filePath("target.txt");
     const QString link = dir.filePath("link.txt");
@@ -204,9 +183,10 @@ void TestHostileFiles::setThatCantBePutBackSaysWhatIsWhere() {
 }
 
 void TestHostileFiles::specialFilesAreNeitherReadNorWritten() {
+    SKIP_WITHOUT_POSIX("FIFOs and /dev/zero");
     QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe");
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(makeFifo(fifo));
     QCOMPARE(messageOf([&] { TextFile::readBytes(fifo); }),
              QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(fifo));
     QCOMPARE(messageOf([&] { TextFile::write(fifo, "x"); }),
@@ -258,9 +238,10 @@ void TestHostileFiles::userSetRefusesAColumnItCantShow() {
     putOldSet(path);
     const QString bad = path + suffix;
     QFile::remove(bad);
-    if (suffix.isEmpty())
-        QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
-    else if (suffix == "Ld")
+    if (suffix.isEmpty()) {
+        SKIP_WITHOUT_POSIX("FIFOs");
+        QVERIFY(makeFifo(bad));
+    } else if (suffix == "Ld")
         putBytes(bad, QByteArray("1\r\n").repeated(DocumentLimits::maxLines + 1));
     else
         putBytes(bad, QByteArray(DocumentLimits::maxLineLength + 1, '7'));
@@ -354,21 +335,19 @@ void TestHostileFiles::projectMessagesNameFileAndCause() {
     QFETCH(QString, name);
     QFETCH(int, error);
     QFETCH(QString, reason);
+    SKIP_WITHOUT_POSIX("symbolic links, FIFOs, names of raw bytes and file modes");
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(name);
     QFile::link(dir.filePath("loop.vvz"), dir.filePath("loop.vvz"));
     QFile::link(dir.filePath("nowhere.vvz"), dir.filePath("dangling.vvz"));
-    ::mkfifo(QFile::encodeName(dir.filePath("pipe.vvz")).constData(), 0600);
+    makeFifo(dir.filePath("pipe.vvz"));
     putBytes(dir.filePath("locked.vvz"), "{}");
     QFile::setPermissions(dir.filePath("locked.vvz"), QFileDevice::Permissions());
     QDir(dir.path()).mkdir("folder.vvz");
     putBytes(dir.filePath("order.txt"), "an order");
     putBytes(dir.filePath("large.vvz"), QByteArray(ProjectFile::maxFileBytes + 1, ' '));
-    const int raw = ::open(QByteArray(QFile::encodeName(dir.path()) + "/\xFF\xFE.vvz").constData(),
-                           O_WRONLY | O_CREAT, 0600);
-    QVERIFY(raw >= 0);
-    ::close(raw);
-    if (::geteuid() == 0 && name == "locked.vvz")
+    QVERIFY(makeRawNamed(dir.path(), "\xFF\xFE.vvz"));
+    if (runsAsRoot() && name == "locked.vvz")
         QSKIP("root reads every file");
     Project::Record record;
     if (name == "huge.vvz")
@@ -428,13 +407,11 @@ void TestHostileFiles::textFileMessagesNameFileAndCause() {
     QFETCH(QString, name);
     QFETCH(int, error);
     QFETCH(QString, message);
+    SKIP_WITHOUT_POSIX("names of raw bytes");
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(name);
     putBytes(dir.filePath("order.txt"), "an order");
-    const int raw = ::open(QByteArray(QFile::encodeName(dir.path()) + "/\xFF\xFE.txt").constData(),
-                           O_WRONLY | O_CREAT, 0600);
-    QVERIFY(raw >= 0);
-    ::close(raw);
+    QVERIFY(makeRawNamed(dir.path(), "\xFF\xFE.txt"));
     const QString found = messageOf([&] {
         Fault fault(Step::Sync, error);
         if (writing)

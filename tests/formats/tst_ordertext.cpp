@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -29,6 +31,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+#ifndef Q_OS_WIN
 // Lets no file of this process grow beyond `bytes` while it lives; writes past it fail.
 class FileSizeLimit {
   public:
@@ -50,6 +53,7 @@ class FileSizeLimit {
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };
+#endif
 
 } // namespace
 
@@ -98,6 +102,9 @@ void OrderTextTest::saveReplacesTheWholeFile() {
 }
 
 void OrderTextTest::failedWriteKeepsTheOldFile() {
+#ifdef Q_OS_WIN
+    QSKIP("needs what only POSIX systems have: a limit on the size of the files written");
+#else
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("order.txt"));
     const QByteArray old("old order\r\n");
@@ -113,6 +120,7 @@ void OrderTextTest::failedWriteKeepsTheOldFile() {
     }
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("order.txt")});
+#endif
 }
 
 void OrderTextTest::missingFolderIsReported() {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,7 @@ class TestTextFile : public QObject {
     void splitsAtEveryKindOfLineEnd();
     void mapsSystemErrors_data();
     void mapsSystemErrors();
+    void writesAndReadsBack_data();
     void writesAndReadsBack();
     void readingAMissingFileNamesIt();
     void writeIntoMissingFolderFailsAndCreatesNothing();
@@ -96,7 +98,9 @@ void TestTextFile::mapsSystemErrors_data() {
     QTest::newRow("permission") << EPERM << QStringLiteral("File access denied");
     QTest::newRow("read-only") << EROFS << QStringLiteral("File access denied");
     QTest::newRow("space") << ENOSPC << QStringLiteral("Disk full");
+#ifdef EDQUOT // no disk quotas on Windows
     QTest::newRow("quota") << EDQUOT << QStringLiteral("Disk full");
+#endif
     QTest::newRow("folder") << EISDIR << QStringLiteral("Is a directory");
     QTest::newRow("name too long") << ENAMETOOLONG << QStringLiteral("File name too long");
     QTest::newRow("device") << EIO << QStringLiteral("Input/output error");
@@ -109,9 +113,18 @@ void TestTextFile::mapsSystemErrors() {
     QCOMPARE(TextFile::errorText(error, QDir::tempPath() + "/x"), message);
 }
 
+void TestTextFile::writesAndReadsBack_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << QStringLiteral("a.txt");
+    // Windows passes such names to the ANSI calls wrongly; the wide ones spell them.
+    QTest::newRow("Cyrillic folder and name") << QStringLiteral("Проекты/Стіна №1.txt");
+}
+
 void TestTextFile::writesAndReadsBack() {
+    QFETCH(QString, name);
     QTemporaryDir dir;
-    const QString path = dir.filePath("a.txt");
+    const QString path = dir.filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     putBytes(path, "old content that is longer");
     TextFile::write(path, QStringLiteral("Итого\r\n"));
     QCOMPARE(bytesOf(path), QByteArray("\xC8\xF2\xEE\xE3\xEE\r\n"));

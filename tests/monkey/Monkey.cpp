@@ -1,9 +1,9 @@
 #include "Monkey.h"
 
-#include "formats/FileFaults.h"
 #include "session/LastSession.h"
 #include "session/Program.h"
 #include "support/Controls.h"
+#include "testsupport/FileFaults.h"
 #include "support/Typing.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
