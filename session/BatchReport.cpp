@@ -9,6 +9,7 @@
 #include "ui/SessionCommands.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -34,8 +35,10 @@ class BatchPlatform : public Platform {
         failed_ = true;
         say(text);
     }
-    // A batch report is made from the opened project's own calculation: nothing is stale.
-    int ask(const QString&, const QString&, const QStringList& buttons) override {
+    // Nobody is there to answer: the question is told and declined (its last button), so
+    // a report of results out of date is never made.
+    int ask(const QString&, const QString& text, const QStringList& buttons) override {
+        say(text);
         return int(buttons.size()) - 1;
     }
     std::optional<QString> askOpenFile(FileDialog&) override { return std::nullopt; }
@@ -91,6 +94,9 @@ int writeProjectReport(GuardedApplication& application, const QString& project,
         if (ready && !platform.failed()) {
             guarded(platform, [&] { forms.session->exportPdf(); });
             status = platform.saved() && !platform.failed() ? 0 : 1;
+            if (!platform.saved() && !platform.failed())
+                platform.say(QCoreApplication::translate("BatchReport", "отчет %1 не составлен.")
+                                 .arg(QDir::toNativeSeparators(pdf)));
         } else if (!platform.failed()) {
             platform.say(
                 QCoreApplication::translate(

@@ -38,6 +38,10 @@
         <source>в проекте %1 нет расчета с R0 &gt; 0, отчет не составлен.</source>
         <translation>у проєкті %1 немає розрахунку з R0 &gt; 0, звіт не складено.</translation>
     </message>
+    <message>
+        <source>отчет %1 не составлен.</source>
+        <translation>звіт %1 не складено.</translation>
+    </message>
 </context>
 <context>
     <name>CalculationDetailsWindow</name>

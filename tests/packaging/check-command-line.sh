@@ -63,6 +63,13 @@ pdftotext "$work/report.pdf" - | grep -q "Условие выполняется.
 status=0
 bare "$program" --pdf "$work/none.pdf" "$work/none.vvz" 2> /dev/null || status=$?
 [ "$status" -eq 1 ] && [ ! -e "$work/none.pdf" ] || fail "a missing project gives $status"
+# Results out of date in the project: nobody can answer the question, so no report, and why.
+sed 's/"building": *"residential"/"building": "production"/' "$project" > "$work/stale.vvz"
+status=0
+bare "$program" --pdf "$work/stale.pdf" "$work/stale.vvz" 2> "$work/stale" || status=$?
+[ "$status" -eq 1 ] && [ ! -e "$work/stale.pdf" ] || fail "a stale project's report gives $status"
+grep -q "Пересчитать и сделать отчет?" "$work/stale" && grep -q "stale.pdf не составлен" "$work/stale" ||
+    fail "a stale project's refusal is not told: $(cat "$work/stale")"
 # A settings file that is not a file holds up nothing and is left as it is.
 mkdir -p "$work/pipe/Vuvuvudozizod"
 mkfifo "$work/pipe/Vuvuvudozizod/Vuvuvudozizod.conf"
