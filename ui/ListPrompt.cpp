@@ -10,38 +10,43 @@
 
 namespace {
 
-constexpr char showsPromptFlag[] = "showsPrompt";
-constexpr char writingPrompt[] = "writingPrompt";
-constexpr char watched[] = "promptWatched";
+constexpr char shownMark[] = "shownMark";
+constexpr char writingMarked[] = "writingMarked";
+constexpr char watched[] = "markWatched";
+constexpr char promptMark[] = "prompt";
 
-// Any text that the list takes, other than its prompt written here, clears the flag.
+// Any text that the list takes, other than the marked one written here, clears the mark.
 void watch(QComboBox* list) {
     if (list->property(watched).toBool())
         return;
     list->setProperty(watched, true);
     QObject::connect(list->lineEdit(), &QLineEdit::textChanged, list, [list] {
-        if (!list->property(writingPrompt).toBool())
-            list->setProperty(showsPromptFlag, false);
+        if (!list->property(writingMarked).toBool())
+            list->setProperty(shownMark, QByteArray());
     });
-}
-
-void markShown(QComboBox* list) {
-    watch(list);
-    list->setProperty(showsPromptFlag, true);
 }
 
 } // namespace
 
-void showAsPrompt(QComboBox* list, const QString& text) {
-    list->setProperty(writingPrompt, true);
+void showMarked(QComboBox* list, const QString& text, const char* mark) {
+    watch(list);
+    list->setProperty(writingMarked, true);
     list->setEditText(text);
-    list->setProperty(writingPrompt, false);
+    list->setProperty(writingMarked, false);
     list->lineEdit()->setCursorPosition(0);
-    markShown(list);
+    list->setProperty(shownMark, QByteArray(mark));
+}
+
+bool showsMarked(const QComboBox* list, const char* mark) {
+    return list->property(shownMark).toByteArray() == mark;
+}
+
+void showAsPrompt(QComboBox* list, const QString& text) {
+    showMarked(list, text, promptMark);
 }
 
 bool showsPrompt(const QComboBox* list) {
-    return list->property(showsPromptFlag).toBool() && list->currentIndex() < 0;
+    return showsMarked(list, promptMark) && list->currentIndex() < 0;
 }
 
 QString ListPrompt::text() const {
@@ -72,7 +77,9 @@ bool ListPrompt::restore(const Project::ListChoice& choice,
     if (prompt)
         restored.text = text();
     const bool item = restoreChoice(list, restored, picked);
-    if (prompt && list->currentIndex() < 0)
-        markShown(list);
+    if (prompt && list->currentIndex() < 0) {
+        watch(list);
+        list->setProperty(shownMark, QByteArray(promptMark));
+    }
     return item;
 }

@@ -10,6 +10,12 @@
 class QComboBox;
 class QString;
 
+// Shows `text` as the list's text with a mark the list carries until anything else takes its
+// text; signals what setEditText does.
+void showMarked(QComboBox* list, const QString& text, const char* mark);
+// Whether the list still shows the text last shown with `mark`.
+bool showsMarked(const QComboBox* list, const char* mark);
+
 // Shows `text` as the list's prompt and marks the list as showing it, for a list whose
 // prompt is not one fixed source (the layer window's captions); signals what setEditText does.
 void showAsPrompt(QComboBox* list, const QString& text);

@@ -36,6 +36,8 @@
 namespace {
 
 constexpr int airGapLayer = 11;
+// Layer 12's list shows the board the selection wrote there, nothing having replaced it.
+constexpr char boardMark[] = "board";
 constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
 constexpr Rgb black{0, 0, 0};
@@ -230,13 +232,11 @@ void TForm2::renameLayer12Board() {
         QCoreApplication::translate(MaterialCatalogue::context, layer12Board_.toUtf8().constData());
     if (forms_.mainForm->layerName(layerCount) == before)
         forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
-    rows_[layerCount - 1].selector->setEditText(layer12BoardShown_);
-    rows_[layerCount - 1].selector->lineEdit()->setCursorPosition(0);
+    showMarked(rows_[layerCount - 1].selector, layer12BoardShown_, boardMark);
 }
 
 bool TForm2::layer12ShowsBoard() const {
-    return !layer12Board_.isEmpty() &&
-           rows_[layerCount - 1].selector->currentText() == layer12BoardShown_;
+    return !layer12Board_.isEmpty() && showsMarked(rows_[layerCount - 1].selector, boardMark);
 }
 
 void TForm2::adoptLayerNames() {
@@ -657,7 +657,7 @@ void TForm2::writeLayer12Board(const QString& source) {
     layer12Board_ = source;
     layer12BoardShown_ =
         QCoreApplication::translate(MaterialCatalogue::context, source.toUtf8().constData());
-    rows_[layerCount - 1].selector->setEditText(layer12BoardShown_);
+    showMarked(rows_[layerCount - 1].selector, layer12BoardShown_, boardMark);
 }
 void TForm2::writeLd(int layer, const QString& text) {
     rows_.at(layer - 1).ld->setText(text);
