@@ -1,10 +1,10 @@
 #include "session/CalculationSession.h"
 
-#include "core/Calculation.h"
 #include "session/HandInReport.h"
 #include "session/LastSession.h"
 #include "session/ProjectReplay.h"
 #include "session/ReportWriter.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/OwnFiles.h"
@@ -26,7 +26,7 @@ void CalculationSession::openProjectFromDialog() {
 void CalculationSession::openProject(const QString& path) {
     guarded(forms_.platform, [&] {
         ProjectReplay::open(forms_, path);
-        forms_.calculation.projectFile = path;
+        forms_.calculation.setProjectFile(path);
         openProjectDialog_.lastPath = path;
         saveProjectDialog_.lastPath = path;
     });
@@ -40,7 +40,7 @@ void CalculationSession::saveProject() {
     OwnFiles::checkProject(*path);
     ProjectReplay::save(forms_, *path);
     openProjectDialog_.lastPath = *path;
-    forms_.calculation.projectFile = *path;
+    forms_.calculation.setProjectFile(*path);
 }
 
 // Without a place for it, the item stays enabled to say why there is nothing.

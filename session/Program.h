@@ -2,8 +2,8 @@
 // The one calculation and its twelve windows, created in their order; used by
 // the program itself, the tests and the scenario runner alike.
 
-#include "core/Calculation.h"
 #include "session/CalculationSession.h"
+#include "ui/CalculationState.h"
 #include "ui/Forms.h"
 
 #include <QWidget>
@@ -19,7 +19,7 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     Forms& forms() { return forms_; }
-    Calculation& calculation() { return calculation_; }
+    CalculationState& calculation() { return calculation_; }
     // The twelve windows in the order of their creation, with their controls built: for
     // whoever looks at the controls from outside (tests, benchmarks).
     const std::vector<QWidget*>& windows() const;
@@ -29,7 +29,7 @@ class Program {
   private:
     template <class Window> Window* create();
 
-    Calculation calculation_;
+    CalculationState calculation_;
     Forms forms_;
     CalculationSession session_{forms_}; // what the main window's File menu asks for
     std::vector<QWidget*> windows_;

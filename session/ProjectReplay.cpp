@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "formats/ProjectFile.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
@@ -47,7 +48,7 @@ Project::Record capture(const Forms& forms) {
     record.quantity = forms.form9.created()->inputs();
     record.profile = forms.profileWindow->inputs();
     record.details = forms.detailsWindow->inputs();
-    if (const auto& source = forms.calculation.requirement) {
+    if (const auto& source = forms.calculation->requirement) {
         record.accepted.rqmin = source->acceptedText;
         record.accepted.betweenFlats = source->building == Project::BuildingKind::WallsBetweenFlats;
         if (record.accepted.betweenFlats)
@@ -177,7 +178,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     const Project::AcceptedRequirement& accepted = record.accepted;
     const bool acceptanceKept = !accepted.rqmin.isEmpty();
     steps.run(fillingStep(), [&] {
-        forms.calculation.requirement.reset();
+        forms.calculation.forgetRequirement();
         if (acceptanceKept && !accepted.betweenFlats)
             forms.form3->restoreAcceptance(accepted.requirement, accepted.rqmin);
         forms.form3->setInputs(record.requirement);

@@ -1,8 +1,8 @@
 #include "session/ReportInput.h"
 
-#include "core/Calculation.h"
 #include "core/ResistanceCheck.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/CalculationState.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
@@ -23,7 +23,7 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     CalculationReport::Input in;
     in.constructionKind = main.constructionKind();
     // The requirement as last accepted: a lookup left without "Принять" did not give Rqmin.
-    if (const auto& accepted = forms.calculation.requirement) {
+    if (const auto& accepted = forms.calculation->requirement) {
         const RequirementSource::ReportTexts& texts = accepted->report;
         in.zone = texts.zone;
         in.tableNumber = Project::tableNumber(accepted->building);
@@ -34,14 +34,14 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
         in.reconstruction = texts.reconstruction;
     } else {
         in.zone = forms.form3->zoneText();
-        in.tableNumber = Project::tableNumber(forms.calculation.building);
+        in.tableNumber = Project::tableNumber(forms.calculation->building);
         in.envelopeCaption = main.envelopeCaption();
         in.regime = forms.form3->regimeText();
         in.purpose = forms.form6->purposeText();
         in.deltaTcr = forms.form6->deltaTcrText();
         in.reconstruction = forms.form3->reconstructionTicked();
     }
-    in.snapshot = forms.calculation.snapshot;
+    in.snapshot = forms.calculation->snapshot;
     for (int i = 1; i <= layerCount; ++i)
         in.layers[i - 1] = {
             main.layerName(i),        main.layerThickness(i),        layers.ldText(i),
@@ -65,7 +65,7 @@ ReportDocument::Input reportDocumentInput(const Forms& forms) {
     in.city = forms.form3->cityText();
     in.inertiaTotal = layers.inertiaTotalText();
     in.verdictColor = layers.verdictColor();
-    in.requirement = forms.calculation.requirement;
+    in.requirement = forms.calculation->requirement;
     if (forms.mainForm->resultChange().requirementClass)
         in.inertiaNow = layers.inertiaTotalText();
     in.insulation = forms.form5->chosenInsulation();

@@ -7,7 +7,7 @@
 
 class Platform;
 class SessionCommands;
-struct Calculation;
+class CalculationState;
 class TMainForm;
 class TAboutBox;
 class TForm1;
@@ -26,7 +26,7 @@ class MoistureWindow;
 
 struct Forms {
     Platform& platform;
-    Calculation& calculation;
+    CalculationState& calculation;      // read by all, changed through its own methods
     SessionCommands* session = nullptr; // what the main window's File menu asks for
 
     TMainForm* mainForm = nullptr; // shown at start, built with it

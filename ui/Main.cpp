@@ -1,10 +1,10 @@
 #include "ui/Main.h"
 
-#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/CalculationState.h"
 #include "ui/Contacts.h"
 #include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
@@ -486,7 +486,7 @@ QWidget* TMainForm::buildLayerList() {
 }
 
 ResultState::Changes TMainForm::resultChange() const {
-    if (!forms_.calculation.hasSnapshot || !forms_.form2) // nothing shown to be out of date
+    if (!forms_.calculation->hasSnapshot || !forms_.form2) // nothing shown to be out of date
         return {};
     ResultState::Now now;
     now.layers = forms_.form2->inputs();
@@ -495,7 +495,7 @@ ResultState::Changes TMainForm::resultChange() const {
     now.alphaInt = Edit3->text();
     now.rqmin = Edit5->text();
     now.inertia = NumberText::tryParse(forms_.form2->inertiaTotalText(), forms_.separator());
-    return ResultState::changes(forms_.calculation, now);
+    return ResultState::changes(*forms_.calculation, now);
 }
 
 void TMainForm::refreshResultState() {
@@ -507,8 +507,10 @@ void TMainForm::refreshResultState() {
 }
 
 void TMainForm::connectCheck() {
+    connect(&forms_.calculation, &CalculationState::changed, this, &TMainForm::refreshResultState);
     for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit5})
-        connect(field, &QLineEdit::textChanged, this, &TMainForm::refreshResultState);
+        connect(field, &QLineEdit::textChanged, &forms_.calculation,
+                &CalculationState::inputsEdited);
     connect(Edit1, &QLineEdit::textChanged, this,
             [this] { guarded(platform_, [this] { computeR0(); }); });
     for (QLineEdit* field : {Edit4, Edit6, Edit7})
@@ -539,17 +541,9 @@ void TMainForm::runCheck() {
     shownVerdict_ = std::pair(verdict.met, verdict.relation);
     showVerdict();
 
-    CheckSnapshot& snapshot = forms_.calculation.snapshot;
-    snapshot.rk = Edit1->text();
-    snapshot.alphaExt = Edit2->text();
-    snapshot.alphaInt = Edit3->text();
-    snapshot.r0 = Edit4->text();
-    snapshot.rqmin = Edit5->text();
-    snapshot.constructionType = constructionType_;
-    snapshot.met = verdict.met;
-    snapshot.relation = verdict.relation;
-    forms_.calculation.hasSnapshot = true;
-    refreshResultState();
+    forms_.calculation.recordCheck({Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text(),
+                                    Edit5->text(), constructionType_, verdict.met,
+                                    verdict.relation});
 
     switchOn(*Timer2);
     if (NumberText::parse(Edit4->text(), forms_.separator()) > 0) {

@@ -1,9 +1,9 @@
 #include "ui/OwnFiles.h"
 
-#include "core/Calculation.h"
 #include "core/Errors.h"
 #include "formats/RecoveryPlace.h"
 #include "formats/SameFile.h"
+#include "ui/CalculationState.h"
 #include "ui/Forms.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 namespace OwnFiles {
 
 void checkDocument(const Forms& forms, const QString& path) {
-    if (isSameFile(path, forms.calculation.projectFile))
+    if (isSameFile(path, forms.calculation->projectFile))
         throw FileError(QCoreApplication::translate(
                             "OwnFiles", "Файл \"%1\" — открытый проект, он не будет заменен. "
                                         "Выберите другое имя файла.")

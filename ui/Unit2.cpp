@@ -1,9 +1,9 @@
 #include "ui/Unit2.h"
 
-#include "core/Calculation.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
 #include "formats/UserConstructionFiles.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
@@ -484,8 +484,8 @@ void TForm2::connectLayerRow(int layer) {
     }
     // Every change of the layer's inputs may leave the results out of date.
     for (QLineEdit* field : {rows_[i].ld, rows_[i].s, rows_[i].dt, rows_[i].selector->lineEdit()})
-        connect(field, &QLineEdit::textChanged, this,
-                [this] { forms_.mainForm->refreshResultState(); });
+        connect(field, &QLineEdit::textChanged, &forms_.calculation,
+                &CalculationState::inputsEdited);
     // Enter in any of the layer's number fields runs the calculation, as "Расчет" does.
     for (QLineEdit* field : {rows_[i].ld, rows_[i].s, rows_[i].dt})
         connect(field, &QLineEdit::returnPressed, this,
@@ -512,7 +512,7 @@ void TForm2::chooseMaterial(int layer, int index) {
     if (entry)
         rows_[i].selector->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {
-        forms_.calculation.airGapTarget = airGapLayer;
+        forms_.calculation.setAirGapTarget(airGapLayer);
         if (!restoringInputs_)
             openWindow(forms_.form7);
     }
@@ -521,10 +521,9 @@ void TForm2::chooseMaterial(int layer, int index) {
 void TForm2::pressCalculate() {
     readRows();
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(stack_, Project::tableNumber(forms_.calculation.building),
+    LayerStack::calculate(stack_, Project::tableNumber(forms_.calculation->building),
                           forms_.separator(), steps);
-    forms_.calculation.layerRun = inputs();
-    forms_.mainForm->refreshResultState();
+    forms_.calculation.recordLayerRun(inputs());
 }
 
 // Each row's material and field texts as the calculation takes them.
@@ -617,7 +616,7 @@ void TForm2::acceptAirGap(const QString& thickness, const QString& ld, const QSt
     rows_[i].ld->setText(ld);
     rows_[i].s->setText(s);
     layer11AirGap_ = true;
-    forms_.mainForm->refreshResultState();
+    forms_.calculation.inputsEdited();
 }
 
 void TForm2::showOutOfDate(const QString& note) {

@@ -1,8 +1,8 @@
 #include "ui/Unit3.h"
 
-#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
@@ -42,7 +42,7 @@ constexpr char listContext[] = "RequiredResistance";
 
 TForm3::TForm3(Forms& forms) : forms_(forms) {
     setObjectName(QStringLiteral("TForm3"));
-    forms_.calculation.building = BuildingKind::Residential;
+    forms_.calculation.setBuilding(BuildingKind::Residential);
 
     Timer1 = namedTimer(this, QStringLiteral("Timer1"), 200);
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 200);
@@ -120,7 +120,7 @@ void TForm3::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
-    const auto& requirement = forms_.calculation.requirement;
+    const auto& requirement = forms_.calculation->requirement;
     if (acceptanceShown && requirement && requirement->building != BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
     else
@@ -128,9 +128,10 @@ void TForm3::retranslateUi() {
 }
 
 void TForm3::renameAcceptedItems() {
-    auto& source = forms_.calculation.requirement;
-    if (!source || source->building == BuildingKind::WallsBetweenFlats)
+    if (!forms_.calculation->requirement ||
+        forms_.calculation->requirement->building == BuildingKind::WallsBetweenFlats)
         return;
+    std::optional<RequirementSource> source = forms_.calculation->requirement;
     const QComboBox* envelopes =
         source->building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     // The report prints the item as shown, the document trimmed (and only what it names).
@@ -145,6 +146,7 @@ void TForm3::renameAcceptedItems() {
     rename(ComboBox13, items.zone, source->report.zone, source->zone);
     rename(envelopes, items.envelope, source->report.envelopeCaption, source->envelope);
     rename(ComboBox3, items.regime, source->report.regime, source->regime);
+    forms_.calculation.acceptRequirement(*source);
 }
 
 void TForm3::changeEvent(QEvent* event) {
@@ -281,7 +283,7 @@ void TForm3::showResidentialLayout() {
     for (QWidget* control : productionControls())
         control->hide();
     CheckBox1->show();
-    forms_.calculation.building = BuildingKind::Residential;
+    forms_.calculation.setBuilding(BuildingKind::Residential);
 }
 
 void TForm3::showProductionLayout() {
@@ -293,7 +295,7 @@ void TForm3::showProductionLayout() {
     if (QLayout* rows = layout())
         rows->activate();
     resize(size().expandedTo(sizeHint()));
-    forms_.calculation.building = BuildingKind::Production;
+    forms_.calculation.setBuilding(BuildingKind::Production);
     untickReconstruction();
 }
 
@@ -303,7 +305,7 @@ void TForm3::chooseWallsBetweenFlats() {
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, true);
     forms_.form6->show();
     forms_.form6->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    forms_.calculation.building = BuildingKind::WallsBetweenFlats;
+    forms_.calculation.setBuilding(BuildingKind::WallsBetweenFlats);
     untickReconstruction();
 }
 
@@ -325,7 +327,7 @@ void TForm3::productionListChanged(QComboBox* box, int& value) {
 }
 
 void TForm3::zoneChanged() {
-    const BuildingKind building = forms_.calculation.building;
+    const BuildingKind building = forms_.calculation->building;
     if (building == BuildingKind::Residential)
         switchOn(*Timer1);
     else if (building == BuildingKind::Production)
@@ -393,7 +395,7 @@ void TForm3::accept() {
 }
 
 void TForm3::announceEnvelope() {
-    const BuildingKind building = forms_.calculation.building;
+    const BuildingKind building = forms_.calculation->building;
     if (building == BuildingKind::Residential) {
         if (const auto envelope = EnvelopeKind::residential(pickedIndex(ComboBox1)))
             emit envelopeAccepted(*envelope, std::nullopt);
@@ -407,7 +409,7 @@ void TForm3::announceEnvelope() {
 }
 
 void TForm3::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.building == BuildingKind::WallsBetweenFlats)
+    if (forms_.calculation->building == BuildingKind::WallsBetweenFlats)
         return;
     const auto shown = NumberText::tryParse(Edit1->text(), forms_.separator());
     if (shown && NumberText::result(*shown, forms_.separator()) == mainRqmin)
@@ -424,7 +426,7 @@ void TForm3::restoreAcceptance(const Project::RequirementInputs& in, const QStri
 }
 
 void TForm3::recordAcceptance(const QString& accepted) {
-    forms_.calculation.requirement = sourceOf(accepted);
+    forms_.calculation.acceptRequirement(sourceOf(accepted));
     acceptedWith_ = inputs();
 }
 
@@ -433,7 +435,7 @@ void TForm3::recordAcceptance(const QString& accepted) {
 RequirementSource TForm3::sourceOf(const QString& accepted) const {
     const QChar separator = forms_.separator();
     RequirementSource source;
-    source.building = forms_.calculation.building;
+    source.building = forms_.calculation->building;
     source.zone = ComboBox13->currentText().trimmed();
     source.city = cityText();
     source.acceptedText = accepted;
@@ -547,7 +549,7 @@ void TForm3::setInputs(const Project::RequirementInputs& in) {
     case BuildingKind::WallsBetweenFlats:
         RadioButton3->setChecked(true);
         untickReconstruction();
-        forms_.calculation.building = BuildingKind::WallsBetweenFlats;
+        forms_.calculation.setBuilding(BuildingKind::WallsBetweenFlats);
         break;
     }
     // The lookups just made stand for those the restoration started.

@@ -2,7 +2,6 @@
 
 #include "ui/InterfaceLanguage.h"
 
-#include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
 #include "core/LayerCount.h"
@@ -10,6 +9,7 @@
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "core/ResultState.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
@@ -229,7 +229,7 @@ void TForm5::Timer1Timer() {
 
 bool TForm5::checkIsCurrent() const {
     const TMainForm& main = *forms_.mainForm;
-    return ResultState::checkJudges(forms_.calculation, main.rkText(), main.r0Text(), main.rqmin(),
+    return ResultState::checkJudges(*forms_.calculation, main.rkText(), main.r0Text(), main.rqmin(),
                                     forms_.separator());
 }
 
@@ -239,7 +239,7 @@ bool TForm5::boardIsLayer12() const {
 }
 
 bool TForm5::verdictMet() const {
-    const Calculation& calculation = forms_.calculation;
+    const Calculation& calculation = *forms_.calculation;
     return calculation.hasSnapshot && calculation.snapshot.met;
 }
 
@@ -257,7 +257,7 @@ void TForm5::Button2Click() {
 void TForm5::Button4Click() {
     const int index = ComboBox1->currentIndex();
     if (index >= 0)
-        forms_.calculation.orderingGrade = InsulationSelection::products().at(index).grade;
+        forms_.calculation.setOrderingGrade(InsulationSelection::products().at(index).grade);
     forms_.form9->startRecalculation();
     openWindow(forms_.form9);
 }
@@ -296,7 +296,7 @@ std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
     if (!boardIsLayer12())
         return std::nullopt;
     ReportDocument::Insulation board{GroupBox1->title(), forms_.form2->thickness(boardLayer), {}};
-    const CheckSnapshot& check = forms_.calculation.snapshot;
+    const CheckSnapshot& check = forms_.calculation->snapshot;
     try {
         board.needed = InsulationSelection::neededThickness(
             forms_.form2->lastCalculation(),

@@ -1,8 +1,8 @@
 #include "ui/Unit6.h"
 
-#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
@@ -95,7 +95,7 @@ void TForm6::retranslateUi() {
         translateItems(box, "PartitionRqmin");
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
-    const auto& requirement = forms_.calculation.requirement;
+    const auto& requirement = forms_.calculation->requirement;
     if (acceptanceShown && requirement &&
         requirement->building == Project::BuildingKind::WallsBetweenFlats)
         recordAcceptance(requirement->acceptedText);
@@ -234,7 +234,7 @@ void TForm6::accept() {
 }
 
 void TForm6::recallAcceptance(const QString& mainRqmin) {
-    if (forms_.calculation.building == Project::BuildingKind::WallsBetweenFlats &&
+    if (forms_.calculation->building == Project::BuildingKind::WallsBetweenFlats &&
         Edit5->text() == mainRqmin)
         recordAcceptance(mainRqmin);
 }
@@ -249,7 +249,7 @@ void TForm6::restoreAcceptance(const Project::PartitionInputs& in, const QString
 }
 
 void TForm6::recordAcceptance(const QString& accepted) {
-    forms_.calculation.requirement = sourceOf(accepted);
+    forms_.calculation.acceptRequirement(sourceOf(accepted));
     acceptedWith_ = inputs();
 }
 

@@ -1,9 +1,9 @@
 #include "ui/Unit7.h"
 
 #include "core/AirGaps.h"
-#include "core/Calculation.h"
 #include "core/LayerStack.h"
 #include "core/NumberText.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
@@ -143,7 +143,7 @@ void TForm7::ComboBox1Change() {
 }
 
 void TForm7::Button1Click() {
-    if (forms_.calculation.airGapTarget == airGapLayer) {
+    if (forms_.calculation->airGapTarget == airGapLayer) {
         const auto millimetres = AirGaps::thicknessMillimetres(thicknessIndex_);
         if (!millimetres) {
             forms_.platform.warning(LayerStack::warningTitle(), tr("Выберите толщину прослойки"));

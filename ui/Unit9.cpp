@@ -1,11 +1,11 @@
 #include "ui/Unit9.h"
 
-#include "core/Calculation.h"
 #include "core/InsulationQuantity.h"
 #include "core/LayerCount.h"
 #include "core/NumberText.h"
 #include "core/ResultState.h"
 #include "formats/OrderText.h"
+#include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
@@ -165,7 +165,7 @@ void TForm9::Timer1Timer() {
 
 void TForm9::countFor(const Project::LayerInputs& layer12) {
     const QString thickness = layer12.thickness;
-    const int grade = forms_.calculation.orderingGrade;
+    const int grade = forms_.calculation->orderingGrade;
     const auto quantity = InsulationQuantity::compute(
         ComboBox1->currentText(), ComboBox2->currentText(), thickness, grade, forms_.separator());
     summary_ = {NumberText::whole(grade, forms_.separator()), thickness,
@@ -201,7 +201,7 @@ Project::QuantityInputs TForm9::inputs() const {
     in.counted = countedLayer12_.has_value();
     if (countedLayer12_ && *countedLayer12_ != layer12Now())
         in.countedFor = *countedLayer12_;
-    in.orderingGrade = forms_.calculation.orderingGrade;
+    in.orderingGrade = forms_.calculation->orderingGrade;
     return in;
 }
 
@@ -210,7 +210,7 @@ Project::QuantityInputs TForm9::freshInputs() const {
     Project::QuantityInputs in;
     in.height = InsulationQuantity::initialHeight;
     in.length = InsulationQuantity::initialLength;
-    in.orderingGrade = forms_.calculation.orderingGrade;
+    in.orderingGrade = forms_.calculation->orderingGrade;
     return in;
 }
 
@@ -230,7 +230,7 @@ void TForm9::setInputs(const Project::QuantityInputs& in) {
     countedLayer12_.reset();
     ComboBox1->setEditText(in.height);
     ComboBox2->setEditText(in.length);
-    forms_.calculation.orderingGrade = in.orderingGrade;
+    forms_.calculation.setOrderingGrade(in.orderingGrade);
     summary_ = {};
     Panel1->setText(summaryText());
     Label5->setText(InsulationQuantity::initialVolume);

@@ -127,12 +127,12 @@ void HeadlessCalculationTest::sameResultsAsTheWindows() {
     }
 
     TMainForm& main = *forms.mainForm;
-    QCOMPARE(forms.calculation.hasSnapshot, results.check.has_value());
+    QCOMPARE(forms.calculation->hasSnapshot, results.check.has_value());
     QCOMPARE(main.findChild<QAction*>(QStringLiteral("ExportPdf"))->isEnabled(),
              results.reportReady);
     if (const auto& check = results.check) {
-        QCOMPARE(forms.calculation.snapshot.rk, check->rk);
-        QCOMPARE(forms.calculation.snapshot.r0, check->r0);
+        QCOMPARE(forms.calculation->snapshot.rk, check->rk);
+        QCOMPARE(forms.calculation->snapshot.r0, check->r0);
         QCOMPARE(shownText(&main, "Edit6"), check->verdict.r0Text);
         QCOMPARE(shownText(&main, "Edit7"), check->verdict.rqminText);
         QCOMPARE(main.relationCaption(), ResistanceCheck::relationCaption(check->verdict.relation));

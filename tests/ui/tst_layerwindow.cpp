@@ -9,8 +9,6 @@
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/SectionDrawing.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -183,7 +181,7 @@ void LayerWindowTest::airGapEntryOpensTheAirGapWindow() {
     QCOMPARE(control<QLineEdit>(w, "Edit11")->text(), QStringLiteral("58"));
     QCOMPARE(control<QLineEdit>(w, "Edit49")->text(), QStringLiteral("126,5"));
     QCOMPARE(f.main()->layerName(11), QStringLiteral("ВОЗДУШНАЯ  ПРОСЛОЙКА"));
-    QCOMPARE(f.program.calculation().airGapTarget, 11);
+    QCOMPARE(f.program.calculation()->airGapTarget, 11);
     QVERIFY(f.airGaps()->isVisible());
     QVERIFY(!w->layer11HoldsAirGap());
 }
@@ -306,7 +304,7 @@ void LayerWindowTest::sFieldThatIsNoNumberStopsBeforeInertia() {
 void LayerWindowTest::productionTableReceivesInertia() {
     Fixture f;
     TForm2* w = f.layers();
-    f.program.calculation().building = Project::BuildingKind::Production;
+    f.program.calculation().setBuilding(Project::BuildingKind::Production);
     w->writeLd(2, "0,1");
     w->writeThickness(2, "100");
     w->writeS(2, "1,7");

@@ -9,8 +9,6 @@
 #include "ui/Forms.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -67,10 +65,10 @@ void MainWindowTest::createsTheTwelveWindowsInOrder() {
     for (QWidget* window : program.windows())
         QCOMPARE(window->isVisible(), window == program.forms().mainForm);
     QCOMPARE(program.forms().mainForm->size(), QSize(727, 709));
-    QCOMPARE(Project::tableNumber(program.calculation().building), QStringLiteral("1"));
-    QCOMPARE(program.calculation().orderingGrade, 0);
-    QCOMPARE(program.calculation().airGapTarget, 0);
-    QVERIFY(!program.calculation().hasSnapshot);
+    QCOMPARE(Project::tableNumber(program.calculation()->building), QStringLiteral("1"));
+    QCOMPARE(program.calculation()->orderingGrade, 0);
+    QCOMPARE(program.calculation()->airGapTarget, 0);
+    QVERIFY(!program.calculation()->hasSnapshot);
 }
 
 void MainWindowTest::writingRkRunsTheCheckBeforeTheWriteReturns() {
@@ -134,8 +132,8 @@ void MainWindowTest::recordsTheSnapshotOfEachCompletedCheck() {
     main->writeAlphaInt("8,7");
     main->writeRqmin("3,300");
     main->writeRk("3,354");
-    const CheckSnapshot& snapshot = program.calculation().snapshot;
-    QVERIFY(program.calculation().hasSnapshot);
+    const CheckSnapshot& snapshot = program.calculation()->snapshot;
+    QVERIFY(program.calculation()->hasSnapshot);
     QCOMPARE(snapshot.rk, QStringLiteral("3,354"));
     QCOMPARE(snapshot.alphaExt, QStringLiteral("23"));
     QCOMPARE(snapshot.alphaInt, QStringLiteral("8,7"));
@@ -313,7 +311,8 @@ void MainWindowTest::languageSwitchKeepsInputsAndResults() {
                           main->findChild<QLabel*>("Label7")->text()}),
              results);
     if (!rk.isEmpty())
-        QCOMPARE(ResistanceCheck::verdictText(program.calculation().snapshot.met), results.first());
+        QCOMPARE(ResistanceCheck::verdictText(program.calculation()->snapshot.met),
+                 results.first());
 }
 
 void MainWindowTest::hiddenWindowsAreBuiltOnceWhenFirstReached_data() {

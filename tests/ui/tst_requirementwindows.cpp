@@ -10,8 +10,6 @@
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -123,7 +121,7 @@ void RequirementWindowsTest::cleanup() {
 }
 
 void RequirementWindowsTest::requiredResistanceStartsResidential() {
-    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program->calculation()->building), QStringLiteral("1"));
     form3->show();
     for (const char* shown : {"ComboBox13", "ComboBox4", "RadioButton1", "RadioButton2",
                               "RadioButton3", "ComboBox1", "CheckBox1", "Edit1", "Button1"})
@@ -208,7 +206,7 @@ void RequirementWindowsTest::wallsBetweenFlatsChoiceHandsOver() {
     click(form3, "CheckBox1");
     QTRY_VERIFY_WITH_TIMEOUT(!timer(form3, "Timer1")->isActive(), 1000);
     click(form3, "RadioButton3");
-    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("3"));
+    QCOMPARE(Project::tableNumber(program->calculation()->building), QStringLiteral("3"));
     QVERIFY(!form3->isVisible());
     QVERIFY(form6->isVisible());
     QVERIFY(!control<QCheckBox>(form3, "CheckBox1")->isChecked());
@@ -223,7 +221,7 @@ void RequirementWindowsTest::wallsBetweenFlatsChoiceHandsOver() {
     QVERIFY(!timer(form3, "Timer2")->isActive());
 
     click(form3, "RadioButton1");
-    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("1"));
+    QCOMPARE(Project::tableNumber(program->calculation()->building), QStringLiteral("1"));
     QVERIFY(control(form3, "CheckBox1")->isVisible());
     QVERIFY(!timer(form3, "Timer1")->isActive());
 }
@@ -246,7 +244,7 @@ void RequirementWindowsTest::productionInertiaClass() {
     QFETCH(QString, rqmin);
     form3->show();
     click(form3, "RadioButton2");
-    QCOMPARE(Project::tableNumber(program->calculation().building), QStringLiteral("2"));
+    QCOMPARE(Project::tableNumber(program->calculation()->building), QStringLiteral("2"));
     choose(form3, "ComboBox2", 0);
     choose(form3, "ComboBox3", 0);
     choose(form3, "ComboBox13", 1);
@@ -589,7 +587,7 @@ void RequirementWindowsTest::languageSwitchKeepsChoicesAndResults() {
     click(form6, "Button4");
     QCOMPARE(shownText(form6, "Edit5"), QStringLiteral("0,29"));
     click(form6, "Button2");
-    const auto& accepted = program->calculation().requirement;
+    const auto& accepted = program->calculation()->requirement;
 
     QWidget* shown = program->window(window);
     auto* box = control<QComboBox>(shown, list.toLatin1().constData());

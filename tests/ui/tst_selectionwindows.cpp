@@ -338,7 +338,7 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
     TForm9* form9 = program.forms().form9;
     auto* quantityButton = control<QPushButton>(form5, "Button4");
     quantityButton->click();
-    QCOMPARE(program.calculation().orderingGrade, 0);
+    QCOMPARE(program.calculation()->orderingGrade, 0);
     QVERIFY(form9->isVisible());
     QVERIFY(control<QTimer>(form9, "Timer1")->isActive());
     TRY_COMPARE(clock, shownText(form9, "Panel1"),
@@ -352,7 +352,7 @@ void SelectionWindowsTest::quantityTakesTheGradeOnlyFromAChosenBoard() {
     choose(control<QComboBox>(form5, "ComboBox1"), 1);
     TRY_VERIFY(clock, !form5->searching(), 3000);
     quantityButton->click();
-    QCOMPARE(program.calculation().orderingGrade, 25);
+    QCOMPARE(program.calculation()->orderingGrade, 25);
     TRY_COMPARE(clock, shownText(form9, "Panel1"),
                 QStringLiteral("Утеплитель ПСБ-25, толщина 80мм, площадь утепления "
                                "60м^2"),
@@ -451,7 +451,7 @@ void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
     Program program(platform);
     clock.followOnly(program.windows());
     TForm9* form9 = program.forms().form9;
-    program.calculation().orderingGrade = 25;
+    program.calculation().setOrderingGrade(25);
     program.forms().form2->writeThickness(12, "120");
     form9->startRecalculation();
     TRY_COMPARE(clock, shownText(form9, "Label5"), QStringLiteral("7м^3"), 1500);
