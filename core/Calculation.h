@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 // What the last completed resistance check read and found, for the report: the number
 // texts as the fields held them, the caption and the verdict as identities, shown in the
@@ -38,6 +39,9 @@ struct RequirementSource {
     QString inertiaClass;             // production buildings: "D > 1,5" or "D =< 1,5"
     std::optional<bool> inertiaAbove; // production buildings: D > 1,5 when accepted
     QString acceptedText;             // the text written into the main window's Rqmin
+    // The window's choices it was accepted with: the requirement window's, or the
+    // walls-between-flats window's.
+    std::variant<Project::RequirementInputs, Project::PartitionInputs> acceptedWith;
     // The lists' items the texts below name (-1: a text no item of the list shows), so that
     // they are named again in another language by what they are.
     struct Items {

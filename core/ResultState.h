@@ -47,6 +47,19 @@ bool checkJudges(const Calculation& state, const QString& rk, const QString& r0,
 bool quantityFollows(const Project::LayerInputs& countedFor, const Project::LayerInputs& layer12,
                      const Changes& changes);
 
+// The choices the current Rqmin was accepted with, when a window of these inputs accepted it.
+template <class Inputs> std::optional<Inputs> acceptedWith(const Calculation& state) {
+    if (!state.requirement)
+        return std::nullopt;
+    const auto* accepted = std::get_if<Inputs>(&state.requirement->acceptedWith);
+    return accepted ? std::optional<Inputs>(*accepted) : std::nullopt;
+}
+
+// The window that accepted the current Rqmin still shows the choices it was accepted with.
+template <class Inputs> bool acceptanceShown(const Calculation& state, const Inputs& now) {
+    return acceptedWith<Inputs>(state) == now;
+}
+
 // The short note that says what changed and what to press.
 QString note(const Changes& changes);
 // What changed, for the question before a document is made.

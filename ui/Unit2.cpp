@@ -235,6 +235,10 @@ void TForm2::renameLayer12Board() {
     showMarked(rows_[layerCount - 1].selector, layer12BoardShown_, boardMark);
 }
 
+QString TForm2::layer12Board() const {
+    return layer12ShowsBoard() ? layer12Board_ : QString();
+}
+
 bool TForm2::layer12ShowsBoard() const {
     return !layer12Board_.isEmpty() && showsMarked(rows_[layerCount - 1].selector, boardMark);
 }

@@ -31,6 +31,8 @@ class TForm2 : public LazyWindow {
     // Layer 12 takes the board by its catalogue name (the source text), shown in the
     // language of the interface, and named again in the new one while it still shows it.
     void writeLayer12Board(const QString& source);
+    // The catalogue name of the board layer 12 still shows as written, empty when none.
+    QString layer12Board() const;
     void writeLd(int layer, const QString& text);        // Edit1 .. Edit12
     void writeS(int layer, const QString& text);         // Edit39 .. Edit50
     void writeThickness(int layer, const QString& text); // Edit13 .. Edit24

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
+#include "core/ResultState.h"
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
@@ -102,7 +103,7 @@ void TForm3::retranslateUi() {
     setWindowTitle(tr("Требуемое сопротивление"));
     if (!isBuilt())
         return; // the rest is translated as it is built
-    const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
+    const bool acceptanceShown = ResultState::acceptanceShown(*forms_.calculation, inputs());
     heading_->setText(tr("Требуемое сопротивление теплопередаче конструкции"));
     zoneCaption_->setText(tr("Температурная зона"));
     RadioButton1->setText(tr("Жилищно-гражданские здания"));
@@ -120,9 +121,8 @@ void TForm3::retranslateUi() {
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
     envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
-    const auto& requirement = forms_.calculation->requirement;
-    if (acceptanceShown && requirement && requirement->building != BuildingKind::WallsBetweenFlats)
-        recordAcceptance(requirement->acceptedText);
+    if (acceptanceShown)
+        recordAcceptance(forms_.calculation->requirement->acceptedText);
     else
         renameAcceptedItems();
 }
@@ -417,7 +417,7 @@ void TForm3::recallAcceptance(const QString& mainRqmin) {
 }
 
 std::optional<Project::RequirementInputs> TForm3::acceptedInputs() const {
-    return acceptedWith_;
+    return ResultState::acceptedWith<Project::RequirementInputs>(*forms_.calculation);
 }
 
 void TForm3::restoreAcceptance(const Project::RequirementInputs& in, const QString& rqmin) {
@@ -427,7 +427,6 @@ void TForm3::restoreAcceptance(const Project::RequirementInputs& in, const QStri
 
 void TForm3::recordAcceptance(const QString& accepted) {
     forms_.calculation.acceptRequirement(sourceOf(accepted));
-    acceptedWith_ = inputs();
 }
 
 // What gave the accepted value: the texts chosen now, and the table's own value when
@@ -439,6 +438,7 @@ RequirementSource TForm3::sourceOf(const QString& accepted) const {
     source.zone = ComboBox13->currentText().trimmed();
     source.city = cityText();
     source.acceptedText = accepted;
+    source.acceptedWith = inputs();
     source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
                      ComboBox3->currentText(),     forms_.form6->purposeText(),
                      forms_.form6->deltaTcrText(), CheckBox1->isChecked()};

@@ -105,7 +105,6 @@ class TForm3 : public LazyWindow {
     double inertia_ = 1.0;          // D
     HandedCaption envelopeCaption_; // the main window's envelope caption
     // The choices the accepted Rqmin was described with, in the language of that time.
-    std::optional<Project::RequirementInputs> acceptedWith_;
 
     QLabel* heading_ = nullptr;
     QLabel* zoneCaption_ = nullptr;

@@ -235,7 +235,8 @@ bool TForm5::checkIsCurrent() const {
 
 bool TForm5::boardIsLayer12() const {
     const int index = ComboBox1->currentIndex();
-    return index >= 0 && forms_.mainForm->layerName(boardLayer) == boardTitle(index);
+    return index >= 0 &&
+           forms_.form2->layer12Board() == InsulationSelection::products().at(index).name;
 }
 
 bool TForm5::verdictMet() const {

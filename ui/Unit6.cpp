@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
+#include "core/ResultState.h"
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
@@ -78,7 +79,7 @@ std::array<ListPrompt, 4> TForm6::prompts() const {
 // The accepted Rqmin is described again in the new language while the window still
 // shows the choices it was accepted with.
 void TForm6::retranslateUi() {
-    const bool acceptanceShown = acceptedWith_ && *acceptedWith_ == inputs();
+    const bool acceptanceShown = ResultState::acceptanceShown(*forms_.calculation, inputs());
     setWindowTitle(tr("Межквартирные перегородки"));
     if (!isBuilt())
         return; // the rest is translated as it is built
@@ -95,10 +96,8 @@ void TForm6::retranslateUi() {
         translateItems(box, "PartitionRqmin");
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
-    const auto& requirement = forms_.calculation->requirement;
-    if (acceptanceShown && requirement &&
-        requirement->building == Project::BuildingKind::WallsBetweenFlats)
-        recordAcceptance(requirement->acceptedText);
+    if (acceptanceShown)
+        recordAcceptance(forms_.calculation->requirement->acceptedText);
 }
 
 void TForm6::changeEvent(QEvent* event) {
@@ -240,7 +239,7 @@ void TForm6::recallAcceptance(const QString& mainRqmin) {
 }
 
 std::optional<Project::PartitionInputs> TForm6::acceptedInputs() const {
-    return acceptedWith_;
+    return ResultState::acceptedWith<Project::PartitionInputs>(*forms_.calculation);
 }
 
 void TForm6::restoreAcceptance(const Project::PartitionInputs& in, const QString& rqmin) {
@@ -250,7 +249,6 @@ void TForm6::restoreAcceptance(const Project::PartitionInputs& in, const QString
 
 void TForm6::recordAcceptance(const QString& accepted) {
     forms_.calculation.acceptRequirement(sourceOf(accepted));
-    acceptedWith_ = inputs();
 }
 
 RequirementSource TForm6::sourceOf(const QString& accepted) const {
@@ -260,6 +258,7 @@ RequirementSource TForm6::sourceOf(const QString& accepted) const {
         tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
             .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
     source.acceptedText = accepted;
+    source.acceptedWith = inputs();
     source.report = {forms_.form3->zoneText(),
                      forms_.mainForm->envelopeCaption(),
                      forms_.form3->regimeText(),

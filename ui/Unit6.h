@@ -71,7 +71,6 @@ class TForm6 : public LazyWindow {
     double alphaInt1_ = 0.0;
     double rqmin_ = 0.0;
     // The choices the accepted Rqmin was described with, in the language of that time.
-    std::optional<Project::PartitionInputs> acceptedWith_;
 
     QComboBox* ComboBox1 = nullptr; // tv1 purpose
     QComboBox* ComboBox2 = nullptr; // tv2 purpose
