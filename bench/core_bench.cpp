@@ -34,7 +34,7 @@ void fullTwelveLayerCalculation(benchmark::State& state) {
     SilentSteps steps;
     for (auto _ : state) {
         LayerStack::Stack stored = fields;
-        LayerStack::calculate(stored, QStringLiteral("2"), QLatin1Char(','), steps);
+        LayerStack::calculate(stored, Project::BuildingKind::Production, QLatin1Char(','), steps);
         benchmark::DoNotOptimize(stored.inertia);
     }
 }

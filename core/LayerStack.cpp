@@ -57,7 +57,7 @@ void computeResistances(QChar separator, Stack& stack, Steps& steps) {
 }
 
 // The construction's inertia is the sum of the layers' inertias.
-void computeInertia(const QString& tableNumber, QChar separator, Stack& stack, Steps& steps) {
+void computeInertia(Project::BuildingKind building, QChar separator, Stack& stack, Steps& steps) {
     for (Layer& layer : stack.layers)
         layer.s = NumberText::parse(layer.sText, separator);
     double inertia = 0;
@@ -71,7 +71,7 @@ void computeInertia(const QString& tableNumber, QChar separator, Stack& stack, S
     stack.inertia = inertia;
     const QString inertiaText = NumberText::result(inertia, separator);
     steps.showInertia(texts, inertiaText);
-    if (tableNumber == QStringLiteral("2"))
+    if (building == Project::BuildingKind::Production)
         steps.handOverInertia(inertiaText);
 }
 
@@ -82,12 +82,12 @@ double withoutNoise(double value) {
 
 } // namespace
 
-void calculate(Stack& stack, const QString& tableNumber, QChar separator, Steps& steps) {
+void calculate(Stack& stack, Project::BuildingKind building, QChar separator, Steps& steps) {
     readConductivities(separator, stack);
     readThicknesses(separator, stack);
     warnAboutMissingInput(stack, steps);
     computeResistances(separator, stack, steps);
-    computeInertia(tableNumber, separator, stack, steps);
+    computeInertia(building, separator, stack, steps);
     steps.finish();
 }
 

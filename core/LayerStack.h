@@ -4,6 +4,7 @@
 // thickness of layer 12 that reaches the required resistance.
 
 #include "core/LayerCount.h"
+#include "core/ProjectRecord.h"
 
 #include <QChar>
 #include <QString>
@@ -62,9 +63,10 @@ class Steps {
 };
 
 // "Расчет": reads the layers' Ld 1..12, Dt 1..12 texts, computes R and Rk, hands Rk
-// over, then reads S 1..12 and computes D. A text that is not a number throws
+// over, then reads S 1..12 and computes D, handed over for a production building's Rqmin.
+// A text that is not a number throws
 // ConversionError there; what was stored and handed to `steps` before stays.
-void calculate(Stack& stack, const QString& tableNumber, QChar separator, Steps& steps);
+void calculate(Stack& stack, Project::BuildingKind building, QChar separator, Steps& steps);
 
 QString warningTitle();
 QString noConstructionWarning();

@@ -94,8 +94,7 @@ void calculateLayers(const Project::Record& record, QChar separator, Results& re
     readRows(record.layers, results.layers.stack);
     RecordedSteps steps(results, record.main, separator);
     run(Step::Layers, results.failure, [&] {
-        LayerStack::calculate(results.layers.stack,
-                              Project::tableNumber(record.requirement.building), separator, steps);
+        LayerStack::calculate(results.layers.stack, record.requirement.building, separator, steps);
     });
 }
 

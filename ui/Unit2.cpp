@@ -525,8 +525,7 @@ void TForm2::chooseMaterial(int layer, int index) {
 void TForm2::pressCalculate() {
     readRows();
     LayerWindowSteps steps(*this);
-    LayerStack::calculate(stack_, Project::tableNumber(forms_.calculation->building),
-                          forms_.separator(), steps);
+    LayerStack::calculate(stack_, forms_.calculation->building, forms_.separator(), steps);
     forms_.calculation.recordLayerRun(inputs());
 }
 

@@ -206,7 +206,7 @@ void LayersTest::airGapEntry() {
 void LayersTest::freshStack() {
     LayerStack::Stack stored = freshFields();
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
     QCOMPARE(steps.warnings, QStringList{QStringLiteral("Вы не выбрали конструкцию      \r\n")});
     QCOMPARE(steps.events, (QStringList{"warn", "resistances", "rk", "inertia", "finish"}));
     for (int i = 0; i < layerCount; ++i) {
@@ -225,7 +225,7 @@ void LayersTest::singleSteelLayer() {
     setLayer(fields, 1, "58", "10", "126,5");
     LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
     QVERIFY(steps.warnings.isEmpty());
     QCOMPARE(steps.r[0], QStringLiteral("0,000"));
     QCOMPARE(stored.layers[0].r, 10.0 / 58000);
@@ -243,7 +243,7 @@ void LayersTest::inertiaIsTheSum() {
     setLayer(fields, 5, "0,5", "150", "0"); // R 0,3, D 0
     LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
     QCOMPARE(steps.d[0], QStringLiteral("1,000"));
     QCOMPARE(steps.d[1], QStringLiteral("3,000"));
     QCOMPARE(steps.inertia, QStringLiteral("4,000"));
@@ -256,7 +256,7 @@ void LayersTest::emptyMaterialTakesNoWarning() {
     setLayer(fields, 4, "0", "100", "0");
     LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
     // No thickness warning; the stack as a whole still has no material.
     QCOMPARE(steps.warnings, QStringList{LayerStack::noConstructionWarning()});
     QCOMPARE(stored.layers[3].r, 0.0001);
@@ -280,7 +280,7 @@ void LayersTest::missingThicknessWarning() {
     setLayer(fields, layer, "0,5", "0", "6");
     LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
     QCOMPARE(steps.warnings, warnings);
     QCOMPARE(steps.events.last(), QStringLiteral("finish"));
 }
@@ -291,15 +291,16 @@ void LayersTest::inertiaForProductionTable() {
     setLayer(fields, 7, "0,5", "0", "6");
     LayerStack::Stack& stored = fields;
     RecordedSteps steps;
-    LayerStack::calculate(stored, QStringLiteral("2"), comma, steps);
+    LayerStack::calculate(stored, Project::BuildingKind::Production, comma, steps);
     QCOMPARE(steps.warnings, QStringList{LayerStack::missingThicknessWarning(7)});
     QCOMPARE(steps.events,
              (QStringList{"warn", "resistances", "rk", "inertia", "handInertia", "finish"}));
     QCOMPARE(steps.handedInertia, steps.inertia);
     QCOMPARE(steps.inertia, QStringLiteral("4,748")); // 0,38/0,81 * 10,12
-    for (const char* table : {"1", "3"}) {
+    for (const auto building :
+         {Project::BuildingKind::Residential, Project::BuildingKind::WallsBetweenFlats}) {
         RecordedSteps other;
-        LayerStack::calculate(stored, QString::fromUtf8(table), comma, other);
+        LayerStack::calculate(stored, building, comma, other);
         QVERIFY(!other.events.contains(QStringLiteral("handInertia")));
         QCOMPARE(other.events.last(), QStringLiteral("finish"));
     }
@@ -341,7 +342,7 @@ void LayersTest::stopsAtFieldThatIsNoNumber() {
         layer.ld = layer.dt = layer.d = -1;
     RecordedSteps steps;
     try {
-        LayerStack::calculate(stored, QStringLiteral("2"), comma, steps);
+        LayerStack::calculate(stored, Project::BuildingKind::Production, comma, steps);
         QFAIL("the calculation went through a field that is not a number");
     } catch (const ConversionError& error) {
         QCOMPARE(error.message(),
@@ -447,7 +448,7 @@ void LayersTest::airGapLayerGivesBackItsResistance() {
             fields.layers[10].sText = gap.heatAbsorption;
             LayerStack::Stack& stored = fields;
             RecordedSteps steps;
-            LayerStack::calculate(stored, QStringLiteral("1"), comma, steps);
+            LayerStack::calculate(stored, Project::BuildingKind::Residential, comma, steps);
             QCOMPARE(steps.r[10], QString::fromLatin1(resistance) + QLatin1Char('0'));
             QCOMPARE(steps.d[10], QStringLiteral("0,000"));
             QVERIFY(steps.warnings.isEmpty());
