@@ -1,9 +1,12 @@
 #include "core/ProjectCalculation.h"
 
+#include "core/EnvelopeKind.h"
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/RequiredResistance.h"
+#include "core/RestoredChoice.h"
 #include "core/SectionLayers.h"
 
 #include <QCoreApplication>
@@ -18,10 +21,10 @@ template <class Action> void run(Step step, std::optional<Failure>& failure, Act
         action();
     } catch (const ConversionError& error) {
         if (!failure)
-            failure = Failure{step, error.message(), error.text()};
+            failure = Failure{step, ErrorKind::NotANumber, error.message(), error.text()};
     } catch (const AppError& error) {
         if (!failure)
-            failure = Failure{step, error.message(), {}};
+            failure = Failure{step, kindOf(error), error.message(), {}};
     }
 }
 
@@ -149,6 +152,23 @@ std::optional<InsulationQuantity::Quantity> quantity(const Project::Record& reco
     return result;
 }
 
+// The column of the Δt_cr table of the envelope that the requirement window announces once
+// a project has restored it (none announced: the first).
+int announcedEnvelopeKind(const Project::RequirementInputs& in) {
+    constexpr char context[] = "RequiredResistance";
+    std::optional<EnvelopeKind::Envelope> envelope;
+    if (in.building == Project::BuildingKind::Residential)
+        envelope = EnvelopeKind::residential(
+            RestoredChoice::of(RequiredResistance::residentialItems(), context, in.envelope)
+                .picked);
+    else if (in.building == Project::BuildingKind::Production)
+        envelope =
+            EnvelopeKind::production(RestoredChoice::of(RequiredResistance::productionKindItems(),
+                                                        context, in.productionKind)
+                                         .index);
+    return envelope ? envelope->deltaTcrKind : 0;
+}
+
 } // namespace
 
 Results calculate(const Project::Record& saved, QChar separator) {
@@ -164,6 +184,9 @@ Results calculate(const Project::Record& saved, QChar separator) {
         layers = SectionLayers::calculated(results.layers.stack, record.layers.layer11HoldsAirGap);
     results.temperatures = TemperatureCheck::evaluate(record.profile, record.main.alphaInt,
                                                       record.main.alphaExt, layers, separator);
+    results.moisture =
+        MoistureCheck::evaluate(layers, record.moisture, record.profile,
+                                announcedEnvelopeKind(record.requirement), separator);
     return results;
 }
 

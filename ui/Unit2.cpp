@@ -9,6 +9,7 @@
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -45,8 +46,8 @@ constexpr Rgb black{0, 0, 0};
 constexpr Rgb teal{0, 128, 128};
 
 // The captions of the user list (layer 12) before and after a set is opened.
-const char* const userListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список");
-const char* const openedUserListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список...");
+using ListTexts::openedUserListCaption;
+using ListTexts::userListCaption;
 
 // Whether `text` is the caption `source` in Russian, in Ukrainian or as now translated,
 // whichever language is in use.

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit2.h"
 #include "ui/Unit6.h"
@@ -32,9 +33,9 @@ using Project::BuildingKind;
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
-const char* const envelopePrompt = QT_TRANSLATE_NOOP("TForm3", "Вид ограждающей конструкции ");
-const char* const cityPrompt = QT_TRANSLATE_NOOP("TForm3", " Выбрать город ...");
-const char* const regimePrompt = QT_TRANSLATE_NOOP("TForm3", "Режим");
+using ListTexts::cityPrompt;
+using ListTexts::envelopePrompt;
+using ListTexts::regimePrompt;
 
 // The lists whose items come from the code's tables.
 constexpr char listContext[] = "RequiredResistance";

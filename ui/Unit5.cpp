@@ -1,6 +1,7 @@
 #include "ui/Unit5.h"
 
 #include "ui/InterfaceLanguage.h"
+#include "ui/ListTexts.h"
 
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
@@ -47,8 +48,8 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
 }
 
 // What the list and the panel show with no board chosen.
-const char* const noProductText = QT_TRANSLATE_NOOP("TForm5", "Плиты пенополистирольные   ");
-const char* const noProductCaption = QT_TRANSLATE_NOOP("TForm5", "Характеристики");
+using ListTexts::noProductCaption;
+using ListTexts::noProductText;
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -26,8 +27,8 @@
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
-const char* const purposePrompt = QT_TRANSLATE_NOOP("TForm6", "Назначение зданий");
-const char* const kindPrompt = QT_TRANSLATE_NOOP("TForm6", "Вид конструкции");
+using ListTexts::kindPrompt;
+using ListTexts::purposePrompt;
 
 QLineEdit* numberField(const QString& name) {
     auto* field = new QLineEdit(QStringLiteral("0"));
