@@ -6,11 +6,14 @@
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
 #include "core/RequiredResistance.h"
+#include "core/RequirementDescription.h"
 #include "core/RestoredChoice.h"
 #include "core/SurfaceCoefficients.h"
 #include "formats/UserConstructionFiles.h"
-#include "ui/InterfaceLanguage.h"
+#include "ui/ListChoice.h"
+#include "ui/ListPrompt.h"
 #include "ui/ListTexts.h"
+#include "ui/Unit6.h"
 
 #include <QCoreApplication>
 
@@ -28,34 +31,24 @@ QString translated(const char* context, const char* source) {
     return QCoreApplication::translate(context, source);
 }
 
-// Whether `shown` is the source text or its Ukrainian translation: a caption a project
-// kept in either language, which a window names again in the language of today.
-bool namesSource(const QString& shown, const char* context, const QString& source) {
-    return shown == source || shown == Language::ukrainian(context, source.toUtf8().constData());
-}
-
-// A list with a prompt: a choice that is the prompt, kept as shown in either language,
-// shows the prompt in the current one.
-Shown withPrompt(const QStringList& sources, const char* context, Project::ListChoice choice,
+// A list with a prompt, restored as the window's own prompt restores it.
+Shown withPrompt(const QStringList& sources, const char* context, const Project::ListChoice& choice,
                  const char* promptContext, const char* prompt) {
-    const QString shown = translated(promptContext, prompt);
-    if (choice.typed.value_or(true) &&
-        (choice.text == shown || namesSource(choice.text, promptContext, prompt)))
-        choice.text = shown;
-    return RestoredChoice::of(sources, context, choice);
+    const ListPrompt restoring{nullptr, promptContext, prompt};
+    return RestoredChoice::of(sources, context, restoring.inCurrentLanguage(choice));
 }
 
-// The required-resistance window as a project leaves it: its lists, the values it keeps
-// and the envelope caption its lookup hands to the main window.
+RequirementDescription::ShownList shownList(const Shown& list) {
+    return {list.text, list.picked};
+}
+
+// The required-resistance window as a project leaves it: what it shows and keeps, and the
+// lists' current items.
 struct RequirementWindow {
-    BuildingKind building = BuildingKind::Residential;
-    Shown zone, city, envelope, productionKind, regime;
-    int productionKindValue = 0;
-    int regimeValue = 0;
-    QString inertiaText = QStringLiteral("1");
-    double inertia = 1;
-    bool reconstruction = false;
-    QString rqmin;
+    RequirementDescription::Shown shown;
+    int envelopeItem = -1;
+    int productionKindItem = -1;
+    QString inertiaText = QStringLiteral("1"); // D as its field shows it
 };
 
 // The walls-between-flats window's texts that the report reads.
@@ -75,6 +68,7 @@ struct Opened {
     std::optional<RequirementSource> accepted;
 };
 
+// The production lookup keeps the kind or regime of an item picked.
 void keepValue(const Shown& list, int& value) {
     if (list.index >= 0 && list.index <= 2)
         value = list.index;
@@ -84,28 +78,35 @@ void keepValue(const Shown& list, int& value) {
 // the main window. A D that is no number throws, as the window's field does.
 void restore(RequirementWindow& w, const Project::RequirementInputs& in, QChar separator,
              QString& envelopeCaption) {
-    w.zone = RestoredChoice::of(RequiredResistance::zoneItems(), nullptr, in.zone);
-    w.city = withPrompt(RequiredResistance::cityItems(), requirementContext, in.city, "TForm3",
-                        ListTexts::cityPrompt);
-    w.envelope = withPrompt(RequiredResistance::residentialItems(), requirementContext, in.envelope,
-                            "TForm3", ListTexts::envelopePrompt);
-    w.productionKind = withPrompt(RequiredResistance::productionKindItems(), requirementContext,
-                                  in.productionKind, "TForm3", ListTexts::envelopePrompt);
-    keepValue(w.productionKind, w.productionKindValue);
-    w.regime = withPrompt(RequiredResistance::regimeItems(), requirementContext, in.regime,
-                          "TForm3", ListTexts::regimePrompt);
-    keepValue(w.regime, w.regimeValue);
-    w.building = in.building;
-    w.reconstruction = in.building == BuildingKind::Residential && in.reconstruction;
-    w.rqmin = in.rqmin;
+    RequirementDescription::Shown& shown = w.shown;
+    shown.zone = shownList(RestoredChoice::of(RequiredResistance::zoneItems(), nullptr, in.zone));
+    shown.city = shownList(withPrompt(RequiredResistance::cityItems(), requirementContext, in.city,
+                                      "TForm3", ListTexts::cityPrompt));
+    const Shown envelope = withPrompt(RequiredResistance::residentialItems(), requirementContext,
+                                      in.envelope, "TForm3", ListTexts::envelopePrompt);
+    const Shown productionKind =
+        withPrompt(RequiredResistance::productionKindItems(), requirementContext, in.productionKind,
+                   "TForm3", ListTexts::envelopePrompt);
+    const Shown regime = withPrompt(RequiredResistance::regimeItems(), requirementContext,
+                                    in.regime, "TForm3", ListTexts::regimePrompt);
+    shown.envelope = shownList(envelope);
+    shown.productionKind = shownList(productionKind);
+    shown.regime = shownList(regime);
+    w.envelopeItem = envelope.index;
+    w.productionKindItem = productionKind.index;
+    keepValue(productionKind, shown.productionKindValue);
+    keepValue(regime, shown.regimeValue);
+    shown.building = in.building;
+    shown.reconstruction = in.building == BuildingKind::Residential && in.reconstruction;
+    shown.rqmin = in.rqmin;
     if (in.inertia != w.inertiaText) {
         w.inertiaText = in.inertia;
-        w.inertia = NumberText::parse(in.inertia, separator);
+        shown.inertia = NumberText::parse(in.inertia, separator);
     }
     if (in.building == BuildingKind::Residential)
-        envelopeCaption = w.envelope.text;
+        envelopeCaption = envelope.text;
     else if (in.building == BuildingKind::Production)
-        envelopeCaption = w.productionKind.text;
+        envelopeCaption = productionKind.text;
 }
 
 void restore(PartitionWindow& w, const Project::PartitionInputs& in, QString& envelopeCaption) {
@@ -122,70 +123,39 @@ void restore(PartitionWindow& w, const Project::PartitionInputs& in, QString& en
     w.rqmin = in.rqmin;
 }
 
-// The chosen city while the zone is still the city's own.
-QString cityText(const RequirementWindow& w) {
-    const auto zone = RequiredResistance::cityZone(w.city.picked);
-    return zone && *zone == w.zone.picked ? w.city.text : QString();
-}
-
-// What gave the accepted value, as the requirement window describes it.
 RequirementSource requirementSource(const Opened& o, const QString& accepted, QChar separator) {
-    const RequirementWindow& w = o.requirement;
-    RequirementSource source;
-    source.building = w.building;
-    source.zone = w.zone.text.trimmed();
-    source.city = cityText(w);
-    source.acceptedText = accepted;
-    source.report = {w.zone.text,         o.envelopeCaption,    w.regime.text,
-                     o.partition.purpose, o.partition.deltaTcr, w.reconstruction};
-    std::optional<double> table;
-    if (source.building == BuildingKind::Production) {
-        source.envelope = w.productionKind.text.trimmed();
-        source.regime = w.regime.text.trimmed();
-        source.inertiaClass = RequiredResistance::inertiaClassLabel(w.inertia);
-        source.inertiaAbove = w.inertia > RequirementSource::inertiaBound;
-        table = RequiredResistance::productionRqmin(w.productionKindValue, w.regimeValue,
-                                                    w.zone.picked, w.inertia);
-    } else {
-        source.envelope = w.envelope.text.trimmed();
-        source.reconstruction = w.reconstruction;
-        table = RequiredResistance::residentialRqmin(w.envelope.picked, w.zone.picked);
-    }
-    const double factor = source.reconstruction ? RequiredResistance::reconstructionFactor : 1.0;
-    if (table && NumberText::general(*table * factor, separator) == w.rqmin)
-        source.tableValue = NumberText::general(*table, separator);
-    else
-        source.reconstruction = false;
-    return source;
+    RequirementDescription::Shown shown = o.requirement.shown;
+    shown.envelopeCaption = o.envelopeCaption;
+    shown.purpose = o.partition.purpose;
+    shown.deltaTcr = o.partition.deltaTcr;
+    return RequirementDescription::describe(shown, accepted, separator);
 }
 
 RequirementSource partitionSource(const Opened& o, const QString& accepted) {
     const PartitionWindow& p = o.partition;
+    const RequirementDescription::Shown& requirement = o.requirement.shown;
     RequirementSource source;
     source.building = BuildingKind::WallsBetweenFlats;
-    source.envelope =
-        translated("TForm6",
-                   "стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
-            .arg(p.purpose.trimmed(), p.warmer, p.cooler, p.deltaTcr);
+    source.envelope = TForm6::acceptedEnvelope(p.purpose, p.warmer, p.cooler, p.deltaTcr);
     source.acceptedText = accepted;
-    source.report = {o.requirement.zone.text,
+    source.report = {requirement.zone.text,
                      o.envelopeCaption,
-                     o.requirement.regime.text,
+                     requirement.regime.text,
                      p.purpose,
                      p.deltaTcr,
-                     o.requirement.reconstruction};
+                     requirement.reconstruction};
     return source;
 }
 
 // The main window's envelope caption restored from the project, named again in the current
 // language when it is the requirement window's chosen envelope.
 QString adoptedEnvelopeCaption(const RequirementWindow& w, const QString& caption) {
-    const std::pair<const Shown*, QStringList> lists[] = {
-        {&w.envelope, RequiredResistance::residentialItems()},
-        {&w.productionKind, RequiredResistance::productionKindItems()}};
-    for (const auto& [list, sources] : lists)
-        if (list->index >= 0 && namesSource(caption, requirementContext, sources.at(list->index)))
-            return translated(requirementContext, sources.at(list->index).toUtf8().constData());
+    const std::pair<int, QStringList> lists[] = {
+        {w.envelopeItem, RequiredResistance::residentialItems()},
+        {w.productionKindItem, RequiredResistance::productionKindItems()}};
+    for (const auto& [item, sources] : lists)
+        if (item >= 0 && namesSource(caption, requirementContext, sources.at(item)))
+            return translated(requirementContext, sources.at(item).toUtf8().constData());
     return caption;
 }
 
@@ -210,7 +180,7 @@ Opened open(const Project::Record& record, QChar separator) {
         return o;
     const QString& rqmin = record.main.rqmin;
     if (record.requirement.building != BuildingKind::WallsBetweenFlats) {
-        const auto shown = NumberText::tryParse(o.requirement.rqmin, separator);
+        const auto shown = NumberText::tryParse(o.requirement.shown.rqmin, separator);
         if (shown && NumberText::result(*shown, separator) == rqmin)
             o.accepted = requirementSource(o, rqmin, separator);
     } else if (o.partition.rqmin == rqmin) {
@@ -392,13 +362,13 @@ CalculationReport::Input calculationReportInput(const Project::Record& record,
         in.deltaTcr = texts.deltaTcr;
         in.reconstruction = texts.reconstruction;
     } else {
-        in.zone = o.requirement.zone.text;
+        in.zone = o.requirement.shown.zone.text;
         in.tableNumber = Project::tableNumber(record.requirement.building);
         in.envelopeCaption = o.envelopeCaption;
-        in.regime = o.requirement.regime.text;
+        in.regime = o.requirement.shown.regime.text;
         in.purpose = o.partition.purpose;
         in.deltaTcr = o.partition.deltaTcr;
-        in.reconstruction = o.requirement.reconstruction;
+        in.reconstruction = o.requirement.shown.reconstruction;
     }
     if (results.check)
         in.snapshot = snapshotOf(record, *results.check);
@@ -437,7 +407,7 @@ ReportDocument::Input reportDocumentInput(const Project::Record& record,
     in.report = calculationReportInput(record, results, separator);
     in.date = date;
     in.details = record.details;
-    in.city = cityText(o.requirement);
+    in.city = RequirementDescription::cityText(o.requirement.shown.city, o.requirement.shown.zone);
     in.inertiaTotal = layers.inertias ? layers.inertiaTotal : QStringLiteral("0");
     // The layer window's verdict line: teal until a check writes its own colour.
     in.verdictColor = results.check ? ResistanceCheck::verdictColor(results.check->verdict.met)

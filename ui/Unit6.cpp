@@ -252,12 +252,17 @@ void TForm6::recordAcceptance(const QString& accepted) {
     forms_.calculation.acceptRequirement(sourceOf(accepted));
 }
 
+QString TForm6::acceptedEnvelope(const QString& purpose, const QString& warmer,
+                                 const QString& cooler, const QString& deltaTcr) {
+    return tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
+        .arg(purpose.trimmed(), warmer, cooler, deltaTcr);
+}
+
 RequirementSource TForm6::sourceOf(const QString& accepted) const {
     RequirementSource source;
     source.building = Project::BuildingKind::WallsBetweenFlats;
     source.envelope =
-        tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
-            .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
+        acceptedEnvelope(ComboBox3->currentText(), Edit1->text(), Edit2->text(), Edit3->text());
     source.acceptedText = accepted;
     source.acceptedWith = inputs();
     source.report = {forms_.form3->zoneText(),
