@@ -72,7 +72,8 @@ class RecordedSteps : public LayerStack::Steps {
 
 // Each row as the layer window reads it after opening the project: its material as the
 // list shows it, and its field texts.
-void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
+void readRows(const Project::LayerStackInputs& in, std::optional<int> layer12Board,
+              LayerStack::Stack& stack) {
     for (int i = 0; i < layerCount; ++i) {
         const Project::LayerInputs& saved = in.layers[i];
         LayerStack::Layer& row = stack.layers[i];
@@ -81,6 +82,11 @@ void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
         row.dtText = saved.thickness;
         row.sText = saved.s;
         const Project::ListChoice& choice = saved.material;
+        if (i == layerCount - 1 && layer12Board) {
+            row.material.nameSource = InsulationSelection::products().at(*layer12Board).name;
+            row.material.name = QCoreApplication::translate(
+                MaterialCatalogue::context, row.material.nameSource.toUtf8().constData());
+        }
         if (i == layerCount - 1 || choice.item < 0 || choice.typed.value_or(false))
             continue; // the user list's names and typed texts are the user's own
         const auto entry = MaterialCatalogue::lookup(i + 1, choice.item);
@@ -93,8 +99,9 @@ void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
     }
 }
 
-void calculateLayers(const Project::Record& record, QChar separator, Results& results) {
-    readRows(record.layers, results.layers.stack);
+void calculateLayers(const Project::Record& record, QChar separator,
+                     std::optional<int> layer12Board, Results& results) {
+    readRows(record.layers, layer12Board, results.layers.stack);
     RecordedSteps steps(results, record.main, separator);
     run(Step::Layers, results.failure, [&] {
         LayerStack::calculate(results.layers.stack, record.requirement.building, separator, steps);
@@ -171,10 +178,10 @@ int announcedEnvelopeKind(const Project::RequirementInputs& in) {
 
 } // namespace
 
-Results calculate(const Project::Record& saved, QChar separator) {
+Results calculate(const Project::Record& saved, QChar separator, std::optional<int> layer12Board) {
     const Project::Record record = Project::withSeparator(saved, separator);
     Results results;
-    calculateLayers(record, separator, results);
+    calculateLayers(record, separator, layer12Board, results);
     check(record.main, separator, results);
     results.neededThickness = neededThickness(record, results, separator);
     results.quantity = quantity(record, separator, results.failure);

@@ -69,6 +69,10 @@ struct Results {
 };
 
 // The project's texts are read with `separator`, as the windows would show them.
-Results calculate(const Project::Record& record, QChar separator);
+// `layer12Board` is the selection's board (its index) that layer 12 shows by the board's
+// name, as the windows find it from names in either language; layer 12 then takes the
+// board's name in the current language.
+Results calculate(const Project::Record& record, QChar separator,
+                  std::optional<int> layer12Board = std::nullopt);
 
 } // namespace ProjectCalculation

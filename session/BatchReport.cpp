@@ -97,7 +97,7 @@ int writeProjectReport(const QString& project, const QString& pdf) {
         Project::Record record = Project::withSeparator(ProjectFile::load(project), separator);
         const std::optional<QString> shortened = ProjectReplay::shortenForFields(record, project);
         const ProjectCalculation::Results results =
-            ProjectCalculation::calculate(record, separator);
+            ProjectCalculation::calculate(record, separator, HeadlessReport::layer12Board(record));
         if (!opened(record, results, project, shortened, separator) ||
             !reportWanted(record, results, project, pdf, separator))
             return 1;

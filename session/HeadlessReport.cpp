@@ -211,7 +211,7 @@ CheckSnapshot snapshotOf(const Project::Record& record, const ProjectCalculation
 }
 
 // The board of the selection window while layer 12 holds it by its name.
-std::optional<int> boardOfLayer12(const Project::Record& record) {
+std::optional<int> layer12BoardOf(const Project::Record& record) {
     const auto& products = InsulationSelection::products();
     const int product = record.insulation.product;
     if (product < 0 || product >= int(products.size()))
@@ -235,7 +235,7 @@ QString boardName(int product) {
 QString layerName(const Project::Record& record, int i) {
     const QString& shown = record.main.layerList[i].name;
     if (i == layerCount - 1) {
-        const auto board = boardOfLayer12(record);
+        const auto board = layer12BoardOf(record);
         return board ? boardName(*board) : shown;
     }
     const QStringList sources = MaterialCatalogue::names(i + 1);
@@ -251,7 +251,7 @@ QString layerName(const Project::Record& record, int i) {
 // (the user list's caption as its source text), always as typed.
 Project::LayerInputs layer12Now(const Project::Record& record) {
     Project::LayerInputs layer = record.layers.layers.back();
-    if (const auto board = boardOfLayer12(record))
+    if (const auto board = layer12BoardOf(record))
         layer.material.text = InsulationSelection::products().at(*board).name;
     else
         for (const char* caption : {ListTexts::userListCaption, ListTexts::openedUserListCaption})
@@ -306,6 +306,10 @@ std::optional<ProjectReplay::OpeningFailure> fillingFailure(const Project::Recor
 }
 
 } // namespace
+
+std::optional<int> layer12Board(const Project::Record& record) {
+    return layer12BoardOf(record);
+}
 
 std::optional<ProjectReplay::OpeningFailure> failure(const Project::Record& record,
                                                      const ProjectCalculation::Results& results,
@@ -415,7 +419,7 @@ ReportDocument::Input reportDocumentInput(const Project::Record& record,
     in.requirement = o.accepted;
     if (changes(record, results, separator).requirementClass)
         in.inertiaNow = in.inertiaTotal;
-    if (const auto board = boardOfLayer12(record))
+    if (const auto board = layer12BoardOf(record))
         in.insulation = ReportDocument::Insulation{
             boardName(*board), record.layers.layers.back().thickness, results.neededThickness};
     if (const auto& quantity = results.quantity) {

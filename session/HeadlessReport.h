@@ -14,6 +14,9 @@ namespace HeadlessReport {
 // Every function takes the record with its texts written with `separator`
 // (Project::withSeparator), as the windows show them.
 
+// The selection's board that layer 12 shows by its name, for the calculation.
+std::optional<int> layer12Board(const Project::Record& record);
+
 // The first step that failed as the windows open the project, its filling included.
 std::optional<ProjectReplay::OpeningFailure>
 failure(const Project::Record& record, const ProjectCalculation::Results& results, QChar separator);

@@ -11,6 +11,7 @@
 #include "session/ReportInput.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Forms.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -111,6 +112,9 @@ class HeadlessCalculationTest : public QObject {
   private slots:
     void sameResultsAsTheWindows_data();
     void sameResultsAsTheWindows();
+    // The same in Ukrainian: the lists' items, the board and the captions named again.
+    void sameResultsInUkrainian_data() { sameResultsAsTheWindows_data(); }
+    void sameResultsInUkrainian();
 
   private:
     void sameReport(Forms& forms, const ScriptedPlatform& platform, const Project::Record& record,
@@ -188,7 +192,8 @@ void HeadlessCalculationTest::sameResultsAsTheWindows() {
     Program program(platform);
     Forms& forms = program.forms();
     ProjectReplay::replay(forms, record, QStringLiteral("project.vvz"));
-    const ProjectCalculation::Results results = ProjectCalculation::calculate(record, separator);
+    const ProjectCalculation::Results results =
+        ProjectCalculation::calculate(record, separator, HeadlessReport::layer12Board(record));
 
     QCOMPARE(results.failure.has_value(), !platform.messages.isEmpty());
     TForm2& layerWindow = *forms.form2;
@@ -234,6 +239,12 @@ void HeadlessCalculationTest::sameResultsAsTheWindows() {
     QCOMPARE(MoistureCheck::interstitialVerdict(results.moisture, separator),
              MoistureCheck::interstitialVerdict(moisture, separator));
     sameReport(forms, platform, Project::withSeparator(record, separator), results);
+}
+
+void HeadlessCalculationTest::sameResultsInUkrainian() {
+    Language::apply(InterfaceLanguage::Ukrainian);
+    sameResultsAsTheWindows();
+    Language::apply(InterfaceLanguage::Russian);
 }
 
 // Made or declined alike; when made, the same blocks, plain text and drawings.
