@@ -393,7 +393,7 @@ CalculationReport::Input calculationReportInput(const Project::Record& record,
     in.rkField = record.main.rk;
     in.relationCaption = results.check
                              ? ResistanceCheck::relationCaption(results.check->verdict.relation)
-                             : QStringLiteral("Ro <=> Rqmin");
+                             : ResistanceCheck::initialRelationCaption();
     in.layer11HoldsAirGap = record.layers.layer11HoldsAirGap;
     in.airGapPlacement = placementOrTemperature(AirGaps::placements(), record.airGap.placement,
                                                 AirGaps::placementPrompt());
@@ -413,9 +413,9 @@ ReportDocument::Input reportDocumentInput(const Project::Record& record,
     in.details = record.details;
     in.city = RequirementDescription::cityText(o.requirement.shown.city, o.requirement.shown.zone);
     in.inertiaTotal = layers.inertias ? layers.inertiaTotal : QStringLiteral("0");
-    // The layer window's verdict line: teal until a check writes its own colour.
+    // The layer window's verdict line, in its own colour until a check writes one.
     in.verdictColor = results.check ? ResistanceCheck::verdictColor(results.check->verdict.met)
-                                    : Rgb{0, 128, 128};
+                                    : ResistanceCheck::verdictLineInitialColor();
     in.requirement = o.accepted;
     if (changes(record, results, separator).requirementClass)
         in.inertiaNow = in.inertiaTotal;

@@ -403,7 +403,7 @@ QWidget* TMainForm::buildResultsPanel() {
 
     Edit6 = numberField(QStringLiteral("Edit6"), true);
     Edit7 = numberField(QStringLiteral("Edit7"), true);
-    Label7 = heading(QStringLiteral("Ro <=> Rqmin"));
+    Label7 = heading(ResistanceCheck::initialRelationCaption());
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setAlignment(Qt::AlignCenter);
     setTextColor(Label7, ResistanceCheck::initialColor());

@@ -2,6 +2,7 @@
 
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/ResistanceCheck.h"
 #include "formats/UserConstructionFiles.h"
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
@@ -42,8 +43,6 @@ constexpr char boardMark[] = "board";
 constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
 constexpr Rgb black{0, 0, 0};
-// The verdict line's colour until the first check writes its own.
-constexpr Rgb teal{0, 128, 128};
 
 // The captions of the user list (layer 12) before and after a set is opened.
 using ListTexts::openedUserListCaption;
@@ -437,7 +436,7 @@ QWidget* TForm2::buildVerdictAndButtons() {
     Label79->setTextFormat(Qt::PlainText);
     Label79->setAlignment(Qt::AlignCenter);
     setBold(Label79, true);
-    setTextColor(Label79, teal);
+    setTextColor(Label79, ResistanceCheck::verdictLineInitialColor());
     column->addWidget(Label79);
     staleNote = outOfDateNote(QStringLiteral("LayerStaleNote"));
     staleNote->setAlignment(Qt::AlignCenter);
