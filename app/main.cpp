@@ -1,12 +1,12 @@
 // Vuvuvudozizod: insulation of multilayer building envelopes.
 
+#include "ui/Main.h"
 #include "session/BatchReport.h"
 #include "session/LastSession.h"
 #include "session/Program.h"
 #include "ui/CommandLine.h"
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
-#include "ui/Main.h"
 #include "ui/QtPlatform.h"
 #include "ui/Widgets.h"
 
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     GuardedApplication::setWindowIcon(applicationIcon());
     GuardedApplication::setDesktopFileName(QStringLiteral("org.example.Vuvuvudozizod"));
     if (!request.pdf.isEmpty())
-        return writeProjectReport(application, request.project, request.pdf);
+        return writeProjectReport(request.project, request.pdf);
 
     QtPlatform platform;
     application.setPlatform(&platform);

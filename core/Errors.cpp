@@ -2,6 +2,18 @@
 
 #include <cmath>
 
+ErrorKind kindOf(const AppError& error) {
+    if (dynamic_cast<const ConversionError*>(&error))
+        return ErrorKind::NotANumber;
+    if (dynamic_cast<const DivisionByZero*>(&error))
+        return ErrorKind::DivisionByZero;
+    if (dynamic_cast<const InvalidOperation*>(&error))
+        return ErrorKind::InvalidOperation;
+    if (dynamic_cast<const Overflow*>(&error))
+        return ErrorKind::Overflow;
+    return ErrorKind::Other;
+}
+
 namespace Arithmetic {
 
 double divide(double a, double b) {

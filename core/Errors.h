@@ -53,6 +53,10 @@ class FileError : public AppError {
     using AppError::AppError;
 };
 
+// What interrupted, so that a message words it by its kind, never by its message.
+enum class ErrorKind { NotANumber, DivisionByZero, InvalidOperation, Overflow, Other };
+ErrorKind kindOf(const AppError& error);
+
 namespace Arithmetic {
 // a / b, raising the error a plain division would hide in inf or nan.
 double divide(double a, double b);

@@ -1,9 +1,12 @@
 #include "core/ProjectCalculation.h"
 
+#include "core/EnvelopeKind.h"
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/RequiredResistance.h"
+#include "core/RestoredChoice.h"
 #include "core/SectionLayers.h"
 
 #include <QCoreApplication>
@@ -18,10 +21,10 @@ template <class Action> void run(Step step, std::optional<Failure>& failure, Act
         action();
     } catch (const ConversionError& error) {
         if (!failure)
-            failure = Failure{step, error.message(), error.text()};
+            failure = Failure{step, ErrorKind::NotANumber, error.message(), error.text()};
     } catch (const AppError& error) {
         if (!failure)
-            failure = Failure{step, error.message(), {}};
+            failure = Failure{step, kindOf(error), error.message(), {}};
     }
 }
 
@@ -69,7 +72,8 @@ class RecordedSteps : public LayerStack::Steps {
 
 // Each row as the layer window reads it after opening the project: its material as the
 // list shows it, and its field texts.
-void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
+void readRows(const Project::LayerStackInputs& in, std::optional<int> layer12Board,
+              LayerStack::Stack& stack) {
     for (int i = 0; i < layerCount; ++i) {
         const Project::LayerInputs& saved = in.layers[i];
         LayerStack::Layer& row = stack.layers[i];
@@ -78,6 +82,11 @@ void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
         row.dtText = saved.thickness;
         row.sText = saved.s;
         const Project::ListChoice& choice = saved.material;
+        if (i == layerCount - 1 && layer12Board) {
+            row.material.nameSource = InsulationSelection::products().at(*layer12Board).name;
+            row.material.name = QCoreApplication::translate(
+                MaterialCatalogue::context, row.material.nameSource.toUtf8().constData());
+        }
         if (i == layerCount - 1 || choice.item < 0 || choice.typed.value_or(false))
             continue; // the user list's names and typed texts are the user's own
         const auto entry = MaterialCatalogue::lookup(i + 1, choice.item);
@@ -90,8 +99,9 @@ void readRows(const Project::LayerStackInputs& in, LayerStack::Stack& stack) {
     }
 }
 
-void calculateLayers(const Project::Record& record, QChar separator, Results& results) {
-    readRows(record.layers, results.layers.stack);
+void calculateLayers(const Project::Record& record, QChar separator,
+                     std::optional<int> layer12Board, Results& results) {
+    readRows(record.layers, layer12Board, results.layers.stack);
     RecordedSteps steps(results, record.main, separator);
     run(Step::Layers, results.failure, [&] {
         LayerStack::calculate(results.layers.stack, record.requirement.building, separator, steps);
@@ -149,12 +159,29 @@ std::optional<InsulationQuantity::Quantity> quantity(const Project::Record& reco
     return result;
 }
 
+// The column of the Δt_cr table of the envelope that the requirement window announces once
+// a project has restored it (none announced: the first).
+int announcedEnvelopeKind(const Project::RequirementInputs& in) {
+    constexpr char context[] = "RequiredResistance";
+    std::optional<EnvelopeKind::Envelope> envelope;
+    if (in.building == Project::BuildingKind::Residential)
+        envelope = EnvelopeKind::residential(
+            RestoredChoice::of(RequiredResistance::residentialItems(), context, in.envelope)
+                .picked);
+    else if (in.building == Project::BuildingKind::Production)
+        envelope =
+            EnvelopeKind::production(RestoredChoice::of(RequiredResistance::productionKindItems(),
+                                                        context, in.productionKind)
+                                         .index);
+    return envelope ? envelope->deltaTcrKind : 0;
+}
+
 } // namespace
 
-Results calculate(const Project::Record& saved, QChar separator) {
+Results calculate(const Project::Record& saved, QChar separator, std::optional<int> layer12Board) {
     const Project::Record record = Project::withSeparator(saved, separator);
     Results results;
-    calculateLayers(record, separator, results);
+    calculateLayers(record, separator, layer12Board, results);
     check(record.main, separator, results);
     results.neededThickness = neededThickness(record, results, separator);
     results.quantity = quantity(record, separator, results.failure);
@@ -164,6 +191,9 @@ Results calculate(const Project::Record& saved, QChar separator) {
         layers = SectionLayers::calculated(results.layers.stack, record.layers.layer11HoldsAirGap);
     results.temperatures = TemperatureCheck::evaluate(record.profile, record.main.alphaInt,
                                                       record.main.alphaExt, layers, separator);
+    results.moisture =
+        MoistureCheck::evaluate(layers, record.moisture, record.profile,
+                                announcedEnvelopeKind(record.requirement), separator);
     return results;
 }
 

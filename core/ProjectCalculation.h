@@ -1,11 +1,14 @@
 #pragma once
 // The whole calculation of a project without a window: from the inputs a project keeps
 // to every result the windows show after opening it (the layers, the resistance check,
-// the selection's needed thickness, the quantity and the temperature profile), in the
+// the selection's needed thickness, the quantity, the temperature profile and the moisture
+// check), in the
 // order and with the texts the windows compute them.
 
+#include "core/Errors.h"
 #include "core/InsulationQuantity.h"
 #include "core/LayerStack.h"
+#include "core/MoistureCheck.h"
 #include "core/ProjectRecord.h"
 #include "core/ResistanceCheck.h"
 #include "core/TemperatureCheck.h"
@@ -23,6 +26,7 @@ enum class Step { Layers, Check, Quantity };
 
 struct Failure {
     Step step;
+    ErrorKind kind = ErrorKind::Other;
     QString message;                   // the error's own message
     std::optional<QString> notANumber; // the text that did not read as a number
 };
@@ -59,10 +63,16 @@ struct Results {
     std::optional<double> neededThickness;
     std::optional<InsulationQuantity::Quantity> quantity; // when the project counted it
     TemperatureCheck::Evaluation temperatures;
+    // The moisture check of the layers, for the envelope the requirement window announces.
+    MoistureCheck::Evaluation moisture;
     std::optional<Failure> failure; // the first step that failed
 };
 
 // The project's texts are read with `separator`, as the windows would show them.
-Results calculate(const Project::Record& record, QChar separator);
+// `layer12Board` is the selection's board (its index) that layer 12 shows by the board's
+// name, as the windows find it from names in either language; layer 12 then takes the
+// board's name in the current language.
+Results calculate(const Project::Record& record, QChar separator,
+                  std::optional<int> layer12Board = std::nullopt);
 
 } // namespace ProjectCalculation

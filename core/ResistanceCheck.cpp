@@ -80,4 +80,12 @@ Rgb initialColor() {
     return Rgb{128, 0, 0};
 }
 
+Rgb verdictLineInitialColor() {
+    return Rgb{0, 128, 128};
+}
+
+QString initialRelationCaption() {
+    return QStringLiteral("Ro <=> Rqmin");
+}
+
 } // namespace ResistanceCheck

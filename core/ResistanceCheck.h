@@ -36,5 +36,9 @@ QString relationCaption(Relation relation); // "Ro > Rqmin", ...
 QString relationSign(Relation relation);    // " > ", ...
 Rgb verdictColor(bool met);
 Rgb initialColor(); // maroon, before the first check
+// The layer window's verdict line before the first check: teal.
+Rgb verdictLineInitialColor();
+// The relation's caption before the first check.
+QString initialRelationCaption();
 
 } // namespace ResistanceCheck

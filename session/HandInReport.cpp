@@ -22,9 +22,35 @@ struct Report {
     ReportPages::Drawings drawings;
 };
 
-// The drawings of the figures the report holds: the section with its temperatures, and
-// the vapour pressures of the month the report names against the thickness, as the
-// section is drawn.
+Report reportNow(const Forms& forms) {
+    const ReportDocument::Input input = reportDocumentInput(forms);
+    Report report{ReportDocument::compose(input), {}};
+    report.drawings = ::drawingsOf(input, report.content);
+    return report;
+}
+
+// Out-of-date results are brought up to date at the user's word, as "Расчет" in the
+// layer window (when the layers changed) and then "Расчет!!!" would; false to make nothing.
+bool upToDateAtUsersWord(Forms& forms) {
+    const ResultState::Changes change = forms.mainForm->resultChange();
+    if (!change.any())
+        return true;
+    constexpr int recalculate = 0;
+    if (forms.platform.ask(applicationTitle, ResultState::question(change),
+                           {QCoreApplication::translate("HandInReport", "Пересчитать"),
+                            QCoreApplication::translate("HandInReport", "Отмена")}) != recalculate)
+        return false;
+    if (const std::optional<QString> failure = ProjectReplay::recalculate(forms, change.layers)) {
+        reportError(
+            forms.platform,
+            QCoreApplication::translate("HandInReport", "%1.\nДокумент не сделан.").arg(*failure));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 ReportPages::Drawings drawingsOf(const ReportDocument::Input& input,
                                  const ReportDocument::Content& content) {
     ReportPages::Drawings drawings;
@@ -51,35 +77,6 @@ ReportPages::Drawings drawingsOf(const ReportDocument::Input& input,
     }
     return drawings;
 }
-
-Report reportNow(const Forms& forms) {
-    const ReportDocument::Input input = reportDocumentInput(forms);
-    Report report{ReportDocument::compose(input), {}};
-    report.drawings = drawingsOf(input, report.content);
-    return report;
-}
-
-// Out-of-date results are brought up to date at the user's word, as "Расчет" in the
-// layer window (when the layers changed) and then "Расчет!!!" would; false to make nothing.
-bool upToDateAtUsersWord(Forms& forms) {
-    const ResultState::Changes change = forms.mainForm->resultChange();
-    if (!change.any())
-        return true;
-    constexpr int recalculate = 0;
-    if (forms.platform.ask(applicationTitle, ResultState::question(change),
-                           {QCoreApplication::translate("HandInReport", "Пересчитать"),
-                            QCoreApplication::translate("HandInReport", "Отмена")}) != recalculate)
-        return false;
-    if (const std::optional<QString> failure = ProjectReplay::recalculate(forms, change.layers)) {
-        reportError(
-            forms.platform,
-            QCoreApplication::translate("HandInReport", "%1.\nДокумент не сделан.").arg(*failure));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 FileDialog pdfReportDialog() {
     FileDialog dialog;

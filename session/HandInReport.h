@@ -2,9 +2,17 @@
 // The main window's "Отчет PDF..." and "Печать...": the report to hand in, with
 // the layer table and the section drawing, as a PDF file or on a printer.
 
+#include "formats/ReportDocument.h"
 #include "ui/Platform.h"
+#include "ui/ReportPages.h"
 
 struct Forms;
+
+// The drawings of the figures the content holds: the section with its temperatures, and
+// the vapour pressures of the month the report names against the thickness, as the
+// section is drawn.
+ReportPages::Drawings drawingsOf(const ReportDocument::Input& input,
+                                 const ReportDocument::Content& content);
 
 // The PDF file's save dialog.
 FileDialog pdfReportDialog();

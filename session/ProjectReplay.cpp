@@ -72,35 +72,49 @@ QString text(const char* source) {
 }
 
 // An arithmetic failure in the words of our own messages; any other its own message.
-QString causeInOurWords(const HeldErrors::Held& failure) {
+QString causeInOurWords(const OpeningFailure& failure) {
     switch (failure.kind) {
-    case HeldErrors::Kind::DivisionByZero:
+    case ErrorKind::DivisionByZero:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "деление на ноль"));
-    case HeldErrors::Kind::InvalidOperation:
+    case ErrorKind::InvalidOperation:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "недопустимая операция с числами"));
-    case HeldErrors::Kind::Overflow:
+    case ErrorKind::Overflow:
         return text(QT_TRANSLATE_NOOP("ProjectReplay", "результат вне диапазона чисел"));
-    case HeldErrors::Kind::NotANumber:
-    case HeldErrors::Kind::Other:
+    case ErrorKind::NotANumber:
+    case ErrorKind::Other:
         break;
     }
     return failure.message;
 }
 
-// A step of the calculation, and the section of the project whose fields it reads first.
+// A step's name, and the section of the project whose fields it reads first.
 struct Step {
     QString name;
     const char* section = nullptr;
 };
 
+Step stepOf(OpeningStep step) {
+    switch (step) {
+    case OpeningStep::Filling:
+        break;
+    case OpeningStep::Layers:
+        return {text(QT_TRANSLATE_NOOP("ProjectReplay", "расчет слоев")), "layers"};
+    case OpeningStep::Check:
+        return {text(QT_TRANSLATE_NOOP("ProjectReplay", "проверка R0 >= Rqmin")), "main"};
+    case OpeningStep::Quantity:
+        return {text(QT_TRANSLATE_NOOP("ProjectReplay", "подбор и расход утеплителя")), "quantity"};
+    }
+    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "заполнение окон"))};
+}
+
 // The cause of a failed step in our words, naming the field that holds a text that is no
 // number: one of the step's own section when one holds it.
-QString failureCause(const Project::Record& record, const Step& step,
-                     const HeldErrors::Held& failure) {
+QString failureCause(const Project::Record& record, const OpeningFailure& failure) {
     if (!failure.notANumber)
         return causeInOurWords(failure);
     const QString& wrong = *failure.notANumber;
-    std::optional<QString> field = Project::fieldHolding(record, wrong, step.section);
+    std::optional<QString> field =
+        Project::fieldHolding(record, wrong, stepOf(failure.step).section);
     if (!field)
         field = Project::fieldHolding(record, wrong);
     if (field)
@@ -114,62 +128,40 @@ QString failureCause(const Project::Record& record, const Step& step,
 // Runs the steps of a calculation with their errors held; the first one is told after all.
 class Steps {
   public:
-    struct Failure {
-        Step step;
-        HeldErrors::Held error;
-    };
-    template <class Action> void run(const Step& step, Action&& action) {
+    template <class Action> void run(OpeningStep step, Action&& action) {
         HeldErrors held;
         guarded(platform_, std::forward<Action>(action));
-        if (!failure_ && !held.errors().empty())
-            failure_ = Failure{step, held.errors().front()};
+        if (!failure_ && !held.errors().empty()) {
+            const HeldErrors::Held& error = held.errors().front();
+            failure_ = OpeningFailure{step, error.kind, error.message, error.notANumber};
+        }
     }
     explicit Steps(Platform& platform) : platform_(platform) {}
-    // The first failure's cause and its step's name.
-    std::optional<std::pair<QString, QString>> failure(const Project::Record& record) const {
-        if (!failure_)
-            return std::nullopt;
-        return std::pair(failure_->step.name,
-                         failureCause(record, failure_->step, failure_->error));
-    }
+    const std::optional<OpeningFailure>& failure() const { return failure_; }
 
   private:
     Platform& platform_;
-    std::optional<Failure> failure_;
+    std::optional<OpeningFailure> failure_;
 };
-
-Step fillingStep() {
-    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "заполнение окон"))};
-}
-Step layerStep() {
-    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "расчет слоев")), "layers"};
-}
-Step checkStep() {
-    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "проверка R0 >= Rqmin")), "main"};
-}
-Step quantityStep() {
-    return {text(QT_TRANSLATE_NOOP("ProjectReplay", "подбор и расход утеплителя")), "quantity"};
-}
-
-// Says which texts of the project the fields could not take whole.
-void reportShortened(Platform& platform, const QString& path, const QStringList& fields) {
-    if (fields.isEmpty())
-        return;
-    platform.warning(
-        applicationTitle,
-        text(QT_TRANSLATE_NOOP("ProjectReplay",
-                               "В проекте \"%1\" есть тексты длиннее %2 знаков, больше поле не "
-                               "вмещает. Они показаны сокращенными: %3.\nФайл проекта не изменен."))
-            .arg(QDir::toNativeSeparators(path))
-            .arg(longestFieldText)
-            .arg(QStringLiteral("«") + fields.join(QStringLiteral("», «")) + QStringLiteral("»")));
-}
 
 } // namespace
 
+std::optional<QString> shortenForFields(Project::Record& record, const QString& path) {
+    const QStringList fields = Project::shortenTexts(record, longestFieldText);
+    if (fields.isEmpty())
+        return std::nullopt;
+    return text(QT_TRANSLATE_NOOP(
+                    "ProjectReplay",
+                    "В проекте \"%1\" есть тексты длиннее %2 знаков, больше поле не "
+                    "вмещает. Они показаны сокращенными: %3.\nФайл проекта не изменен."))
+        .arg(QDir::toNativeSeparators(path))
+        .arg(longestFieldText)
+        .arg(QStringLiteral("«") + fields.join(QStringLiteral("», «")) + QStringLiteral("»"));
+}
+
 void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     Project::Record record = Project::withSeparator(saved, forms.separator());
-    const QStringList shortened = Project::shortenTexts(record, longestFieldText);
+    const std::optional<QString> shortened = shortenForFields(record, path);
     TMainForm& main = *forms.mainForm;
     Steps steps(forms.platform);
     // The windows that hand values to the main window come first; the main window's
@@ -177,7 +169,7 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
     // The acceptance first, as the windows stood then; their inputs of today over it.
     const Project::AcceptedRequirement& accepted = record.accepted;
     const bool acceptanceKept = !accepted.rqmin.isEmpty();
-    steps.run(fillingStep(), [&] {
+    steps.run(OpeningStep::Filling, [&] {
         forms.calculation.forgetRequirement();
         if (acceptanceKept && !accepted.betweenFlats)
             forms.form3->restoreAcceptance(accepted.requirement, accepted.rqmin);
@@ -208,33 +200,38 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
 
     // "Расчет" of the layer window hands Rk over, and its write runs R0 and the check,
     // reporting a failure there; an Rk that the user typed afterwards stands over it.
-    steps.run(layerStep(), [&] { forms.form2->pressCalculate(); });
-    steps.run(checkStep(), [&] {
+    steps.run(OpeningStep::Layers, [&] { forms.form2->pressCalculate(); });
+    steps.run(OpeningStep::Check, [&] {
         if (main.rkText() != record.main.rk)
             main.writeRk(record.main.rk);
         main.recheck();
     });
-    steps.run(quantityStep(), [&] { forms.form9->setInputs(record.quantity); });
-    reportShortened(forms.platform, path, shortened);
-    if (const auto failure = steps.failure(record))
-        reportError(
-            forms.platform,
-            text(QT_TRANSLATE_NOOP("ProjectReplay",
-                                   "Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
-                                   "Поля показывают значения, сохраненные в проекте."))
-                .arg(QDir::toNativeSeparators(path), failure->first, failure->second));
+    steps.run(OpeningStep::Quantity, [&] { forms.form9->setInputs(record.quantity); });
+    if (shortened)
+        forms.platform.warning(applicationTitle, *shortened);
+    if (const auto failure = steps.failure())
+        reportError(forms.platform, stoppedMessage(record, path, *failure));
+}
+
+QString stoppedMessage(const Project::Record& record, const QString& path,
+                       const OpeningFailure& failure) {
+    return text(QT_TRANSLATE_NOOP("ProjectReplay",
+                                  "Проект \"%1\" открыт, но расчет по нему остановлен (%2): %3.\n"
+                                  "Поля показывают значения, сохраненные в проекте."))
+        .arg(QDir::toNativeSeparators(path), stepOf(failure.step).name,
+             failureCause(record, failure));
 }
 
 std::optional<QString> recalculate(Forms& forms, bool layers) {
     Steps steps(forms.platform);
     if (layers)
-        steps.run(layerStep(), [&] { forms.form2->pressCalculate(); });
-    steps.run(checkStep(), [&] { forms.mainForm->recheck(); });
-    const auto failure = steps.failure(capture(forms));
+        steps.run(OpeningStep::Layers, [&] { forms.form2->pressCalculate(); });
+    steps.run(OpeningStep::Check, [&] { forms.mainForm->recheck(); });
+    const auto failure = steps.failure();
     if (!failure)
         return std::nullopt;
     return text(QT_TRANSLATE_NOOP("ProjectReplay", "Пересчет остановлен (%1): %2"))
-        .arg(failure->first, failure->second);
+        .arg(stepOf(failure->step).name, failureCause(capture(forms), *failure));
 }
 
 void save(const Forms& forms, const QString& path) {

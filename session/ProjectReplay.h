@@ -3,6 +3,7 @@
 // window, and their replay through the windows' hand-overs, after which the
 // program computes every result itself.
 
+#include "core/Errors.h"
 #include "core/ProjectRecord.h"
 #include "ui/Platform.h"
 
@@ -19,6 +20,24 @@ namespace ProjectReplay {
 FileDialog projectDialog();
 
 Project::Record capture(const Forms& forms);
+
+// The steps of opening a project, in their order, and the first one that failed.
+enum class OpeningStep { Filling, Layers, Check, Quantity };
+struct OpeningFailure {
+    OpeningStep step = OpeningStep::Filling;
+    ErrorKind kind = ErrorKind::Other;
+    QString message;
+    std::optional<QString> notANumber; // the text that did not read as a number
+};
+
+// Cuts the record's texts longer than a field takes; the warning that names their fields,
+// none when nothing was cut.
+std::optional<QString> shortenForFields(Project::Record& record, const QString& path);
+
+// What opening the project at `path` says when a step failed: the step and the cause in
+// our words, naming the field that holds a text that is no number.
+QString stoppedMessage(const Project::Record& record, const QString& path,
+                       const OpeningFailure& failure);
 
 // Restores every window's inputs, then runs the layer calculation and the check once;
 // a failure there is one message that names the project at path and the field. Texts

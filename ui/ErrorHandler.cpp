@@ -29,11 +29,6 @@ HeldErrors::~HeldErrors() {
 
 void HeldErrors::hold(const AppError& error) {
     const auto* conversion = dynamic_cast<const ConversionError*>(&error);
-    const Kind kind = conversion                                      ? Kind::NotANumber
-                      : dynamic_cast<const DivisionByZero*>(&error)   ? Kind::DivisionByZero
-                      : dynamic_cast<const InvalidOperation*>(&error) ? Kind::InvalidOperation
-                      : dynamic_cast<const Overflow*>(&error)         ? Kind::Overflow
-                                                                      : Kind::Other;
-    errors_.push_back({kind, error.message(),
+    errors_.push_back({kindOf(error), error.message(),
                        conversion ? std::optional<QString>(conversion->text()) : std::nullopt});
 }

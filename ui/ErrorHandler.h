@@ -19,7 +19,7 @@ void reportError(Platform& platform, const AppError& error);
 class HeldErrors {
   public:
     // What failed, so that the holder words it by its kind, never by its message.
-    enum class Kind { NotANumber, DivisionByZero, InvalidOperation, Overflow, Other };
+    using Kind = ErrorKind;
     struct Held {
         Kind kind = Kind::Other;
         QString message;

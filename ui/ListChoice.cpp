@@ -41,6 +41,10 @@ Caption shownCaption(const QComboBox* list, const char* context) {
     return source.isEmpty() ? Caption::plain(list->currentText()) : Caption{context, source};
 }
 
+bool namesSource(const QString& shown, const char* context, const QString& source) {
+    return shown == source || shown == Language::ukrainian(context, source.toUtf8().constData());
+}
+
 void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
     context_ = context;
     source_ = pickedSource(list).toUtf8();
@@ -61,9 +65,9 @@ bool HandedCaption::adopt(const QComboBox* list, const char* context, const QStr
     const QVariant source = item >= 0 ? list->itemData(item) : QVariant();
     if (!source.isValid())
         return false;
-    const QByteArray utf8 = source.toString().toUtf8();
-    if (shown != source.toString() && shown != Language::ukrainian(context, utf8.constData()))
+    if (!namesSource(shown, context, source.toString()))
         return false;
+    const QByteArray utf8 = source.toString().toUtf8();
     context_ = context;
     source_ = utf8;
     handed_ = QCoreApplication::translate(context, utf8.constData());

@@ -27,6 +27,10 @@ QString pickedSource(const QComboBox* list);
 // it is, when its text was typed over or the item has no source.
 Caption shownCaption(const QComboBox* list, const char* context);
 
+// Whether `shown` is the source text or its Ukrainian translation in `context`: a caption a
+// project kept in either language, named again in the language of today.
+bool namesSource(const QString& shown, const char* context, const QString& source);
+
 // A caption one window writes into another from its list's picked item. After a language
 // change it is written again in the new language while the other window still shows it
 // as written; a typed text, or an item without a source, is left as it was.

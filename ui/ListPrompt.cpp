@@ -67,15 +67,23 @@ void ListPrompt::retranslate() const {
         show();
 }
 
+// Projects keep a prompt as the list showed it, in the language of their time.
+bool ListPrompt::isPrompt(const Project::ListChoice& choice) const {
+    return choice.typed.value_or(true) &&
+           (choice.text == QString::fromUtf8(source) || choice.text == text() ||
+            choice.text == Language::ukrainian(context, source));
+}
+
+Project::ListChoice ListPrompt::inCurrentLanguage(Project::ListChoice choice) const {
+    if (isPrompt(choice))
+        choice.text = text();
+    return choice;
+}
+
 bool ListPrompt::restore(const Project::ListChoice& choice,
                          const std::function<void()>& picked) const {
-    // Projects keep a prompt as the list showed it, in the language of their time.
-    const bool prompt = choice.typed.value_or(true) &&
-                        (choice.text == QString::fromUtf8(source) || choice.text == text() ||
-                         choice.text == Language::ukrainian(context, source));
-    Project::ListChoice restored = choice;
-    if (prompt)
-        restored.text = text();
+    const bool prompt = isPrompt(choice);
+    const Project::ListChoice restored = inCurrentLanguage(choice);
     const bool item = restoreChoice(list, restored, picked);
     if (prompt && list->currentIndex() < 0) {
         watch(list);

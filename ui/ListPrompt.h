@@ -35,6 +35,10 @@ struct ListPrompt {
     bool shown() const;
     // Shows the prompt in the current language when the list shows it.
     void retranslate() const;
+    // The saved choice with a prompt, which a project keeps as shown in either language, as
+    // the prompt in the current one.
+    bool isPrompt(const Project::ListChoice& choice) const;
+    Project::ListChoice inCurrentLanguage(Project::ListChoice choice) const;
     // Restores a saved choice as `restoreChoice` does; one that is the prompt, which a project
     // keeps as shown in either language, shows the prompt in the current one. Returns
     // whether the list ends showing the choice's item itself.

@@ -10,6 +10,7 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/LanguageMenu.h"
+#include "ui/ListTexts.h"
 #include "ui/SessionCommands.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
@@ -67,10 +68,7 @@ QString calculationHelpText() {
                                   "           - (толщина,м) / (коэф.теплопроводности, Вт/(м*К))."));
 }
 
-// The construction kinds of ComboBox1, in their order.
-const char* const constructionKinds[] = {QT_TRANSLATE_NOOP("TMainForm", "НАРУЖНОЙ СТЕНЫ"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "ПЕРЕКРЫТИЯ"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "ПОКРЫТИЯ")};
+using ListTexts::constructionKinds;
 
 QList<FileFilter> textFileFilters() {
     auto text = [](const char* source) { return QCoreApplication::translate("TMainForm", source); };
@@ -166,7 +164,7 @@ void TMainForm::retranslateUi() {
     ComboBox1->setPlaceholderText(tr("(вид конструкции)"));
     // The other windows hand these captions over; until then they name what comes there.
     if (!envelopeCaptionGiven_)
-        Label17->setText(tr("Вид ограждающей конструкции "));
+        Label17->setText(texts_(ListTexts::envelopeCaption));
     Label18->setText(constructionType_.shown());
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
@@ -405,7 +403,7 @@ QWidget* TMainForm::buildResultsPanel() {
 
     Edit6 = numberField(QStringLiteral("Edit6"), true);
     Edit7 = numberField(QStringLiteral("Edit7"), true);
-    Label7 = heading(QStringLiteral("Ro <=> Rqmin"));
+    Label7 = heading(ResistanceCheck::initialRelationCaption());
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setAlignment(Qt::AlignCenter);
     setTextColor(Label7, ResistanceCheck::initialColor());

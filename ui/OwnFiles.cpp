@@ -12,7 +12,11 @@
 namespace OwnFiles {
 
 void checkDocument(const Forms& forms, const QString& path) {
-    if (isSameFile(path, forms.calculation->projectFile))
+    checkDocument(forms.calculation->projectFile, path);
+}
+
+void checkDocument(const QString& projectFile, const QString& path) {
+    if (isSameFile(path, projectFile))
         throw FileError(QCoreApplication::translate(
                             "OwnFiles", "Файл \"%1\" — открытый проект, он не будет заменен. "
                                         "Выберите другое имя файла.")

@@ -11,6 +11,8 @@ namespace OwnFiles {
 
 // Before a report or a picture is written to PATH.
 void checkDocument(const Forms& forms, const QString& path);
+// The same beside the project file open now.
+void checkDocument(const QString& projectFile, const QString& path);
 
 // Before a project is saved to PATH.
 void checkProject(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/ResistanceCheck.h"
 #include "formats/UserConstructionFiles.h"
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
@@ -9,6 +10,7 @@
 #include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -41,12 +43,10 @@ constexpr char boardMark[] = "board";
 constexpr int fieldWidth = 76;
 constexpr Rgb blinkColor{128, 0, 0};
 constexpr Rgb black{0, 0, 0};
-// The verdict line's colour until the first check writes its own.
-constexpr Rgb teal{0, 128, 128};
 
 // The captions of the user list (layer 12) before and after a set is opened.
-const char* const userListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список");
-const char* const openedUserListCaption = QT_TRANSLATE_NOOP("TForm2", "Пользовательский список...");
+using ListTexts::openedUserListCaption;
+using ListTexts::userListCaption;
 
 // Whether `text` is the caption `source` in Russian, in Ukrainian or as now translated,
 // whichever language is in use.
@@ -436,7 +436,7 @@ QWidget* TForm2::buildVerdictAndButtons() {
     Label79->setTextFormat(Qt::PlainText);
     Label79->setAlignment(Qt::AlignCenter);
     setBold(Label79, true);
-    setTextColor(Label79, teal);
+    setTextColor(Label79, ResistanceCheck::verdictLineInitialColor());
     column->addWidget(Label79);
     staleNote = outOfDateNote(QStringLiteral("LayerStaleNote"));
     staleNote->setAlignment(Qt::AlignCenter);

@@ -2,12 +2,14 @@
 
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
+#include "core/RequirementDescription.h"
 #include "core/ResultState.h"
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit2.h"
 #include "ui/Unit6.h"
@@ -32,9 +34,9 @@ using Project::BuildingKind;
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
-const char* const envelopePrompt = QT_TRANSLATE_NOOP("TForm3", "Вид ограждающей конструкции ");
-const char* const cityPrompt = QT_TRANSLATE_NOOP("TForm3", " Выбрать город ...");
-const char* const regimePrompt = QT_TRANSLATE_NOOP("TForm3", "Режим");
+using ListTexts::cityPrompt;
+using ListTexts::envelopePrompt;
+using ListTexts::regimePrompt;
 
 // The lists whose items come from the code's tables.
 constexpr char listContext[] = "RequiredResistance";
@@ -429,43 +431,38 @@ void TForm3::recordAcceptance(const QString& accepted) {
     forms_.calculation.acceptRequirement(sourceOf(accepted));
 }
 
-// What gave the accepted value: the texts chosen now, and the table's own value when
-// the result field still holds what the table gave.
+namespace {
+
+RequirementDescription::ShownList shownList(const QComboBox* list) {
+    return {list->currentText(), pickedIndex(list)};
+}
+
+} // namespace
+
+// What gave the accepted value, described by the choices shown now.
 RequirementSource TForm3::sourceOf(const QString& accepted) const {
-    const QChar separator = forms_.separator();
-    RequirementSource source;
-    source.building = forms_.calculation->building;
-    source.zone = ComboBox13->currentText().trimmed();
-    source.city = cityText();
-    source.acceptedText = accepted;
+    const RequirementDescription::Shown shown{forms_.calculation->building,
+                                              shownList(ComboBox13),
+                                              shownList(ComboBox4),
+                                              shownList(ComboBox1),
+                                              shownList(ComboBox2),
+                                              shownList(ComboBox3),
+                                              productionKind_,
+                                              regime_,
+                                              inertia_,
+                                              CheckBox1->isChecked(),
+                                              Edit1->text(),
+                                              forms_.mainForm->envelopeCaption(),
+                                              forms_.form6->purposeText(),
+                                              forms_.form6->deltaTcrText()};
+    RequirementSource source =
+        RequirementDescription::describe(shown, accepted, forms_.separator());
     source.acceptedWith = inputs();
-    source.report = {ComboBox13->currentText(),    forms_.mainForm->envelopeCaption(),
-                     ComboBox3->currentText(),     forms_.form6->purposeText(),
-                     forms_.form6->deltaTcrText(), CheckBox1->isChecked()};
     const QComboBox* envelopes =
         source.building == BuildingKind::Production ? ComboBox2 : ComboBox1;
     source.items = {ComboBox13->findText(source.report.zone, Qt::MatchExactly),
                     envelopes->findText(source.report.envelopeCaption, Qt::MatchExactly),
                     ComboBox3->findText(source.report.regime, Qt::MatchExactly)};
-    std::optional<double> table;
-    if (source.building == BuildingKind::Production) {
-        source.envelope = ComboBox2->currentText().trimmed();
-        source.regime = ComboBox3->currentText().trimmed();
-        source.inertiaClass = RequiredResistance::inertiaClassLabel(inertia_);
-        source.inertiaAbove = inertia_ > RequirementSource::inertiaBound;
-        table = RequiredResistance::productionRqmin(productionKind_, regime_,
-                                                    pickedIndex(ComboBox13), inertia_);
-    } else {
-        source.envelope = ComboBox1->currentText().trimmed();
-        source.reconstruction = CheckBox1->isChecked();
-        table =
-            RequiredResistance::residentialRqmin(pickedIndex(ComboBox1), pickedIndex(ComboBox13));
-    }
-    const double factor = source.reconstruction ? RequiredResistance::reconstructionFactor : 1.0;
-    if (table && NumberText::general(*table * factor, separator) == Edit1->text())
-        source.tableValue = NumberText::general(*table, separator);
-    else
-        source.reconstruction = false; // typed into the window: no table value, no factor
     return source;
 }
 
@@ -485,8 +482,7 @@ bool TForm3::reconstructionTicked() const {
     return CheckBox1->isChecked();
 }
 QString TForm3::cityText() const {
-    const auto zone = RequiredResistance::cityZone(pickedIndex(ComboBox4));
-    return zone && *zone == pickedIndex(ComboBox13) ? ComboBox4->currentText() : QString();
+    return RequirementDescription::cityText(shownList(ComboBox4), shownList(ComboBox13));
 }
 
 Project::RequirementInputs TForm3::inputs() const {

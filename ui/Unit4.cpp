@@ -6,6 +6,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit6.h"
 #include "ui/Widgets.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char* const typePrompt = QT_TRANSLATE_NOOP("TForm4", "Тип конструкции ...");
+using ListTexts::typePrompt;
 
 // A bold display field on the window's own background, passed over by the Tab key.
 QLineEdit* displayField(const QString& name) {

@@ -1,6 +1,6 @@
 #include "ui/Unit5.h"
 
-#include "ui/InterfaceLanguage.h"
+#include "ui/ListTexts.h"
 
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
@@ -47,8 +47,8 @@ QLabel* boldLabel(const QString& text, const QString& name, double scale = 1.0) 
 }
 
 // What the list and the panel show with no board chosen.
-const char* const noProductText = QT_TRANSLATE_NOOP("TForm5", "Плиты пенополистирольные   ");
-const char* const noProductCaption = QT_TRANSLATE_NOOP("TForm5", "Характеристики");
+using ListTexts::noProductCaption;
+using ListTexts::noProductText;
 
 } // namespace
 
@@ -315,9 +315,7 @@ void TForm5::adoptRestoredBoardName() {
         return;
     const QString source = InsulationSelection::products().at(index).name;
     const QString restored = forms_.mainForm->layerName(boardLayer);
-    const bool boardsName =
-        restored == source ||
-        restored == Language::ukrainian(MaterialCatalogue::context, source.toUtf8().constData());
+    const bool boardsName = namesSource(restored, MaterialCatalogue::context, source);
     // The layer window keeps the board by its catalogue name; older projects by the shown one.
     const QString layer12 = forms_.form2->inputs().layers[boardLayer - 1].material.text;
     if (!boardsName || (layer12 != restored && layer12 != source))

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
+#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -26,8 +27,8 @@
 namespace {
 
 // The lists' prompts, shown while nothing is chosen.
-const char* const purposePrompt = QT_TRANSLATE_NOOP("TForm6", "Назначение зданий");
-const char* const kindPrompt = QT_TRANSLATE_NOOP("TForm6", "Вид конструкции");
+using ListTexts::kindPrompt;
+using ListTexts::purposePrompt;
 
 QLineEdit* numberField(const QString& name) {
     auto* field = new QLineEdit(QStringLiteral("0"));
@@ -251,12 +252,17 @@ void TForm6::recordAcceptance(const QString& accepted) {
     forms_.calculation.acceptRequirement(sourceOf(accepted));
 }
 
+QString TForm6::acceptedEnvelope(const QString& purpose, const QString& warmer,
+                                 const QString& cooler, const QString& deltaTcr) {
+    return tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
+        .arg(purpose.trimmed(), warmer, cooler, deltaTcr);
+}
+
 RequirementSource TForm6::sourceOf(const QString& accepted) const {
     RequirementSource source;
     source.building = Project::BuildingKind::WallsBetweenFlats;
     source.envelope =
-        tr("стены между квартирами для домов: %1; tв1 = %2 °C, tв2 = %3 °C, deltaTcr = %4")
-            .arg(ComboBox3->currentText().trimmed(), Edit1->text(), Edit2->text(), Edit3->text());
+        acceptedEnvelope(ComboBox3->currentText(), Edit1->text(), Edit2->text(), Edit3->text());
     source.acceptedText = accepted;
     source.acceptedWith = inputs();
     source.report = {forms_.form3->zoneText(),

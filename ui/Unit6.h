@@ -51,6 +51,11 @@ class TForm6 : public LazyWindow {
     // The lists' prompts: the two temperatures' purposes, DtTcr's purpose and kind.
     std::array<ListPrompt, 4> prompts() const;
     RequirementSource sourceOf(const QString& accepted) const;
+
+  public:
+    // The envelope an accepted Rqmin names: the purpose and the texts of the fields.
+    static QString acceptedEnvelope(const QString& purpose, const QString& warmer,
+                                    const QString& cooler, const QString& deltaTcr);
     // The Rqmin accepted into the main window, described by the choices shown now.
     void recordAcceptance(const QString& accepted);
     QWidget* buildHeading();
