@@ -44,7 +44,7 @@ CalculationReport::Input fullReportInput() {
     CalculationReport::Input input;
     input.constructionKind = QStringLiteral("НАРУЖНОЙ СТЕНЫ");
     input.zone = QStringLiteral("  III");
-    input.tableNumber = QStringLiteral("2");
+    input.building = Project::BuildingKind::Production;
     input.envelopeCaption = QStringLiteral("1.    Наружные стены");
     input.regime = QStringLiteral("Сухой");
     input.reconstruction = true;

@@ -70,17 +70,22 @@ QStringList requirementLines(const CalculationReport::Input& in) {
         QCoreApplication::translate("CalculationReport", "  Температурная зона - ") + in.zone,
         blank,
         QCoreApplication::translate("CalculationReport", "Для вида конструкции  (Таблица ") +
-            in.tableNumber + QStringLiteral(" ) : ")};
-    if (in.tableNumber == QLatin1String("1"))
+            Project::tableNumber(in.building) + QStringLiteral(" ) : ")};
+    switch (in.building) {
+    case Project::BuildingKind::Residential:
         lines << in.envelopeCaption;
-    else if (in.tableNumber == QLatin1String("2"))
+        break;
+    case Project::BuildingKind::Production:
         lines << in.envelopeCaption +
                      QCoreApplication::translate("CalculationReport", "  при  режиме: ") +
                      in.regime;
-    else if (in.tableNumber == QLatin1String("3"))
+        break;
+    case Project::BuildingKind::WallsBetweenFlats:
         lines << QCoreApplication::translate("CalculationReport", "  для  домов : ") + in.purpose +
                      QCoreApplication::translate("CalculationReport", "  при  deltaTcr=") +
                      in.deltaTcr;
+        break;
+    }
     lines << QCoreApplication::translate("CalculationReport",
                                          "требуемое сопротивление теплопередаче   Rqmin = ") +
                  in.snapshot.rqmin +

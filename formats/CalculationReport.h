@@ -25,11 +25,11 @@ struct Layer {
 struct Input {
     QString constructionKind; // the main window's construction-kind selector
     QString zone;             // temperature zone of the required-resistance window
-    QString tableNumber;      // "1", "2" or "3"
-    QString envelopeCaption;  // the main window's envelope-kind caption
-    QString regime;           // operating regime (production buildings)
-    QString purpose;          // building purpose (walls between flats)
-    QString deltaTcr;         // design temperature difference (walls between flats)
+    Project::BuildingKind building = Project::BuildingKind::Residential; // the code's table
+    QString envelopeCaption; // the main window's envelope-kind caption
+    QString regime;          // operating regime (production buildings)
+    QString purpose;         // building purpose (walls between flats)
+    QString deltaTcr;        // design temperature difference (walls between flats)
     bool reconstruction = false;
     CheckSnapshot snapshot; // the last check
     std::array<Layer, layerCount> layers;

@@ -359,7 +359,7 @@ CalculationReport::Input calculationReportInput(const Project::Record& record,
     if (const auto& accepted = o.accepted) {
         const RequirementSource::ReportTexts& texts = accepted->report;
         in.zone = texts.zone;
-        in.tableNumber = Project::tableNumber(accepted->building);
+        in.building = accepted->building;
         in.envelopeCaption = texts.envelopeCaption;
         in.regime = texts.regime;
         in.purpose = texts.purpose;
@@ -367,7 +367,7 @@ CalculationReport::Input calculationReportInput(const Project::Record& record,
         in.reconstruction = texts.reconstruction;
     } else {
         in.zone = o.requirement.shown.zone.text;
-        in.tableNumber = Project::tableNumber(record.requirement.building);
+        in.building = record.requirement.building;
         in.envelopeCaption = o.envelopeCaption;
         in.regime = o.requirement.shown.regime.text;
         in.purpose = o.partition.purpose;

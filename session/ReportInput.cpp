@@ -26,7 +26,7 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     if (const auto& accepted = forms.calculation->requirement) {
         const RequirementSource::ReportTexts& texts = accepted->report;
         in.zone = texts.zone;
-        in.tableNumber = Project::tableNumber(accepted->building);
+        in.building = accepted->building;
         in.envelopeCaption = texts.envelopeCaption;
         in.regime = texts.regime;
         in.purpose = texts.purpose;
@@ -34,7 +34,7 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
         in.reconstruction = texts.reconstruction;
     } else {
         in.zone = forms.form3->zoneText();
-        in.tableNumber = Project::tableNumber(forms.calculation->building);
+        in.building = forms.calculation->building;
         in.envelopeCaption = main.envelopeCaption();
         in.regime = forms.form3->regimeText();
         in.purpose = forms.form6->purposeText();

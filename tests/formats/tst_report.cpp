@@ -21,7 +21,7 @@ Input wallWithThreeLayers() {
     Input in;
     in.constructionKind = QString();
     in.zone = QStringLiteral("  III");
-    in.tableNumber = QStringLiteral("1");
+    in.building = Project::BuildingKind::Residential;
     in.envelopeCaption = QStringLiteral("Наружные стены");
     in.snapshot = {QStringLiteral("2,9"),
                    QStringLiteral("23"),
@@ -48,7 +48,7 @@ Input wallWithAirGap() {
     Input in;
     in.constructionKind = QStringLiteral("НАРУЖНОЙ СТЕНЫ");
     in.zone = QStringLiteral("  III");
-    in.tableNumber = QStringLiteral("1");
+    in.building = Project::BuildingKind::Residential;
     in.envelopeCaption = QStringLiteral("Наружные стены");
     in.reconstruction = true;
     in.snapshot = {QStringLiteral("3,078"),
@@ -146,19 +146,23 @@ void TestReport::blankLinesAreOneSpace() {
 }
 
 void TestReport::tableLineFollowsTableNumber_data() {
+    QTest::addColumn<Project::BuildingKind>("building");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("tableLines");
-    QTest::newRow("1") << "1" << QStringList{"Производственные"};
-    QTest::newRow("2") << "2" << QStringList{"Производственные  при  режиме: влажный"};
-    QTest::newRow("3") << "3" << QStringList{"  для  домов : жилых  при  deltaTcr=4,5"};
-    QTest::newRow("other") << "4" << QStringList{};
+    QTest::newRow("1") << Project::BuildingKind::Residential << "1"
+                       << QStringList{"Производственные"};
+    QTest::newRow("2") << Project::BuildingKind::Production << "2"
+                       << QStringList{"Производственные  при  режиме: влажный"};
+    QTest::newRow("3") << Project::BuildingKind::WallsBetweenFlats << "3"
+                       << QStringList{"  для  домов : жилых  при  deltaTcr=4,5"};
 }
 
 void TestReport::tableLineFollowsTableNumber() {
+    QFETCH(Project::BuildingKind, building);
     QFETCH(QString, table);
     QFETCH(QStringList, tableLines);
     Input in = wallWithThreeLayers();
-    in.tableNumber = table;
+    in.building = building;
     in.envelopeCaption = QStringLiteral("Производственные");
     in.regime = QStringLiteral("влажный");
     in.purpose = QStringLiteral("жилых");

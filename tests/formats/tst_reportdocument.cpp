@@ -15,7 +15,7 @@ namespace {
 Input wall() {
     Input in;
     in.report.zone = QStringLiteral("  III");
-    in.report.tableNumber = QStringLiteral("1");
+    in.report.building = Project::BuildingKind::Residential;
     in.report.envelopeCaption = QStringLiteral("1.    Наружные стены");
     in.report.regime = QStringLiteral("сухой");
     in.report.purpose = QStringLiteral("Жилые");
