@@ -3,6 +3,10 @@
 # reaches a file rather than wine's pipe: it is asked for one and shown afterwards.
 program="$1"
 shift
+# Wine keeps the host's QT_ variables from Windows programs; WINEQT_ ones reach them as QT_.
+for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE$name=\"\$$name\""
+done
 case "$(basename "$program")" in
 tst_*)
     out="$(mktemp --suffix=.txt)"
