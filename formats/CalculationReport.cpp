@@ -193,4 +193,15 @@ QString text(const Input& input) {
     return result;
 }
 
+void takeRequirement(Input& in, const RequirementSource& accepted) {
+    const RequirementSource::ReportTexts& texts = accepted.report;
+    in.zone = texts.zone;
+    in.building = accepted.building;
+    in.envelopeCaption = texts.envelopeCaption;
+    in.regime = texts.regime;
+    in.purpose = texts.purpose;
+    in.deltaTcr = texts.deltaTcr;
+    in.reconstruction = texts.reconstruction;
+}
+
 } // namespace CalculationReport

@@ -44,6 +44,9 @@ struct Input {
 // The report's lines, without line ends.
 QStringList lines(const Input& input);
 
+// The requirement's lines as the requirement was accepted.
+void takeRequirement(Input& in, const RequirementSource& accepted);
+
 // The file's text: every line followed by CR LF, the last one included.
 QString text(const Input& input);
 

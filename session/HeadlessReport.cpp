@@ -357,14 +357,7 @@ CalculationReport::Input calculationReportInput(const Project::Record& record,
     CalculationReport::Input in;
     in.constructionKind = constructionKind(record.main.constructionKind);
     if (const auto& accepted = o.accepted) {
-        const RequirementSource::ReportTexts& texts = accepted->report;
-        in.zone = texts.zone;
-        in.building = accepted->building;
-        in.envelopeCaption = texts.envelopeCaption;
-        in.regime = texts.regime;
-        in.purpose = texts.purpose;
-        in.deltaTcr = texts.deltaTcr;
-        in.reconstruction = texts.reconstruction;
+        CalculationReport::takeRequirement(in, *accepted);
     } else {
         in.zone = o.requirement.shown.zone.text;
         in.building = record.requirement.building;

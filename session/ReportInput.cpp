@@ -24,14 +24,7 @@ CalculationReport::Input calculationReportInput(const Forms& forms) {
     in.constructionKind = main.constructionKind();
     // The requirement as last accepted: a lookup left without "Принять" did not give Rqmin.
     if (const auto& accepted = forms.calculation->requirement) {
-        const RequirementSource::ReportTexts& texts = accepted->report;
-        in.zone = texts.zone;
-        in.building = accepted->building;
-        in.envelopeCaption = texts.envelopeCaption;
-        in.regime = texts.regime;
-        in.purpose = texts.purpose;
-        in.deltaTcr = texts.deltaTcr;
-        in.reconstruction = texts.reconstruction;
+        CalculationReport::takeRequirement(in, *accepted);
     } else {
         in.zone = forms.form3->zoneText();
         in.building = forms.calculation->building;
