@@ -34,7 +34,10 @@ void mainFields(MainInputs& m, FieldVisitor& v) {
                m.layerList[i].name);
         v.number({"thickness"}, m.layerList[i].thickness,
                  label(QT_TRANSLATE_NOOP("ProjectFields", "главное окно: толщина слоя %1")));
+        v.text({"nameSource", identitiesSince}, m.layerList[i].nameSource);
     });
+    v.text({"envelopeSource", identitiesSince}, m.envelopeSource);
+    v.text({"constructionTypeSource", identitiesSince}, m.constructionTypeSource);
 }
 
 void requirementFields(RequirementInputs& r, FieldVisitor& v) {
@@ -85,6 +88,7 @@ void layerFields(LayerStackInputs& l, FieldVisitor& v) {
     v.text({"userListPath", 1, QT_TRANSLATE_NOOP("ProjectFields", "файл пользовательского списка")},
            l.userListPath);
     v.flag({"layer11HoldsAirGap"}, l.layer11HoldsAirGap);
+    v.flag({"userListOpened", identitiesSince}, l.userListOpened);
 }
 
 void profileFields(ProfileInputs& p, FieldVisitor& v) {

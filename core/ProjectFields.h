@@ -44,6 +44,9 @@ void visitFields(Record& record, FieldVisitor& visit);
 
 // The first file version whose keyed choices hold their item's stable key.
 inline constexpr int keyedChoicesSince = 5;
+// The first file version that keeps what lists and captions show as identities: a choice's
+// prompt, the user list's opened caption, the sources of captions handed over.
+inline constexpr int identitiesSince = 6;
 
 // "residential", "production", "wallsBetweenFlats": a building kind in the file.
 const char* buildingName(BuildingKind kind);

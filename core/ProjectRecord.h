@@ -20,10 +20,13 @@ namespace Project {
 // user typed over it or no item is kept, the text the list shows (empty otherwise).
 // Projects of versions 1 and 2 kept the shown text always without saying whether it was
 // typed: for them `typed` is unknown, and the list compares the text with its item's.
+// `prompt`: the list shows its own prompt (or caption), in whichever language is in use;
+// the text is then only what it showed when it was kept.
 struct ListChoice {
     int item = -1;
     QString text;
     std::optional<bool> typed = false;
+    bool prompt = false;
     bool operator==(const ListChoice&) const = default;
 };
 
@@ -102,6 +105,8 @@ struct LayerStackInputs {
     std::array<LayerInputs, layerCount> layers;
     QString userListPath; // the user constructions set offered in layer 12, empty for none
     bool layer11HoldsAirGap = false;
+    // Layer 12's caption, while it shows one, is that of an opened set ("...").
+    bool userListOpened = false;
     bool operator==(const LayerStackInputs&) const = default;
 };
 
@@ -116,6 +121,10 @@ struct InsulationInputs {
 struct ListedLayer {
     QString name;
     QString thickness;
+    // The catalogue name the layer window handed as `name` (layer 12: the board's, which
+    // the selection wrote there), so that it is named in the language of today; empty
+    // for any other name.
+    QString nameSource = QString();
     bool operator==(const ListedLayer&) const = default;
 };
 
@@ -130,6 +139,11 @@ struct MainInputs {
     QString rk;
     int constructionKind = -1; // the report's construction-kind selector
     std::array<ListedLayer, layerCount> layerList;
+    // The source texts of the requirement window's envelope item and of the coefficients
+    // window's construction type that these captions show, handed over from the lists;
+    // empty for a caption typed or never handed.
+    QString envelopeSource = QString();
+    QString constructionTypeSource = QString();
     bool operator==(const MainInputs&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/ProjectFields.h"
+#include "formats/OlderProjects.h"
 #include "formats/TextFile.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <utility>
 
 namespace ProjectFile {
 
@@ -34,6 +36,8 @@ QJsonObject choiceObject(const ListChoice& choice) {
     QJsonObject object{{QStringLiteral("item"), choice.item}};
     if (choice.typed.value_or(true))
         object.insert(QStringLiteral("text"), choice.text);
+    if (choice.prompt)
+        object.insert(QStringLiteral("prompt"), true);
     return object;
 }
 
@@ -152,15 +156,17 @@ class Fields {
         return result;
     }
 
-    // Files before version 3 hold the shown text of every choice, typed or not.
-    ListChoice choice(const char* key, bool textMeansTyped) const {
+    // Files before version 3 hold the shown text of every choice, typed or not; a prompt
+    // says so from version 6 on.
+    ListChoice choice(const char* key, int version) const {
         const Fields in = object(key);
         const int item = in.number("item", -1);
-        if (!textMeansTyped)
-            return {item, in.text("text"), std::nullopt};
+        const bool prompt = version >= identitiesSince && in.has("prompt") && in.flag("prompt");
+        if (version < typedChoicesSince)
+            return {item, in.text("text"), std::nullopt, prompt};
         if (!in.has("text"))
-            return {item, QString(), false};
-        return {item, in.text("text"), true};
+            return {item, QString(), false, prompt};
+        return {item, in.text("text"), true, prompt};
     }
 
     // The item a keyed choice names: its index while the key beside it agrees, otherwise
@@ -224,7 +230,7 @@ class Reader : public FieldVisitor {
     void number(Key key, QString& value, const QString&) override { text(key, value); }
     void choice(Key key, ListChoice& value) override {
         if (holds(key))
-            value = current_.choice(key.name, version_ >= typedChoicesSince);
+            value = current_.choice(key.name, version_);
     }
     void keyedChoice(Key key, ListChoice& value, const QStringList& keys) override {
         choice(key, value);
@@ -327,7 +333,10 @@ QByteArray encode(const Record& record) {
            body.mid(2); // the body without its opening "{\n"
 }
 
-Record decode(const QByteArray& bytes, const QString& path) {
+namespace {
+
+// The record and the version of the file that held it.
+std::pair<Record, int> decodeVersioned(const QByteArray& bytes, const QString& path) {
     QByteArray json = bytes;
     if (json.startsWith("\xEF\xBB\xBF")) // an editor's byte-order mark
         json.remove(0, 3);
@@ -353,9 +362,16 @@ Record decode(const QByteArray& bytes, const QString& path) {
             path, QCoreApplication::translate(
                       "ProjectFile", "поле \"decimalSeparator\" должно быть \",\" или \".\""));
     record.decimalSeparator = separator.at(0);
-    Reader reader(in, root.value(QLatin1String("version")).toInt(), path);
+    const int fileVersion = root.value(QLatin1String("version")).toInt();
+    Reader reader(in, fileVersion, path);
     visitFields(record, reader);
-    return record;
+    return {record, fileVersion};
+}
+
+} // namespace
+
+Record decode(const QByteArray& bytes, const QString& path) {
+    return decodeVersioned(bytes, path).first;
 }
 
 Record load(const QString& path) {
@@ -383,7 +399,10 @@ Record load(const QString& path) {
     }
     if (bytes.size() > maxFileBytes) // grown while it was read
         throw tooLarge(bytes.size());
-    return decode(bytes, path);
+    auto [record, fileVersion] = decodeVersioned(bytes, path);
+    if (fileVersion < identitiesSince)
+        OlderProjects::identify(record);
+    return record;
 }
 
 void save(const QString& path, const Record& record) {

@@ -12,8 +12,9 @@ namespace ProjectFile {
 
 inline const QString formatName = QStringLiteral("vuvuvudozizod-project");
 // 2: the calculation's details; 3: a list's choice holds its text only when typed;
-// 4: the moisture check; 5: a catalogue entry's or a city's stable key beside its index.
-inline constexpr int version = 5;
+// 4: the moisture check; 5: a catalogue entry's or a city's stable key beside its index;
+// 6: what lists and captions show kept as identities (prompts, sources of handed captions).
+inline constexpr int version = 6;
 inline const QString extension = QStringLiteral("vvz");
 // The file dialogs' type, a source of the translation context "ProjectFile".
 inline const char* const fileType =
@@ -29,7 +30,8 @@ QByteArray encode(const Project::Record& record);
 // or one of the wrong type.
 Project::Record decode(const QByteArray& bytes, const QString& path);
 
-// Reads and decodes the whole file; a file that can't be read throws FileError too.
+// Reads and decodes the whole file; a file that can't be read throws FileError too. A file
+// older than version 6 has its shown texts turned into identities (OlderProjects).
 Project::Record load(const QString& path);
 
 // Replaces the file whole or not at all; throws FileError on failure, and refuses, naming

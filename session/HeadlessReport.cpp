@@ -1,7 +1,9 @@
 #include "session/HeadlessReport.h"
 
 #include "core/AirGaps.h"
+#include "core/Caption.h"
 #include "core/InsulationSelection.h"
+#include "core/ListTexts.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
@@ -10,9 +12,6 @@
 #include "core/RestoredChoice.h"
 #include "core/SurfaceCoefficients.h"
 #include "formats/UserConstructionFiles.h"
-#include "ui/ListChoice.h"
-#include "ui/ListPrompt.h"
-#include "ui/ListTexts.h"
 #include "ui/Unit6.h"
 
 #include <QCoreApplication>
@@ -31,11 +30,14 @@ QString translated(const char* context, const char* source) {
     return QCoreApplication::translate(context, source);
 }
 
-// A list with a prompt, restored as the window's own prompt restores it.
+// A list with a prompt, restored as the window's own prompt restores it: a choice of the
+// prompt shows it in the current language.
 Shown withPrompt(const QStringList& sources, const char* context, const Project::ListChoice& choice,
                  const char* promptContext, const char* prompt) {
-    const ListPrompt restoring{nullptr, promptContext, prompt};
-    return RestoredChoice::of(sources, context, restoring.inCurrentLanguage(choice));
+    Project::ListChoice restored = choice;
+    if (choice.prompt)
+        restored.text = translated(promptContext, prompt);
+    return RestoredChoice::of(sources, context, restored);
 }
 
 RequirementDescription::ShownList shownList(const Shown& list) {
@@ -46,8 +48,6 @@ RequirementDescription::ShownList shownList(const Shown& list) {
 // lists' current items.
 struct RequirementWindow {
     RequirementDescription::Shown shown;
-    int envelopeItem = -1;
-    int productionKindItem = -1;
     QString inertiaText = QStringLiteral("1"); // D as its field shows it
 };
 
@@ -92,8 +92,6 @@ void restore(RequirementWindow& w, const Project::RequirementInputs& in, QChar s
     shown.envelope = shownList(envelope);
     shown.productionKind = shownList(productionKind);
     shown.regime = shownList(regime);
-    w.envelopeItem = envelope.index;
-    w.productionKindItem = productionKind.index;
     keepValue(productionKind, shown.productionKindValue);
     keepValue(regime, shown.regimeValue);
     shown.building = in.building;
@@ -148,15 +146,11 @@ RequirementSource partitionSource(const Opened& o, const QString& accepted) {
 }
 
 // The main window's envelope caption restored from the project, named again in the current
-// language when it is the requirement window's chosen envelope.
-QString adoptedEnvelopeCaption(const RequirementWindow& w, const QString& caption) {
-    const std::pair<int, QStringList> lists[] = {
-        {w.envelopeItem, RequiredResistance::residentialItems()},
-        {w.productionKindItem, RequiredResistance::productionKindItems()}};
-    for (const auto& [item, sources] : lists)
-        if (item >= 0 && namesSource(caption, requirementContext, sources.at(item)))
-            return translated(requirementContext, sources.at(item).toUtf8().constData());
-    return caption;
+// language when the requirement window handed it from a list item.
+QString adoptedEnvelopeCaption(const Project::MainInputs& main) {
+    const QString& source = main.envelopeSource;
+    return source.isEmpty() ? main.envelopeCaption
+                            : translated(requirementContext, source.toUtf8().constData());
 }
 
 // Opening a project as the windows do it: the acceptance first, as the windows stood then,
@@ -175,7 +169,7 @@ Opened open(const Project::Record& record, QChar separator) {
         o.accepted = partitionSource(o, accepted.rqmin);
     }
     restore(o.partition, record.partition, o.envelopeCaption);
-    o.envelopeCaption = adoptedEnvelopeCaption(o.requirement, record.main.envelopeCaption);
+    o.envelopeCaption = adoptedEnvelopeCaption(record.main);
     if (kept)
         return o;
     const QString& rqmin = record.main.rqmin;
@@ -189,17 +183,13 @@ Opened open(const Project::Record& record, QChar separator) {
     return o;
 }
 
-// The construction type the check recorded: the coefficients window's chosen type when the
-// main window shows it in either language, else the text as restored.
+// The construction type the check recorded: the coefficients window's type when the main
+// window shows it as handed, else the text as restored.
 Caption constructionType(const Project::Record& record) {
-    const QStringList sources = SurfaceCoefficients::typeItems();
-    const Shown type =
-        withPrompt(sources, "SurfaceCoefficients", record.coefficients.constructionType, "TForm4",
-                   ListTexts::typePrompt);
-    const QString& shown = record.main.constructionType;
-    if (type.index >= 0 && namesSource(shown, "SurfaceCoefficients", sources.at(type.index)))
-        return {"SurfaceCoefficients", sources.at(type.index)};
-    return Caption::plain(shown);
+    const QString& source = record.main.constructionTypeSource;
+    if (!source.isEmpty())
+        return {"SurfaceCoefficients", source};
+    return Caption::plain(record.main.constructionType);
 }
 
 CheckSnapshot snapshotOf(const Project::Record& record, const ProjectCalculation::Check& check) {
@@ -216,11 +206,7 @@ std::optional<int> layer12BoardOf(const Project::Record& record) {
     const int product = record.insulation.product;
     if (product < 0 || product >= int(products.size()))
         return std::nullopt;
-    const QString& source = products.at(product).name;
-    const QString& shown = record.main.layerList.back().name;
-    const QString& layer12 = record.layers.layers.back().material.text;
-    if (!namesSource(shown, MaterialCatalogue::context, source) ||
-        (layer12 != shown && layer12 != source))
+    if (record.main.layerList.back().nameSource != products.at(product).name)
         return std::nullopt;
     return product;
 }
@@ -230,21 +216,17 @@ QString boardName(int product) {
                       InsulationSelection::products().at(product).name.toUtf8().constData());
 }
 
-// The main window's layer names: those of the chosen catalogue items in the current
-// language, the board's in layer 12, and the restored texts otherwise.
+// The main window's layer names: those the layer window handed from catalogue items in the
+// current language, the board's in layer 12, and the restored texts otherwise.
 QString layerName(const Project::Record& record, int i) {
-    const QString& shown = record.main.layerList[i].name;
+    const Project::ListedLayer& listed = record.main.layerList[i];
     if (i == layerCount - 1) {
         const auto board = layer12BoardOf(record);
-        return board ? boardName(*board) : shown;
+        return board ? boardName(*board) : listed.name;
     }
-    const QStringList sources = MaterialCatalogue::names(i + 1);
-    const int item =
-        RestoredChoice::of(sources, MaterialCatalogue::context, record.layers.layers[i].material)
-            .index;
-    if (item >= 0 && namesSource(shown, MaterialCatalogue::context, sources.at(item)))
-        return translated(MaterialCatalogue::context, sources.at(item).toUtf8().constData());
-    return shown;
+    return listed.nameSource.isEmpty()
+               ? listed.name
+               : translated(MaterialCatalogue::context, listed.nameSource.toUtf8().constData());
 }
 
 // Layer 12 as the layer window gives it: its board by the catalogue name, or the text shown
@@ -253,11 +235,10 @@ Project::LayerInputs layer12Now(const Project::Record& record) {
     Project::LayerInputs layer = record.layers.layers.back();
     if (const auto board = layer12BoardOf(record))
         layer.material.text = InsulationSelection::products().at(*board).name;
-    else
-        for (const char* caption : {ListTexts::userListCaption, ListTexts::openedUserListCaption})
-            if (namesSource(layer.material.text, "TForm2", QString::fromUtf8(caption)) ||
-                layer.material.text == translated("TForm2", caption))
-                layer.material.text = QString::fromUtf8(caption);
+    else if (layer.material.prompt)
+        layer.material.text =
+            QString::fromUtf8(record.layers.userListOpened ? ListTexts::openedUserListCaption
+                                                           : ListTexts::userListCaption);
     layer.material.item = -1;
     layer.material.typed = true;
     return layer;

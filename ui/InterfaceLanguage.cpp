@@ -141,14 +141,6 @@ bool apply(InterfaceLanguage language) {
     return own && qt;
 }
 
-QString ukrainian(const char* context, const char* source) {
-    static QTranslator translator;
-    static const bool loaded =
-        translator.load(QStringLiteral("vuvuvudozizod_uk"), QStringLiteral(":/translations"));
-    const QString text = loaded ? translator.translate(context, source) : QString();
-    return text.isEmpty() ? QString::fromUtf8(source) : text;
-}
-
 InterfaceLanguage current() {
     return applied;
 }

@@ -30,9 +30,4 @@ QString settingsFile();
 const char* code(InterfaceLanguage language);
 bool fromCode(const QString& code, InterfaceLanguage& language);
 
-// The program's Ukrainian text for `source` in `context`, whichever language is in use
-// (the source itself when it has none): a text written in Ukrainian must be recognised
-// while the interface is Russian too. The translation is loaded on first use.
-QString ukrainian(const char* context, const char* source);
-
 } // namespace Language

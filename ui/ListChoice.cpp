@@ -1,7 +1,5 @@
 #include "ui/ListChoice.h"
 
-#include "ui/InterfaceLanguage.h"
-
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -41,10 +39,6 @@ Caption shownCaption(const QComboBox* list, const char* context) {
     return source.isEmpty() ? Caption::plain(list->currentText()) : Caption{context, source};
 }
 
-bool namesSource(const QString& shown, const char* context, const QString& source) {
-    return shown == source || shown == Language::ukrainian(context, source.toUtf8().constData());
-}
-
 void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
     context_ = context;
     source_ = pickedSource(list).toUtf8();
@@ -59,20 +53,17 @@ void HandedCaption::retranslate(const QString& shown, const Writer& write) {
     write({context_, QString::fromUtf8(source_)});
 }
 
-bool HandedCaption::adopt(const QComboBox* list, const char* context, const QString& shown,
-                          const Writer& write) {
-    const int item = list->currentIndex();
-    const QVariant source = item >= 0 ? list->itemData(item) : QVariant();
-    if (!source.isValid())
-        return false;
-    if (!namesSource(shown, context, source.toString()))
-        return false;
-    const QByteArray utf8 = source.toString().toUtf8();
+void HandedCaption::adopt(const char* context, const QString& source, const Writer& write) {
+    if (source.isEmpty())
+        return;
     context_ = context;
-    source_ = utf8;
-    handed_ = QCoreApplication::translate(context, utf8.constData());
-    write({context, source.toString()});
-    return true;
+    source_ = source.toUtf8();
+    handed_ = QCoreApplication::translate(context, source_.constData());
+    write({context, source});
+}
+
+QString HandedCaption::sourceShown(const QString& shown) const {
+    return !source_.isEmpty() && shown == handed_ ? QString::fromUtf8(source_) : QString();
 }
 
 void translateItems(QComboBox* list, const char* context) {

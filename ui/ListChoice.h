@@ -27,10 +27,6 @@ QString pickedSource(const QComboBox* list);
 // it is, when its text was typed over or the item has no source.
 Caption shownCaption(const QComboBox* list, const char* context);
 
-// Whether `shown` is the source text or its Ukrainian translation in `context`: a caption a
-// project kept in either language, named again in the language of today.
-bool namesSource(const QString& shown, const char* context, const QString& source);
-
 // A caption one window writes into another from its list's picked item. After a language
 // change it is written again in the new language while the other window still shows it
 // as written; a typed text, or an item without a source, is left as it was.
@@ -41,10 +37,12 @@ class HandedCaption {
     void hand(const QComboBox* list, const char* context, const Writer& write);
     // After the translators changed: `shown` is what the other window shows now.
     void retranslate(const QString& shown, const Writer& write);
-    // After a project is opened: when `shown` is the list's item in Russian or Ukrainian,
-    // it counts as handed by the list and is written again in the current language.
-    bool adopt(const QComboBox* list, const char* context, const QString& shown,
-               const Writer& write);
+    // After a project is opened: the caption a project says was handed from the item with
+    // this source is written again in the current language; an empty source changes nothing.
+    void adopt(const char* context, const QString& source, const Writer& write);
+    // The source of the item handed while the other window still shows it as handed (`shown`);
+    // empty for a typed text or anything written there since.
+    QString sourceShown(const QString& shown) const;
 
   private:
     const char* context_ = nullptr;

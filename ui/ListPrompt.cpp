@@ -1,6 +1,5 @@
 #include "ui/ListPrompt.h"
 
-#include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 
 #include <QComboBox>
@@ -67,25 +66,23 @@ void ListPrompt::retranslate() const {
         show();
 }
 
-// Projects keep a prompt as the list showed it, in the language of their time.
-bool ListPrompt::isPrompt(const Project::ListChoice& choice) const {
-    return choice.typed.value_or(true) &&
-           (choice.text == QString::fromUtf8(source) || choice.text == text() ||
-            choice.text == Language::ukrainian(context, source));
+Project::ListChoice ListPrompt::choice(int keptItem) const {
+    Project::ListChoice chosen = shownChoice(list, keptItem);
+    chosen.prompt = shown();
+    return chosen;
 }
 
-Project::ListChoice ListPrompt::inCurrentLanguage(Project::ListChoice choice) const {
-    if (isPrompt(choice))
-        choice.text = text();
-    return choice;
+Project::ListChoice ListPrompt::fresh(int item) const {
+    return {item, text(), true, true};
 }
 
 bool ListPrompt::restore(const Project::ListChoice& choice,
                          const std::function<void()>& picked) const {
-    const bool prompt = isPrompt(choice);
-    const Project::ListChoice restored = inCurrentLanguage(choice);
+    Project::ListChoice restored = choice;
+    if (choice.prompt)
+        restored.text = text();
     const bool item = restoreChoice(list, restored, picked);
-    if (prompt && list->currentIndex() < 0) {
+    if (choice.prompt && list->currentIndex() < 0) {
         watch(list);
         list->setProperty(shownMark, QByteArray(promptMark));
     }

@@ -35,12 +35,12 @@ struct ListPrompt {
     bool shown() const;
     // Shows the prompt in the current language when the list shows it.
     void retranslate() const;
-    // The saved choice with a prompt, which a project keeps as shown in either language, as
-    // the prompt in the current one.
-    bool isPrompt(const Project::ListChoice& choice) const;
-    Project::ListChoice inCurrentLanguage(Project::ListChoice choice) const;
-    // Restores a saved choice as `restoreChoice` does; one that is the prompt, which a project
-    // keeps as shown in either language, shows the prompt in the current one. Returns
-    // whether the list ends showing the choice's item itself.
+    // What the list shows, with the item its window keeps, and whether that is the prompt.
+    Project::ListChoice choice(int keptItem) const;
+    // The choice of a list showing its prompt in the current language, keeping `item`.
+    Project::ListChoice fresh(int item = -1) const;
+    // Restores a saved choice as `restoreChoice` does; a choice of the prompt shows the
+    // prompt in the current language. Returns whether the list ends showing the choice's
+    // item itself.
     bool restore(const Project::ListChoice& choice, const std::function<void()>& picked = {}) const;
 };

@@ -1,5 +1,6 @@
 #include "ui/Main.h"
 
+#include "core/ListTexts.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
 #include "ui/About.h"
@@ -10,7 +11,6 @@
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/LanguageMenu.h"
-#include "ui/ListTexts.h"
 #include "ui/SessionCommands.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit1.h"
@@ -728,6 +728,9 @@ Project::MainInputs TMainForm::inputs() const {
     in.alphaExt = Edit2->text();
     in.alphaInt = Edit3->text();
     in.constructionType = Label18->text();
+    // The coefficients window's type, by its source text, while the caption shows it.
+    if (constructionType_.context && qstrcmp(constructionType_.context, "SurfaceCoefficients") == 0)
+        in.constructionTypeSource = constructionType_.source;
     in.rk = Edit1->text();
     in.constructionKind = ComboBox1->currentIndex();
     for (int i = 0; i < layerCount; ++i)

@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include "core/ListTexts.h"
 #include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
 #include "core/ResistanceCheck.h"
@@ -7,10 +8,8 @@
 #include "ui/CalculationState.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
-#include "ui/InterfaceLanguage.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
-#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -47,14 +46,6 @@ constexpr Rgb black{0, 0, 0};
 // The captions of the user list (layer 12) before and after a set is opened.
 using ListTexts::openedUserListCaption;
 using ListTexts::userListCaption;
-
-// Whether `text` is the caption `source` in Russian, in Ukrainian or as now translated,
-// whichever language is in use.
-bool isCaption(const QString& text, const char* context, const QByteArray& source) {
-    return text == QString::fromUtf8(source) ||
-           text == QCoreApplication::translate(context, source.constData()) ||
-           text == Language::ukrainian(context, source.constData());
-}
 
 // Layers whose categories the window offers but does not let the user fill.
 bool hiddenLayer(int layer) {
@@ -243,10 +234,17 @@ bool TForm2::layer12ShowsBoard() const {
     return !layer12Board_.isEmpty() && showsMarked(rows_[layerCount - 1].selector, boardMark);
 }
 
-void TForm2::adoptLayerNames() {
+void TForm2::adoptLayerNames(const Project::MainInputs& main) {
     for (int i = 0; i < layerCount - 1; ++i) // layer 12 holds the user's own names
-        handedNames_[i].adopt(rows_[i].selector, MaterialCatalogue::context,
-                              forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
+        handedNames_[i].adopt(MaterialCatalogue::context, main.layerList[i].nameSource,
+                              layerNameWriter(i + 1));
+}
+
+QString TForm2::layerNameSource(int layer) const {
+    const QString shown = forms_.mainForm->layerName(layer);
+    if (layer < layerCount)
+        return handedNames_[layer - 1].sourceShown(shown);
+    return layer12ShowsBoard() && shown == layer12BoardShown_ ? layer12Board_ : QString();
 }
 
 HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
@@ -261,19 +259,16 @@ void TForm2::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// A list left showing a caption, in either language, shows it in the current one; the
-// user list's caption may be either of its two.
-void TForm2::restoreCaption(int i) {
-    QComboBox* list = rows_[i].selector;
-    if (list->currentIndex() >= 0)
-        return;
-    if (i == layerCount - 1)
-        for (const char* caption : {userListCaption, openedUserListCaption})
-            if (isCaption(list->currentText(), "TForm2", caption))
-                layer12Caption_ = caption;
-    if (isCaption(list->currentText(), i < layerCount - 1 ? MaterialCatalogue::context : "TForm2",
-                  captionSource(i).toUtf8()))
+// A row kept as showing its caption shows it in the current language while its list has no
+// item; layer 12's caption is that of an opened set or not.
+void TForm2::restoreCaptions(const Project::LayerStackInputs& in) {
+    for (int i = 0; i < layerCount; ++i) {
+        if (!in.layers[i].material.prompt || rows_[i].selector->currentIndex() >= 0)
+            continue;
+        if (i == layerCount - 1)
+            layer12Caption_ = in.userListOpened ? openedUserListCaption : userListCaption;
         showCaption(i);
+    }
 }
 
 QString TForm2::captionSource(int i) const {
@@ -724,10 +719,13 @@ Project::LayerStackInputs TForm2::inputs() const {
     userChoice.typed = true;
     // A caption the program shows is kept as its source text, alike in either language.
     for (int i = 0; i < layerCount; ++i)
-        if (showsProgramCaption(i))
+        if (showsProgramCaption(i)) {
             in.layers[i].material.text = captionSource(i);
+            in.layers[i].material.prompt = true;
+        }
     in.userListPath = userListDialog_.lastPath;
     in.layer11HoldsAirGap = layer11AirGap_;
+    in.userListOpened = layer12Caption_ == openedUserListCaption;
     return in;
 }
 
@@ -736,9 +734,10 @@ Project::LayerStackInputs TForm2::freshInputs() const {
     const QString zero = QStringLiteral("0");
     Project::LayerStackInputs in;
     for (int i = 0; i < layerCount; ++i)
-        in.layers[i] = {{-1, captionSource(i), true}, zero, zero, zero};
+        in.layers[i] = {{-1, captionSource(i), true, true}, zero, zero, zero};
     in.userListPath = userListDialog_.lastPath;
     in.layer11HoldsAirGap = layer11AirGap_;
+    in.userListOpened = layer12Caption_ == openedUserListCaption;
     return in;
 }
 
@@ -761,8 +760,7 @@ void TForm2::setInputs(const Project::LayerStackInputs& in) {
     }
     restoringInputs_ = false;
     restoreChoice(userList, in.layers[layerCount - 1].material);
-    for (int i = 0; i < layerCount; ++i)
-        restoreCaption(i);
+    restoreCaptions(in);
     for (int i = 0; i < layerCount; ++i) {
         rows_[i].ld->setText(in.layers[i].ld);
         rows_[i].s->setText(in.layers[i].s);

@@ -38,8 +38,11 @@ class TForm2 : public LazyWindow {
     void writeThickness(int layer, const QString& text); // Edit13 .. Edit24
     void pressCalculate();                               // "Расчет"
     // The main window's layer names restored from a project, in the current language
-    // where they are the chosen catalogue items'.
-    void adoptLayerNames();
+    // where the project names the catalogue items the layer window handed them from.
+    void adoptLayerNames(const Project::MainInputs& main);
+    // The catalogue name behind the main window's name of `layer` (1..12) while it shows it
+    // as handed (layer 12: the board written there); empty for any other name.
+    QString layerNameSource(int layer) const;
     void pressLayer12Thickness();             // hidden "Dt12"
     QString selectedLayer12Thickness() const; // Edit64
     void writeSelectedLayer12Thickness(const QString& text);
@@ -109,7 +112,7 @@ class TForm2 : public LazyWindow {
     QString captionShown(int i) const;
     bool showsProgramCaption(int i) const;
     void showCaption(int i);
-    void restoreCaption(int i);
+    void restoreCaptions(const Project::LayerStackInputs& in);
 
     void buildLayerTable(QGridLayout* grid);
     void addLayerRow(QGridLayout* grid, int layer);

@@ -1,5 +1,6 @@
 #include "ui/Unit3.h"
 
+#include "core/ListTexts.h"
 #include "core/NumberText.h"
 #include "core/RequiredResistance.h"
 #include "core/RequirementDescription.h"
@@ -9,7 +10,6 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
-#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit2.h"
 #include "ui/Unit6.h"
@@ -375,11 +375,12 @@ void TForm3::showLookupResult(const QComboBox* envelopes) {
     Button1->setEnabled(rqmin_ > 0);
 }
 
-void TForm3::adoptEnvelopeCaption() {
-    const QString shown = forms_.mainForm->envelopeCaption();
-    for (const QComboBox* list : {ComboBox1, ComboBox2})
-        if (envelopeCaption_.adopt(list, listContext, shown, writeEnvelope()))
-            return;
+void TForm3::adoptEnvelopeCaption(const QString& source) {
+    envelopeCaption_.adopt(listContext, source, writeEnvelope());
+}
+
+QString TForm3::envelopeSource() const {
+    return envelopeCaption_.sourceShown(forms_.mainForm->envelopeCaption());
 }
 
 HandedCaption::Writer TForm3::writeEnvelope() const {
@@ -489,16 +490,16 @@ Project::RequirementInputs TForm3::inputs() const {
     if (!isBuilt())
         return freshInputs();
     Project::RequirementInputs in;
+    const auto [city, envelope, productionKind, regime] = prompts();
     in.zone = shownChoice(ComboBox13, pickedIndex(ComboBox13));
-    in.city = shownChoice(ComboBox4, pickedIndex(ComboBox4));
+    in.city = city.choice(pickedIndex(ComboBox4));
     in.building = RadioButton2->isChecked()   ? BuildingKind::Production
                   : RadioButton3->isChecked() ? BuildingKind::WallsBetweenFlats
                                               : BuildingKind::Residential;
-    in.envelope = shownChoice(ComboBox1, pickedIndex(ComboBox1));
+    in.envelope = envelope.choice(pickedIndex(ComboBox1));
     // A list never picked from keeps no item, whatever value stands for it.
-    in.productionKind =
-        shownChoice(ComboBox2, ComboBox2->currentIndex() < 0 ? -1 : productionKind_);
-    in.regime = shownChoice(ComboBox3, ComboBox3->currentIndex() < 0 ? -1 : regime_);
+    in.productionKind = productionKind.choice(ComboBox2->currentIndex() < 0 ? -1 : productionKind_);
+    in.regime = regime.choice(ComboBox3->currentIndex() < 0 ? -1 : regime_);
     in.inertia = Edit2->text();
     in.reconstruction = CheckBox1->isChecked();
     in.rqmin = Edit1->text();
@@ -507,15 +508,13 @@ Project::RequirementInputs TForm3::inputs() const {
 
 // Zone I, every other list showing its prompt, D of 1 and no Rqmin yet.
 Project::RequirementInputs TForm3::freshInputs() const {
-    const auto prompt = [](const char* source) {
-        return Project::ListChoice{-1, QCoreApplication::translate("TForm3", source), true};
-    };
+    const auto [city, envelope, productionKind, regime] = prompts();
     Project::RequirementInputs in;
     in.zone = {0, QString(), false};
-    in.city = prompt(cityPrompt);
-    in.envelope = prompt(envelopePrompt);
-    in.productionKind = prompt(envelopePrompt);
-    in.regime = prompt(regimePrompt);
+    in.city = city.fresh();
+    in.envelope = envelope.fresh();
+    in.productionKind = productionKind.fresh();
+    in.regime = regime.fresh();
     in.inertia = QStringLiteral("1");
     in.rqmin = QStringLiteral("0");
     return in;

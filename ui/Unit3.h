@@ -50,9 +50,12 @@ class TForm3 : public LazyWindow {
     void setInputs(const Project::RequirementInputs& in);
     // Tells the kind of envelope the lists show, as "Принять" does (for a restored project).
     void announceEnvelope();
-    // The main window's envelope caption restored from a project, in the current language
-    // when it is the chosen list item's.
-    void adoptEnvelopeCaption();
+    // The main window's envelope caption restored from a project: the item whose source the
+    // project names, in the current language; nothing for an empty source.
+    void adoptEnvelopeCaption(const QString& source);
+    // The source of the list item whose caption the main window shows as handed; empty for
+    // any other caption.
+    QString envelopeSource() const;
 
   signals:
     // "Принять" took Rqmin for this kind of envelope; `purpose` is the Δt_cr table's row

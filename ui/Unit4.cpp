@@ -1,12 +1,12 @@
 #include "ui/Unit4.h"
 
+#include "core/ListTexts.h"
 #include "core/NumberText.h"
 #include "core/SurfaceCoefficients.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
-#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit6.h"
 #include "ui/Widgets.h"
@@ -113,9 +113,8 @@ void TForm4::typeChanged() {
     Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
 }
 
-void TForm4::adoptConstructionType() {
-    acceptedType_.adopt(ComboBox1, "SurfaceCoefficients", forms_.mainForm->constructionType(),
-                        writeType());
+void TForm4::adoptConstructionType(const QString& source) {
+    acceptedType_.adopt("SurfaceCoefficients", source, writeType());
 }
 
 HandedCaption::Writer TForm4::writeType() const {
@@ -135,12 +134,12 @@ void TForm4::accept() {
 Project::CoefficientInputs TForm4::inputs() const {
     if (!isBuilt())
         return freshInputs();
-    return {shownChoice(ComboBox1, keptType_), Edit1->text(), Edit2->text()};
+    return {typeListPrompt().choice(keptType_), Edit1->text(), Edit2->text()};
 }
 
 // The type list shows its prompt over two zeros.
 Project::CoefficientInputs TForm4::freshInputs() const {
-    return {{keptType_, typeListPrompt().text(), true}, QStringLiteral("0"), QStringLiteral("0")};
+    return {typeListPrompt().fresh(keptType_), QStringLiteral("0"), QStringLiteral("0")};
 }
 
 void TForm4::setInputs(const Project::CoefficientInputs& in) {

@@ -22,9 +22,9 @@ class TForm4 : public LazyWindow {
     // The project: the type and the two fields as the user left them, and their restoration.
     Project::CoefficientInputs inputs() const;
     void setInputs(const Project::CoefficientInputs& in);
-    // The main window's construction type restored from a project, in the current
-    // language when it is the chosen type's.
-    void adoptConstructionType();
+    // The main window's construction type restored from a project: the type whose source
+    // the project names, in the current language; nothing for an empty source.
+    void adoptConstructionType(const QString& source);
 
   protected:
     void build() override;

@@ -1,6 +1,6 @@
 #include "ui/Unit5.h"
 
-#include "ui/ListTexts.h"
+#include "core/ListTexts.h"
 
 #include "core/Errors.h"
 #include "core/InsulationSelection.h"
@@ -309,17 +309,10 @@ std::optional<ReportDocument::Insulation> TForm5::chosenInsulation() const {
     return board;
 }
 
-void TForm5::adoptRestoredBoardName() {
+void TForm5::restoreLayer12Board(const QString& boardSource) {
     const int index = ComboBox1->currentIndex();
-    if (index < 0)
+    if (index < 0 || boardSource != InsulationSelection::products().at(index).name)
         return;
-    const QString source = InsulationSelection::products().at(index).name;
-    const QString restored = forms_.mainForm->layerName(boardLayer);
-    const bool boardsName = namesSource(restored, MaterialCatalogue::context, source);
-    // The layer window keeps the board by its catalogue name; older projects by the shown one.
-    const QString layer12 = forms_.form2->inputs().layers[boardLayer - 1].material.text;
-    if (!boardsName || (layer12 != restored && layer12 != source))
-        return;
-    forms_.form2->writeLayer12Board(source);
+    forms_.form2->writeLayer12Board(boardSource);
     forms_.mainForm->writeLayerName(boardLayer, boardTitle(index));
 }

@@ -26,9 +26,9 @@ class TForm5 : public LazyWindow {
     // search; the layers come from the project, not from the board.
     Project::InsulationInputs inputs() const;
     void setInputs(const Project::InsulationInputs& in);
-    // A project names the board in the language it was saved in: when that is the chosen
-    // board's name in either language, it is the board, written again in today's.
-    void adoptRestoredBoardName();
+    // A project that says layer 12 holds the chosen board (by its catalogue name) has it
+    // written there again, named in today's language.
+    void restoreLayer12Board(const QString& boardSource);
 
     // The board while layer 12 holds it, with its thickness there and the one the search
     // would confirm for the last check's inputs, for the printed report.

@@ -1,5 +1,6 @@
 #include "ui/Unit6.h"
 
+#include "core/ListTexts.h"
 #include "core/NumberText.h"
 #include "core/PartitionRqmin.h"
 #include "core/ResultState.h"
@@ -8,7 +9,6 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/ListPrompt.h"
-#include "ui/ListTexts.h"
 #include "ui/Main.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
@@ -287,13 +287,14 @@ QString TForm6::deltaTcrText() const {
 Project::PartitionInputs TForm6::inputs() const {
     if (!isBuilt())
         return freshInputs();
+    const auto [warmer, cooler, difference, kind] = prompts();
     Project::PartitionInputs in;
-    in.warmerPurpose = shownChoice(ComboBox1, pickedIndex(ComboBox1));
-    in.coolerPurpose = shownChoice(ComboBox2, pickedIndex(ComboBox2));
+    in.warmerPurpose = warmer.choice(pickedIndex(ComboBox1));
+    in.coolerPurpose = cooler.choice(pickedIndex(ComboBox2));
     in.warmerTemperature = Edit1->text();
     in.coolerTemperature = Edit2->text();
-    in.differencePurpose = shownChoice(ComboBox3, pickedIndex(ComboBox3));
-    in.constructionKind = shownChoice(ComboBox4, pickedIndex(ComboBox4));
+    in.differencePurpose = difference.choice(pickedIndex(ComboBox3));
+    in.constructionKind = kind.choice(pickedIndex(ComboBox4));
     in.temperatureDifference = Edit3->text();
     in.alphaInt = Edit4->text();
     in.rqmin = Edit5->text();
@@ -302,19 +303,10 @@ Project::PartitionInputs TForm6::inputs() const {
 
 // Every list shows its prompt over zeros.
 Project::PartitionInputs TForm6::freshInputs() const {
-    const auto prompt = [](const char* source) {
-        return Project::ListChoice{-1, QCoreApplication::translate("TForm6", source), true};
-    };
+    const auto [warmer, cooler, difference, kind] = prompts();
     const QString zero = QStringLiteral("0");
-    return {prompt(purposePrompt),
-            prompt(purposePrompt),
-            zero,
-            zero,
-            prompt(purposePrompt),
-            prompt(kindPrompt),
-            zero,
-            zero,
-            zero};
+    return {warmer.fresh(), cooler.fresh(), zero, zero, difference.fresh(),
+            kind.fresh(),   zero,           zero, zero};
 }
 
 void TForm6::setInputs(const Project::PartitionInputs& in) {

@@ -111,8 +111,8 @@ void TForm7::changeEvent(QEvent* event) {
 
 // A prompt is kept as its source text, so that a project reads alike in either language.
 Project::ListChoice TForm7::choiceOf(const Selector& selector, int item) {
-    Project::ListChoice choice = shownChoice(selector.list, item);
-    if (selector.prompt().shown())
+    Project::ListChoice choice = selector.prompt().choice(item);
+    if (choice.prompt)
         choice.text = QString::fromUtf8(selector.promptSource);
     return choice;
 }
@@ -173,7 +173,7 @@ Project::AirGapInputs TForm7::inputs() const {
 // Every list shows its prompt, kept as its source text, over a zero resistance.
 Project::AirGapInputs TForm7::freshInputs() const {
     const auto prompt = [](int item, const QString& source) {
-        return Project::ListChoice{item, source, true};
+        return Project::ListChoice{item, source, true, true};
     };
     return {prompt(placementIndex_, AirGaps::placementPrompt()),
             prompt(temperatureIndex_, AirGaps::temperaturePrompt()),

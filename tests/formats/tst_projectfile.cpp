@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <map>
+
 namespace {
 
 using namespace Project;
@@ -115,6 +118,9 @@ class ProjectFileTest : public QObject {
     void olderVersionsStillOpen();
     void stableKeysFindTheirEntries_data();
     void stableKeysFindTheirEntries();
+    void olderTextsBecomeIdentities_data();
+    void olderTextsBecomeIdentities();
+    void identitiesReadBack();
 };
 
 // What an older version wrote: the shown text of every choice, typed or not.
@@ -206,9 +212,9 @@ void ProjectFileTest::fileIsVersionedUtf8Json() {
     const QByteArray bytes = validFile();
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     QCOMPARE(root["format"].toString(), QStringLiteral("vuvuvudozizod-project"));
-    QCOMPARE(root["version"].toInt(), 5);
+    QCOMPARE(root["version"].toInt(), 6);
     // The type is told by the file's first bytes, as the desktop's content sniffing reads them.
-    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 5,\n"
+    QVERIFY(bytes.startsWith("{\n    \"format\": \"vuvuvudozizod-project\",\n    \"version\": 6,\n"
                              "    \"decimalSeparator\": \".\",\n"));
     // A choice is its item; a text stands beside it only when the user typed it.
     const QJsonObject requirement = root["requirement"].toObject();
@@ -346,6 +352,129 @@ void ProjectFileTest::stableKeysFindTheirEntries() {
     QFETCH(int, item);
     const Record record = ProjectFile::decode(bytes, "p.vvz");
     QCOMPARE(city ? record.requirement.city.item : record.layers.layers[1].material.item, item);
+}
+
+// Versions 1 to 5 kept what lists and captions showed, in the language of their time: opening
+// them recognises prompts and handed captions in Russian or Ukrainian, and nothing else.
+void ProjectFileTest::olderTextsBecomeIdentities_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    // "prompt", "opened" (the opened user list's caption), a source text, or empty for none.
+    QTest::addColumn<QString>("identity");
+    const QString prompt = QStringLiteral("prompt");
+    const QString wall = QStringLiteral("1.    Наружные стены");
+    const QString brick = QStringLiteral("Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)");
+    const QString board = QStringLiteral("Плиты пенополистирольные (25 кг/м3)");
+    const QString type = QStringLiteral("Внешние стены, крыши, покрытия, перекрытия ");
+    QTest::newRow("city prompt, Russian") << "city"
+                                          << " Выбрать город ..." << prompt;
+    QTest::newRow("city prompt, Ukrainian") << "city"
+                                            << " Вибрати місто ..." << prompt;
+    QTest::newRow("city typed near the prompt") << "city"
+                                                << "Выбрать город ..." << QString();
+    QTest::newRow("city typed") << "city"
+                                << "Київ" << QString();
+    QTest::newRow("type prompt, Ukrainian") << "type"
+                                            << "Тип конструкції ..." << prompt;
+    QTest::newRow("air gap prompt, source") << "placement"
+                                            << "Размещение прослойки" << prompt;
+    QTest::newRow("air gap prompt, Ukrainian") << "placement"
+                                               << "Розміщення прошарку" << prompt;
+    QTest::newRow("layer caption, Ukrainian") << "layer3"
+                                              << "Кладка цегляна та блокова" << prompt;
+    QTest::newRow("layer typed") << "layer3"
+                                 << "Кладка" << QString();
+    QTest::newRow("user list opened, Ukrainian") << "layer12"
+                                                 << "Список користувача..."
+                                                 << "opened";
+    QTest::newRow("user list, Russian") << "layer12"
+                                        << "Пользовательский список" << prompt;
+    QTest::newRow("envelope of the item, Ukrainian") << "envelopeCaption"
+                                                     << "1.    Зовнішні стіни" << wall;
+    QTest::newRow("envelope typed") << "envelopeCaption"
+                                    << "Стены" << QString();
+    QTest::newRow("type of the item, Russian") << "typeCaption" << type << type;
+    QTest::newRow("layer name of the item, Ukrainian")
+        << "layerName3"
+        << "Кладка цегл.глин.на цем-.піщ.р-ні(1800 кг/м3)" << brick;
+    QTest::newRow("layer name of no item") << "layerName3"
+                                           << "Кладка" << QString();
+    QTest::newRow("board, Ukrainian") << "board"
+                                      << "Плити пінополістирольні (25 кг/м3)" << board;
+    QTest::newRow("another board") << "board"
+                                   << "Плиты пенополистирольные (15 кг/м3)" << QString();
+}
+
+void ProjectFileTest::olderTextsBecomeIdentities() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, identity);
+    Record r;
+    r.requirement.envelope = picked(0);
+    r.coefficients.constructionType = picked(0);
+    r.layers.layers[2].material = picked(0);
+    r.insulation.product = 1;
+    r.layers.layers[11].material = {-1, "Плиты пенополистирольные (25 кг/м3)", true};
+    const ListChoice typed{-1, text, true};
+    const std::map<QString, std::function<void()>> put = {
+        {"city", [&] { r.requirement.city = typed; }},
+        {"type", [&] { r.coefficients.constructionType = typed; }},
+        {"placement", [&] { r.airGap.placement = typed; }},
+        {"layer3", [&] { r.layers.layers[2].material = typed; }},
+        {"layer12", [&] { r.layers.layers[11].material = typed; }},
+        {"envelopeCaption", [&] { r.main.envelopeCaption = text; }},
+        {"typeCaption", [&] { r.main.constructionType = text; }},
+        {"layerName3", [&] { r.main.layerList[2].name = text; }},
+        {"board", [&] { r.main.layerList[11].name = text; }}};
+    put.at(field)();
+    QJsonObject root = QJsonDocument::fromJson(ProjectFile::encode(r)).object();
+    root["version"] = 5;
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath("older.vvz");
+    putBytes(path, QJsonDocument(root).toJson());
+    const Record opened = ProjectFile::load(path);
+
+    const auto promptOf = [](const ListChoice& choice) {
+        return choice.prompt ? QStringLiteral("prompt") : QString();
+    };
+    const Project::MainInputs& main = opened.main;
+    const std::map<QString, QString> found = {
+        {"city", promptOf(opened.requirement.city)},
+        {"type", promptOf(opened.coefficients.constructionType)},
+        {"placement", promptOf(opened.airGap.placement)},
+        {"layer3", promptOf(opened.layers.layers[2].material)},
+        {"layer12", opened.layers.userListOpened ? QStringLiteral("opened")
+                                                 : promptOf(opened.layers.layers[11].material)},
+        {"envelopeCaption", main.envelopeSource},
+        {"typeCaption", main.constructionTypeSource},
+        {"layerName3", main.layerList[2].nameSource},
+        {"board", main.layerList[11].nameSource}};
+    QCOMPARE(found.at(field), identity);
+    QCOMPARE(opened.layers.layers[11].material.prompt, field == "layer12" && !identity.isEmpty());
+}
+
+// Version 6 keeps the identities, and a file of its own is taken at its word: a text that
+// looks like a prompt is the text typed.
+void ProjectFileTest::identitiesReadBack() {
+    Record r = unusualRecord();
+    r.requirement.city = {-1, " Вибрати місто ...", true, true};
+    r.accepted.partition.constructionKind = {2, "Вид конструкции", true, true};
+    r.layers.layers[11].material = {-1, "Пользовательский список...", true, true};
+    r.layers.userListOpened = true;
+    r.main.envelopeSource = "1.    Наружные стены";
+    r.main.constructionTypeSource = "Внешние стены, крыши, покрытия, перекрытия ";
+    r.main.layerList[2].nameSource = "Кладка кирп.глин.на цем-.песч.р-ре(1800 кг/м3)";
+    r.main.layerList[11].nameSource = "Плиты пенополистирольные (25 кг/м3)";
+    QCOMPARE(ProjectFile::decode(ProjectFile::encode(r), "p.vvz"), r);
+
+    Record typed;
+    typed.requirement.city = {-1, " Выбрать город ...", true};
+    typed.main.envelopeCaption = "1.    Наружные стены";
+    typed.requirement.envelope = picked(0);
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath("today.vvz");
+    ProjectFile::save(path, typed);
+    QCOMPARE(ProjectFile::load(path), typed);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileTest)
