@@ -2,6 +2,7 @@
 // the same project: the layers, the check, the selection, the quantity, the profile; and
 // the report without windows is the windows' report, its drawings included.
 
+#include "core/InsulationSelection.h"
 #include "core/ProjectCalculation.h"
 #include "formats/ProjectFile.h"
 #include "session/HandInReport.h"
@@ -102,6 +103,16 @@ QStringList savedProjects() {
     return QDir(QFINDTESTDATA("projects")).entryList({QStringLiteral("*.vvz")}, QDir::Files);
 }
 
+// The quantity counted for a wall 3 m high and 20 m long, ordered by the grade given.
+Change countQuantity(int grade) {
+    return [grade](Project::Record& r) {
+        r.quantity.counted = true;
+        r.quantity.height = QStringLiteral("3");
+        r.quantity.length = QStringLiteral("20");
+        r.quantity.orderingGrade = grade;
+    };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
@@ -130,6 +141,36 @@ void HeadlessCalculationTest::sameResultsAsTheWindows_data() {
     for (const QString& saved : savedProjects())
         QTest::addRow("%s", qPrintable(saved))
             << QStringLiteral("projects/") + saved << comma << Change([](Project::Record&) {});
+    // Variants of a scenario's saved wall: the quantity counted, the details filled, and a
+    // heavier board that follows a stricter requirement.
+    const QString savedWall = QStringLiteral("projects/save-and-open-wall.vvz");
+    QTest::addRow("saved wall, quantity counted") << savedWall << comma << countQuantity(15);
+    QTest::addRow("saved wall with details")
+        << savedWall << comma << Change([](Project::Record& r) {
+               countQuantity(15)(r);
+               r.details = {QStringLiteral("Жилой дом, ул. Садовая, 5"), QString(),
+                            QStringLiteral("Иванов И. И.")};
+           });
+    QTest::addRow("saved wall, board follows Kyiv")
+        << savedWall << comma << Change([](Project::Record& r) {
+               r.requirement.city = {6, QString(), false};
+               r.requirement.rqmin = QStringLiteral("2,8");
+               r.requirement.envelope.item = 0;
+               r.accepted.requirement = r.requirement;
+               r.accepted.rqmin = r.main.rqmin = QStringLiteral("2,800");
+               r.main.rk = QStringLiteral("2,947");
+               const InsulationSelection::InsulationProduct& board =
+                   InsulationSelection::products().at(1);
+               r.insulation.product = 1;
+               r.layers.layers[11] = {{-1, board.name, true},
+                                      QStringLiteral("0,053"),
+                                      QStringLiteral("0,4"),
+                                      QStringLiteral("130")};
+               r.main.layerList[11] = {board.name, QStringLiteral("130"), board.name};
+               countQuantity(25)(r);
+               r.quantity.countedFor = r.layers.layers[11];
+               r.quantity.countedFor.thickness = QStringLiteral("120");
+           });
     QTest::addRow("typical wall") << typicalWall << comma << Change([](Project::Record&) {});
     QTest::addRow("under the point separator")
         << typicalWall << QChar(QLatin1Char('.')) << Change([](Project::Record&) {});
