@@ -12,8 +12,9 @@ namespace RequiredResistance {
 // Allowed for the reconstruction of residential buildings to improve their insulation.
 inline constexpr double reconstructionFactor = 0.8;
 
-// The lists give their source texts; a window shows them translated in the context
-// "RequiredResistance". The zone list: "  I" .. "  IV", the same in every language.
+// The lists give their source texts; a window shows them translated in this context.
+inline constexpr const char* context = "RequiredResistance";
+// The zone list: "  I" .. "  IV", the same in every language.
 QStringList zoneItems();
 // The residential envelope list; item 2 is a line of 86 hyphens with a row of its own.
 QStringList residentialItems();

@@ -14,7 +14,8 @@ struct Pair {
 };
 
 // The items of the type list, in table order (item 1 is a line of hyphens): source texts,
-// to be shown translated in the context "SurfaceCoefficients".
+// to be shown translated in this context.
+inline constexpr const char* context = "SurfaceCoefficients";
 QStringList typeItems();
 
 // The pair for a type index 0 to 3; nothing for any other index.

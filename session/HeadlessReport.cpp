@@ -216,14 +216,10 @@ QString boardName(int product) {
                       InsulationSelection::products().at(product).name.toUtf8().constData());
 }
 
-// The main window's layer names: those the layer window handed from catalogue items in the
-// current language, the board's in layer 12, and the restored texts otherwise.
+// The main window's layer names: those handed from catalogue entries (the board's in layer
+// 12 among them) in the current language, the restored texts otherwise.
 QString layerName(const Project::Record& record, int i) {
     const Project::ListedLayer& listed = record.main.layerList[i];
-    if (i == layerCount - 1) {
-        const auto board = layer12BoardOf(record);
-        return board ? boardName(*board) : listed.name;
-    }
     return listed.nameSource.isEmpty()
                ? listed.name
                : translated(MaterialCatalogue::context, listed.nameSource.toUtf8().constData());

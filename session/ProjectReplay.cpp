@@ -39,10 +39,6 @@ Project::Record capture(const Forms& forms) {
     Project::Record record;
     record.decimalSeparator = forms.separator();
     record.main = forms.mainForm->inputs();
-    // The captions that other windows handed the main window, by the items they came from.
-    record.main.envelopeSource = forms.form3.created()->envelopeSource();
-    for (int layer = 1; layer <= layerCount; ++layer)
-        record.main.layerList[layer - 1].nameSource = forms.form2.created()->layerNameSource(layer);
     record.requirement = forms.form3.created()->inputs();
     record.partition = forms.form6.created()->inputs();
     record.coefficients = forms.form4.created()->inputs();
@@ -190,10 +186,6 @@ void replay(Forms& forms, const Project::Record& saved, const QString& path) {
         forms.detailsWindow->setInputs(record.details);
         forms.moistureWindow->setInputs(record.moisture);
         main.setInputs(record.main);
-        // Captions that other windows handed over follow the language of today.
-        forms.form3->adoptEnvelopeCaption(record.main.envelopeSource);
-        forms.form4->adoptConstructionType(record.main.constructionTypeSource);
-        forms.form2->adoptLayerNames(record.main);
         forms.form5->restoreLayer12Board(record.main.layerList.back().nameSource);
         // A project saved before acceptances were kept: the windows' own inputs tell.
         if (!acceptanceKept) {

@@ -39,33 +39,6 @@ Caption shownCaption(const QComboBox* list, const char* context) {
     return source.isEmpty() ? Caption::plain(list->currentText()) : Caption{context, source};
 }
 
-void HandedCaption::hand(const QComboBox* list, const char* context, const Writer& write) {
-    context_ = context;
-    source_ = pickedSource(list).toUtf8();
-    handed_ = list->currentText();
-    write(shownCaption(list, context));
-}
-
-void HandedCaption::retranslate(const QString& shown, const Writer& write) {
-    if (source_.isEmpty() || shown != handed_)
-        return;
-    handed_ = QCoreApplication::translate(context_, source_.constData());
-    write({context_, QString::fromUtf8(source_)});
-}
-
-void HandedCaption::adopt(const char* context, const QString& source, const Writer& write) {
-    if (source.isEmpty())
-        return;
-    context_ = context;
-    source_ = source.toUtf8();
-    handed_ = QCoreApplication::translate(context, source_.constData());
-    write({context, source});
-}
-
-QString HandedCaption::sourceShown(const QString& shown) const {
-    return !source_.isEmpty() && shown == handed_ ? QString::fromUtf8(source_) : QString();
-}
-
 void translateItems(QComboBox* list, const char* context) {
     const QSignalBlocker quiet(list);
     const int current = list->currentIndex();

@@ -27,29 +27,6 @@ QString pickedSource(const QComboBox* list);
 // it is, when its text was typed over or the item has no source.
 Caption shownCaption(const QComboBox* list, const char* context);
 
-// A caption one window writes into another from its list's picked item. After a language
-// change it is written again in the new language while the other window still shows it
-// as written; a typed text, or an item without a source, is left as it was.
-class HandedCaption {
-  public:
-    using Writer = std::function<void(const Caption&)>;
-    // Writes what the list shows, remembering the source of the item picked.
-    void hand(const QComboBox* list, const char* context, const Writer& write);
-    // After the translators changed: `shown` is what the other window shows now.
-    void retranslate(const QString& shown, const Writer& write);
-    // After a project is opened: the caption a project says was handed from the item with
-    // this source is written again in the current language; an empty source changes nothing.
-    void adopt(const char* context, const QString& source, const Writer& write);
-    // The source of the item handed while the other window still shows it as handed (`shown`);
-    // empty for a typed text or anything written there since.
-    QString sourceShown(const QString& shown) const;
-
-  private:
-    const char* context_ = nullptr;
-    QByteArray source_; // empty when the text was typed
-    QString handed_;
-};
-
 // What the list shows, with the item whose values its window keeps: typed when the
 // list's text is not that item's own text, or when no item is kept.
 Project::ListChoice shownChoice(const QComboBox* list, int keptItem);

@@ -1,8 +1,11 @@
 #include "ui/Main.h"
 
 #include "core/ListTexts.h"
+#include "core/MaterialCatalogue.h"
 #include "core/NumberText.h"
+#include "core/RequiredResistance.h"
 #include "core/ResistanceCheck.h"
+#include "core/SurfaceCoefficients.h"
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
 #include "ui/CalculationState.h"
@@ -43,6 +46,19 @@
 #include <iterator>
 
 namespace {
+
+// The source of a caption translated in `context`; empty for any other caption.
+QString sourceIn(const Caption& caption, const char* context) {
+    return caption.context && qstrcmp(caption.context, context) == 0 ? caption.source : QString();
+}
+QString sourceIn(const std::optional<Caption>& caption, const char* context) {
+    return caption ? sourceIn(*caption, context) : QString();
+}
+
+// A caption a project kept: by its source when it has one, else as the text it showed.
+Caption captionOf(const QString& source, const char* context, const QString& shown) {
+    return source.isEmpty() ? Caption::plain(shown) : Caption{context, source};
+}
 
 // The help texts are made when asked for, in the language of the moment.
 QString usageText() {
@@ -163,9 +179,11 @@ void TMainForm::retranslateUi() {
         ComboBox1->setItemText(i, texts_(constructionKinds[i]));
     ComboBox1->setPlaceholderText(tr("(вид конструкции)"));
     // The other windows hand these captions over; until then they name what comes there.
-    if (!envelopeCaptionGiven_)
-        Label17->setText(texts_(ListTexts::envelopeCaption));
+    Label17->setText(envelopeCaption_ ? envelopeCaption_->shown()
+                                      : texts_(ListTexts::envelopeCaption));
     Label18->setText(constructionType_.shown());
+    for (int i = 0; i < layerCount; ++i)
+        layerNames[i]->setText(layerNameCaptions_[i].shown());
     statusLine->clearMessage(); // a hint in the language before
     showVerdict();
     refreshResultState();
@@ -460,7 +478,8 @@ QWidget* TMainForm::buildLayerList() {
     grid->addWidget(texts_.text(heading(), QT_TR_NOOP("Толщина, мм")), 0, 2);
     for (int i = 0; i < layerCount; ++i) {
         grid->addWidget(caption(QStringLiteral("%1.").arg(i + 1)), i + 1, 0);
-        layerNames[i] = new ElidedLabel(QStringLiteral("---"));
+        layerNameCaptions_[i] = Caption::plain(QStringLiteral("---"));
+        layerNames[i] = new ElidedLabel(layerNameCaptions_[i].source);
         layerNames[i]->setObjectName(QStringLiteral("Label%1").arg(19 + i));
         layerThicknesses[i] = new ElidedLabel(QStringLiteral("---"));
         layerThicknesses[i]->setObjectName(QStringLiteral("Label%1").arg(31 + i));
@@ -570,9 +589,12 @@ void TMainForm::openDealerSite() {
 void TMainForm::writeRqmin(const QString& text) {
     Edit5->setText(text);
 }
+void TMainForm::writeEnvelopeCaption(const Caption& caption) {
+    envelopeCaption_ = caption;
+    Label17->setText(caption.shown());
+}
 void TMainForm::writeEnvelopeCaption(const QString& text) {
-    envelopeCaptionGiven_ = true;
-    Label17->setText(text);
+    writeEnvelopeCaption(Caption::plain(text));
 }
 void TMainForm::writeAlphaExt(const QString& text) {
     Edit2->setText(text);
@@ -591,8 +613,13 @@ void TMainForm::writeRk(const QString& text) {
     Edit1->setText(text);
 }
 
+void TMainForm::writeLayerName(int layer, const Caption& name) {
+    layerNameCaptions_.at(layer - 1) = name;
+    layerNames.at(layer - 1)->setText(name.shown());
+}
+
 void TMainForm::writeLayerName(int layer, const QString& text) {
-    layerNames.at(layer - 1)->setText(text);
+    writeLayerName(layer, Caption::plain(text));
 }
 
 void TMainForm::writeLayerThickness(int layer, const QString& text) {
@@ -728,26 +755,30 @@ Project::MainInputs TMainForm::inputs() const {
     in.alphaExt = Edit2->text();
     in.alphaInt = Edit3->text();
     in.constructionType = Label18->text();
-    // The coefficients window's type, by its source text, while the caption shows it.
-    if (constructionType_.context && qstrcmp(constructionType_.context, "SurfaceCoefficients") == 0)
-        in.constructionTypeSource = constructionType_.source;
+    in.envelopeSource = sourceIn(envelopeCaption_, RequiredResistance::context);
+    in.constructionTypeSource = sourceIn(constructionType_, SurfaceCoefficients::context);
     in.rk = Edit1->text();
     in.constructionKind = ComboBox1->currentIndex();
     for (int i = 0; i < layerCount; ++i)
-        in.layerList[i] = {layerNames[i]->text(), layerThicknesses[i]->text()};
+        in.layerList[i] = {layerNames[i]->text(), layerThicknesses[i]->text(),
+                           sourceIn(layerNameCaptions_[i], MaterialCatalogue::context)};
     return in;
 }
 
 void TMainForm::setInputs(const Project::MainInputs& in) {
     writeRqmin(in.rqmin);
-    writeEnvelopeCaption(in.envelopeCaption);
+    writeEnvelopeCaption(
+        captionOf(in.envelopeSource, RequiredResistance::context, in.envelopeCaption));
     writeAlphaExt(in.alphaExt);
     writeAlphaInt(in.alphaInt);
-    writeConstructionType(in.constructionType);
+    writeConstructionType(
+        captionOf(in.constructionTypeSource, SurfaceCoefficients::context, in.constructionType));
     const bool kindShown = in.constructionKind >= 0 && in.constructionKind < ComboBox1->count();
     ComboBox1->setCurrentIndex(kindShown ? in.constructionKind : -1);
     for (int layer = 1; layer <= layerCount; ++layer) {
-        writeLayerName(layer, in.layerList[layer - 1].name);
+        const Project::ListedLayer& listed = in.layerList[layer - 1];
+        writeLayerName(layer,
+                       captionOf(listed.nameSource, MaterialCatalogue::context, listed.name));
         writeLayerThickness(layer, in.layerList[layer - 1].thickness);
     }
 }

@@ -34,7 +34,9 @@ class TMainForm : public QWidget {
 
     // Hand-overs from the requirement and coefficient windows.
     void writeRqmin(const QString& text);
-    void writeEnvelopeCaption(const QString& text);
+    // The envelope's caption, followed into another language when it names a list item.
+    void writeEnvelopeCaption(const Caption& caption);
+    void writeEnvelopeCaption(const QString& text); // shown as it is
     void writeAlphaExt(const QString& text);
     void writeAlphaInt(const QString& text);
     void writeConstructionType(const QString& text);
@@ -48,7 +50,9 @@ class TMainForm : public QWidget {
 
     // Hand-overs from the layer window; writing Rk runs the R0 computation, nested.
     void writeRk(const QString& text);
-    void writeLayerName(int layer, const QString& text);      // layer 1..12
+    // A layer's name, followed into another language when it names a catalogue entry.
+    void writeLayerName(int layer, const Caption& name);      // layer 1..12
+    void writeLayerName(int layer, const QString& text);      // shown as it is
     void writeLayerThickness(int layer, const QString& text); // layer 1..12
     void writeTotalThickness(const QString& text);
 
@@ -115,7 +119,9 @@ class TMainForm : public QWidget {
     ShownTexts texts_{"TMainForm"};
     // What the last check found, kept to show it again in another language.
     std::optional<std::pair<bool, ResistanceCheck::Relation>> shownVerdict_;
-    bool envelopeCaptionGiven_ = false; // Label17 holds a caption handed over
+    // Label17's caption once another window handed one over; until then it names what comes.
+    std::optional<Caption> envelopeCaption_;
+    std::array<Caption, layerCount> layerNameCaptions_; // Label19 .. Label30
     // Label18's caption: what the coefficients window handed, or what comes there until then.
     Caption constructionType_{"TMainForm",
                               QStringLiteral(QT_TRANSLATE_NOOP("TMainForm", "Тип конструкции"))};

@@ -208,7 +208,6 @@ void TForm2::retranslateLists() {
             translateItems(list, MaterialCatalogue::context);
         if (showsCaption)
             showCaption(i);
-        handedNames_[i].retranslate(forms_.mainForm->layerName(i + 1), layerNameWriter(i + 1));
     }
     renameLayer12Board();
 }
@@ -216,14 +215,8 @@ void TForm2::retranslateLists() {
 // The board is the same in either language: the inputs name it by its catalogue name, so
 // its new shown name changes no input and the results stay current.
 void TForm2::renameLayer12Board() {
-    if (!layer12ShowsBoard())
-        return;
-    const QString before = layer12BoardShown_;
-    layer12BoardShown_ =
-        QCoreApplication::translate(MaterialCatalogue::context, layer12Board_.toUtf8().constData());
-    if (forms_.mainForm->layerName(layerCount) == before)
-        forms_.mainForm->writeLayerName(layerCount, layer12BoardShown_);
-    showMarked(rows_[layerCount - 1].selector, layer12BoardShown_, boardMark);
+    if (layer12ShowsBoard())
+        writeLayer12Board(layer12Board_);
 }
 
 QString TForm2::layer12Board() const {
@@ -232,25 +225,6 @@ QString TForm2::layer12Board() const {
 
 bool TForm2::layer12ShowsBoard() const {
     return !layer12Board_.isEmpty() && showsMarked(rows_[layerCount - 1].selector, boardMark);
-}
-
-void TForm2::adoptLayerNames(const Project::MainInputs& main) {
-    for (int i = 0; i < layerCount - 1; ++i) // layer 12 holds the user's own names
-        handedNames_[i].adopt(MaterialCatalogue::context, main.layerList[i].nameSource,
-                              layerNameWriter(i + 1));
-}
-
-QString TForm2::layerNameSource(int layer) const {
-    const QString shown = forms_.mainForm->layerName(layer);
-    if (layer < layerCount)
-        return handedNames_[layer - 1].sourceShown(shown);
-    return layer12ShowsBoard() && shown == layer12BoardShown_ ? layer12Board_ : QString();
-}
-
-HandedCaption::Writer TForm2::layerNameWriter(int layer) const {
-    return [this, layer](const Caption& name) {
-        forms_.mainForm->writeLayerName(layer, name.shown());
-    };
 }
 
 void TForm2::changeEvent(QEvent* event) {
@@ -507,7 +481,8 @@ void TForm2::chooseMaterial(int layer, int index) {
         layer11AirGap_ = false; // a new choice replaces an accepted gap
     rows_[i].ld->setText(NumberText::general(stack_.layers[i].ld, forms_.separator()));
     rows_[i].s->setText(NumberText::general(stack_.layers[i].s, forms_.separator()));
-    handedNames_[i].hand(rows_[i].selector, MaterialCatalogue::context, layerNameWriter(layer));
+    forms_.mainForm->writeLayerName(layer,
+                                    shownCaption(rows_[i].selector, MaterialCatalogue::context));
     if (entry)
         rows_[i].selector->lineEdit()->setCursorPosition(0); // a long name shows its beginning
     if (airGap) {
@@ -652,9 +627,8 @@ QRect TForm2::verdictOnScreen() const {
 
 void TForm2::writeLayer12Board(const QString& source) {
     layer12Board_ = source;
-    layer12BoardShown_ =
-        QCoreApplication::translate(MaterialCatalogue::context, source.toUtf8().constData());
-    showMarked(rows_[layerCount - 1].selector, layer12BoardShown_, boardMark);
+    showMarked(rows_[layerCount - 1].selector, Caption{MaterialCatalogue::context, source}.shown(),
+               boardMark);
 }
 void TForm2::writeLd(int layer, const QString& text) {
     rows_.at(layer - 1).ld->setText(text);

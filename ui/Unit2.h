@@ -37,14 +37,8 @@ class TForm2 : public LazyWindow {
     void writeS(int layer, const QString& text);         // Edit39 .. Edit50
     void writeThickness(int layer, const QString& text); // Edit13 .. Edit24
     void pressCalculate();                               // "Расчет"
-    // The main window's layer names restored from a project, in the current language
-    // where the project names the catalogue items the layer window handed them from.
-    void adoptLayerNames(const Project::MainInputs& main);
-    // The catalogue name behind the main window's name of `layer` (1..12) while it shows it
-    // as handed (layer 12: the board written there); empty for any other name.
-    QString layerNameSource(int layer) const;
-    void pressLayer12Thickness();             // hidden "Dt12"
-    QString selectedLayer12Thickness() const; // Edit64
+    void pressLayer12Thickness();                        // hidden "Dt12"
+    QString selectedLayer12Thickness() const;            // Edit64
     void writeSelectedLayer12Thickness(const QString& text);
     QString thickness(int layer) const; // Dt field text
     Rgb verdictColor() const;           // colour of Label79
@@ -106,7 +100,6 @@ class TForm2 : public LazyWindow {
     void retranslateLists();
     void renameLayer12Board();
     bool layer12ShowsBoard() const;
-    HandedCaption::Writer layerNameWriter(int layer) const; // layer 1..12
     // The caption list i (0..11) shows with nothing chosen: its source and shown texts.
     QString captionSource(int i) const;
     QString captionShown(int i) const;
@@ -168,8 +161,6 @@ class TForm2 : public LazyWindow {
     std::array<QLabel*, 5> columnHeadings_{};
     std::array<QLabel*, 3> totalCaptions_{};
     QLabel* resultsHeading_ = nullptr;
-    const char* layer12Caption_ = nullptr;              // source text, context TForm2
-    std::array<HandedCaption, layerCount> handedNames_; // the main window's layer names
-    QString layer12Board_;      // the board's catalogue name that layer 12 was given
-    QString layer12BoardShown_; // that name as layer 12 was given it
+    const char* layer12Caption_ = nullptr; // source text, context TForm2
+    QString layer12Board_;                 // the board's catalogue name that layer 12 was given
 };

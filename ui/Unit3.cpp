@@ -39,7 +39,7 @@ using ListTexts::envelopePrompt;
 using ListTexts::regimePrompt;
 
 // The lists whose items come from the code's tables.
-constexpr char listContext[] = "RequiredResistance";
+constexpr const char* listContext = RequiredResistance::context;
 
 } // namespace
 
@@ -122,7 +122,6 @@ void TForm3::retranslateUi() {
         translateItems(list, listContext);
     for (const ListPrompt& prompt : prompts())
         prompt.retranslate();
-    envelopeCaption_.retranslate(forms_.mainForm->envelopeCaption(), writeEnvelope());
     if (acceptanceShown)
         recordAcceptance(forms_.calculation->requirement->acceptedText);
     else
@@ -371,21 +370,8 @@ void TForm3::productionLookup() {
 
 void TForm3::showLookupResult(const QComboBox* envelopes) {
     Edit1->setText(NumberText::general(rqmin_, forms_.separator()));
-    envelopeCaption_.hand(envelopes, listContext, writeEnvelope());
+    forms_.mainForm->writeEnvelopeCaption(shownCaption(envelopes, listContext));
     Button1->setEnabled(rqmin_ > 0);
-}
-
-void TForm3::adoptEnvelopeCaption(const QString& source) {
-    envelopeCaption_.adopt(listContext, source, writeEnvelope());
-}
-
-QString TForm3::envelopeSource() const {
-    return envelopeCaption_.sourceShown(forms_.mainForm->envelopeCaption());
-}
-
-HandedCaption::Writer TForm3::writeEnvelope() const {
-    return
-        [this](const Caption& caption) { forms_.mainForm->writeEnvelopeCaption(caption.shown()); };
 }
 
 void TForm3::accept() {

@@ -50,12 +50,6 @@ class TForm3 : public LazyWindow {
     void setInputs(const Project::RequirementInputs& in);
     // Tells the kind of envelope the lists show, as "Принять" does (for a restored project).
     void announceEnvelope();
-    // The main window's envelope caption restored from a project: the item whose source the
-    // project names, in the current language; nothing for an empty source.
-    void adoptEnvelopeCaption(const QString& source);
-    // The source of the list item whose caption the main window shows as handed; empty for
-    // any other caption.
-    QString envelopeSource() const;
 
   signals:
     // "Принять" took Rqmin for this kind of envelope; `purpose` is the Δt_cr table's row
@@ -93,7 +87,6 @@ class TForm3 : public LazyWindow {
     void residentialLookup(); // Timer1Timer
     void productionLookup();  // Timer2Timer
     void showLookupResult(const QComboBox* envelopes);
-    HandedCaption::Writer writeEnvelope() const;
     void accept(); // Button1Click
 
     Forms& forms_;
@@ -105,8 +98,7 @@ class TForm3 : public LazyWindow {
     double rqmin_ = 0.0;
     int productionKind_ = 0;
     int regime_ = 0;
-    double inertia_ = 1.0;          // D
-    HandedCaption envelopeCaption_; // the main window's envelope caption
+    double inertia_ = 1.0; // D
     // The choices the accepted Rqmin was described with, in the language of that time.
 
     QLabel* heading_ = nullptr;

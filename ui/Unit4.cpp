@@ -113,20 +113,12 @@ void TForm4::typeChanged() {
     Edit2->setText(NumberText::general(alphaInt_, forms_.separator()));
 }
 
-void TForm4::adoptConstructionType(const QString& source) {
-    acceptedType_.adopt("SurfaceCoefficients", source, writeType());
-}
-
-HandedCaption::Writer TForm4::writeType() const {
-    return [this](const Caption& type) { forms_.mainForm->writeConstructionType(type); };
-}
-
 // Writes the looked-up pair, not whatever was typed into the display fields.
 void TForm4::accept() {
     const QChar separator = forms_.separator();
     forms_.mainForm->writeAlphaExt(NumberText::general(alphaExt_, separator));
     forms_.mainForm->writeAlphaInt(NumberText::general(alphaInt_, separator));
-    acceptedType_.hand(ComboBox1, "SurfaceCoefficients", writeType());
+    forms_.mainForm->writeConstructionType(shownCaption(ComboBox1, SurfaceCoefficients::context));
     forms_.form6->writeAlphaInt(NumberText::result(alphaInt_, separator));
     hide();
 }

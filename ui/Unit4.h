@@ -22,9 +22,6 @@ class TForm4 : public LazyWindow {
     // The project: the type and the two fields as the user left them, and their restoration.
     Project::CoefficientInputs inputs() const;
     void setInputs(const Project::CoefficientInputs& in);
-    // The main window's construction type restored from a project: the type whose source
-    // the project names, in the current language; nothing for an empty source.
-    void adoptConstructionType(const QString& source);
 
   protected:
     void build() override;
@@ -37,14 +34,12 @@ class TForm4 : public LazyWindow {
     ListPrompt typeListPrompt() const;
     void typeChanged(); // ComboBox1Change
     void accept();      // Button1Click
-    HandedCaption::Writer writeType() const;
 
     Forms& forms_;
 
     double alphaExt_ = 0.0;
     double alphaInt_ = 0.0;
-    int keptType_ = -1;          // the type whose pair is kept
-    HandedCaption acceptedType_; // the main window's construction type
+    int keptType_ = -1; // the type whose pair is kept
 
     QComboBox* ComboBox1 = nullptr; // type of construction
     QLineEdit* Edit1 = nullptr;     // alpha_ext

@@ -98,12 +98,15 @@ void TForm5::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-QString TForm5::boardTitle(int index) const {
+Caption TForm5::boardCaption(int index) const {
     const auto& products = InsulationSelection::products();
     if (index < 0 || index >= int(products.size()))
-        return QCoreApplication::translate("TForm5", noProductCaption);
-    return QCoreApplication::translate(MaterialCatalogue::context,
-                                       products.at(index).name.toUtf8().constData());
+        return {"TForm5", QString::fromUtf8(noProductCaption)};
+    return {MaterialCatalogue::context, products.at(index).name};
+}
+
+QString TForm5::boardTitle(int index) const {
+    return boardCaption(index).shown();
 }
 
 QWidget* TForm5::buildProductPanel() {
@@ -208,7 +211,7 @@ void TForm5::Timer1Timer() {
 
     layers.writeThickness(boardLayer, tried);
     layers.pressCalculate();
-    forms_.mainForm->writeLayerName(boardLayer, boardTitle(ComboBox1->currentIndex()));
+    forms_.mainForm->writeLayerName(boardLayer, boardCaption(ComboBox1->currentIndex()));
     if (!checkIsCurrent())
         return;
     Label5->setText(InsulationSelection::thicknessText(tried));
@@ -314,5 +317,4 @@ void TForm5::restoreLayer12Board(const QString& boardSource) {
     if (index < 0 || boardSource != InsulationSelection::products().at(index).name)
         return;
     forms_.form2->writeLayer12Board(boardSource);
-    forms_.mainForm->writeLayerName(boardLayer, boardTitle(index));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The insulation selection window: the board and the thickness it needs.
 
+#include "core/Caption.h"
 #include "core/ProjectRecord.h"
 #include "formats/ReportDocument.h"
 #include "ui/LazyWindow.h"
@@ -42,7 +43,9 @@ class TForm5 : public LazyWindow {
     // What inputs() gives once the window is built, found without building it.
     Project::InsulationInputs freshInputs() const;
     void retranslateUi();
-    // The board's name in the interface language; the panel's caption when none is chosen.
+    // The board's name; the panel's caption when none is chosen. The title: in the
+    // interface language.
+    Caption boardCaption(int index) const;
     QString boardTitle(int index) const;
 
     QWidget* buildProductPanel();
