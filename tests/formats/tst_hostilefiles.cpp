@@ -117,7 +117,7 @@ void TestHostileFiles::failedStepKeepsTheOldFile() {
     {
         Fault fault(Step(step), error);
         QCOMPARE(messageOf([&] { TextFile::write(path, QStringLiteral("new")); }),
-                 message.contains("%1") ? message.arg(path) : message);
+                 message.contains("%1") ? message.arg(nativePath(path)) : message);
     }
     QCOMPARE(bytesOf(path), QByteArray("old"));
     QCOMPARE(entries(dir), QStringList{"report.txt"});
@@ -152,7 +152,7 @@ void TestHostileFiles::setIsPutBackWhenARenameFails() {
 
     Fault full(Step::PutInPlace, ENOSPC, "set.rwwLd");
     QCOMPARE(messageOf([&] { UserConstructionFiles::append(path, newColumns); }),
-             QStringLiteral("Disk full: \"%1Ld\"").arg(path));
+             QStringLiteral("Disk full: \"%1Ld\"").arg(nativePath(path)));
     QCOMPARE(setBytes(path), (QList<QByteArray>{"old names", "old ld", "old s"}));
 }
 
@@ -179,7 +179,7 @@ void TestHostileFiles::setThatCantBePutBackSaysWhatIsWhere() {
     QCOMPARE(message, QStringLiteral("Input/output error: \"%1S\". The files could not all be put "
                                      "back: new \"%1\"; old \"%1Ld\", \"%1S\". The old content of "
                                      "\"%1\" is kept in \"%2\"")
-                          .arg(path, backup));
+                          .arg(nativePath(path), nativePath(backup)));
 }
 
 void TestHostileFiles::specialFilesAreNeitherReadNorWritten() {
@@ -195,7 +195,7 @@ void TestHostileFiles::specialFilesAreNeitherReadNorWritten() {
     QCOMPARE(messageOf([&] { TextFile::readBytes("/dev/zero"); }),
              QStringLiteral("Cannot open file \"/dev/zero\". Not a regular file"));
     QCOMPARE(messageOf([&] { TextFile::readBytes(dir.path()); }),
-             QStringLiteral("Cannot open file \"%1\". Is a directory").arg(dir.path()));
+             QStringLiteral("Cannot open file \"%1\". Is a directory").arg(nativePath(dir.path())));
 }
 
 void TestHostileFiles::hugeAndBinaryFilesAreRefused() {
@@ -209,11 +209,11 @@ void TestHostileFiles::hugeAndBinaryFilesAreRefused() {
     QCOMPARE(messageOf([&] { TextFile::read(huge); }),
              QStringLiteral("Cannot open file \"%1\". File too large (10485761 bytes; at most "
                             "10485760 bytes are read)")
-                 .arg(huge));
+                 .arg(nativePath(huge)));
     const QString binary = dir.filePath("picture.rww");
     putBytes(binary, QByteArray("PNG\0\0\x01", 6));
     QCOMPARE(messageOf([&] { UserConstructionFiles::readLines(binary); }),
-             QStringLiteral("Cannot open file \"%1\". Not a text file").arg(binary));
+             QStringLiteral("Cannot open file \"%1\". Not a text file").arg(nativePath(binary)));
     QVERIFY(!TextFile::looksBinary("Стена\t1\r\n\f"));
 }
 
@@ -247,7 +247,7 @@ void TestHostileFiles::userSetRefusesAColumnItCantShow() {
         putBytes(bad, QByteArray(DocumentLimits::maxLineLength + 1, '7'));
     UserConstructionList list;
     QCOMPARE(messageOf([&] { UserConstructionFiles::load(path, list); }),
-             QStringLiteral("Cannot open file \"%1\". %2").arg(bad, reason));
+             QStringLiteral("Cannot open file \"%1\". %2").arg(nativePath(bad), reason));
 }
 
 void TestHostileFiles::textAreaLimits_data() {

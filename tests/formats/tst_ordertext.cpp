@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "formats/OrderText.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -114,9 +115,9 @@ void OrderTextTest::failedWriteKeepsTheOldFile() {
         OrderText::save(path, exampleLines);
         QFAIL("the save reported no failure");
     } catch (const FileError& error) {
-        QVERIFY2(
-            error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
-            qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(
+                     QStringLiteral("Cannot create file \"%1\". ").arg(nativePath(path))),
+                 qPrintable(error.message()));
     }
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("order.txt")});
@@ -132,7 +133,7 @@ void OrderTextTest::missingFolderIsReported() {
     } catch (const FileError& error) {
         QCOMPARE(error.message(),
                  QStringLiteral("Cannot create file \"%1\". Invalid filename (папки \"%2\" нет)")
-                     .arg(path, folder.filePath("missing")));
+                     .arg(nativePath(path), nativePath(folder.filePath("missing"))));
     }
     QVERIFY(!QFile::exists(path));
 }

@@ -316,11 +316,11 @@ void ProjectFileTest::unreadableFilesAreNamed() {
         }
         return QString();
     };
-    QCOMPARE(messageOf(missing),
-             QStringLiteral("Не удалось открыть проект \"%1\": файл не найден").arg(missing));
+    QCOMPARE(messageOf(missing), QStringLiteral("Не удалось открыть проект \"%1\": файл не найден")
+                                     .arg(nativePath(missing)));
     QCOMPARE(messageOf(folder.path()),
              QStringLiteral("Не удалось открыть проект \"%1\": это папка, а не файл")
-                 .arg(folder.path()));
+                 .arg(nativePath(folder.path())));
 }
 
 // A list index with its entry's stable key: the key decides when the two disagree (an entry

@@ -139,7 +139,7 @@ void TestTextFile::readingAMissingFileNamesIt() {
         QFAIL("no error");
     } catch (const FileError& error) {
         QCOMPARE(error.message(),
-                 QStringLiteral("Cannot open file \"%1\". File not found").arg(path));
+                 QStringLiteral("Cannot open file \"%1\". File not found").arg(nativePath(path)));
     }
     QCOMPARE(TextFile::errorText(ENOENT, path), QStringLiteral("File not found"));
     QCOMPARE(TextFile::errorText(ENOENT, dir.filePath("no/none.txt")),
@@ -154,7 +154,7 @@ void TestTextFile::writeIntoMissingFolderFailsAndCreatesNothing() {
         QFAIL("no error");
     } catch (const FileError& error) {
         QCOMPARE(error.message(), QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет)")
-                                      .arg(path, dir.filePath("missing")));
+                                      .arg(nativePath(path), nativePath(dir.filePath("missing"))));
     }
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());

@@ -133,7 +133,7 @@ void TestUserConstructions::loadStopsAtTheMissingFile() {
     UserConstructionList list;
     list.sValues = QStringList{"stale"};
     QCOMPARE(messageOf([&] { UserConstructionFiles::load(path, list); }),
-             QStringLiteral("Cannot open file \"%1S\". File not found").arg(path));
+             QStringLiteral("Cannot open file \"%1S\". File not found").arg(nativePath(path)));
     QCOMPARE(list.names, (QStringList{"a", "b"}));
     QCOMPARE(list.ldValues, (QStringList{"1", "2"}));
     QCOMPARE(list.sValues, QStringList{"stale"}); // the caller empties the columns first

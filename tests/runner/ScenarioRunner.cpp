@@ -10,10 +10,9 @@
 #include "ui/GuardedApplication.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Widgets.h"
 
+#include "formats/Cp1251.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -30,8 +29,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -153,8 +150,7 @@ QStringList namesOf(QObject* object) {
 }
 
 QString readWindows1251(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
+    return Cp1251::decode(bytes);
 }
 
 } // namespace
@@ -322,8 +318,8 @@ void ScenarioRunner::execute(const Command& c) {
             platform_->answer(c.arg(1));
     } else if (name == QLatin1String("write-file")) {
         QFile file(c.arg(0));
-        QStringEncoder encoder("windows-1251");
-        if (!file.open(QIODevice::WriteOnly) || file.write(encoder.encode(c.arg(1))) < 0)
+        const QByteArray bytes = Cp1251::encode(c.arg(1)).value_or(c.arg(1).toUtf8());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
             throw StepFailure(
                 QStringLiteral("can't write %1: %2").arg(c.arg(0), file.errorString()));
     } else if (name == QLatin1String("write-bytes")) {

@@ -2,6 +2,7 @@
 // Files as the tests put them in place and read them back, byte for byte.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -10,6 +11,11 @@
 inline QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A path as the program's messages name it: with the system's own separators.
+inline QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
 }
 
 inline void putBytes(const QString& path, const QByteArray& bytes) {

@@ -2,8 +2,8 @@
 // files that can't be shown, saves whose sync or rename fails.
 
 #include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "testsupport/FileFaults.h"
+#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Main.h"
 #include "ui/QtPlatform.h"
@@ -153,7 +153,7 @@ void HostileInputTest::textWindowRefusesWhatItCantShow() {
 
     s.open(s.path(name));
     QCOMPARE(s.lastMessage(),
-             QStringLiteral("Cannot open file \"%1\". %2.").arg(s.path(name), reason));
+             QStringLiteral("Cannot open file \"%1\". %2.").arg(nativePath(s.path(name)), reason));
     QCOMPARE(s.area()->toPlainText(), QStringLiteral("kept"));
     QVERIFY(!s.textWindow()->isVisible());
 }
@@ -189,7 +189,7 @@ void HostileInputTest::reportSavedButNotShownSaysSo() {
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.lastMessage(),
              QStringLiteral("Расчет записан в файл \"%1\", но показать его здесь нельзя: %2.")
-                 .arg(file, reason));
+                 .arg(nativePath(file), reason));
     QVERIFY(!s.textWindow()->isVisible());
 }
 
@@ -205,13 +205,13 @@ void HostileInputTest::failedSyncIsNoSavedFile() {
     }
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages.first().kind, ScriptedPlatform::Kind::Error);
-    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error: \"%1\".").arg(file));
+    QCOMPARE(s.lastMessage(), QStringLiteral("Input/output error: \"%1\".").arg(nativePath(file)));
     QCOMPARE(bytesOf(file), QByteArray("old"));
 
     Fault full(Step::Write, ENOSPC);
     s.platform.answer(file);
     s.textWindow()->findChild<QPushButton*>("SaveButton")->click();
-    QCOMPARE(s.lastMessage(), QStringLiteral("Disk full: \"%1\".").arg(file));
+    QCOMPARE(s.lastMessage(), QStringLiteral("Disk full: \"%1\".").arg(nativePath(file)));
 }
 
 void HostileInputTest::userSetKeepsItsColumnsWhenARenameFails() {

@@ -14,9 +14,6 @@
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/Forms.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "session/ProjectReplay.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -421,7 +418,8 @@ void ProjectTest::badFileChangesNothing() {
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
     QVERIFY(s.platform.messages[0].text.startsWith(
-        QStringLiteral("Проект \"%1\" поврежден: ").arg(QDir::current().filePath("damaged.vvz"))));
+        QStringLiteral("Проект \"%1\" поврежден: ")
+            .arg(nativePath(QDir::current().filePath("damaged.vvz")))));
     compareStates(stateOf(s.program), before);
 }
 
@@ -476,7 +474,7 @@ void ProjectTest::textsThatAreNoNumbers() {
              QStringLiteral("Проект \"%1\" открыт, но расчет по нему остановлен %2, это значение "
                             "не читается как число.\nПоля показывают значения, сохраненные в "
                             "проекте.")
-                 .arg(path, message));
+                 .arg(nativePath(path), message));
     QWidget* field = s.window(qPrintable(window))->findChild<QWidget*>(control);
     if (auto* list = qobject_cast<QComboBox*>(field))
         QCOMPARE(list->currentText(), text);
@@ -558,7 +556,7 @@ void ProjectTest::textsLongerThanAFieldAreNamed() {
              QStringLiteral("В проекте \"%1\" есть тексты длиннее 32767 знаков, больше поле не "
                             "вмещает. Они показаны сокращенными: «Объект», «Исполнитель».\nФайл "
                             "проекта не изменен.")
-                 .arg(QDir::current().filePath("long.vvz")));
+                 .arg(nativePath(QDir::current().filePath("long.vvz"))));
     const Project::Record shown = ProjectReplay::capture(s.program.forms());
     QCOMPARE(shown.details.objectTitle, QString(32767, u'ж'));
     QCOMPARE(shown.details.author, QString(32767, 'a'));

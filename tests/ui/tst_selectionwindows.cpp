@@ -18,13 +18,13 @@
 #include "support/Files.h"
 #include "support/LanguageSwitch.h"
 
+#include "formats/Cp1251.h"
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -455,8 +455,7 @@ void SelectionWindowsTest::everySaveWritesExactlyTheCurrentTwoLines() {
     program.forms().form2->writeThickness(12, "120");
     form9->startRecalculation();
     TRY_COMPARE(clock, shownText(form9, "Label5"), QStringLiteral("7м^3"), 1500);
-    QStringEncoder windows1251("windows-1251");
-    const QByteArray expected = windows1251.encode(
+    const QByteArray expected = *Cp1251::encode(
         QStringLiteral("Утеплитель ПСБ-25, толщина 120мм, площадь утепления 60м^2\r\n"
                        "Расход утеплителя -  7м^3.\r\n"));
     auto* save = control<QPushButton>(form9, "Button1");
@@ -492,7 +491,7 @@ void SelectionWindowsTest::failedSaveIsReportedAndOpensNothing() {
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
              QStringLiteral("Cannot create file \"%1\". Invalid filename (папки \"%2\" нет).")
-                 .arg(path, folder.filePath("no such folder")));
+                 .arg(nativePath(path), nativePath(folder.filePath("no such folder"))));
     QVERIFY(platform.opened.isEmpty());
 }
 

@@ -193,7 +193,7 @@ void TextWindowTest::unreadableFileLeavesTheTextAsItWas() {
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
     QCOMPARE(s.platform.messages[0].text,
-             QStringLiteral("Cannot open file \"%1\". File not found.").arg(missing));
+             QStringLiteral("Cannot open file \"%1\". File not found.").arg(nativePath(missing)));
     QCOMPARE(s.area()->toPlainText(), QStringLiteral("kept"));
     QVERIFY(!s.textWindow()->isVisible());
 }
@@ -206,7 +206,7 @@ void TextWindowTest::saveIntoMissingFolderReportsTheError() {
     QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Error);
     QCOMPARE(s.platform.messages[0].text,
              QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет).")
-                 .arg(s.path("missing/out.txt"), s.path("missing")));
+                 .arg(nativePath(s.path("missing/out.txt")), nativePath(s.path("missing"))));
     QVERIFY(!QFile::exists(s.path("missing/out.txt")));
     QCOMPARE(s.area()->toPlainText(), QStringLiteral("text"));
 }
@@ -284,7 +284,7 @@ void TextWindowTest::reportThatCantBeWrittenOpensNothing() {
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].text,
              QStringLiteral("Invalid filename: \"%1\" (папки \"%2\" нет).")
-                 .arg(s.path("missing/report.txt"), s.path("missing")));
+                 .arg(nativePath(s.path("missing/report.txt")), nativePath(s.path("missing"))));
     QVERIFY(!s.textWindow()->isVisible());
     QVERIFY(!s.mainTool("ViewButton")->isEnabled());
 }
