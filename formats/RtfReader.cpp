@@ -1,5 +1,6 @@
 #include "formats/RtfReader.h"
 
+#include "formats/Cp1251.h"
 #include "formats/DocumentLimits.h"
 
 #include <QSet>
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+constexpr char cyrillicCodePage[] = "windows-1251";
 
 // Character and group state that a '{' saves and a '}' restores.
 struct GroupState {
@@ -247,9 +250,9 @@ class Reader {
     }
 
     void setCodePage(long long number) {
-        QStringDecoder decoder(QByteArray("windows-" + QByteArray::number(number)));
-        if (decoder.isValid())
-            codePage_ = "windows-" + QByteArray::number(number);
+        const QByteArray name = "windows-" + QByteArray::number(number);
+        if (name == cyrillicCodePage || QStringDecoder(name.constData()).isValid())
+            codePage_ = name;
     }
 
     void unicode(long long number) {
@@ -281,11 +284,17 @@ class Reader {
     void flushBytes() {
         if (bytes_.isEmpty())
             return;
-        QStringDecoder decoder(codePage_.constData());
-        const QString text =
-            decoder.isValid() ? QString(decoder.decode(bytes_)) : QString::fromLatin1(bytes_);
+        const QString text = decoded(bytes_);
         bytes_.clear();
         appendRun(text);
+    }
+
+    // Windows-1251 by the program's own table, which Qt without ICU (as on Windows) lacks.
+    QString decoded(const QByteArray& bytes) const {
+        if (codePage_ == cyrillicCodePage)
+            return Cp1251::decode(bytes);
+        QStringDecoder decoder(codePage_.constData());
+        return decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes);
     }
 
     void appendRun(const QString& text) {
