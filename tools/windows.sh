@@ -17,7 +17,7 @@ NICE="nice -n 5"
 
 install_packages() {
     local missing="" package
-    for package in g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis cmake ninja-build \
+    for package in g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine nsis cmake ninja-build \
         ccache qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n xz-utils \
         dpkg-dev poppler-utils xvfb xauth imagemagick; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -161,8 +161,9 @@ stage() {
     for dll in Core Gui Widgets Svg PrintSupport; do cp "$QT/bin/Qt6$dll.dll" "$STAGE/"; done
     for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$RUNTIME/$dll" "$STAGE/"; done
     cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$STAGE/"
-    for dll in platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg imageformats/qico \
-        iconengines/qsvgicon; do
+    # The offscreen platform serves the report without windows (--pdf).
+    for dll in platforms/qwindows platforms/qoffscreen styles/qwindowsvistastyle \
+        imageformats/qsvg imageformats/qico iconengines/qsvgicon; do
         mkdir -p "$STAGE/plugins/$(dirname "$dll")"
         cp "$QT/plugins/$dll.dll" "$STAGE/plugins/$dll.dll"
     done

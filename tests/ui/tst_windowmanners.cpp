@@ -263,13 +263,16 @@ void WindowMannersTest::enterInALayerNumberFieldCalculates() {
 void WindowMannersTest::qtTextsFollowTheLanguage() {
     QVERIFY(Language::apply(InterfaceLanguage::Ukrainian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Скасувати"));
-    // The file dialog's type column.
+    // The file dialog's type column; Windows names file types itself, in its own language.
     const QFileInfo folder(QDir::tempPath());
-    QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Тека"));
+    const bool ownTypeNames = QSysInfo::productType() != QLatin1String("windows");
+    if (ownTypeNames)
+        QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Тека"));
     QCOMPARE(QLocale().formattedDataSize(84), QStringLiteral("84 байти"));
     QVERIFY(Language::apply(InterfaceLanguage::Russian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
-    QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Папка"));
+    if (ownTypeNames)
+        QCOMPARE(QFileIconProvider().type(folder), QStringLiteral("Папка"));
     QCOMPARE(QLocale().formattedDataSize(84), QStringLiteral("84 байты"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Сохранить"));
 }
