@@ -186,11 +186,19 @@ make_installer() {
     echo "Installer: $SETUP"
 }
 
+# The tests known to fail under wine, each with its reason (packaging/windows/wine-known-failures):
+# run and shown, but not counted against the run; every other test must pass.
+KNOWN="$PWD/packaging/windows/wine-known-failures"
 run_tests() {
     export WINEPREFIX="$BUILD/wine-tests"
     [ -d "$WINEPREFIX" ] || fresh_prefix "$WINEPREFIX"
     export QT_PLUGIN_PATH="Z:$QT/plugins"
-    (cd "$BUILD" && ctest --output-on-failure --timeout 600 "$@")
+    local known
+    known="$(sed -n 's/^\([^# ][^ ]*\).*/^\1$/p' "$KNOWN" | paste -sd'|')"
+    [ -n "$known" ] || known="^$"
+    (cd "$BUILD" && ctest --output-on-failure --timeout 600 -E "$known")
+    echo "Known to fail under wine (see $KNOWN):"
+    (cd "$BUILD" && ctest --timeout 600 -R "$known") || true
 }
 
 # Installs silently into a fresh prefix, asks the version, makes a PDF report, uninstalls.

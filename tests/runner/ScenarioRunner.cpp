@@ -567,6 +567,20 @@ QString ScenarioRunner::expandDir(const QString& text) const {
     return expanded.replace(QStringLiteral("{dir}"), folder_);
 }
 
+// The program's messages name files with the system's separators: "{dir}/a/b" as the path
+// to the end of its quotes, in that form.
+QString ScenarioRunner::expandDirInMessage(const QString& text) const {
+    static const QRegularExpression path(QStringLiteral("\\{dir\\}([^\"]*)"));
+    QString expanded;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : path.globalMatch(text)) {
+        expanded += text.mid(done, match.capturedStart() - done) +
+                    QDir::toNativeSeparators(folder_ + match.captured(1));
+        done = match.capturedEnd();
+    }
+    return expanded + text.mid(done);
+}
+
 bool ScenarioRunner::matches(const QString& pattern, const QString& found) const {
     const QString expected = expandDir(pattern);
     if (expected.endsWith(QLatin1Char('*')))
@@ -580,14 +594,15 @@ void ScenarioRunner::expectMessage(const Command& c) {
     if (!kinds.contains(c.arg(0)))
         throw StepFailure(
             QStringLiteral("a message is info, warning or error, found %1").arg(c.arg(0)));
+    const QString pattern = expandDirInMessage(c.arg(2));
     const QString expected =
-        QStringLiteral("%1 %2 %3").arg(c.arg(0), quoted(c.arg(1)), quoted(expandDir(c.arg(2))));
+        QStringLiteral("%1 %2 %3").arg(c.arg(0), quoted(c.arg(1)), quoted(pattern));
     if (expectedMessages_ >= platform_->messages.size())
         throw StepFailure(
             QStringLiteral("expected the message %1, found no message").arg(expected));
     const auto& message = platform_->messages.at(expectedMessages_);
     if (kindName(message.kind) != c.arg(0) || message.title != c.arg(1) ||
-        !matches(c.arg(2), message.text))
+        !matches(pattern, message.text))
         throw StepFailure(
             QStringLiteral("expected the message %1, found %2").arg(expected, describe(message)));
     ++expectedMessages_;

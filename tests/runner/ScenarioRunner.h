@@ -61,6 +61,7 @@ class ScenarioRunner {
     void expectEnabled(const Command& command, bool enabled);
 
     QString expandDir(const QString& text) const;
+    QString expandDirInMessage(const QString& text) const;
     bool matches(const QString& pattern, const QString& found) const;
 
     QDir startFolder_;
