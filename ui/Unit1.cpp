@@ -167,7 +167,8 @@ void TForm1::saveWithDialog(FileDialog& dialog) {
     QString text = RichEdit1->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     TextFile::write(*path, text);
-    forms_.platform.information(tr("Записано в файл  ") + QFileInfo(*path).absoluteFilePath());
+    forms_.platform.information(tr("Записано в файл  ") +
+                                QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()));
 }
 
 void TForm1::showReport(const QString& path) {

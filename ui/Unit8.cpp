@@ -7,6 +7,7 @@
 #include "ui/Widgets.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -188,7 +189,7 @@ void TForm8::appendToSet() {
         return;
     UserConstructionFiles::append(
         *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
-    forms_.platform.information(tr("Добавлено в файл  ") + *path);
+    forms_.platform.information(tr("Добавлено в файл  ") + QDir::toNativeSeparators(*path));
     clearColumns();
 }
 
@@ -200,6 +201,6 @@ void TForm8::overwriteSet() {
         return;
     UserConstructionFiles::overwrite(
         *path, {columnText(RichEdit1), columnText(RichEdit2), columnText(RichEdit3)});
-    forms_.platform.information(tr("Записано в файл  ") + *path);
+    forms_.platform.information(tr("Записано в файл  ") + QDir::toNativeSeparators(*path));
     clearColumns();
 }
