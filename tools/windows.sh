@@ -196,7 +196,9 @@ run_tests() {
     local known
     known="$(sed -n 's/^\([^# ][^ ]*\).*/^\1$/p' "$KNOWN" | paste -sd'|')"
     [ -n "$known" ] || known="^$"
-    (cd "$BUILD" && ctest --output-on-failure --timeout 600 -E "$known")
+    # A test is run once more when it fails: the scenarios' timer steps slip now and then
+    # under wine on a loaded machine.
+    (cd "$BUILD" && ctest --output-on-failure --timeout 600 --repeat until-pass:2 -E "$known")
     echo "Known to fail under wine (see $KNOWN):"
     (cd "$BUILD" && ctest --timeout 600 -R "$known") || true
 }
