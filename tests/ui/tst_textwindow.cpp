@@ -150,7 +150,8 @@ void TextWindowTest::savesPlainTextWithCrLfBetweenLines() {
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].kind, ScriptedPlatform::Kind::Info);
     QCOMPARE(s.platform.messages[0].title, QStringLiteral("Vuvuvudozizod"));
-    QCOMPARE(s.platform.messages[0].text, QStringLiteral("Записано в файл  ") + written);
+    QCOMPARE(s.platform.messages[0].text,
+             QStringLiteral("Записано в файл  ") + nativePath(written));
 }
 
 void TextWindowTest::opensPlainTextWithAnyLineEnds() {
