@@ -374,21 +374,11 @@ void ProjectFileTest::olderTextsBecomeIdentities_data() {
                                                 << "Выбрать город ..." << QString();
     QTest::newRow("city typed") << "city"
                                 << "Київ" << QString();
-    QTest::newRow("type prompt, Ukrainian") << "type"
-                                            << "Тип конструкції ..." << prompt;
-    QTest::newRow("air gap prompt, source") << "placement"
-                                            << "Размещение прослойки" << prompt;
-    QTest::newRow("air gap prompt, Ukrainian") << "placement"
-                                               << "Розміщення прошарку" << prompt;
     QTest::newRow("layer caption, Ukrainian") << "layer3"
                                               << "Кладка цегляна та блокова" << prompt;
-    QTest::newRow("layer typed") << "layer3"
-                                 << "Кладка" << QString();
     QTest::newRow("user list opened, Ukrainian") << "layer12"
                                                  << "Список користувача..."
                                                  << "opened";
-    QTest::newRow("user list, Russian") << "layer12"
-                                        << "Пользовательский список" << prompt;
     QTest::newRow("envelope of the item, Ukrainian") << "envelopeCaption"
                                                      << "1.    Зовнішні стіни" << wall;
     QTest::newRow("envelope typed") << "envelopeCaption"
@@ -397,8 +387,6 @@ void ProjectFileTest::olderTextsBecomeIdentities_data() {
     QTest::newRow("layer name of the item, Ukrainian")
         << "layerName3"
         << "Кладка цегл.глин.на цем-.піщ.р-ні(1800 кг/м3)" << brick;
-    QTest::newRow("layer name of no item") << "layerName3"
-                                           << "Кладка" << QString();
     QTest::newRow("board, Ukrainian") << "board"
                                       << "Плити пінополістирольні (25 кг/м3)" << board;
     QTest::newRow("another board") << "board"
@@ -418,8 +406,6 @@ void ProjectFileTest::olderTextsBecomeIdentities() {
     const ListChoice typed{-1, text, true};
     const std::map<QString, std::function<void()>> put = {
         {"city", [&] { r.requirement.city = typed; }},
-        {"type", [&] { r.coefficients.constructionType = typed; }},
-        {"placement", [&] { r.airGap.placement = typed; }},
         {"layer3", [&] { r.layers.layers[2].material = typed; }},
         {"layer12", [&] { r.layers.layers[11].material = typed; }},
         {"envelopeCaption", [&] { r.main.envelopeCaption = text; }},
@@ -440,8 +426,6 @@ void ProjectFileTest::olderTextsBecomeIdentities() {
     const Project::MainInputs& main = opened.main;
     const std::map<QString, QString> found = {
         {"city", promptOf(opened.requirement.city)},
-        {"type", promptOf(opened.coefficients.constructionType)},
-        {"placement", promptOf(opened.airGap.placement)},
         {"layer3", promptOf(opened.layers.layers[2].material)},
         {"layer12", opened.layers.userListOpened ? QStringLiteral("opened")
                                                  : promptOf(opened.layers.layers[11].material)},

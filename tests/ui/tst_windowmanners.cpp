@@ -5,8 +5,6 @@
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
-#include "session/Program.h"
-#include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/TemperatureProfileWindow.h"
 #include "ui/Unit2.h"
 #include "ui/Unit5.h"
