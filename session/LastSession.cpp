@@ -106,8 +106,10 @@ class Writer {
                 previous_ = before; // kept before the file is replaced
                 firstWrite_ = false;
             }
+            // A file that already holds this calculation is left as it is.
+            const bool unchanged = previous_ == job.record && !written_;
             lock.unlock();
-            const bool written = write(job);
+            const bool written = unchanged || write(job);
             lock.lock();
             if (written)
                 written_ = job.record;

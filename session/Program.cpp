@@ -3,6 +3,7 @@
 #include "session/LastSession.h"
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
+#include "ui/DeferredIconStyle.h"
 #include "ui/Main.h"
 #include "ui/MoistureWindow.h"
 #include "ui/TemperatureProfileWindow.h"
@@ -28,6 +29,7 @@ template <class Window> Window* Program::create() {
 
 Program::Program(Platform& platform) : forms_{platform, calculation_} {
     forms_.session = &session_;
+    DeferredIconStyle::install(); // before the first window asks for an icon
     QCoreApplication::setApplicationName(QStringLiteral("Vuvuvudozizod"));
     forms_.mainForm = create<TMainForm>();
     forms_.aboutBox = create<TAboutBox>();

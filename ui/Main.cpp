@@ -9,6 +9,7 @@
 #include "ui/About.h"
 #include "ui/CalculationDetailsWindow.h"
 #include "ui/CalculationState.h"
+#include "ui/CharacterWidthList.h"
 #include "ui/Contacts.h"
 #include "ui/ElidedLabel.h"
 #include "ui/ErrorHandler.h"
@@ -326,12 +327,10 @@ QWidget* TMainForm::buildInputPanel() {
     Label17 = new ElidedLabel(QString());
     Label17->setObjectName(QStringLiteral("Label17"));
     Label17->setWordWrap(true);
-    ComboBox1 = new QComboBox(this);
+    ComboBox1 = new CharacterWidthList(12, this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems(QStringList(std::size(constructionKinds), QString()));
     ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox1->setMinimumContentsLength(12);
     connect(ComboBox1, &QComboBox::activated, this, [this] { constructionKindChosen_ = true; });
     // What the list is for: the heading of both reports.
     auto* kindColumn = new QVBoxLayout;

@@ -3,7 +3,7 @@
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
 #include "ui/Platform.h"
-#include "ui/ProgramIconEngine.h"
+#include "ui/PictureSetEngine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,10 @@ QChar Forms::separator() const {
 }
 
 QIcon applicationIcon() {
-    return QIcon(new ProgramIconEngine);
+    QStringList pictures;
+    for (int side : {16, 32, 48, 64})
+        pictures << QStringLiteral(":/icons/%1.png").arg(side);
+    return QIcon(new PictureSetEngine(pictures));
 }
 
 QLabel* namedLabel(const QString& text, const QString& name) {

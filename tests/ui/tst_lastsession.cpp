@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +79,15 @@ void LastSessionTest::closingKeepsTheCalculationForTheNextRun() {
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(ProjectReplay::capture(program.forms()), closed);
     QCOMPARE(program.forms().mainForm->r0Text(), r0); // computed afresh
+    // Closed again unchanged: the file that already holds the calculation is left alone.
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    QFile kept(LastSession::path());
+    QVERIFY(kept.open(QIODevice::ReadWrite));
+    QVERIFY(kept.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    kept.close();
+    QVERIFY(program.forms().mainForm->close());
+    LastSession::finishWriting();
+    QCOMPARE(QFileInfo(kept).lastModified().toUTC(), longAgo);
 }
 
 void LastSessionTest::aDataFolderThatCannotBeWrittenStopsNothing() {

@@ -1,0 +1,152 @@
+// Parts of the toolkit made or read only when needed: the standard icons and group boxes
+// look exactly as the toolkit's own style draws them, a list measured by its letters is as
+// large as the toolkit's, and showing the main window loads no image format plugin and
+// makes no list's popup.
+
+#include "session/Program.h"
+#include "testsupport/ui/ScriptedPlatform.h"
+#include "ui/CharacterWidthList.h"
+#include "ui/DeferredIconStyle.h"
+#include "ui/Main.h"
+
+#include <QAbstractItemView>
+#include <QFile>
+#include <QGroupBox>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTest>
+
+#include <memory>
+
+class DeferredPartsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void showingTheMainWindowLoadsNoImagePluginNorPopup();
+    void standardIconsAsTheStyleDrawsThem_data();
+    void standardIconsAsTheStyleDrawsThem();
+    void groupBoxesAsTheStyleDrawsThem_data();
+    void groupBoxesAsTheStyleDrawsThem();
+    void listsAsLargeAsTheToolkitMakesThem_data();
+    void listsAsLargeAsTheToolkitMakesThem();
+};
+
+// First, while no picture of the process has been read yet.
+void DeferredPartsTest::showingTheMainWindowLoadsNoImagePluginNorPopup() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        QSKIP("the system does not list a process's mapped files");
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.forms().mainForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.forms().mainForm));
+    program.forms().mainForm->grab(); // painted, its tool icons with it
+    QVERIFY(!maps.readAll().contains("/imageformats/"));
+    QVERIFY(program.forms().mainForm->findChildren<QAbstractItemView*>().isEmpty());
+}
+
+void DeferredPartsTest::standardIconsAsTheStyleDrawsThem_data() {
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("rightToLeft");
+    const std::pair<const char*, QStyle::StandardPixmap> icons[] = {
+        {"open", QStyle::SP_DialogOpenButton},
+        {"save", QStyle::SP_DialogSaveButton},
+        {"help", QStyle::SP_DialogHelpButton},
+        {"close", QStyle::SP_DialogCloseButton},
+        {"contents view", QStyle::SP_FileDialogContentsView},
+        {"detailed view", QStyle::SP_FileDialogDetailedView},
+        {"home, two states", QStyle::SP_DirHomeIcon},
+        {"menu bar extension, not square", QStyle::SP_ToolBarHorizontalExtensionButton},
+        {"information, not deferred", QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto& [name, icon] : icons)
+        QTest::newRow(name) << int(icon) << false;
+    QTest::newRow("menu bar extension, right to left")
+        << int(QStyle::SP_ToolBarHorizontalExtensionButton) << true;
+}
+
+void DeferredPartsTest::standardIconsAsTheStyleDrawsThem() {
+    QFETCH(int, icon);
+    QFETCH(bool, rightToLeft);
+    const std::unique_ptr<QStyle> toolkit(QStyleFactory::create(QStringLiteral("fusion")));
+    DeferredIconStyle deferred;
+    QStyleOption option;
+    option.direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+    const auto sp = QStyle::StandardPixmap(icon);
+    const QIcon expected = toolkit->standardIcon(sp, &option);
+    const QIcon actual = deferred.standardIcon(sp, &option);
+    for (const QIcon::State state : {QIcon::Off, QIcon::On}) {
+        QCOMPARE(actual.availableSizes(QIcon::Normal, state),
+                 expected.availableSizes(QIcon::Normal, state));
+        for (const QIcon::Mode mode :
+             {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            for (const int side : {6, 16, 20, 28, 32, 64, 200}) {
+                const QSize size(side, side);
+                const QString at =
+                    QStringLiteral("state %1, mode %2, %3 px").arg(state).arg(mode).arg(side);
+                QVERIFY2(actual.actualSize(size, mode, state) ==
+                             expected.actualSize(size, mode, state),
+                         qPrintable(at));
+                QVERIFY2(actual.pixmap(size, mode, state).toImage() ==
+                             expected.pixmap(size, mode, state).toImage(),
+                         qPrintable(at));
+            }
+        }
+    }
+}
+
+void DeferredPartsTest::groupBoxesAsTheStyleDrawsThem_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("checkable");
+    QTest::newRow("titled") << QStringLiteral("Конструкция") << false;
+    QTest::newRow("untitled") << QString() << false;
+    QTest::newRow("checkable") << QStringLiteral("Слой") << true;
+}
+
+void DeferredPartsTest::groupBoxesAsTheStyleDrawsThem() {
+    QFETCH(QString, title);
+    QFETCH(bool, checkable);
+    const std::unique_ptr<QStyle> toolkit(QStyleFactory::create(QStringLiteral("fusion")));
+    DeferredIconStyle deferred;
+    auto drawn = [&](QStyle* style) {
+        QGroupBox box(title);
+        box.setCheckable(checkable);
+        box.setStyle(style);
+        box.resize(160, 90);
+        return box.grab().toImage();
+    };
+    QCOMPARE(drawn(&deferred), drawn(toolkit.get()));
+}
+
+void DeferredPartsTest::listsAsLargeAsTheToolkitMakesThem_data() {
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("placeholder");
+    QTest::newRow("main window's") << 12 << QStringLiteral("Наружная стена") << QString();
+    QTest::newRow("longer item, wider placeholder")
+        << 5 << QStringLiteral("Перекрытие над неотапливаемым подвалом")
+        << QStringLiteral("Выберите вид конструкции");
+}
+
+void DeferredPartsTest::listsAsLargeAsTheToolkitMakesThem() {
+    QFETCH(int, characters);
+    QFETCH(QString, item);
+    QFETCH(QString, placeholder);
+    QComboBox toolkit;
+    toolkit.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    toolkit.setMinimumContentsLength(characters);
+    CharacterWidthList ours(characters);
+    for (QComboBox* list : {&toolkit, static_cast<QComboBox*>(&ours)}) {
+        list->addItem(item);
+        list->setPlaceholderText(placeholder);
+    }
+    QCOMPARE(ours.sizeHint(), toolkit.sizeHint());
+    QCOMPARE(ours.minimumSizeHint(), toolkit.minimumSizeHint());
+    QFont larger = ours.font();
+    larger.setPointSize(larger.pointSize() * 2);
+    ours.setFont(larger);
+    toolkit.setFont(larger);
+    QCOMPARE(ours.sizeHint(), toolkit.sizeHint());
+}
+
+QTEST_MAIN(DeferredPartsTest)
+#include "tst_deferredparts.moc"

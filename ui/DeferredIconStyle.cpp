@@ -1,0 +1,115 @@
+#include "ui/DeferredIconStyle.h"
+
+#include "ui/PictureSetEngine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+namespace {
+
+// Where the toolkit's common style keeps the pictures of its standard icons.
+const QString pictureFolder = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+
+// The files of one picture set, smallest size first, as the common style adds them; the
+// set's name is what its files begin with before the size ("standardbutton-open-").
+QStringList filesOf(const QString& set) {
+    static const QStringList all = QDir(pictureFolder).entryList(QDir::Files); // no pattern: no regular expression
+    QList<std::pair<int, QString>> sized;
+    for (const QString& file : all) {
+        if (!file.startsWith(set) || !file.endsWith(QLatin1String(".png")))
+            continue;
+        bool number = false;
+        const int side =
+            QStringView(file).sliced(set.size(), file.size() - set.size() - 4).toInt(&number);
+        if (number)
+            sized.append({side, pictureFolder + file});
+    }
+    std::sort(sized.begin(), sized.end());
+    QStringList files;
+    for (const auto& [side, file] : sized)
+        files << file;
+    return files;
+}
+
+// The picture sets of the standard icons that the program shows (its own and the menu
+// bar's), by their Off and On states: the common style's own choice of files.
+std::pair<QString, QString> pictureSets(QStyle::StandardPixmap icon, bool rightToLeft) {
+    switch (icon) {
+    case QStyle::SP_DialogOpenButton:
+        return {QStringLiteral("standardbutton-open-"), {}};
+    case QStyle::SP_DialogSaveButton:
+        return {QStringLiteral("standardbutton-save-"), {}};
+    case QStyle::SP_DialogHelpButton:
+        return {QStringLiteral("standardbutton-help-"), {}};
+    case QStyle::SP_DialogCloseButton:
+        return {QStringLiteral("standardbutton-close-"), {}};
+    case QStyle::SP_FileDialogContentsView:
+        return {QStringLiteral("filecontents-"), {}};
+    case QStyle::SP_FileDialogDetailedView:
+        return {QStringLiteral("viewdetailed-"), {}};
+    case QStyle::SP_DirHomeIcon:
+        return {QStringLiteral("dirclosed-"), QStringLiteral("diropen-")};
+    case QStyle::SP_ToolBarHorizontalExtensionButton:
+        return {rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-")
+                            : QStringLiteral("toolbar-ext-h-"),
+                {}};
+    default:
+        return {};
+    }
+}
+
+// Whether the base style takes these icons from the common style's files: the Fusion
+// style does, unless an icon theme of the desktop or another system's icons come first.
+bool readsCommonFiles(const QStyle* base) {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    Q_UNUSED(base);
+    return false;
+#else
+    const bool themed = QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty();
+    return !themed && base->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+#endif
+}
+
+} // namespace
+
+DeferredIconStyle::DeferredIconStyle()
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                      const QWidget* widget) const {
+    const bool rightToLeft =
+        option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+    const auto [off, on] = pictureSets(icon, rightToLeft);
+    if (off.isEmpty() || !readsCommonFiles(baseStyle()))
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QStringList offFiles = filesOf(off);
+    if (offFiles.isEmpty()) // another toolkit version's files
+        return QProxyStyle::standardIcon(icon, option, widget);
+    return QIcon(new PictureSetEngine(offFiles, on.isEmpty() ? QStringList() : filesOf(on)));
+}
+
+void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || !readsCommonFiles(baseStyle()))
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // The Fusion style's frame: its picture stretched between 6-pixel borders, 3 pixels
+    // below the top, or below the title and 3 pixels more.
+    static const QPixmap frame =
+        PictureSetEngine::png(pictureFolder + QStringLiteral("fusion_groupbox.png"));
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const bool bare = box && !box->isCheckable() && box->title().isEmpty();
+    const int topMargin = 3 + (bare ? 0
+                                    : std::max(pixelMetric(PM_ExclusiveIndicatorHeight),
+                                               option->fontMetrics.height()));
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
+                      frame);
+}
+
+void DeferredIconStyle::install() {
+    if (!dynamic_cast<DeferredIconStyle*>(QApplication::style()))
+        QApplication::setStyle(new DeferredIconStyle);
+}

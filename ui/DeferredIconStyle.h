@@ -1,0 +1,23 @@
+#pragma once
+// The application's own style with its pictures read as PNG only and when needed: where
+// the style would read an icon's pictures from the toolkit's compiled-in files, the icon
+// reads only the picture of the size it is painted at, when it is first painted, and the
+// group box frame's picture is read without asking every image plugin whether it reads
+// it (which loads them all). Otherwise the style is the toolkit's, unchanged (icon themes
+// and other systems' icons included).
+
+#include <QProxyStyle>
+
+class DeferredIconStyle : public QProxyStyle {
+  public:
+    // Wraps a new style of the kind the application would use.
+    DeferredIconStyle();
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+
+    // Makes the application's style one of these, once.
+    static void install();
+};
