@@ -2,6 +2,11 @@
 include(GNUInstallDirs)
 
 install(TARGETS vuvuvudozizod RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(WIN32)
+  install(TARGETS vuvuvudozizod-print LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
+else()
+  install(TARGETS vuvuvudozizod-print LIBRARY DESTINATION ${VUV_PRINT_MODULE_DIR})
+endif()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.Vuvuvudozizod.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.Vuvuvudozizod.metainfo.xml

@@ -8,12 +8,12 @@
 #include "ui/Main.h"
 #include "ui/MoistureDiagram.h"
 #include "ui/OwnFiles.h"
+#include "ui/PrintAndSvg.h"
 #include "ui/ReportPages.h"
 #include "ui/SectionDrawing.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
-#include <QPrinter>
 
 namespace {
 
@@ -107,23 +107,23 @@ void exportReportPdf(Forms& forms, FileDialog& dialog) {
 void printReport(Forms& forms) {
     if (!upToDateAtUsersWord(forms))
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(ReportPages::a4());
-    printer.setDocName(applicationTitle);
-    printer.setCreator(applicationTitle);
-    if (!forms.platform.askPrint(printer))
-        return;
-    // Read after the dialog: the windows' timers go on while it is open.
-    const Report report = reportNow(forms);
-    // Printed into a file, the report replaces it whole or not at all, as a saved PDF does;
-    // the printer would truncate the old file first.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        OwnFiles::checkDocument(forms, printer.outputFileName());
-        TextFile::replaceOwnFile(
-            printer.outputFileName(),
-            ReportPages::pdf(report.content, report.drawings, printer.pageLayout()),
-            QCoreApplication::translate("HandInReport", "Не удалось напечатать отчет в файл"));
-        return;
-    }
-    ReportPages::paint(printer, report.content, report.drawings);
+    PrintAndSvg::print({
+        ReportPages::a4(),
+        applicationTitle,
+        [&forms](QPrinter& printer) { return forms.platform.askPrint(printer); },
+        // Printed into a file, the report replaces it whole or not at all, as a saved PDF
+        // does; the printer would truncate the old file first.
+        [&forms](const QString& file, const QPageLayout& layout) {
+            OwnFiles::checkDocument(forms, file);
+            // Read after the dialog: the windows' timers go on while it is open.
+            const Report report = reportNow(forms);
+            TextFile::replaceOwnFile(
+                file, ReportPages::pdf(report.content, report.drawings, layout),
+                QCoreApplication::translate("HandInReport", "Не удалось напечатать отчет в файл"));
+        },
+        [&forms](QPagedPaintDevice& printer) {
+            const Report report = reportNow(forms);
+            ReportPages::paint(printer, report.content, report.drawings);
+        },
+    });
 }

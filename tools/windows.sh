@@ -150,13 +150,13 @@ cross_build() {
     $NICE cmake --build "$BUILD"
 }
 
-# The executable with what it needs beside it: Qt's DLLs, plugins and translations, the
-# MinGW runtime.
+# The executable with what it needs beside it: its module of printing and SVG, Qt's DLLs,
+# plugins and translations, the MinGW runtime.
 stage() {
     rm -rf "$STAGE"
     mkdir -p "$STAGE/translations" "$STAGE/plugins"
-    cp "$BUILD/vuvuvudozizod.exe" "$STAGE/"
-    x86_64-w64-mingw32-strip "$STAGE/vuvuvudozizod.exe"
+    cp "$BUILD/vuvuvudozizod.exe" "$BUILD/vuvuvudozizod-print.dll" "$STAGE/"
+    x86_64-w64-mingw32-strip "$STAGE/vuvuvudozizod.exe" "$STAGE/vuvuvudozizod-print.dll"
     local dll
     for dll in Core Gui Widgets Svg PrintSupport; do cp "$QT/bin/Qt6$dll.dll" "$STAGE/"; done
     for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$RUNTIME/$dll" "$STAGE/"; done

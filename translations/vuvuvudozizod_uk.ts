@@ -1544,6 +1544,13 @@
     </message>
 </context>
 <context>
+    <name>PrintAndSvg</name>
+    <message>
+        <source>Печать и рисунки SVG недоступны: не загружается %1</source>
+        <translation>Друк і рисунки SVG недоступні: не завантажується %1</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFields</name>
     <message>
         <source>Rqmin (главное окно)</source>

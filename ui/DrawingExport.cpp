@@ -1,12 +1,12 @@
 #include "ui/DrawingExport.h"
 
 #include "formats/TextFile.h"
+#include "ui/PrintAndSvg.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace DrawingExport {
 
@@ -26,20 +26,10 @@ QByteArray png(const SectionDrawing::Picture& picture, const QFont& font) {
 }
 
 QByteArray svg(const SectionDrawing::Picture& picture, const QFont& font, const QString& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(exportSize);
-    generator.setViewBox(QRect(QPoint(0, 0), exportSize));
-    generator.setTitle(title);
-    {
-        QPainter painter(&generator);
+    return PrintAndSvg::svg(exportSize, title, [&](QPainter& painter) {
         painter.setFont(font);
         SectionDrawing::paint(painter, QRectF(QPointF(0, 0), exportSize), picture);
-    }
-    return bytes;
+    });
 }
 
 void write(const QString& path, const QByteArray& bytes) {

@@ -2,13 +2,13 @@
 
 #include "core/NumberText.h"
 #include "ui/DrawingExport.h"
+#include "ui/PrintAndSvg.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -176,19 +176,10 @@ QByteArray png(const Picture& picture, const QFont& font) {
 }
 
 QByteArray svg(const Picture& picture, const QFont& font, const QString& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(DrawingExport::exportSize);
-    generator.setViewBox(QRect(QPoint(0, 0), DrawingExport::exportSize));
-    generator.setTitle(title);
-    {
-        QPainter painter(&generator);
+    return PrintAndSvg::svg(DrawingExport::exportSize, title, [&](QPainter& painter) {
         painter.setFont(font);
         paint(painter, QRectF(QPointF(0, 0), QSizeF(DrawingExport::exportSize)), picture);
-    }
-    return bytes;
+    });
 }
 
 } // namespace MoistureDiagram

@@ -1,5 +1,7 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/PrintAndSvg.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,7 +12,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeDatabase>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
@@ -144,8 +145,7 @@ std::optional<QString> QtPlatform::askSaveFile(FileDialog& dialog) {
 }
 
 bool QtPlatform::askPrint(QPrinter& printer) {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    return PrintAndSvg::printDialog(printer, QApplication::activeWindow());
 }
 
 void QtPlatform::openAddress(const QString& address) {

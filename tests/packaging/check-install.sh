@@ -9,6 +9,9 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr > /dev/null
 share="$root/usr/share"
 id=org.example.Vuvuvudozizod
 test -x "$root/usr/bin/vuvuvudozizod" || { echo "no executable installed"; exit 1; }
+# Printing and SVG, where the program looks for them.
+find "$root/usr/lib" -path "*/vuvuvudozizod/vuvuvudozizod-print.so" | grep -q . ||
+    { echo "no module of printing and SVG installed"; exit 1; }
 for size in 16 32 48 64 128 256; do
     test -f "$share/icons/hicolor/${size}x${size}/apps/$id.png" || { echo "no ${size}px icon"; exit 1; }
 done
