@@ -13,7 +13,7 @@ endif()
 function(vuv_order_startup target)
   if(VUV_ORDER_STARTUP)
     target_link_options(${target} PRIVATE -fuse-ld=lld LINKER:--symbol-ordering-file=${VUV_STARTUP_ORDER}
-                        LINKER:--no-warn-symbol-ordering)
+                        LINKER:--no-warn-symbol-ordering LINKER:--gc-sections)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${VUV_STARTUP_ORDER})
   endif()
 endfunction()

@@ -1,6 +1,8 @@
 #include "formats/Cp1251.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -19,15 +21,22 @@ constexpr std::array<char16_t, 128> upperHalf = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
-// The byte of every character of the upper half, 0 for the characters it lacks.
-const std::array<unsigned char, 0x10000>& byteOf() {
-    static const auto table = [] {
-        std::array<unsigned char, 0x10000> bytes{};
-        for (std::size_t i = 0; i < upperHalf.size(); ++i)
-            bytes[upperHalf[i]] = static_cast<unsigned char>(0x80 + i);
-        return bytes;
-    }();
-    return table;
+// The upper half's characters in their order, each with its byte: 384 bytes searched in
+// halves rather than a table of every character.
+constexpr auto byteByCharacter = [] {
+    std::array<std::pair<char16_t, unsigned char>, upperHalf.size()> pairs{};
+    for (std::size_t i = 0; i < upperHalf.size(); ++i)
+        pairs[i] = {upperHalf[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}();
+
+// The byte of a character of the upper half, 0 for the characters it lacks.
+unsigned char byteOf(char16_t c) {
+    const auto found =
+        std::lower_bound(byteByCharacter.begin(), byteByCharacter.end(), c,
+                         [](const auto& pair, char16_t c) { return pair.first < c; });
+    return found != byteByCharacter.end() && found->first == c ? found->second : 0;
 }
 
 } // namespace
@@ -36,10 +45,9 @@ namespace Cp1251 {
 
 std::optional<QByteArray> encode(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    const auto& table = byteOf();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const unsigned char byte = c < 0x80 ? static_cast<unsigned char>(c) : table[c];
+        const unsigned char byte = c < 0x80 ? static_cast<unsigned char>(c) : byteOf(c);
         if (c >= 0x80 && byte == 0)
             return std::nullopt;
         bytes[i] = static_cast<char>(byte);

@@ -67,5 +67,5 @@ void CalculationSession::printReport() {
 }
 
 void CalculationSession::keepOnClosing() {
-    LastSession::keep(forms_);
+    LastSession::keepForTheEnd(forms_);
 }

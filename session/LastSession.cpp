@@ -34,8 +34,9 @@ QString text(const char* source) {
 }
 
 // One thread writes the recovery project, so that neither typing nor closing waits for the
-// disk. Only the newest calculation handed over is written; the previous run's is read
-// before this run first replaces it.
+// disk; what closing hands over is written as the run ends, once no window is left, by the
+// ending thread itself when that thread was never needed. Only the newest calculation handed
+// over is written; the previous run's is read before this run first replaces it.
 class Writer {
   public:
     ~Writer() {
@@ -60,8 +61,27 @@ class Writer {
         changed_.notify_all();
     }
 
+    // Hands the calculation to the writing thread when one is at work; else keeps it for
+    // finish(), which writes it on its own thread (it would wait for it anyway).
+    void hold(const QString& path, Project::Record record) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (!thread_.joinable()) {
+                if (pending_ || written_ != record)
+                    pending_ = {path, std::move(record)};
+                return;
+            }
+        }
+        post(path, std::move(record));
+    }
+
     void finish() {
         std::unique_lock lock(mutex_);
+        if (pending_ && !thread_.joinable()) {
+            const Job job = std::move(*pending_);
+            pending_.reset();
+            perform(job, lock);
+        }
         idle_.wait(lock, [this] { return !pending_ && !busy_; });
     }
 
@@ -96,26 +116,31 @@ class Writer {
             changed_.wait(lock, [this] { return stopping_ || pending_; });
             if (!pending_)
                 return;
-            const Job job = std::move(*pending_);
+            Job job = std::move(*pending_);
             pending_.reset();
-            busy_ = true;
-            if (firstWrite_) {
-                lock.unlock();
-                const std::optional<Project::Record> before = read(job.path);
-                lock.lock();
-                previous_ = before; // kept before the file is replaced
-                firstWrite_ = false;
-            }
-            // A file that already holds this calculation is left as it is.
-            const bool unchanged = previous_ == job.record && !written_;
-            lock.unlock();
-            const bool written = unchanged || write(job);
-            lock.lock();
-            if (written)
-                written_ = job.record;
-            busy_ = false;
-            idle_.notify_all();
+            perform(job, lock);
         }
+    }
+
+    // Reads what the file held before this run's first write, then writes unless the file
+    // already holds this calculation. Called and returns with the lock held.
+    void perform(const Job& job, std::unique_lock<std::mutex>& lock) {
+        busy_ = true;
+        if (firstWrite_) {
+            lock.unlock();
+            const std::optional<Project::Record> before = read(job.path);
+            lock.lock();
+            previous_ = before; // kept before the file is replaced
+            firstWrite_ = false;
+        }
+        const bool unchanged = previous_ == job.record && !written_;
+        lock.unlock();
+        const bool written = unchanged || write(job);
+        lock.lock();
+        if (written)
+            written_ = job.record;
+        busy_ = false;
+        idle_.notify_all();
     }
 
     static std::optional<Project::Record> read(const QString& path) {
@@ -204,6 +229,20 @@ void keep(const Forms& forms) noexcept {
     }
 }
 
+void keepForTheEnd(const Forms& forms) noexcept {
+    try {
+        if (const QString file = path(); !file.isEmpty())
+            writer().hold(file, ProjectReplay::capture(forms));
+    } catch (const std::exception&) {
+        // Nothing to keep: the program ends as it would have without it.
+    }
+}
+
+void keepNow(const Forms& forms) noexcept {
+    keepForTheEnd(forms);
+    finishWriting();
+}
+
 void finishWriting() {
     writer().finish();
 }
@@ -230,10 +269,8 @@ Watch::Watch(const Forms& forms) : forms_(forms), timer_(new QTimer(this)) {
     connect(timer_, &QTimer::timeout, this, [this] { keep(forms_); });
     QCoreApplication::instance()->installEventFilter(this);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(application, &QGuiApplication::commitDataRequest, this, [this] {
-            keep(forms_);
-            finishWriting();
-        });
+        connect(application, &QGuiApplication::commitDataRequest, this,
+                [this] { keepNow(forms_); });
 #ifndef Q_OS_WIN
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
@@ -283,8 +320,7 @@ bool Watch::eventFilter(QObject* watched, QEvent* event) {
 
 // The calculation is written before the program ends, as the signal asked.
 void Watch::keepAndEnd(int signal) {
-    keep(forms_);
-    finishWriting();
+    keepNow(forms_);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }

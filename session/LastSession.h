@@ -25,6 +25,13 @@ bool exists();
 // all in the background. Never throws: the program ends as it would have without it.
 void keep(const Forms& forms) noexcept;
 
+// The same as the program closes: written by the time the run ends (finishRun), on the
+// ending thread unless a write is under way, so that closing waits for nothing.
+void keepForTheEnd(const Forms& forms) noexcept;
+
+// The same, written (or found not writable) by the time it returns.
+void keepNow(const Forms& forms) noexcept;
+
 // Waits until what was handed over is written (or could not be).
 void finishWriting();
 

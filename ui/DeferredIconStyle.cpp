@@ -17,7 +17,8 @@ const QString pictureFolder = QStringLiteral(":/qt-project.org/styles/commonstyl
 // The files of one picture set, smallest size first, as the common style adds them; the
 // set's name is what its files begin with before the size ("standardbutton-open-").
 QStringList filesOf(const QString& set) {
-    static const QStringList all = QDir(pictureFolder).entryList(QDir::Files); // no pattern: no regular expression
+    static const QStringList all =
+        QDir(pictureFolder).entryList(QDir::Files); // no pattern: no regular expression
     QList<std::pair<int, QString>> sized;
     for (const QString& file : all) {
         if (!file.startsWith(set) || !file.endsWith(QLatin1String(".png")))

@@ -2,8 +2,8 @@
 
 #include "ui/Forms.h"
 #include "ui/ListChoice.h"
-#include "ui/Platform.h"
 #include "ui/PictureSetEngine.h"
+#include "ui/Platform.h"
 
 #include <QAction>
 #include <QApplication>
