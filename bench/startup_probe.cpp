@@ -6,8 +6,10 @@
 //   --open-layers  then opens the layer window for the first time and prints the
 //                  milliseconds until it has been painted
 
+#include "session/LastSession.h"
 #include "session/Program.h"
 #include "ui/GuardedApplication.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/Main.h"
 #include "ui/QtPlatform.h"
 #include "ui/Unit2.h"
@@ -46,12 +48,16 @@ void printAllBuilt(Program& program) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // As app/main.cpp starts the program with windows, its command line aside.
     GuardedApplication application(argc, argv);
+    Language::apply(Language::atStart());
     GuardedApplication::setWindowIcon(applicationIcon());
+    GuardedApplication::setDesktopFileName(QStringLiteral("org.example.Vuvuvudozizod"));
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QtPlatform platform;
     application.setPlatform(&platform);
     Program program(platform);
+    const LastSession::Watch lastSession(program.forms());
 
     QElapsedTimer opening;
     FirstPaint layersPainted([&opening] {

@@ -99,15 +99,16 @@ void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     // The Fusion style's frame: its picture stretched between 6-pixel borders, 3 pixels
     // below the top, or below the title and 3 pixels more.
-    static const QPixmap frame =
-        PictureSetEngine::png(pictureFolder + QStringLiteral("fusion_groupbox.png"));
+    if (groupBoxFrame_.isNull())
+        groupBoxFrame_ =
+            PictureSetEngine::png(pictureFolder + QStringLiteral("fusion_groupbox.png"));
     const auto* box = qobject_cast<const QGroupBox*>(widget);
     const bool bare = box && !box->isCheckable() && box->title().isEmpty();
     const int topMargin = 3 + (bare ? 0
                                     : std::max(pixelMetric(PM_ExclusiveIndicatorHeight),
                                                option->fontMetrics.height()));
     qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
-                      frame);
+                      groupBoxFrame_);
 }
 
 void DeferredIconStyle::install() {

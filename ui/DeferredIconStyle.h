@@ -6,6 +6,7 @@
 // it (which loads them all). Otherwise the style is the toolkit's, unchanged (icon themes
 // and other systems' icons included).
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 class DeferredIconStyle : public QProxyStyle {
@@ -20,4 +21,7 @@ class DeferredIconStyle : public QProxyStyle {
 
     // Makes the application's style one of these, once.
     static void install();
+
+  private:
+    mutable QPixmap groupBoxFrame_; // read when a group box is first drawn
 };

@@ -6,6 +6,9 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 // A reader of the file as PNG only: no image plugin is loaded to be asked whether it
