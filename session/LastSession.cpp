@@ -62,13 +62,12 @@ class Writer {
     }
 
     // Hands the calculation to the writing thread when one is at work; else keeps it for
-    // finish(), which writes it on its own thread (it would wait for it anyway).
+    // finish(), which writes it on the thread that calls it (and would wait for it anyway).
     void hold(const QString& path, Project::Record record) {
         {
             const std::lock_guard lock(mutex_);
             if (!thread_.joinable()) {
-                if (pending_ || written_ != record)
-                    pending_ = {path, std::move(record)};
+                pending_ = {path, std::move(record)};
                 return;
             }
         }
@@ -133,7 +132,8 @@ class Writer {
             previous_ = before; // kept before the file is replaced
             firstWrite_ = false;
         }
-        const bool unchanged = previous_ == job.record && !written_;
+        // What the file holds: this run's last write, else what the run found.
+        const bool unchanged = written_ ? *written_ == job.record : previous_ == job.record;
         lock.unlock();
         const bool written = unchanged || write(job);
         lock.lock();
