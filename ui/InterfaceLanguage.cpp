@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <mutex>
+
 namespace Language {
 
 namespace {
@@ -52,14 +54,19 @@ InterfaceLanguage applied = InterfaceLanguage::Russian;
 QTranslator* programTranslator = nullptr;
 QTranslator* qtTranslator = nullptr;
 
-// Removes the translator in `slot`, then loads and installs a new one from `file` in
-// `folder`; an empty file name leaves the slot empty.
-bool replaceTranslator(QTranslator*& slot, const QString& file, const QString& folder) {
+// Removes the translator in `slot`.
+void removeTranslator(QTranslator*& slot) {
     if (slot) {
         QCoreApplication::removeTranslator(slot);
         delete slot;
         slot = nullptr;
     }
+}
+
+// Removes the translator in `slot`, then loads and installs a new one from `file` in
+// `folder`; an empty file name leaves the slot empty.
+bool replaceTranslator(QTranslator*& slot, const QString& file, const QString& folder) {
+    removeTranslator(slot);
     if (file.isEmpty())
         return true;
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -70,6 +77,56 @@ bool replaceTranslator(QTranslator*& slot, const QString& file, const QString& f
     slot = translator;
     // Qt declines a translation that holds no texts: nothing to translate then.
     QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+// Qt's own texts (its dialogs, message boxes, context menus), read from Qt's translation the
+// first time Qt asks for one of them: every text of the program is looked up in it too,
+// and start-up shows none of Qt's. The layout direction, which Qt asks as soon as a
+// translation is installed, is Qt's default for Russian and Ukrainian: left to right.
+class QtTexts : public QTranslator {
+  public:
+    QtTexts(QString file, QObject* parent) : QTranslator(parent), file_(std::move(file)) {}
+
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (!context || !isQts(context) || qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
+            return {};
+        // Threads may ask at once (the recovery writer names project fields).
+        std::call_once(loading_, [this] {
+            // A file gone since it was found leaves Qt's texts as Qt writes them.
+            [[maybe_unused]] const bool read = loaded_.load(file_);
+        });
+        return loaded_.translate(context, source, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+
+  private:
+    // Qt's classes are named Q and a capital; a few of its texts are filed under other names.
+    static bool isQts(const char* context) {
+        if (context[0] == 'Q' && context[1] >= 'A' && context[1] <= 'Z')
+            return true;
+        for (const char* other : {"CloseButton", "MAC_APPLICATION_MENU", "Print Device Input Slot",
+                                  "Print Device Output Bin"})
+            if (qstrcmp(context, other) == 0)
+                return true;
+        return false;
+    }
+
+    QString file_;
+    mutable std::once_flag loading_;
+    mutable QTranslator loaded_;
+};
+
+// Installs Qt's translation `name` in place of the one before; false when it is missing.
+bool replaceQtTexts(const QString& name) {
+    removeTranslator(qtTranslator);
+    const QString file = QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                             .filePath(name + QStringLiteral(".qm"));
+    if (!QFileInfo(file).isFile())
+        return false;
+    qtTranslator = new QtTexts(file, QCoreApplication::instance());
+    QCoreApplication::installTranslator(qtTranslator);
     return true;
 }
 
@@ -122,9 +179,8 @@ InterfaceLanguage atStart() {
 
 bool apply(InterfaceLanguage language) {
     const bool ukrainian = language == InterfaceLanguage::Ukrainian;
-    const bool qt = replaceTranslator(
-        qtTranslator, ukrainian ? QStringLiteral("qtbase_uk") : QStringLiteral("qtbase_ru"),
-        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool qt =
+        replaceQtTexts(ukrainian ? QStringLiteral("qtbase_uk") : QStringLiteral("qtbase_ru"));
     // The program's texts are written in Russian: only Ukrainian needs a translation.
     // Installed last, it is asked first: it words a few of Qt's texts better than Qt's own.
     const bool own = replaceTranslator(programTranslator,
