@@ -21,7 +21,7 @@ constexpr std::array<char16_t, 128> upperHalf = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
-// The upper half's characters in their order, each with its byte: 384 bytes searched in
+// The upper half's characters in their order, each with its byte: 128 pairs searched in
 // halves rather than a table of every character.
 constexpr auto byteByCharacter = [] {
     std::array<std::pair<char16_t, unsigned char>, upperHalf.size()> pairs{};
