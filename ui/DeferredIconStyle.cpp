@@ -63,29 +63,27 @@ std::pair<QString, QString> pictureSets(QStyle::StandardPixmap icon, bool rightT
     }
 }
 
-// Whether the base style takes these icons from the common style's files: the Fusion
-// style does, unless an icon theme of the desktop or another system's icons come first.
-bool readsCommonFiles(const QStyle* base) {
+// Whether the Fusion style takes its icons from the common style's files: unless an icon
+// theme of the desktop or another system's icons come first.
+bool readsCommonFiles() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    Q_UNUSED(base);
     return false;
 #else
-    const bool themed = QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty();
-    return !themed && base->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    return !QGuiApplication::desktopSettingsAware() || QIcon::themeName().isEmpty();
 #endif
 }
 
 } // namespace
 
 DeferredIconStyle::DeferredIconStyle()
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("fusion"))) {}
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                       const QWidget* widget) const {
     const bool rightToLeft =
         option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
     const auto [off, on] = pictureSets(icon, rightToLeft);
-    if (off.isEmpty() || !readsCommonFiles(baseStyle()))
+    if (off.isEmpty() || !readsCommonFiles())
         return QProxyStyle::standardIcon(icon, option, widget);
     const QStringList offFiles = filesOf(off);
     if (offFiles.isEmpty()) // another toolkit version's files
@@ -95,7 +93,7 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
 
 void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                       QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameGroupBox || !readsCommonFiles(baseStyle()))
+    if (element != PE_FrameGroupBox || !readsCommonFiles())
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     // The Fusion style's frame: its picture stretched between 6-pixel borders, 3 pixels
     // below the top, or below the title and 3 pixels more.
@@ -112,6 +110,9 @@ void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
 }
 
 void DeferredIconStyle::install() {
-    if (!dynamic_cast<DeferredIconStyle*>(QApplication::style()))
+    // Only in place of the Fusion style: any other, the user's choice or the system's, stays.
+    const QStyle* current = QApplication::style();
+    if (!dynamic_cast<const DeferredIconStyle*>(current) &&
+        current->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
         QApplication::setStyle(new DeferredIconStyle);
 }
