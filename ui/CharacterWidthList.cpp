@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-CharacterWidthList::CharacterWidthList(int characters, QWidget* parent)
-    : QComboBox(parent), characters_(characters) {
+CharacterWidthList::CharacterWidthList(int characters, QWidget* parent) : QComboBox(parent) {
     setMinimumContentsLength(characters);
 }
 
@@ -15,7 +14,8 @@ QSize CharacterWidthList::sizeHint() const {
     // beside it, the placeholder if wider; a line of text or the icon, 14 pixels at least,
     // and 2 more; then the frame and the arrow as the style adds them.
     const QFontMetrics metrics = fontMetrics();
-    int width = characters_ * metrics.horizontalAdvance(QLatin1Char('X')) + iconSize().width() + 4;
+    int width = minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
+                iconSize().width() + 4;
     if (!placeholderText().isEmpty())
         width = std::max(width, metrics.boundingRect(placeholderText()).width());
     const int height =

@@ -11,7 +11,4 @@ class CharacterWidthList : public QComboBox {
     explicit CharacterWidthList(int characters, QWidget* parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-
-  private:
-    int characters_;
 };

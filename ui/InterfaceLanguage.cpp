@@ -90,7 +90,7 @@ class QtTexts : public QTranslator {
 
     QString translate(const char* context, const char* source, const char* disambiguation,
                       int n) const override {
-        if (!context || !isQts(context) || qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
+        if (!context || !isQtContext(context) || qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
             return {};
         // Threads may ask at once (the recovery writer names project fields).
         std::call_once(loading_, [this] {
@@ -103,7 +103,7 @@ class QtTexts : public QTranslator {
 
   private:
     // Qt's classes are named Q and a capital; a few of its texts are filed under other names.
-    static bool isQts(const char* context) {
+    static bool isQtContext(const char* context) {
         if (context[0] == 'Q' && context[1] >= 'A' && context[1] <= 'Z')
             return true;
         for (const char* other : {"CloseButton", "MAC_APPLICATION_MENU", "Print Device Input Slot",

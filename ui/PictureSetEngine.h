@@ -2,8 +2,8 @@
 // An icon of compiled-in PNG pictures, one file a size: a picture is decoded the first
 // time a size that it serves is asked for, and kept, so that an icon costs nothing until
 // it is painted. Serves sizes as Qt's own file icons do: the smallest picture that
-// covers the size, scaled down to it, or else the largest; the disabled and selected
-// looks made from it by the application's style.
+// covers the size, scaled down to it, or else the largest; the looks of the other modes
+// (disabled, selected, active) made from it by the application's style.
 
 #include <QIconEngine>
 #include <QPixmap>
