@@ -2,6 +2,7 @@
 program on an X server, at the places the program's geometry probe names; and what the
 desktop passes share: the program started and ended, the files it saved read back."""
 
+import collections
 import json
 import os
 import subprocess
@@ -99,8 +100,10 @@ def play(story, program, work, shots, cwd=None, **environment):
     except Failure as failure:
         desk.screenshot("failure")
         print("FAILED in %s: %s (screenshots in %s)" % (story.__name__, failure, shots))
-        print("windows: %r" % [(w["name"], w["x"], w["y"], w["w"], w["h"])
-                               for w in desk.windows()])
+        print("windows: %r" % Desktop.placement(desk.windows()))
+        print("how the windows stood before, from the oldest:")
+        for seconds, placement in desk.placements:
+            print("  %6.1f s %r" % (seconds - started, placement))
         return 1
     finally:
         process.kill()
@@ -116,6 +119,18 @@ class Desktop:
         self.shots = shots_folder
         self.request = 0
         self.shot = 0
+        # The last changes of where the windows stand, to tell how a failure came about.
+        self.placements = collections.deque(maxlen=12)
+
+    @staticmethod
+    def placement(windows):
+        return [(w["name"], w["x"], w["y"], w["w"], w["h"]) for w in windows]
+
+    def note_placement(self, windows):
+        placement = Desktop.placement(windows)
+        shown = [p for _, p in self.placements if not isinstance(p, str)]
+        if not shown or shown[-1] != placement:
+            self.placements.append((time.monotonic(), placement))
 
     # What the screen shows now, as the program describes it.
     def windows(self):
@@ -132,6 +147,7 @@ class Desktop:
                 with open(answer) as given:
                     described = json.load(given)
                 if described["request"] == self.request:
+                    self.note_placement(described["windows"])
                     return described["windows"]
             except (OSError, ValueError):
                 pass
@@ -216,8 +232,18 @@ class Desktop:
         subprocess.run(["xdotool", *arguments], check=True)
 
     def click_at(self, x, y):
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+        # xdotool's --sync waits for a move that never comes when the pointer is there already.
+        if self.pointer() == (x, y):
+            self.xdotool("click", "1")
+        else:
+            self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
         time.sleep(0.1)
+
+    def pointer(self):
+        shown = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
+                               text=True, check=True).stdout
+        place = dict(line.split("=", 1) for line in shown.split())
+        return int(place["X"]), int(place["Y"])
 
     # As a user brings a window to the front from the task bar: through the window manager.
     def bring_to_front(self, window_name):
@@ -309,6 +335,7 @@ class Desktop:
     def screenshot(self, name):
         self.shot += 1
         path = os.path.join(self.shots, "%02d-%s.png" % (self.shot, name))
+        self.placements.append((time.monotonic(), "screenshot %s" % name))
         subprocess.run(["import", "-window", "root", path], check=True)
 
     # Stacking, as the window manager keeps it: the program's windows from bottom to top.

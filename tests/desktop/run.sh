@@ -11,7 +11,7 @@ for tool in Xvfb openbox xdotool xclip xprop import python3 pdftotext; do
     command -v "$tool" >/dev/null ||
         { echo "FAILED: $tool is missing; ./test installs it (tools/setup.sh)"; exit 1; }
 done
-rm -rf "$shots"
+rm -rf "$shots" "$shots-first-try"
 mkdir -p "$shots"
 
 # A free display, chosen by Xvfb itself, so parallel runs never meet.
@@ -42,7 +42,19 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     sleep 0.05
 done
 
-python3 "$here/typical_calculation.py" "$program" "$work" "$shots" \
-    "$here/../scenarios/reference-typical-calculation.scn" "$here/../packaging/typical-wall.vvz" &&
-    python3 "$here/ukrainian_typical_calculation.py" "$program" "$work" "$shots" \
-        "$here/../scenarios/ukrainian-typical-calculation.scn"
+stories() {
+    python3 "$here/typical_calculation.py" "$program" "$1" "$shots" \
+        "$here/../scenarios/reference-typical-calculation.scn" \
+        "$here/../packaging/typical-wall.vvz" &&
+        python3 "$here/ukrainian_typical_calculation.py" "$program" "$1" "$shots" \
+            "$here/../scenarios/ukrainian-typical-calculation.scn"
+}
+
+# A loaded machine now and then leaves a window where the window manager put it and no
+# user would: what happened is printed above, and the stories are played once more from a
+# fresh start. A fault of the program fails both times.
+stories "$work/first" && exit 0
+echo "The stories failed once; once more, from the start (the first failure is above)."
+mv "$shots" "$shots-first-try"
+mkdir -p "$shots"
+stories "$work/again"
