@@ -51,7 +51,7 @@ finish() {
 }
 
 # Two at a time: one a core, each still for the whole SECONDS.
-set -- number rtf rtfdocument text userfiles project
+set -- number rtf rtfdocument text userfiles project png
 while [ $# -gt 0 ]; do
     first="$1"
     second="${2:-}"

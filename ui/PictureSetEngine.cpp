@@ -1,8 +1,12 @@
 #include "ui/PictureSetEngine.h"
 
+#include "formats/PngPixels.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -19,6 +23,32 @@ std::unique_ptr<QImageReader> pngReader(const QString& file) {
     return reader;
 }
 
+// The file's bytes; a compiled-in file's own, not copied, unless it is stored compressed.
+QByteArray bytesOf(const QString& file) {
+    const QResource resource(file);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       resource.size());
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+QImage imageOf(PngPixels::Pixels pixels) {
+    auto* held = new QByteArray(std::move(pixels.data));
+    const int bytesPerPixel = pixels.sixteenBits ? 8 : 4;
+    return QImage(
+        reinterpret_cast<uchar*>(held->data()), pixels.width, pixels.height,
+        qsizetype(pixels.width) * bytesPerPixel,
+        pixels.sixteenBits ? QImage::Format_RGBA64 : QImage::Format_ARGB32,
+        [](void* data) { delete static_cast<QByteArray*>(data); }, held);
+}
+
+QSize sizeOf(const QString& file) {
+    if (const std::optional<PngPixels::Size> size = PngPixels::size(bytesOf(file)))
+        return {size->width, size->height};
+    return pngReader(file)->size();
+}
+
 std::vector<PictureSetEngine::Picture> picturesOf(const QStringList& files) {
     std::vector<PictureSetEngine::Picture> pictures;
     for (const QString& file : files)
@@ -30,7 +60,7 @@ void readSizes(std::vector<PictureSetEngine::Picture>& pictures) {
     if (pictures.empty() || pictures.front().size.isValid())
         return;
     for (PictureSetEngine::Picture& picture : pictures)
-        picture.size = pngReader(picture.file)->size();
+        picture.size = sizeOf(picture.file);
     std::erase_if(pictures, [](const auto& picture) { return !picture.size.isValid(); });
 }
 
@@ -41,6 +71,9 @@ qint64 area(const QSize& size) {
 } // namespace
 
 QPixmap PictureSetEngine::png(const QString& file) {
+    // Decoded here when it is of a kind decoded here, else by the toolkit.
+    if (std::optional<PngPixels::Pixels> pixels = PngPixels::decode(bytesOf(file)))
+        return QPixmap::fromImage(imageOf(std::move(*pixels)));
     return QPixmap::fromImageReader(pngReader(file).get());
 }
 

@@ -21,7 +21,8 @@ class PictureSetEngine : public QIconEngine {
     // `offFiles` serve the icon's Off state, `onFiles` its On state (none: the Off ones).
     PictureSetEngine(const QStringList& offFiles, const QStringList& onFiles = {});
 
-    // A picture read as PNG only: no image plugin is loaded to be asked whether it reads it.
+    // A picture read as PNG only: no image plugin is loaded to be asked whether it reads it,
+    // and the plain kinds are decoded without the PNG library.
     static QPixmap png(const QString& file);
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;

@@ -1,17 +1,23 @@
 // Parts of the toolkit made or read only when needed: the standard icons and group boxes
-// look exactly as the toolkit's own style draws them, a list measured by its letters is as
+// look exactly as the toolkit's own style draws them, every compiled-in picture decodes as
+// the toolkit's PNG reader decodes it, a list measured by its letters is as
 // large as the toolkit's, and showing the main window loads no image format plugin and
 // makes no list's popup.
 
+#include "formats/PngPixels.h"
 #include "session/Program.h"
 #include "testsupport/ui/ScriptedPlatform.h"
 #include "ui/CharacterWidthList.h"
 #include "ui/DeferredIconStyle.h"
 #include "ui/Main.h"
+#include "ui/PictureSetEngine.h"
 
 #include <QAbstractItemView>
+#include <QColorSpace>
+#include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTest>
@@ -24,6 +30,7 @@ class DeferredPartsTest : public QObject {
     void showingTheMainWindowLoadsNoImagePluginNorPopup();
     void standardIconsAsTheStyleDrawsThem_data();
     void standardIconsAsTheStyleDrawsThem();
+    void picturesAsTheToolkitDecodesThem();
     void groupBoxesAsTheStyleDrawsThem_data();
     void groupBoxesAsTheStyleDrawsThem();
     void listsAsLargeAsTheToolkitMakesThem_data();
@@ -92,6 +99,25 @@ void DeferredPartsTest::standardIconsAsTheStyleDrawsThem() {
             }
         }
     }
+}
+
+// The style's pictures and the program's own: of every colour kind and depth they come in.
+void DeferredPartsTest::picturesAsTheToolkitDecodesThem() {
+    int compared = 0;
+    for (const QString& folder : {QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
+                                  QStringLiteral(":/icons")}) {
+        for (QDirIterator files(folder, {QStringLiteral("*.png")}); files.hasNext(); ++compared) {
+            const QString file = files.next();
+            QFile in(file);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            QVERIFY2(PngPixels::decode(in.readAll()), qPrintable(file)); // not left to Qt
+            QImageReader toolkit(file, "png");
+            QImage expected = QPixmap::fromImageReader(&toolkit).toImage();
+            expected.setColorSpace({}); // the pixels alone: painting applies no colour space
+            QVERIFY2(PictureSetEngine::png(file).toImage() == expected, qPrintable(file));
+        }
+    }
+    QVERIFY(compared > 100);
 }
 
 void DeferredPartsTest::groupBoxesAsTheStyleDrawsThem_data() {
