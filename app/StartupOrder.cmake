@@ -4,6 +4,7 @@
 # into memory and not the whole program's. Linux builds with lld only; elsewhere the
 # order is the compiler's and nothing else changes.
 set(VUV_STARTUP_ORDER ${CMAKE_CURRENT_LIST_DIR}/startup-order.txt)
+set(VUV_COLD_SECTIONS ${CMAKE_CURRENT_LIST_DIR}/cold-sections.ld)
 find_program(VUV_LLD ld.lld)
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND VUV_LLD AND NOT VUV_FUZZ AND NOT VUV_SANITIZE)
   add_compile_options(-ffunction-sections)
@@ -13,7 +14,9 @@ endif()
 function(vuv_order_startup target)
   if(VUV_ORDER_STARTUP)
     target_link_options(${target} PRIVATE -fuse-ld=lld LINKER:--symbol-ordering-file=${VUV_STARTUP_ORDER}
-                        LINKER:--no-warn-symbol-ordering LINKER:--gc-sections)
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${VUV_STARTUP_ORDER})
+                        LINKER:--no-warn-symbol-ordering LINKER:--gc-sections
+                        LINKER:--script=${VUV_COLD_SECTIONS})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${VUV_STARTUP_ORDER}
+                                                                ${VUV_COLD_SECTIONS})
   endif()
 endfunction()

@@ -56,10 +56,10 @@ while [ $# -gt 0 ]; do
     first="$1"
     second="${2:-}"
     start "$first"
-    [ -n "$second" ] && start "$second"
+    if [ -n "$second" ]; then start "$second"; fi
     wait
     finish "$first"
-    [ -n "$second" ] && finish "$second"
+    if [ -n "$second" ]; then finish "$second"; fi
     shift
-    [ $# -gt 0 ] && shift
+    if [ $# -gt 0 ]; then shift; fi
 done

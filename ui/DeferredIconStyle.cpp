@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <qdrawutil.h>
+
+#include <vector>
 
 namespace {
 
@@ -73,6 +77,34 @@ bool readsCommonFiles() {
 #endif
 }
 
+// The frame's rows in bands, each whole frame drawn clipped to one of them: the same pixels,
+// but the toolkit starts threads of its own to stretch a picture over 96 pieces of rows or
+// more, and a group box's children cut its rows into pieces. A band holds at most 64.
+std::vector<QRect> bandsOf(const QRect& frame, const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform toDevice = painter.deviceTransform();
+    if (!engine || toDevice.type() > QTransform::TxTranslate)
+        return {frame};
+    const QRect onDevice = toDevice.mapRect(frame);
+    std::vector<int> pieces(std::size_t(frame.height()), 0);
+    for (const QRect& clip : engine->systemClip()) {
+        const QRect shown = clip & onDevice;
+        for (int y = shown.top(); y <= shown.bottom(); ++y)
+            ++pieces[std::size_t(y - onDevice.top())];
+    }
+    constexpr int mostPieces = 64;
+    std::vector<QRect> bands;
+    for (int top = 0; top < frame.height();) {
+        int bottom = top, held = 0;
+        while (bottom < frame.height() &&
+               (bottom == top || held + std::max(1, pieces[std::size_t(bottom)]) <= mostPieces))
+            held += std::max(1, pieces[std::size_t(bottom++)]);
+        bands.emplace_back(frame.left(), frame.top() + top, frame.width(), bottom - top);
+        top = bottom;
+    }
+    return bands;
+}
+
 } // namespace
 
 DeferredIconStyle::DeferredIconStyle()
@@ -105,8 +137,15 @@ void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
     const int topMargin = 3 + (bare ? 0
                                     : std::max(pixelMetric(PM_ExclusiveIndicatorHeight),
                                                option->fontMetrics.height()));
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
-                      groupBoxFrame_);
+    const QRect frame = option->rect.adjusted(0, topMargin, 0, 0);
+    const std::vector<QRect> bands = bandsOf(frame, *painter);
+    for (const QRect& band : bands) {
+        painter->save();
+        if (bands.size() > 1)
+            painter->setClipRect(band, Qt::IntersectClip);
+        qDrawBorderPixmap(painter, frame, QMargins(6, 6, 6, 6), groupBoxFrame_);
+        painter->restore();
+    }
 }
 
 void DeferredIconStyle::install() {
