@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <optional>
+#include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -114,10 +115,24 @@ int main(int argc, char** argv) {
     }
 
     std::vector<double> ourTimes, floorTimes, ourMemory, floorMemory;
-    for (int i = 0; i < runs; ++i) { // interleaved, so both see the same machine
-        const Run ours = runOnce({probe.toStdString()});
-        const Run bare =
-            runOnce({floor.toStdString(), counts[0].toStdString(), counts[1].toStdString()});
+    const std::vector<std::string> ourCommand{probe.toStdString()};
+    const std::vector<std::string> floorCommand{floor.toStdString(), counts[0].toStdString(),
+                                                counts[1].toStdString()};
+    // Interleaved, so that both see the same machine; in turns first, after a pause of a
+    // random length, so that no disturbance of the machine that comes at a steady beat
+    // falls on one of them alone.
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<int> pauseMicroseconds(0, 40000);
+    const auto runAfterPause = [&](const std::vector<std::string>& command) {
+        usleep(useconds_t(pauseMicroseconds(random)));
+        return runOnce(command);
+    };
+    for (int i = 0; i < runs; ++i) {
+        const bool oursFirst = i % 2 == 0;
+        const Run first = runAfterPause(oursFirst ? ourCommand : floorCommand);
+        const Run second = runAfterPause(oursFirst ? floorCommand : ourCommand);
+        const Run& ours = oursFirst ? first : second;
+        const Run& bare = oursFirst ? second : first;
         ourTimes.push_back(ours.milliseconds);
         ourMemory.push_back(ours.peakMebibytes);
         floorTimes.push_back(bare.milliseconds);
