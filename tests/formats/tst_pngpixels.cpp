@@ -39,42 +39,24 @@ const QByteArray paletteChunks =
 class PngPixelsTest : public QObject {
     Q_OBJECT
   private slots:
-    void decodesSmallPicturesOfEveryFilter();
+    void decodesAPictureBuiltByHand();
     void refusesDamagedOrUnusualFiles_data();
     void refusesDamagedOrUnusualFiles();
     void refusesEveryFileCutShort();
 };
 
-// Rows built by hand, so that the refusals below are of files otherwise read.
-void PngPixelsTest::decodesSmallPicturesOfEveryFilter() {
+// A picture built by hand, so that the refusals below are of files otherwise read (every
+// kind and filter of real pictures is compared with the toolkit's reader in the ui tests).
+void PngPixelsTest::decodesAPictureBuiltByHand() {
     // 2 x 1 RGBA, unfiltered: (1,2,3,4) and (5,6,7,8).
-    auto pixels = PngPixels::decode(png(2, 1, 8, 6,
-                                        QByteArray::fromHex("00"
-                                                            "01020304"
-                                                            "05060708")));
+    const auto pixels = PngPixels::decode(png(2, 1, 8, 6,
+                                              QByteArray::fromHex("00"
+                                                                  "01020304"
+                                                                  "05060708")));
     QVERIFY(pixels);
     const auto* argb = reinterpret_cast<const quint32*>(pixels->data.constData());
     QCOMPARE(argb[0], 0x04010203u);
     QCOMPARE(argb[1], 0x08050607u);
-    // 1 x 5 grey, one row a filter: none 10, sub (alone in its row) 20, up +5, average
-    // (above 25, no left) +3, Paeth (above 28) +1.
-    pixels = PngPixels::decode(png(1, 5, 8, 0,
-                                   QByteArray::fromHex("000a"
-                                                       "0114"
-                                                       "0205"
-                                                       "0310"
-                                                       "0401")));
-    QVERIFY(pixels);
-    argb = reinterpret_cast<const quint32*>(pixels->data.constData());
-    const quint32 levels[] = {10, 20, 25, 28, 29};
-    for (int y = 0; y < 5; ++y)
-        QCOMPARE(argb[y], 0xff000000u | levels[y] << 16 | levels[y] << 8 | levels[y]);
-    // Two-bit palette indices 0 and 1 in one byte.
-    pixels = PngPixels::decode(png(2, 1, 2, 3, QByteArray::fromHex("0010"), paletteChunks));
-    QVERIFY(pixels);
-    argb = reinterpret_cast<const quint32*>(pixels->data.constData());
-    QCOMPARE(argb[0], 0xffff0000u);
-    QCOMPARE(argb[1], 0x8000ff00u);
 }
 
 void PngPixelsTest::refusesDamagedOrUnusualFiles_data() {
